@@ -1,0 +1,40 @@
+# One library target per layer folder under src/. Sources are picked up by
+# folder, so adding a file needs no edit here. A layer without sources yet is
+# an interface target, so the layers above it can already name it.
+function(qv_layer name)
+  cmake_parse_arguments(L "" "" "DIRS;DEPS;LIBS" ${ARGN})
+  set(sources "")
+  foreach(dir IN LISTS L_DIRS)
+    file(GLOB found CONFIGURE_DEPENDS
+      ${PROJECT_SOURCE_DIR}/src/${dir}/*.cpp ${PROJECT_SOURCE_DIR}/src/${dir}/*.c)
+    list(APPEND sources ${found})
+  endforeach()
+  if(sources)
+    add_library(qv_${name} STATIC ${sources})
+    target_include_directories(qv_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(qv_${name} PUBLIC ${L_DEPS} ${L_LIBS})
+  else()
+    add_library(qv_${name} INTERFACE)
+    target_include_directories(qv_${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(qv_${name} INTERFACE ${L_DEPS} ${L_LIBS})
+  endif()
+endfunction()
+
+# One GoogleTest executable per test folder: test_<name>.
+function(qv_test_suite name)
+  cmake_parse_arguments(T "" "" "DIRS;LIBS" ${ARGN})
+  set(sources "")
+  foreach(dir IN LISTS T_DIRS)
+    file(GLOB found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
+    list(APPEND sources ${found})
+  endforeach()
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(test_${name} ${sources})
+  target_include_directories(test_${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(test_${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  gtest_discover_tests(test_${name}
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=handle_sigfpe=0:handle_segv=0:handle_sigbus=0:handle_sigill=0:allow_user_segv_handler=1:detect_leaks=1")
+endfunction()

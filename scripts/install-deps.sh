@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs every Debian package the project needs. Quiet when all is present;
+# refreshes the package lists only when something is missing.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config python3
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev libsdl2-dev libvulkan-dev mesa-vulkan-drivers
+  xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core
+  libinih-dev libsimpleini-dev locales-all
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

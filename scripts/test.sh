@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test.
+#   scripts/test.sh              normal build in build/
+#   scripts/test.sh --sanitize   AddressSanitizer + UndefinedBehaviorSanitizer build in build-san/
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+build=build
+flags=()
+if [ "${1:-}" = "--sanitize" ]; then
+  build=build-san
+  flags=(-DQV_SANITIZE=ON)
+fi
+
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${flags[@]}" >/dev/null
+cmake --build "$build" -j"$(nproc)"
+ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
