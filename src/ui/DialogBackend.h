@@ -1,0 +1,66 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+class Dialog;
+
+namespace ui {
+
+class DialogWindow;
+struct DialogTemplate;
+
+// The 256-byte keyboard state: one byte per Windows virtual-key code, high
+// bit (0x80) set while the key is down.
+using KeyboardState = std::array<std::uint8_t, 256>;
+
+// What a user-interface toolkit implements to run the dialogs.
+//
+// How a backend delivers events to a Dialog (all on the one UI thread):
+//   - a button pressed by the user: dialog.DispatchCommand(id, kClicked);
+//     Enter presses the default push button; Escape and the close box send
+//     DispatchCommand(platform::kIdCancel, kClicked), as Windows does;
+//   - a list item chosen by the user: DispatchCommand(id, kSelectionChanged);
+//   - a list about to open: DispatchCommand(id, kDropDown), before it opens;
+//   - every keyboard message for the window or one of its controls goes first
+//     to dialog.DispatchKey(message); when it returns true the message is
+//     swallowed (no Enter, Escape, F1 or typing). The keyboard state is
+//     updated before the filter runs, whether or not it swallows;
+//   - F1 not swallowed: dialog.DispatchHelp();
+//   - a timer: dialog.DispatchTimer(id);
+//   - a paint of the window: dialog.DispatchPaint(context) after the
+//     controls have been drawn.
+// Nothing is delivered for changes made from code (texts, selections), nor
+// to a disabled window or control.
+//
+// Creating a backend installs it as the process-wide one; destroying it
+// removes it. main.cpp creates the Qt backend, tests the scripted one.
+class DialogBackend {
+ public:
+  static DialogBackend* s_instance;
+
+  DialogBackend();
+  virtual ~DialogBackend();
+  DialogBackend(const DialogBackend&) = delete;
+  DialogBackend& operator=(const DialogBackend&) = delete;
+
+  // Builds the window of a template, not yet shown, with its controls'
+  // template states (texts, hidden, disabled, icons). `owner` is the window
+  // that the modal loop disables, nullptr for none. Returns nullptr when the
+  // window cannot be built.
+  virtual std::unique_ptr<DialogWindow> CreateDialogWindow(Dialog& dialog,
+                                                           const DialogTemplate& dialog_template,
+                                                           DialogWindow* owner) = 0;
+
+  // A modal message box over `owner` (nullptr: no owner). `flags` and the
+  // result are the platform::kMb* and platform::kId* values.
+  virtual int ShowMessageBox(DialogWindow* owner, std::string_view text, std::string_view caption,
+                             unsigned flags) = 0;
+
+  // The keyboard state kept from the key events the program received.
+  virtual KeyboardState GetKeyboardState() const = 0;
+};
+
+}  // namespace ui
