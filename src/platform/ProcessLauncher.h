@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// Outcome of starting a program: 0 and an empty message on success, else the
+// system's error number and the system's own text for it.
+struct StartResult {
+  int error = 0;
+  std::string message;
+
+  bool Succeeded() const { return error == 0; }
+};
+
+// Starts another program beside this one and does not wait for it.
+class ProcessLauncher {
+ public:
+  virtual ~ProcessLauncher() = default;
+
+  // Starts the program at `path`, taken as it is (relative to the current
+  // directory, never looked up along a search path), with no arguments but
+  // its own name, this process's environment and current directory.
+  virtual StartResult Start(const std::string& path) = 0;
+};
+
+// The launcher the application uses: the one installed last, or the
+// operating system's own when none is installed.
+ProcessLauncher& GetProcessLauncher();
+
+// Installs `launcher` (not owned; null restores the system's own) and returns
+// the one installed before, null if that was the system's own.
+ProcessLauncher* SetProcessLauncher(ProcessLauncher* launcher);
+
+}  // namespace platform

@@ -1,0 +1,71 @@
+#include "platform/posix/PosixProcessLauncher.h"
+
+#include <signal.h>
+#include <spawn.h>
+#include <string.h>
+#include <unistd.h>
+
+#include <string>
+
+extern char** environ;
+
+namespace platform {
+namespace {
+
+std::string SystemErrorText(int error) {
+  char buffer[256] = {};
+  // The GNU strerror_r returns the text, which may or may not be in buffer.
+  return ::strerror_r(error, buffer, sizeof buffer);
+}
+
+PosixProcessLauncher& SystemLauncher() {
+  static PosixProcessLauncher launcher;
+  return launcher;
+}
+
+ProcessLauncher*& InstalledLauncher() {
+  static ProcessLauncher* launcher = nullptr;
+  return launcher;
+}
+
+}  // namespace
+
+StartResult PosixProcessLauncher::Start(const std::string& path) {
+  posix_spawnattr_t attributes;
+  int error = ::posix_spawnattr_init(&attributes);
+  if (error != 0) {
+    return {error, SystemErrorText(error)};
+  }
+  // Signals we ignore or block (Qt and SDL touch a few) must not leak into
+  // the game.
+  sigset_t all_signals;
+  sigset_t no_signals;
+  ::sigfillset(&all_signals);
+  ::sigemptyset(&no_signals);
+  ::posix_spawnattr_setsigdefault(&attributes, &all_signals);
+  ::posix_spawnattr_setsigmask(&attributes, &no_signals);
+  ::posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+
+  std::string name = path;
+  char* arguments[] = {name.data(), nullptr};
+  pid_t child = 0;
+  error = ::posix_spawn(&child, path.c_str(), nullptr, &attributes, arguments, environ);
+  ::posix_spawnattr_destroy(&attributes);
+  if (error != 0) {
+    return {error, SystemErrorText(error)};
+  }
+  return {};
+}
+
+ProcessLauncher& GetProcessLauncher() {
+  ProcessLauncher* installed = InstalledLauncher();
+  return installed != nullptr ? *installed : SystemLauncher();
+}
+
+ProcessLauncher* SetProcessLauncher(ProcessLauncher* launcher) {
+  ProcessLauncher* previous = InstalledLauncher();
+  InstalledLauncher() = launcher;
+  return previous;
+}
+
+}  // namespace platform
