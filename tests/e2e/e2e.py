@@ -1,0 +1,193 @@
+#!/usr/bin/env python3
+"""End-to-end cases: the real qvconfig in a temporary game folder under its own
+Xvfb, with a stand-in Zarvex.exe, driven with xdotool.
+
+    e2e.py <case> <path-to-qvconfig>     exit 0 pass, 1 fail, 77 skipped
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+TITLE = "Zarvex Configuration"
+SETTINGS = os.path.join("Assets", "PC", "ANY_LANG", "MISC", "QVConfig.INI")
+# The stand-in game copies the settings it finds, so the test sees what the
+# game would have read at its start.
+STAND_IN_GAME = """#!/bin/sh
+cp Assets/PC/ANY_LANG/MISC/QVConfig.INI game-saw.ini 2>/dev/null
+echo "$0 $#" > game-ran
+"""
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def wait_until(predicate, timeout, interval=0.05):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        if predicate():
+            return True
+        time.sleep(interval)
+    return predicate()
+
+
+class Session:
+    """One Xvfb display, one game folder, the tool processes started in it."""
+
+    def __init__(self, binary):
+        self.binary = binary
+        self.folder = tempfile.mkdtemp(prefix="qv_e2e_")
+        game = os.path.join(self.folder, "Zarvex.exe")
+        with open(game, "w") as f:
+            f.write(STAND_IN_GAME)
+        os.chmod(game, 0o755)
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as display_pipe:
+            number = display_pipe.readline().strip()
+        check(number, "Xvfb did not start")
+        self.env = dict(os.environ, DISPLAY=":" + number, QT_QPA_PLATFORM="xcb")
+        self.env.pop("WAYLAND_DISPLAY", None)
+        self.processes = []
+
+    def close(self):
+        for process in self.processes:
+            if process.poll() is None:
+                process.kill()
+                process.wait()
+        self.xvfb.terminate()
+        self.xvfb.wait()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    def path(self, name):
+        return os.path.join(self.folder, name)
+
+    def start_tool(self):
+        process = subprocess.Popen([self.binary], cwd=self.folder, env=self.env,
+                                   stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+        self.processes.append(process)
+        return process
+
+    def xdotool(self, *arguments, timeout=10):
+        result = subprocess.run(["xdotool", *arguments], env=self.env, capture_output=True,
+                                text=True, timeout=timeout)
+        return result.stdout.split()
+
+    def windows(self, title=TITLE):
+        return self.xdotool("search", "--onlyvisible", "--name", "^%s$" % title)
+
+    def wait_for_window(self, title=TITLE, timeout=30):
+        check(wait_until(lambda: len(self.windows(title)) > 0, timeout, 0.1),
+              "no window titled %r within %d s" % (title, timeout))
+        return self.windows(title)[0]
+
+    def keys(self, window, *keys):
+        self.xdotool("windowfocus", "--sync", window, "key", "--delay", "50", *keys)
+
+    @staticmethod
+    def wait_for_exit(process, timeout=15):
+        try:
+            return process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise Failure("the tool did not end within %d s" % timeout)
+
+
+def escape_writes_nothing(session):
+    tool = session.start_tool()
+    window = session.wait_for_window()
+    session.keys(window, "Escape")
+    code = session.wait_for_exit(tool)
+    output = tool.stdout.read()
+    check(code == 0, "exit code %d after Escape: %s" % (code, output))
+    check(not os.path.exists(session.path(SETTINGS)), "Escape wrote the settings file")
+    check(not os.path.exists(session.path("game-ran")), "Escape started the game")
+
+
+def start_game_saves_and_launches(session):
+    tool = session.start_tool()
+    window = session.wait_for_window()
+    # The focus starts on OK, the first control; Start Game is three tabs on,
+    # and a push button with the focus takes Return.
+    session.keys(window, "Tab", "Tab", "Tab", "Return")
+    code = session.wait_for_exit(tool)
+    check(code == 0, "exit code %d after Start Game: %s" % (code, tool.stdout.read()))
+    check(wait_until(lambda: os.path.exists(session.path("game-ran")), 10),
+          "the stand-in game did not run")
+    with open(session.path("game-ran")) as f:
+        check(f.read().split() == ["./Zarvex.exe", "0"], "the game got arguments")
+    with open(session.path("game-saw.ini"), "rb") as f:
+        seen = f.read()
+    check(b"PERFORMANCE=0" in seen.upper().replace(b" ", b""),
+          "the game did not find the High preset: %r" % seen[:200])
+    with open(session.path(SETTINGS), "rb") as f:
+        check(f.read() == seen, "the settings changed after the game started")
+
+
+def second_start_focuses_first(session):
+    first = session.start_tool()
+    window = session.wait_for_window()
+    # Put the focus elsewhere, so that getting it back is the first
+    # instance's doing.
+    other = subprocess.Popen(["xmessage", "-name", "other", "-title", "Other", "other"],
+                             env=session.env, stderr=subprocess.DEVNULL)
+    session.processes.append(other)
+    other_window = session.wait_for_window("Other", 10)
+    session.xdotool("windowfocus", "--sync", other_window)
+
+    started = time.monotonic()
+    second = session.start_tool()
+    code = session.wait_for_exit(second, 10)
+    check(code == 0, "second start ended with %d: %s" % (code, second.stdout.read()))
+    check(time.monotonic() - started < 5, "second start took too long")
+    check(second.stdout.read() == "", "second start printed something")
+    check(len(session.windows()) == 1, "a second window opened")
+    check(first.poll() is None, "the first instance ended")
+    check(wait_until(lambda: session.xdotool("getwindowfocus") == [window], 5),
+          "the first window did not get the focus")
+
+    session.keys(window, "Escape")
+    check(session.wait_for_exit(first) == 0, "the first instance did not end cleanly")
+    # The name went with the first instance: a new start opens a window.
+    third = session.start_tool()
+    session.wait_for_window()
+    session.keys(session.windows()[0], "Escape")
+    check(session.wait_for_exit(third) == 0, "a later start did not run")
+
+
+CASES = {f.__name__: f for f in (escape_writes_nothing, start_game_saves_and_launches,
+                                  second_start_focuses_first)}
+
+
+def main():
+    if len(sys.argv) != 3 or sys.argv[1] not in CASES:
+        print(__doc__)
+        return 2
+    for tool in ("Xvfb", "xdotool", "xmessage"):
+        if shutil.which(tool) is None:
+            print("skipped: %s is not installed" % tool)
+            return 77
+    session = Session(os.path.abspath(sys.argv[2]))
+    try:
+        CASES[sys.argv[1]](session)
+    except (Failure, subprocess.TimeoutExpired) as error:
+        print("FAILED: %s" % error)
+        return 1
+    finally:
+        session.close()
+    print("passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
