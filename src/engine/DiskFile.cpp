@@ -1,0 +1,48 @@
+#include "engine/DiskFile.h"
+
+#include "engine/OpenMode.h"
+#include "platform/FileSystem.h"
+
+DiskFile::~DiskFile() { Close(); }
+
+bool DiskFile::Open(const String& path, std::int32_t mode) {
+  const char* c_mode = mode == kOpenRead        ? "rb"
+                       : mode == kOpenWrite     ? "wb"
+                       : mode == kOpenReadWrite ? "r+b"
+                                                : nullptr;
+  if (c_mode == nullptr) return false;
+  Close();
+  m_path = path;
+  m_file = platform::GetFileSystem().Open(path, c_mode);
+  return m_file != nullptr;
+}
+
+void DiskFile::Close() {
+  if (m_file == nullptr) return;
+  platform::GetFileSystem().Close(m_file);
+  m_file = nullptr;
+}
+
+std::uint32_t DiskFile::Read(void* buffer, std::uint32_t count) {
+  if (m_file == nullptr || buffer == nullptr) return 0;
+  return static_cast<std::uint32_t>(platform::GetFileSystem().Read(m_file, buffer, count));
+}
+
+std::uint32_t DiskFile::Write(const void* buffer, std::uint32_t count) {
+  if (m_file == nullptr || buffer == nullptr) return 0;
+  return static_cast<std::uint32_t>(platform::GetFileSystem().Write(m_file, buffer, count));
+}
+
+bool DiskFile::Seek(std::int64_t offset, Origin origin) {
+  if (m_file == nullptr) return false;
+  const platform::SeekOrigin native = origin == Origin::kStart     ? platform::SeekOrigin::kStart
+                                      : origin == Origin::kCurrent ? platform::SeekOrigin::kCurrent
+                                                                   : platform::SeekOrigin::kEnd;
+  return platform::GetFileSystem().Seek(m_file, offset, native);
+}
+
+std::uint32_t DiskFile::Tell() {
+  if (m_file == nullptr) return 0;
+  const std::int64_t offset = platform::GetFileSystem().Tell(m_file);
+  return offset < 0 ? 0 : static_cast<std::uint32_t>(offset);
+}

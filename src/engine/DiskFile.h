@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/String.h"
+
+namespace platform {
+struct NativeFile;
+}
+
+// A standard-library style file and its path. Modes: 0 "rb", 1 "wb", 2 "r+b".
+class DiskFile {
+ public:
+  DiskFile() = default;
+  ~DiskFile();
+  DiskFile(const DiskFile&) = delete;
+  DiskFile& operator=(const DiskFile&) = delete;
+
+  // False for a mode other than 0, 1, 2 or when the file cannot be opened.
+  // An open file is closed first.
+  bool Open(const String& path, std::int32_t mode);
+  void Close();
+  bool IsOpen() const { return m_file != nullptr; }
+
+  // The count moved; 0 without a file or a buffer.
+  std::uint32_t Read(void* buffer, std::uint32_t count);
+  std::uint32_t Write(const void* buffer, std::uint32_t count);
+
+  enum class Origin { kStart = 0, kCurrent = 1, kEnd = 2 };
+  bool Seek(std::int64_t offset, Origin origin);
+  // 0 without a file.
+  std::uint32_t Tell();
+
+  const String& GetPath() const { return m_path; }
+
+ private:
+  String m_path;
+  platform::NativeFile* m_file = nullptr;
+};

@@ -1,0 +1,173 @@
+#include "engine/FileHandle.h"
+
+#include <algorithm>
+
+#include "engine/ErrorReporter.h"
+#include "engine/Log.h"
+#include "engine/OpenMode.h"
+
+FileHandle::FileHandle(std::uint32_t buffer_size) : Boid(buffer_size) {
+  // Reading or writing before Open is refused.
+  SetFailed(true);
+}
+
+FileHandle::~FileHandle() {
+  if (m_open) Close();
+}
+
+std::uint32_t FileHandle::Tell() const { return m_buffer_offset + Position(); }
+
+bool FileHandle::AtEnd() {
+  // The file is asked only once the buffer is used up, so that reading a
+  // line byte by byte costs no file access.
+  if (!Boid::AtEnd()) return false;
+  return m_disk_file.Tell() >= Size();
+}
+
+std::uint32_t FileHandle::Size() {
+  const std::uint32_t here = m_disk_file.Tell();
+  m_disk_file.Seek(0, DiskFile::Origin::kEnd);
+  const std::uint32_t size = m_disk_file.Tell();
+  m_disk_file.Seek(here, DiskFile::Origin::kStart);
+  return size;
+}
+
+bool FileHandle::IsOpenForWriting() const {
+  return m_open && (m_mode == kOpenWrite || m_mode == kOpenReadWrite);
+}
+
+ErrorCode FileHandle::SetMode(std::int32_t mode) {
+  if (m_open) return ReportSoftError(kErrAlreadyOpen);
+  m_mode = mode;
+  return 0;
+}
+
+ErrorCode FileHandle::Open(std::int32_t mode, std::uint32_t base_offset, std::uint32_t limit) {
+  const char* name = m_name.c_str();
+  switch (mode) {
+    case kOpenRead: LogPrintf("Opening File %s for read\n", name); break;
+    case kOpenWrite: LogPrintf("Opening File %s for WRITE\n", name); break;
+    case kOpenReadWrite: LogPrintf("Opening File %s for READ/WRITE\n", name); break;
+    default: LogPrintf("Opening File %s for *???*\n", name); break;
+  }
+  if (m_open) return ReportSoftError(kErrAlreadyOpen);
+  m_mode = mode;
+  m_flushed = 0;
+  m_buffer_offset = 0;
+  m_base_offset = base_offset;
+  m_limit = limit;
+  switch (mode) {
+    case kOpenRead:
+    case kOpenReadWrite:
+      if (!m_disk_file.Open(m_name, mode)) {
+        LogPrintf("*File not Found %s\n", name);
+        return ReportSoftError(kErrFileNotFound, name);
+      }
+      SetFailed(false);
+      SetPosition(0);
+      SetLength(FillBuffer());
+      m_open = true;
+      return 0;
+    case kOpenWrite:
+      if (!m_disk_file.Open(m_name, mode)) {
+        LogPrintf("*Unable to open file for write: %s\n", name);
+        return ReportSoftError(kErrCannotWrite, name);
+      }
+      SetFailed(false);
+      SetPosition(0);
+      SetLength(0);
+      m_open = true;
+      return 0;
+    default:
+      return ReportSoftError(kErrUnknown);
+  }
+}
+
+ErrorCode FileHandle::Close() {
+  LogPrintf("Closing file %s\n", m_name.c_str());
+  if (!m_open) return ReportHardError(kErrNotOpen);
+  if (m_mode == kOpenWrite || m_mode == kOpenReadWrite) Flush();
+  m_disk_file.Close();
+  m_open = false;
+  // A closed handle refuses reads and writes until it is opened again.
+  SetFailed(true);
+  return 0;
+}
+
+ErrorCode FileHandle::Flush() {
+  LogPrintf("Flushing %s\n", m_name.c_str());
+  const std::uint32_t position = Position();
+  const std::uint32_t count = position > m_flushed ? position - m_flushed : 0;
+  std::uint32_t written = 0;
+  if (count > 0) {
+    // The pending bytes belong at buffer offset + flushed. Sequential writing
+    // keeps the file there already; after a refill or a seek it is not.
+    const std::uint32_t target = m_buffer_offset + m_flushed;
+    if (m_disk_file.Tell() != target) m_disk_file.Seek(target, DiskFile::Origin::kStart);
+    written = m_disk_file.Write(GetBuffer() + m_flushed, count);
+  }
+  m_flushed = position;
+  if (written < count) return ReportHardError(kErrUnknown);
+  return 0;
+}
+
+ErrorCode FileHandle::Seek(std::uint32_t a, std::uint32_t b) {
+  const std::uint32_t target = a + b;
+  const bool writing = m_mode == kOpenWrite || m_mode == kOpenReadWrite;
+  if (target >= m_buffer_offset && target - m_buffer_offset < Capacity()) {
+    const std::uint32_t position = target - m_buffer_offset;
+    // Moving back over flushed bytes: what is written from there on must
+    // reach the file again.
+    if (m_open && writing && position < m_flushed) {
+      Flush();
+      m_flushed = position;
+    }
+    SetPosition(position);
+    return 0;
+  }
+  if (m_open && writing) Flush();
+  const std::uint32_t chunk = target / Capacity();
+  SetPosition(0);
+  m_disk_file.Seek(static_cast<std::int64_t>(chunk) * Capacity() + m_base_offset,
+                   DiskFile::Origin::kStart);
+  m_buffer_offset = m_disk_file.Tell();
+  SetLength(FillBuffer());
+  // Only what is written after the target is pending, not the bytes before it.
+  SetPosition(std::min(target - m_buffer_offset, Capacity() - 1));
+  m_flushed = Position();
+  return 0;
+}
+
+ErrorCode FileHandle::WriteOverflow(const std::uint8_t* source, std::uint32_t count) {
+  Flush();
+  m_buffer_offset += Position();
+  m_flushed = 0;
+  SetPosition(0);
+  SetLength(0);
+  SetFailed(false);
+  return Write(source, count);
+}
+
+ErrorCode FileHandle::ReadOverflow(std::uint8_t* destination, std::uint32_t count) {
+  if (count == 0) {
+    SetFailed(false);
+    return 0;
+  }
+  // Bytes written into this window go out before it is replaced.
+  if (IsOpenForWriting() && Position() > m_flushed) Flush();
+  m_buffer_offset = m_disk_file.Tell();
+  const std::uint32_t loaded = FillBuffer();
+  if (loaded == 0) return ReportHardError(kErrCannotRead, m_name.c_str());
+  m_flushed = 0;
+  SetLength(loaded);
+  SetPosition(0);
+  SetFailed(false);
+  return Read(destination, count);
+}
+
+std::uint32_t FileHandle::FillBuffer() {
+  const std::uint32_t read = m_disk_file.Read(GetBuffer(), Capacity());
+  // Nothing at or beyond the limit becomes readable.
+  if (m_buffer_offset >= m_limit) return 0;
+  return std::min(read, m_limit - m_buffer_offset);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+// Makes a fresh, empty directory, makes it the current directory for the
+// guard's lifetime, then goes back and removes it with everything in it.
+class TempDirectory {
+ public:
+  TempDirectory();
+  ~TempDirectory();
+  TempDirectory(const TempDirectory&) = delete;
+  TempDirectory& operator=(const TempDirectory&) = delete;
+
+  // Absolute path of the directory.
+  const std::string& Path() const { return m_path; }
+
+ private:
+  std::string m_path;
+  std::string m_previous;
+};
