@@ -1,0 +1,86 @@
+#include "engine/Mutex.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/mman.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include "engine/ErrorReporter.h"
+#include "support/LogCapture.h"
+
+namespace {
+
+// A name of its own for each test, removed afterwards.
+class MutexTest : public testing::Test {
+ protected:
+  void TearDown() override { shm_unlink(("/" + m_name).c_str()); }
+  const std::string m_name = "QvTestMutex-" + std::to_string(getpid()) + "-" +
+                             testing::UnitTest::GetInstance()->current_test_info()->name();
+};
+
+}  // namespace
+
+// The owner may lock again; another thread waits until every lock is released,
+// and two objects with the same name hold the same lock.
+TEST_F(MutexTest, ReentrantForOwnerExclusiveForOthers) {
+  LogCapture capture;
+  Mutex first(m_name.c_str());
+  Mutex second(m_name.c_str());
+  ASSERT_TRUE(first.IsValid());
+  first.Lock();
+  second.Lock();
+  std::atomic<bool> acquired{false};
+  std::thread other([&] {
+    Mutex mine(m_name.c_str());
+    mine.Lock();
+    acquired = true;
+    mine.Unlock();
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_FALSE(acquired);
+  second.Unlock();
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  EXPECT_FALSE(acquired);
+  first.Unlock();
+  other.join();
+  EXPECT_TRUE(acquired);
+  EXPECT_TRUE(capture.Boxes().empty());
+}
+
+// A process that dies holding the mutex leaves it acquirable, not broken.
+TEST_F(MutexTest, AbandonedMutexCountsAsAcquired) {
+  LogCapture capture;
+  Mutex mutex(m_name.c_str());
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    Mutex held(m_name.c_str());
+    held.Lock();
+    _exit(0);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  mutex.Lock();
+  mutex.Unlock();
+  mutex.Lock();
+  mutex.Unlock();
+  EXPECT_TRUE(capture.Boxes().empty());
+  EXPECT_FALSE(ErrorReporter::s_instance->HasHardError());
+}
+
+// Releasing a mutex one does not hold is a hard error with the system's code.
+TEST_F(MutexTest, FailedUnlockIsAHardError) {
+  LogCapture capture;
+  Mutex mutex(m_name.c_str());
+  mutex.Unlock();
+  ASSERT_EQ(capture.Boxes().size(), 1u);
+  EXPECT_EQ(capture.Boxes()[0].text, "Unrecognized error value.");
+  EXPECT_TRUE(ErrorReporter::s_instance->HasHardError());
+  EXPECT_NE(ErrorReporter::s_instance->GetHardErrorCode(), ErrorCode(0));
+}
