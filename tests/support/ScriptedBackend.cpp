@@ -1,0 +1,490 @@
+#include "support/ScriptedBackend.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "ui/ControlTemplate.h"
+#include "ui/Dialog.h"
+#include "ui/DialogTemplate.h"
+#include "ui/KeyMessage.h"
+#include "ui/Notification.h"
+#include "ui/PaintContext.h"
+
+namespace test {
+
+std::vector<std::string> ControlState::ItemTexts() const {
+  std::vector<std::string> texts;
+  for (const ListItem& item : items) texts.push_back(item.text);
+  return texts;
+}
+
+ControlState& WindowState::Control(int control_id) {
+  auto found = controls.find(control_id);
+  if (found == controls.end()) {
+    ADD_FAILURE() << "window " << template_id << " has no control " << control_id;
+    static ControlState nowhere;
+    nowhere = ControlState{};
+    return nowhere;
+  }
+  return found->second;
+}
+
+const ControlState& WindowState::Control(int control_id) const {
+  return const_cast<WindowState*>(this)->Control(control_id);
+}
+
+namespace {
+
+constexpr unsigned kVkBack = 0x08;
+constexpr unsigned kVkSpace = 0x20;
+constexpr unsigned kVkF10 = 0x79;
+
+// The character a key gives, 0 for none (no character message).
+unsigned CharacterOf(unsigned virtual_key, bool shift) {
+  if (virtual_key == kVkBack || virtual_key == ui::kVkTab || virtual_key == ui::kVkReturn ||
+      virtual_key == ui::kVkEscape || virtual_key == kVkSpace) {
+    return virtual_key;
+  }
+  if (virtual_key >= '0' && virtual_key <= '9') return virtual_key;
+  if (virtual_key >= 'A' && virtual_key <= 'Z') return shift ? virtual_key : virtual_key + 32;
+  return 0;
+}
+
+bool IsButton(ui::ControlKind kind) {
+  return kind == ui::ControlKind::kPushButton || kind == ui::ControlKind::kDefaultPushButton;
+}
+
+class RecordingPaintContext final : public ui::PaintContext {
+ public:
+  RecordingPaintContext(WindowState& state, bool minimized) : m_state(state), m_minimized(minimized) {}
+  bool IsMinimized() const override { return m_minimized; }
+  void StretchBitmapToControl(int control_id, int bitmap_id) override {
+    m_state.Control(control_id);
+    m_state.paints.push_back("bitmap " + std::to_string(bitmap_id) + " on " +
+                             std::to_string(control_id));
+  }
+  void DrawIconCentered(int icon_id) override {
+    m_state.paints.push_back("icon " + std::to_string(icon_id) + " centred");
+  }
+
+ private:
+  WindowState& m_state;
+  bool m_minimized;
+};
+
+}  // namespace
+
+class ScriptedWindow final : public ui::DialogWindow {
+ public:
+  ScriptedWindow(ScriptedBackend& backend, Dialog& dialog, const ui::DialogTemplate& dialog_template,
+                 ScriptedWindow* owner, std::shared_ptr<WindowState> state)
+      : m_backend(backend), m_dialog(dialog), m_template(dialog_template), m_owner(owner),
+        m_state(std::move(state)) {}
+
+  ~ScriptedWindow() override {
+    m_state->alive = false;
+    m_state->shown = false;
+    m_state->timers.clear();
+  }
+
+  Dialog& GetDialog() { return m_dialog; }
+  WindowState& State() { return *m_state; }
+  const ui::DialogTemplate& Template() const { return m_template; }
+
+  void RunModalLoop() override {
+    m_end_requested = false;
+    m_state->shown = true;
+    const bool disabled_owner = m_owner != nullptr && m_owner->m_state->enabled;
+    if (disabled_owner) m_owner->m_state->enabled = false;
+    m_backend.m_loops.push_back(this);
+    while (!m_end_requested) {
+      if (!m_backend.RunNext(*this)) {
+        ADD_FAILURE() << "the script ran out while window " << m_template.id << " was open";
+        m_dialog.DispatchCommand(platform::kIdCancel, ui::Notification::kClicked);
+        break;
+      }
+    }
+    m_backend.m_loops.pop_back();
+    if (disabled_owner) m_owner->m_state->enabled = true;
+    m_state->shown = false;
+  }
+
+  void EndModalLoop() override { m_end_requested = true; }
+
+  void SetTitle(std::string_view text) override { m_state->title = text; }
+  std::string GetTitle() const override { return m_state->title; }
+  void SetIcon(int icon_id) override { m_state->icon_id = icon_id; }
+  bool IsEnabled() const override { return m_state->enabled; }
+  void Invalidate() override { ++m_state->invalidations; }
+
+  void SetControlText(int id, std::string_view text) override { m_state->Control(id).text = text; }
+  std::string GetControlText(int id) const override { return m_state->Control(id).text; }
+  void SetControlVisible(int id, bool visible) override { m_state->Control(id).visible = visible; }
+  bool IsControlVisible(int id) const override { return m_state->Control(id).visible; }
+  void SetControlEnabled(int id, bool enabled) override { m_state->Control(id).enabled = enabled; }
+  bool IsControlEnabled(int id) const override { return m_state->Control(id).enabled; }
+  void SetControlIcon(int id, int icon_id) override { m_state->Control(id).icon_id = icon_id; }
+
+  void SetFocus(int id) override {
+    if (id != ui::kWindowId) m_state->Control(id);
+    m_state->focus = id;
+  }
+  int GetFocus() const override { return m_state->focus; }
+
+  void ResetList(int id) override {
+    ControlState& list = List(id);
+    list.items.clear();
+    list.selection = -1;
+  }
+  int AddListItem(int id, std::string_view text, std::intptr_t data) override {
+    ControlState& list = List(id);
+    list.items.push_back({std::string(text), data});
+    return static_cast<int>(list.items.size()) - 1;
+  }
+  int GetListCount(int id) const override { return static_cast<int>(List(id).items.size()); }
+  std::string GetListItemText(int id, int index) const override {
+    const ControlState& list = List(id);
+    return InRange(list, index) ? list.items[index].text : std::string();
+  }
+  std::intptr_t GetListItemData(int id, int index) const override {
+    const ControlState& list = List(id);
+    return InRange(list, index) ? list.items[index].data : 0;
+  }
+  void SetListSelection(int id, int index) override {
+    ControlState& list = List(id);
+    list.selection = InRange(list, index) ? index : -1;
+  }
+  int GetListSelection(int id) const override { return List(id).selection; }
+
+  void SetTimer(unsigned timer_id, unsigned period_ms) override {
+    m_state->timers[timer_id] = period_ms;
+  }
+  void KillTimer(unsigned timer_id) override { m_state->timers.erase(timer_id); }
+
+ private:
+  static bool InRange(const ControlState& list, int index) {
+    return index >= 0 && index < static_cast<int>(list.items.size());
+  }
+  ControlState& List(int id) const {
+    ControlState& control = m_state->Control(id);
+    if (control.kind != ui::ControlKind::kDropDownList) {
+      ADD_FAILURE() << "control " << id << " of window " << m_template.id << " is not a list";
+    }
+    return control;
+  }
+
+  ScriptedBackend& m_backend;
+  Dialog& m_dialog;
+  const ui::DialogTemplate& m_template;
+  ScriptedWindow* m_owner;
+  std::shared_ptr<WindowState> m_state;
+  bool m_end_requested = false;
+};
+
+ScriptedBackend::ScriptedBackend() {
+  m_previous_hook = platform::SetMessageBoxHook(
+      [this](const std::string& text, const std::string& caption, unsigned flags) {
+        return ShowMessageBox(nullptr, text, caption, flags);
+      });
+}
+
+ScriptedBackend::~ScriptedBackend() {
+  platform::SetMessageBoxHook(std::move(m_previous_hook));
+  if (!m_actions.empty()) {
+    ADD_FAILURE() << m_actions.size() << " scripted action(s) were never used";
+  }
+}
+
+ScriptedBackend& ScriptedBackend::Queue(Action::Kind kind, int control_id, int value,
+                                        std::string text, std::function<void()> step) {
+  Action action;
+  action.kind = kind;
+  action.control_id = control_id;
+  action.value = value;
+  action.text = std::move(text);
+  action.step = std::move(step);
+  action.window = std::exchange(m_next_window, std::nullopt);
+  m_actions.push_back(std::move(action));
+  return *this;
+}
+
+ScriptedBackend& ScriptedBackend::In(int template_id) {
+  m_next_window = template_id;
+  return *this;
+}
+
+ScriptedBackend& ScriptedBackend::Click(int control_id) {
+  return Queue(Action::Kind::kClick, control_id);
+}
+
+ScriptedBackend& ScriptedBackend::Select(int control_id, int index) {
+  return Queue(Action::Kind::kSelect, control_id, index);
+}
+
+ScriptedBackend& ScriptedBackend::SelectText(int control_id, std::string text) {
+  return Queue(Action::Kind::kSelectText, control_id, 0, std::move(text));
+}
+
+ScriptedBackend& ScriptedBackend::OpenList(int control_id) {
+  return Queue(Action::Kind::kOpenList, control_id);
+}
+
+ScriptedBackend& ScriptedBackend::PressKey(unsigned virtual_key) {
+  return Queue(Action::Kind::kPressKey, 0, static_cast<int>(virtual_key));
+}
+
+ScriptedBackend& ScriptedBackend::HoldKey(unsigned virtual_key) {
+  return Queue(Action::Kind::kKeyDown, 0, static_cast<int>(virtual_key));
+}
+
+ScriptedBackend& ScriptedBackend::ReleaseKey(unsigned virtual_key) {
+  return Queue(Action::Kind::kKeyUp, 0, static_cast<int>(virtual_key));
+}
+
+ScriptedBackend& ScriptedBackend::Escape() { return PressKey(ui::kVkEscape); }
+
+ScriptedBackend& ScriptedBackend::CloseBox() { return Queue(Action::Kind::kCloseBox); }
+
+ScriptedBackend& ScriptedBackend::AnswerMessageBox(int result) {
+  return Queue(Action::Kind::kAnswer, 0, result);
+}
+
+ScriptedBackend& ScriptedBackend::FireTimer(unsigned timer_id) {
+  return Queue(Action::Kind::kTimer, 0, static_cast<int>(timer_id));
+}
+
+ScriptedBackend& ScriptedBackend::Paint(bool minimized) {
+  return Queue(Action::Kind::kPaint, 0, minimized ? 1 : 0);
+}
+
+ScriptedBackend& ScriptedBackend::Run(std::function<void()> step) {
+  return Queue(Action::Kind::kRun, 0, 0, std::string(), std::move(step));
+}
+
+WindowState& ScriptedBackend::Window(int template_id) {
+  if (const WindowState* found = FindWindow(template_id)) {
+    return const_cast<WindowState&>(*found);
+  }
+  ADD_FAILURE() << "no window " << template_id << " was built";
+  static WindowState nowhere;
+  nowhere = WindowState{};
+  return nowhere;
+}
+
+const WindowState* ScriptedBackend::FindWindow(int template_id) const {
+  for (auto it = m_windows.rbegin(); it != m_windows.rend(); ++it) {
+    if ((*it)->template_id == template_id) return it->get();
+  }
+  return nullptr;
+}
+
+void ScriptedBackend::SetKey(unsigned virtual_key, bool down) {
+  m_keyboard[virtual_key & 0xFF] = down ? 0x80 : 0x00;
+}
+
+std::unique_ptr<ui::DialogWindow> ScriptedBackend::CreateDialogWindow(
+    Dialog& dialog, const ui::DialogTemplate& dialog_template, ui::DialogWindow* owner) {
+  auto state = std::make_shared<WindowState>();
+  state->template_id = dialog_template.id;
+  state->title = dialog_template.caption;
+  auto* owner_window = static_cast<ScriptedWindow*>(owner);
+  state->owner_template_id = owner_window != nullptr ? owner_window->Template().id : 0;
+  for (const ui::ControlTemplate& control : dialog_template.controls) {
+    if (control.id == ui::kStaticId) continue;
+    ControlState& entry = state->controls[control.id];
+    entry.kind = control.kind;
+    entry.text = control.text;
+    entry.visible = !ui::HasFlag(control.style, ui::ControlStyle::kHidden);
+    entry.enabled = !ui::HasFlag(control.style, ui::ControlStyle::kDisabled);
+    entry.icon_id = control.image_id;
+  }
+  m_windows.push_back(state);
+  return std::make_unique<ScriptedWindow>(*this, dialog, dialog_template, owner_window,
+                                          std::move(state));
+}
+
+int ScriptedBackend::ShowMessageBox(ui::DialogWindow* owner, std::string_view text,
+                                    std::string_view caption, unsigned flags) {
+  MessageBoxRecord record;
+  record.owner_template_id = owner != nullptr ? static_cast<ScriptedWindow*>(owner)->Template().id : 0;
+  record.text = text;
+  record.caption = caption;
+  record.flags = flags;
+  const bool yes_no = (flags & platform::kMbButtonMask) == platform::kMbYesNo;
+  record.answer = yes_no ? platform::kIdYes : platform::kIdOk;
+  if (m_actions.empty() || m_actions.front().kind != Action::Kind::kAnswer) {
+    ADD_FAILURE() << "unexpected message box \"" << text << "\" (" << caption << ")";
+  } else {
+    record.answer = m_actions.front().value;
+    m_actions.pop_front();
+  }
+  m_message_boxes.push_back(record);
+  return record.answer;
+}
+
+bool ScriptedBackend::RunNext(ScriptedWindow& window) {
+  if (m_actions.empty()) return false;
+  Action action = std::move(m_actions.front());
+  m_actions.pop_front();
+  if (action.window && *action.window != window.Template().id) {
+    ADD_FAILURE() << "a scripted action meant for window " << *action.window << " reached window "
+                  << window.Template().id;
+  }
+  Execute(action, window);
+  return true;
+}
+
+bool ScriptedBackend::CheckList(ScriptedWindow& window, int control_id, const char* what) {
+  WindowState& state = window.State();
+  if (state.controls.count(control_id) == 0 ||
+      state.controls[control_id].kind != ui::ControlKind::kDropDownList) {
+    ADD_FAILURE() << what << ": window " << state.template_id << " has no list " << control_id;
+    return false;
+  }
+  const ControlState& list = state.controls[control_id];
+  if (!state.enabled || !list.enabled || !list.visible) {
+    m_ignored.push_back(std::string(what) + " on unavailable list " + std::to_string(control_id));
+    return false;
+  }
+  return true;
+}
+
+void ScriptedBackend::Execute(const Action& action, ScriptedWindow& window) {
+  Dialog& dialog = window.GetDialog();
+  WindowState& state = window.State();
+  switch (action.kind) {
+    case Action::Kind::kClick:
+      DoClick(window, action.control_id);
+      break;
+    case Action::Kind::kSelect:
+    case Action::Kind::kSelectText: {
+      if (!CheckList(window, action.control_id, "select")) break;
+      ControlState& list = state.controls[action.control_id];
+      int index = action.value;
+      if (action.kind == Action::Kind::kSelectText) {
+        index = -1;
+        for (std::size_t i = 0; i < list.items.size(); ++i) {
+          if (list.items[i].text == action.text) {
+            index = static_cast<int>(i);
+            break;
+          }
+        }
+      }
+      if (index < 0 || index >= static_cast<int>(list.items.size())) {
+        ADD_FAILURE() << "list " << action.control_id << " has no item "
+                      << (action.kind == Action::Kind::kSelectText ? action.text
+                                                                  : std::to_string(index));
+        break;
+      }
+      list.selection = index;
+      state.focus = action.control_id;
+      dialog.DispatchCommand(action.control_id, ui::Notification::kSelectionChanged);
+      break;
+    }
+    case Action::Kind::kOpenList:
+      if (!CheckList(window, action.control_id, "open")) break;
+      state.focus = action.control_id;
+      dialog.DispatchCommand(action.control_id, ui::Notification::kDropDown);
+      break;
+    case Action::Kind::kPressKey:
+      DoKeyDown(window, static_cast<unsigned>(action.value));
+      DoKeyUp(window, static_cast<unsigned>(action.value));
+      break;
+    case Action::Kind::kKeyDown:
+      DoKeyDown(window, static_cast<unsigned>(action.value));
+      break;
+    case Action::Kind::kKeyUp:
+      DoKeyUp(window, static_cast<unsigned>(action.value));
+      break;
+    case Action::Kind::kCloseBox:
+      dialog.DispatchCommand(platform::kIdCancel, ui::Notification::kClicked);
+      break;
+    case Action::Kind::kAnswer:
+      ADD_FAILURE() << "a message-box answer (" << action.value
+                    << ") was queued but no message box came";
+      break;
+    case Action::Kind::kTimer:
+      if (state.timers.count(static_cast<unsigned>(action.value)) == 0) {
+        ADD_FAILURE() << "timer " << action.value << " is not running in window "
+                      << state.template_id;
+        break;
+      }
+      dialog.DispatchTimer(static_cast<unsigned>(action.value));
+      break;
+    case Action::Kind::kPaint: {
+      RecordingPaintContext context(state, action.value != 0);
+      dialog.DispatchPaint(context);
+      break;
+    }
+    case Action::Kind::kRun:
+      action.step();
+      break;
+  }
+}
+
+void ScriptedBackend::DoClick(ScriptedWindow& window, int control_id) {
+  WindowState& state = window.State();
+  auto found = state.controls.find(control_id);
+  if (found == state.controls.end() || !IsButton(found->second.kind)) {
+    ADD_FAILURE() << "click: window " << state.template_id << " has no button " << control_id;
+    return;
+  }
+  if (!state.enabled || !found->second.enabled || !found->second.visible) {
+    m_ignored.push_back("click on unavailable button " + std::to_string(control_id));
+    return;
+  }
+  state.focus = control_id;
+  window.GetDialog().DispatchCommand(control_id, ui::Notification::kClicked);
+}
+
+void ScriptedBackend::DoKeyDown(ScriptedWindow& window, unsigned virtual_key) {
+  SetKey(virtual_key, true);
+  const bool alt = (m_keyboard[ui::kVkMenu] & 0x80) != 0;
+  const bool system = alt || virtual_key == kVkF10 || virtual_key == ui::kVkMenu;
+  Dialog& dialog = window.GetDialog();
+  if (dialog.DispatchKey({system ? ui::KeyMessageKind::kSysKeyDown : ui::KeyMessageKind::kKeyDown,
+                          virtual_key})) {
+    return;
+  }
+  const unsigned character = CharacterOf(virtual_key, (m_keyboard[ui::kVkShift] & 0x80) != 0);
+  if (character != 0 &&
+      dialog.DispatchKey({system ? ui::KeyMessageKind::kSysChar : ui::KeyMessageKind::kChar, character})) {
+    return;
+  }
+  WindowState& state = window.State();
+  if (virtual_key == ui::kVkReturn) {
+    // A focused push button takes Return; otherwise the default button does.
+    int target = -1;
+    auto focused = state.controls.find(state.focus);
+    if (focused != state.controls.end() && IsButton(focused->second.kind)) {
+      target = state.focus;
+    } else {
+      for (const ui::ControlTemplate& control : window.Template().controls) {
+        if (control.kind == ui::ControlKind::kDefaultPushButton) {
+          target = control.id;
+          break;
+        }
+      }
+    }
+    if (target == -1) {
+      dialog.DispatchCommand(platform::kIdOk, ui::Notification::kClicked);
+    } else {
+      DoClick(window, target);
+    }
+  } else if (virtual_key == ui::kVkEscape) {
+    dialog.DispatchCommand(platform::kIdCancel, ui::Notification::kClicked);
+  } else if (virtual_key == ui::kVkF1) {
+    dialog.DispatchHelp();
+  }
+}
+
+void ScriptedBackend::DoKeyUp(ScriptedWindow& window, unsigned virtual_key) {
+  SetKey(virtual_key, false);
+  const bool alt = (m_keyboard[ui::kVkMenu] & 0x80) != 0;
+  const bool system = alt || virtual_key == kVkF10 || virtual_key == ui::kVkMenu;
+  window.GetDialog().DispatchKey(
+      {system ? ui::KeyMessageKind::kSysKeyUp : ui::KeyMessageKind::kKeyUp, virtual_key});
+}
+
+}  // namespace test

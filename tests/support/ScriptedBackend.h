@@ -1,0 +1,162 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/MessageBox.h"
+#include "ui/ControlKind.h"
+#include "ui/DialogBackend.h"
+#include "ui/DialogWindow.h"
+
+namespace test {
+
+class ScriptedWindow;
+
+// One list item as the scripted window holds it.
+struct ListItem {
+  std::string text;
+  std::intptr_t data = 0;
+};
+
+// The recorded state of one control.
+struct ControlState {
+  ui::ControlKind kind = ui::ControlKind::kStaticText;
+  std::string text;
+  bool visible = true;
+  bool enabled = true;
+  int icon_id = 0;
+  std::vector<ListItem> items;
+  int selection = -1;
+
+  std::vector<std::string> ItemTexts() const;
+};
+
+// The recorded state of one window; it outlives the window, so tests can
+// look at it after DoModal returned.
+struct WindowState {
+  int template_id = 0;
+  int owner_template_id = 0;  // 0: no owner
+  bool alive = true;
+  bool shown = false;
+  bool enabled = true;
+  std::string title;
+  int icon_id = 0;
+  int focus = ui::kWindowId;
+  std::map<int, ControlState> controls;
+  std::map<unsigned, unsigned> timers;  // id -> period in ms
+  std::vector<std::string> paints;      // what the paint hook drew
+  int invalidations = 0;
+
+  // The control's state; a test failure and an empty state for an unknown id.
+  ControlState& Control(int control_id);
+  const ControlState& Control(int control_id) const;
+};
+
+struct MessageBoxRecord {
+  int owner_template_id = 0;  // 0: no owner window
+  std::string text;
+  std::string caption;
+  unsigned flags = 0;
+  int answer = 0;
+};
+
+// A headless dialog backend driven by a script. A test queues the user's
+// actions; every modal loop, nested ones included, takes them in order from
+// the one queue and runs them on its own window (the innermost open one).
+// A loop that finds the queue empty fails the test and closes its window
+// with Cancel. The backend records every window's state and every message
+// box, and routes the platform's message boxes through the same script.
+class ScriptedBackend final : public ui::DialogBackend {
+ public:
+  ScriptedBackend();
+  ~ScriptedBackend() override;
+
+  // The next queued action must happen in the window of this template.
+  ScriptedBackend& In(int template_id);
+  // A click on a button; ignored (and logged) when the button or its window
+  // is disabled or hidden, as a real click would be.
+  ScriptedBackend& Click(int control_id);
+  // The user picks a list item: selection changes, then the notification.
+  ScriptedBackend& Select(int control_id, int index);
+  ScriptedBackend& SelectText(int control_id, std::string text);
+  // The user opens a list (only the "about to drop down" notification).
+  ScriptedBackend& OpenList(int control_id);
+  // Key down (and its character), then key up, through the key filter and
+  // then the dialog's own keys: Return, Escape, F1.
+  ScriptedBackend& PressKey(unsigned virtual_key);
+  ScriptedBackend& HoldKey(unsigned virtual_key);
+  ScriptedBackend& ReleaseKey(unsigned virtual_key);
+  ScriptedBackend& Escape();
+  ScriptedBackend& CloseBox();
+  // Answers the next message box; it must be the next thing to happen.
+  ScriptedBackend& AnswerMessageBox(int result);
+  ScriptedBackend& FireTimer(unsigned timer_id);
+  ScriptedBackend& Paint(bool minimized = false);
+  // Runs test code inside the current modal loop (checks while a window is open).
+  ScriptedBackend& Run(std::function<void()> step);
+
+  std::size_t PendingActions() const { return m_actions.size(); }
+
+  // The latest window built from a template (open or closed); a test failure
+  // and an empty state when there is none.
+  WindowState& Window(int template_id);
+  const WindowState* FindWindow(int template_id) const;
+  // Every window built, in creation order.
+  const std::vector<std::shared_ptr<WindowState>>& Windows() const { return m_windows; }
+  const std::vector<MessageBoxRecord>& MessageBoxes() const { return m_message_boxes; }
+  // Actions that had no effect (a click on a disabled button, ...).
+  const std::vector<std::string>& Ignored() const { return m_ignored; }
+
+  void SetKey(unsigned virtual_key, bool down);
+
+  // ui::DialogBackend
+  std::unique_ptr<ui::DialogWindow> CreateDialogWindow(Dialog& dialog,
+                                                       const ui::DialogTemplate& dialog_template,
+                                                       ui::DialogWindow* owner) override;
+  int ShowMessageBox(ui::DialogWindow* owner, std::string_view text, std::string_view caption,
+                     unsigned flags) override;
+  ui::KeyboardState GetKeyboardState() const override { return m_keyboard; }
+
+ private:
+  friend class ScriptedWindow;
+
+  struct Action {
+    enum class Kind {
+      kClick, kSelect, kSelectText, kOpenList, kKeyDown, kKeyUp, kPressKey, kCloseBox,
+      kAnswer, kTimer, kPaint, kRun,
+    };
+    Kind kind = Kind::kRun;
+    int control_id = 0;
+    int value = 0;
+    std::string text;
+    std::function<void()> step;
+    std::optional<int> window;
+  };
+
+  ScriptedBackend& Queue(Action::Kind kind, int control_id = 0, int value = 0,
+                         std::string text = std::string(), std::function<void()> step = {});
+  // Runs the next action in the innermost loop's window; false when none is left.
+  bool RunNext(ScriptedWindow& window);
+  void Execute(const Action& action, ScriptedWindow& window);
+  void DoClick(ScriptedWindow& window, int control_id);
+  void DoKeyDown(ScriptedWindow& window, unsigned virtual_key);
+  void DoKeyUp(ScriptedWindow& window, unsigned virtual_key);
+  bool CheckList(ScriptedWindow& window, int control_id, const char* what);
+
+  std::deque<Action> m_actions;
+  std::optional<int> m_next_window;
+  std::vector<std::shared_ptr<WindowState>> m_windows;
+  std::vector<ScriptedWindow*> m_loops;  // windows whose loop runs, innermost last
+  std::vector<MessageBoxRecord> m_message_boxes;
+  std::vector<std::string> m_ignored;
+  ui::KeyboardState m_keyboard{};
+  platform::MessageBoxHook m_previous_hook;
+};
+
+}  // namespace test

@@ -1,0 +1,412 @@
+#include "ui/Dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/MessageBox.h"
+#include "support/ScriptedBackend.h"
+#include "ui/DataExchange.h"
+#include "ui/DialogTemplate.h"
+#include "ui/PaintContext.h"
+#include "ui/ResourceSet.h"
+#include "ui/StringTable.h"
+
+namespace {
+
+using platform::kIdCancel;
+using platform::kIdNo;
+using platform::kIdOk;
+using platform::kIdYes;
+using ui::ControlKind;
+using ui::ControlStyle;
+using ui::Notification;
+
+constexpr int kParentId = 500;
+constexpr int kChildId = 501;
+constexpr int kName = 1000;
+constexpr int kLevel = 1001;
+constexpr int kOpenChild = 1002;
+constexpr int kHiddenButton = 1003;
+constexpr int kDefault = 1004;
+constexpr int kRangeFirst = 1010;  // to 1013
+
+// A small resource set of its own, so the framework is tested apart from
+// the program's resources.
+class TestResources final : public ui::ResourceSet {
+ public:
+  TestResources() {
+    m_parent.id = kParentId;
+    m_parent.width = 200;
+    m_parent.height = 100;
+    m_parent.caption = "parent placeholder";
+    m_parent.controls = {
+        {kName, ControlKind::kEdit, 5, 5, 80, 12, ControlStyle::kTabStop, "name placeholder"},
+        {kLevel, ControlKind::kDropDownList, 5, 20, 80, 60, ControlStyle::kTabStop, ""},
+        {kIdOk, ControlKind::kPushButton, 150, 5, 40, 14, ControlStyle::kTabStop, "OK"},
+        {kIdCancel, ControlKind::kPushButton, 150, 22, 40, 14, ControlStyle::kTabStop, "Cancel"},
+        {kOpenChild, ControlKind::kPushButton, 150, 40, 40, 14, ControlStyle::kTabStop, ""},
+        {kHiddenButton, ControlKind::kPushButton, 150, 58, 40, 14,
+         ControlStyle::kTabStop | ControlStyle::kHidden, ""},
+        {kDefault, ControlKind::kDefaultPushButton, 150, 76, 40, 14, ControlStyle::kTabStop, ""},
+        {kRangeFirst, ControlKind::kPushButton, 5, 40, 20, 14, ControlStyle::kNone, ""},
+        {kRangeFirst + 1, ControlKind::kPushButton, 5, 55, 20, 14, ControlStyle::kNone, ""},
+        {kRangeFirst + 2, ControlKind::kPushButton, 5, 70, 20, 14, ControlStyle::kNone, ""},
+        {kRangeFirst + 3, ControlKind::kPushButton, 5, 85, 20, 14, ControlStyle::kNone, ""},
+    };
+    m_child.id = kChildId;
+    m_child.width = 100;
+    m_child.height = 50;
+    m_child.controls = {
+        {kName, ControlKind::kStaticText, 5, 5, 80, 12, ControlStyle::kDisabled, "child text"},
+        {kIdOk, ControlKind::kDefaultPushButton, 5, 30, 40, 14, ControlStyle::kTabStop, "OK"},
+        {kIdCancel, ControlKind::kPushButton, 50, 30, 40, 14, ControlStyle::kTabStop, "Cancel"},
+    };
+  }
+  std::optional<std::string_view> FindString(unsigned id) const override {
+    if (id == 7) return std::string_view("seven");
+    if (id == 8) return std::string_view();
+    return std::nullopt;
+  }
+  const ui::DialogTemplate* FindDialog(int id) const override {
+    return id == kParentId ? &m_parent : id == kChildId ? &m_child : nullptr;
+  }
+  const ui::IconResource* FindIcon(int) const override { return nullptr; }
+  std::span<const std::uint8_t> FindBitmap(int) const override { return {}; }
+
+ private:
+  ui::DialogTemplate m_parent;
+  ui::DialogTemplate m_child;
+};
+
+class ChildDialog : public Dialog {
+ public:
+  explicit ChildDialog(Dialog* parent) : Dialog(kChildId, parent) {}
+  int inits = 0;
+  int destroys = 0;
+  bool end_at_init = false;
+
+ protected:
+  bool OnInitDialog() override {
+    ++inits;
+    if (end_at_init) EndDialog(42);
+    return Dialog::OnInitDialog();
+  }
+  void OnDestroy() override { ++destroys; }
+};
+
+class ParentDialog : public Dialog {
+ public:
+  ParentDialog() : Dialog(kParentId) {
+    MapCommand(kOpenChild, Notification::kClicked, [this] {
+      ChildDialog child(nullptr);
+      child_result = child.DoModal();
+    });
+    MapCommand(kLevel, Notification::kSelectionChanged, [this] {
+      ++selection_changes;
+      // Setting a selection from code must not come back as a notification.
+      SetListSelection(kLevel, 0);
+      UpdateData(true);
+    });
+    MapCommand(kLevel, Notification::kDropDown, [this] { ++drop_downs; });
+    MapCommandRange(kRangeFirst, kRangeFirst + 3, Notification::kClicked,
+                    [this](int id) { range_clicks.push_back(id); });
+  }
+
+  std::string name = "Ada";
+  int level = 1;
+  int child_result = 0;
+  int selection_changes = 0;
+  int drop_downs = 0;
+  std::vector<int> range_clicks;
+  std::vector<unsigned> timers;
+  std::vector<ui::KeyMessage> keys;
+  bool swallow_keys = false;
+  int helps = 0;
+  int exchanges_to_controls = 0;
+  int exchanges_from_controls = 0;
+  bool fail_validation = false;
+
+ protected:
+  bool OnInitDialog() override {
+    AddListItem(kLevel, "High", 100);
+    AddListItem(kLevel, "Medium", 200);
+    AddListItem(kLevel, "Low", 300);
+    return Dialog::OnInitDialog();
+  }
+  void DoDataExchange(ui::DataExchange& exchange) override {
+    ++(exchange.IsSaving() ? exchanges_from_controls : exchanges_to_controls);
+    exchange.Text(kName, name);
+    exchange.ListIndex(kLevel, level);
+    if (exchange.IsSaving() && fail_validation) exchange.Fail(kLevel);
+  }
+  void OnTimer(unsigned timer_id) override { timers.push_back(timer_id); }
+  bool PreTranslateKey(const ui::KeyMessage& message) override {
+    keys.push_back(message);
+    return swallow_keys;
+  }
+  void OnHelp() override { ++helps; }
+  void OnPaint(ui::PaintContext& context) override {
+    if (context.IsMinimized()) {
+      context.DrawIconCentered(128);
+    } else {
+      context.StretchBitmapToControl(kName, 141);
+    }
+  }
+};
+
+class DialogTest : public ::testing::Test {
+ protected:
+  TestResources resources;
+  test::ScriptedBackend backend;
+};
+
+// The modal run: init fills controls, OK reads them back and ends with IDOK,
+// Cancel/Escape/close box end with IDCANCEL without reading back.
+TEST_F(DialogTest, OkReadsBackAndCancelDoesNot) {
+  ParentDialog ok_dialog;
+  backend.Run([&] {
+    const test::WindowState& window = backend.Window(kParentId);
+    EXPECT_TRUE(window.shown);
+    EXPECT_EQ(window.Control(kName).text, "Ada");
+    EXPECT_EQ(window.Control(kLevel).selection, 1);
+    EXPECT_EQ(window.focus, kName);  // the first control that takes the focus
+    backend.Window(kParentId).Control(kName).text = "Grace";
+    backend.Window(kParentId).Control(kLevel).selection = 2;
+  });
+  backend.Click(kIdOk);
+  EXPECT_EQ(ok_dialog.DoModal(), kIdOk);
+  EXPECT_EQ(ok_dialog.name, "Grace");
+  EXPECT_EQ(ok_dialog.level, 2);
+  EXPECT_EQ(ok_dialog.exchanges_to_controls, 1);
+  EXPECT_EQ(ok_dialog.exchanges_from_controls, 1);
+  EXPECT_FALSE(ok_dialog.IsOpen());
+  EXPECT_FALSE(backend.Window(kParentId).alive);
+
+  for (int way = 0; way < 3; ++way) {
+    ParentDialog dialog;
+    backend.Run([&] { backend.Window(kParentId).Control(kName).text = "changed"; });
+    if (way == 0) backend.Click(kIdCancel);
+    if (way == 1) backend.Escape();
+    if (way == 2) backend.CloseBox();
+    EXPECT_EQ(dialog.DoModal(), kIdCancel) << way;
+    EXPECT_EQ(dialog.name, "Ada") << way;
+    EXPECT_EQ(dialog.exchanges_from_controls, 0) << way;
+  }
+
+  ParentDialog failing;
+  failing.fail_validation = true;
+  backend.Click(kIdOk).Run([&] {
+    EXPECT_TRUE(failing.IsOpen());
+    EXPECT_EQ(failing.GetFocus(), kLevel);
+  });
+  backend.Click(kIdCancel);
+  EXPECT_EQ(failing.DoModal(), kIdCancel);
+}
+
+// Windows that cannot be built report -1 and run nothing.
+TEST(DialogWithoutBackend, DoModalFailsCleanly) {
+  TestResources resources;
+  ChildDialog child(nullptr);
+  EXPECT_EQ(child.DoModal(), -1);
+  EXPECT_EQ(child.inits, 0);
+  test::ScriptedBackend backend;
+  Dialog unknown(999);
+  EXPECT_EQ(unknown.DoModal(), -1);
+  EXPECT_TRUE(backend.Windows().empty());
+}
+
+// Nested loops: the child takes the next actions, disables its owner (the
+// running parent, though it was given no parent) and gives control back.
+TEST_F(DialogTest, NestedLoopDisablesOwnerAndSharesTheScript) {
+  ParentDialog dialog;
+  backend.In(kParentId).Click(kOpenChild);
+  backend.In(kChildId).Run([&] {
+    EXPECT_FALSE(backend.Window(kParentId).enabled);
+    EXPECT_TRUE(backend.Window(kChildId).shown);
+    EXPECT_EQ(backend.Window(kChildId).owner_template_id, kParentId);
+    EXPECT_EQ(backend.Window(kChildId).Control(kName).text, "child text");
+    EXPECT_FALSE(backend.Window(kChildId).Control(kName).enabled);
+  });
+  backend.In(kChildId).PressKey(ui::kVkReturn);  // the child's default button is OK
+  backend.In(kParentId).Run([&] {
+    EXPECT_TRUE(backend.Window(kParentId).enabled);
+    EXPECT_FALSE(backend.Window(kChildId).alive);
+    EXPECT_EQ(dialog.child_result, kIdOk);
+  });
+  backend.Click(kOpenChild).Escape();
+  backend.Run([&] { EXPECT_EQ(dialog.child_result, kIdCancel); });
+  backend.Click(kIdCancel);
+  EXPECT_EQ(dialog.DoModal(), kIdCancel);
+  EXPECT_EQ(backend.Windows().size(), 3u);
+
+  ChildDialog early(nullptr);
+  early.end_at_init = true;
+  EXPECT_EQ(early.DoModal(), 42);  // ended in OnInitDialog: never shown, no script used
+  EXPECT_EQ(early.inits, 1);
+  EXPECT_EQ(early.destroys, 1);
+  EXPECT_EQ(backend.PendingActions(), 0u);
+}
+
+// Commands reach their handlers by id and range; code-made changes send
+// nothing; unavailable buttons cannot be clicked; Return prefers the
+// focused button over the default one.
+TEST_F(DialogTest, CommandsComeFromUserActionsOnly) {
+  ParentDialog dialog;
+  backend.OpenList(kLevel).Select(kLevel, 2);
+  backend.Run([&] {
+    EXPECT_EQ(dialog.drop_downs, 1);
+    EXPECT_EQ(dialog.selection_changes, 1);
+    EXPECT_EQ(dialog.level, 0);  // the handler reset the selection from code
+    EXPECT_EQ(dialog.GetListSelection(kLevel), 0);
+    EXPECT_EQ(dialog.GetListItemData(kLevel, 2), 300);
+    EXPECT_EQ(dialog.FindListItemData(kLevel, 200), 1);
+    EXPECT_EQ(dialog.FindListItemData(kLevel, 5), -1);
+    dialog.DisableControl(kRangeFirst + 1);
+  });
+  backend.Click(kRangeFirst + 3).Click(kRangeFirst + 1).Click(kRangeFirst).Click(kHiddenButton);
+  backend.SelectText(kLevel, "Medium");
+  backend.Run([&] {
+    EXPECT_EQ((std::vector<int>{kRangeFirst + 3, kRangeFirst}), dialog.range_clicks);
+    EXPECT_EQ(backend.Ignored().size(), 2u);
+    EXPECT_EQ(dialog.selection_changes, 2);
+    dialog.SetFocus(kName);
+  });
+  // Return with an edit focused presses the default button, which has no handler.
+  backend.PressKey(ui::kVkReturn);
+  backend.Run([&] {
+    EXPECT_TRUE(dialog.IsOpen());
+    dialog.SetFocus(kIdOk);
+  });
+  backend.PressKey(ui::kVkReturn);
+  EXPECT_EQ(dialog.DoModal(), kIdOk);
+}
+
+// The key filter sees key down, character and key up, and may swallow them;
+// the keyboard state follows the keys either way.
+TEST_F(DialogTest, KeyFilterSeesKeysFirstAndCanSwallowThem) {
+  ParentDialog dialog;
+  dialog.swallow_keys = true;
+  backend.PressKey(ui::kVkEscape).PressKey(ui::kVkReturn).PressKey(ui::kVkF1);
+  backend.HoldKey(ui::kVkShift).HoldKey('A');
+  backend.Run([&] {
+    EXPECT_TRUE(dialog.IsOpen());
+    EXPECT_EQ(dialog.helps, 0);
+    const ui::KeyboardState state = dialog.GetKeyboardState();
+    EXPECT_EQ(state[ui::kVkShift], 0x80);
+    EXPECT_EQ(state['A'], 0x80);
+    EXPECT_EQ(state[ui::kVkEscape], 0x00);
+    dialog.swallow_keys = false;
+    dialog.keys.clear();
+  });
+  backend.ReleaseKey('A').ReleaseKey(ui::kVkShift);
+  backend.PressKey(ui::kVkF1);
+  backend.HoldKey(ui::kVkMenu).PressKey('X').ReleaseKey(ui::kVkMenu);
+  backend.Run([&] {
+    EXPECT_EQ(dialog.helps, 1);
+    EXPECT_EQ(dialog.GetKeyboardState()['A'], 0x00);
+    ASSERT_EQ(dialog.keys.size(), 9u);
+    EXPECT_EQ(dialog.keys[0].kind, ui::KeyMessageKind::kKeyUp);
+    EXPECT_EQ(dialog.keys[2].kind, ui::KeyMessageKind::kKeyDown);
+    EXPECT_EQ(dialog.keys[2].code, ui::kVkF1);
+    EXPECT_EQ(dialog.keys[4].kind, ui::KeyMessageKind::kSysKeyDown);
+    EXPECT_EQ(dialog.keys[6].kind, ui::KeyMessageKind::kSysChar);
+    EXPECT_EQ(dialog.keys[6].code, static_cast<unsigned>('x'));
+  });
+  backend.Escape();
+  EXPECT_EQ(dialog.DoModal(), kIdCancel);
+}
+
+// Timers fire by id until killed; a window's timers end with it.
+TEST_F(DialogTest, TimersFireByIdUntilKilled) {
+  ParentDialog dialog;
+  backend.Run([&] {
+    dialog.SetTimer(342, 100);
+    dialog.SetTimer(7, 50);
+    EXPECT_EQ(backend.Window(kParentId).timers.at(342), 100u);
+  });
+  backend.FireTimer(342).FireTimer(7).FireTimer(342);
+  backend.Run([&] {
+    EXPECT_EQ((std::vector<unsigned>{342, 7, 342}), dialog.timers);
+    dialog.KillTimer(342);
+    EXPECT_EQ(backend.Window(kParentId).timers.count(342), 0u);
+  });
+  backend.Click(kIdCancel);
+  dialog.DoModal();
+  EXPECT_TRUE(backend.Window(kParentId).timers.empty());
+}
+
+// Message boxes return the scripted answer, are owned by the window that
+// asks, and the platform's boxes go through the same script.
+TEST_F(DialogTest, MessageBoxesReturnScriptedAnswers) {
+  ParentDialog dialog;
+  int first = 0;
+  int second = 0;
+  int third = 0;
+  backend.Run([&] {
+    first = dialog.MessageBox("Sure?", "Question", platform::kMbYesNo | platform::kMbIconExclamation);
+    second = dialog.MessageBox("Sure?", "Question", platform::kMbYesNo);
+    third = platform::ShowMessageBox("Bad", "Error", platform::kMbOk | platform::kMbIconStop);
+  });
+  backend.AnswerMessageBox(kIdNo).AnswerMessageBox(kIdYes).AnswerMessageBox(kIdOk);
+  backend.Click(kIdCancel);
+  dialog.DoModal();
+  EXPECT_EQ(first, kIdNo);
+  EXPECT_EQ(second, kIdYes);
+  EXPECT_EQ(third, kIdOk);
+  ASSERT_EQ(backend.MessageBoxes().size(), 3u);
+  EXPECT_EQ(backend.MessageBoxes()[0].owner_template_id, kParentId);
+  EXPECT_EQ(backend.MessageBoxes()[0].flags, platform::kMbYesNo | platform::kMbIconExclamation);
+  EXPECT_EQ(backend.MessageBoxes()[2].owner_template_id, 0);
+  EXPECT_EQ(backend.MessageBoxes()[2].caption, "Error");
+}
+
+// State accessors: texts, visibility, icons, focus round trip and painting.
+TEST_F(DialogTest, ControlStateAndFocusRoundTrip) {
+  ParentDialog dialog;
+  backend.Run([&] {
+    dialog.SetWindowText("Title");
+    dialog.SetWindowIcon(128);
+    EXPECT_EQ(dialog.GetWindowText(), "Title");
+    EXPECT_FALSE(dialog.IsControlVisible(kHiddenButton));
+    dialog.ShowControl(kHiddenButton);
+    dialog.HideControl(kOpenChild);
+    EXPECT_TRUE(dialog.IsControlVisible(kHiddenButton));
+    EXPECT_FALSE(dialog.IsControlVisible(kOpenChild));
+    dialog.SetControlIcon(kDefault, 131);
+    EXPECT_EQ(backend.Window(kParentId).Control(kDefault).icon_id, 131);
+    dialog.SetFocus(kLevel);
+    dialog.MoveFocusToWindowAndBack();
+    EXPECT_EQ(dialog.GetFocus(), kLevel);
+    dialog.ResetList(kLevel);
+    EXPECT_EQ(dialog.GetListCount(kLevel), 0);
+    EXPECT_EQ(dialog.GetListSelection(kLevel), -1);
+  });
+  backend.Paint().Paint(true);
+  backend.Click(kIdCancel);
+  dialog.DoModal();
+  const test::WindowState& window = backend.Window(kParentId);
+  EXPECT_EQ(window.title, "Title");
+  EXPECT_EQ(window.icon_id, 128);
+  EXPECT_EQ((std::vector<std::string>{"bitmap 141 on 1000", "icon 128 centred"}), window.paints);
+  // Closed: accessors are inert.
+  dialog.SetControlText(kName, "late");
+  EXPECT_EQ(dialog.GetControlText(kName), "");
+  EXPECT_FALSE(dialog.UpdateData(true));
+}
+
+// String lookups go to the installed resource set and tell absent from empty.
+TEST(StringTable, LooksUpTheInstalledSet) {
+  EXPECT_EQ(ui::LoadString(7), "");
+  {
+    TestResources resources;
+    EXPECT_EQ(ui::LoadString(7), "seven");
+    EXPECT_TRUE(ui::HasString(8));
+    EXPECT_FALSE(ui::HasString(9));
+    EXPECT_EQ(ui::LoadString(9), "");
+  }
+  EXPECT_EQ(ui::ResourceSet::s_instance, nullptr);
+}
+
+}  // namespace
