@@ -1,8 +1,10 @@
 #include "resources/GameResources.h"
 
 #include "resources/DialogTemplates.h"
+#include "resources/ImageData.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
+#include "ui/IconResource.h"
 
 namespace resources {
 
@@ -25,9 +27,30 @@ const ui::DialogTemplate* GameResources::FindDialog(int id) const {
   }
 }
 
-// FIXME: the icons and the banner bitmap are not embedded yet.
-const ui::IconResource* GameResources::FindIcon(int) const { return nullptr; }
+namespace {
 
-std::span<const std::uint8_t> GameResources::FindBitmap(int) const { return {}; }
+const ui::IconImage kAppImages[] = {{16, 16, kAppIcon16}, {32, 32, kAppIcon32}};
+const ui::IconImage kPresentImages[] = {{32, 32, kDirectXPresentIcon32}};
+const ui::IconImage kMissingImages[] = {{32, 32, kDirectXMissingIcon32}};
+
+const ui::IconResource kIcons[] = {
+    {kAppIcon, kAppImages},
+    {kDirectXPresentIcon, kPresentImages},
+    {kDirectXMissingIcon, kMissingImages},
+};
+
+}  // namespace
+
+const ui::IconResource* GameResources::FindIcon(int id) const {
+  for (const ui::IconResource& icon : kIcons) {
+    if (icon.id == id) return &icon;
+  }
+  return nullptr;
+}
+
+std::span<const std::uint8_t> GameResources::FindBitmap(int id) const {
+  if (id != kBannerBitmap) return {};
+  return {kBannerBitmapBytes, kBannerBitmapSize};
+}
 
 }  // namespace resources

@@ -1,0 +1,372 @@
+#!/usr/bin/env python3
+"""Draws the tool's banner bitmap and icons and writes them as C++ arrays.
+
+    python3 scripts/make_images.py [--bmp out.bmp]
+
+Writes src/resources/BannerBitmapData.cpp (the complete 205 x 510, 24-bit,
+uncompressed BMP file as bytes) and src/resources/IconData.cpp (icons as
+0xAARRGGBB pixels). Everything is drawn from code and a fixed seed, so a run
+gives the same files every time. Standard library only.
+"""
+
+import argparse
+import math
+import os
+import struct
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+OUT_DIR = os.path.join(ROOT, "src", "resources")
+
+BANNER_W, BANNER_H = 205, 510
+
+# The seven piece colours of the game.
+PIECE_COLOURS = [
+    (0, 200, 220),   # I
+    (240, 200, 30),  # O
+    (170, 60, 210),  # T
+    (60, 200, 70),   # S
+    (230, 50, 60),   # Z
+    (40, 90, 230),   # J
+    (245, 130, 30),  # L
+]
+
+PIECES = {  # cells of each piece in its four rotations
+    0: [[(0, 0), (1, 0), (2, 0), (3, 0)], [(0, 0), (0, 1), (0, 2), (0, 3)]],
+    1: [[(0, 0), (1, 0), (0, 1), (1, 1)]],
+    2: [[(0, 0), (1, 0), (2, 0), (1, 1)], [(1, 0), (0, 1), (1, 1), (1, 2)],
+        [(1, 0), (0, 1), (1, 1), (2, 1)], [(0, 0), (0, 1), (1, 1), (0, 2)]],
+    3: [[(1, 0), (2, 0), (0, 1), (1, 1)], [(0, 0), (0, 1), (1, 1), (1, 2)]],
+    4: [[(0, 0), (1, 0), (1, 1), (2, 1)], [(1, 0), (0, 1), (1, 1), (0, 2)]],
+    5: [[(0, 0), (0, 1), (1, 1), (2, 1)], [(0, 0), (1, 0), (0, 1), (0, 2)],
+        [(0, 0), (1, 0), (2, 0), (2, 1)], [(1, 0), (1, 1), (0, 2), (1, 2)]],
+    6: [[(2, 0), (0, 1), (1, 1), (2, 1)], [(0, 0), (0, 1), (0, 2), (1, 2)],
+        [(0, 0), (1, 0), (2, 0), (0, 1)], [(0, 0), (1, 0), (1, 1), (1, 2)]],
+}
+
+# A 5 x 7 pixel font for the title.
+FONT = {
+    "Z": ["11111", "00001", "00010", "00100", "01000", "10000", "11111"],
+    "A": ["01110", "10001", "10001", "11111", "10001", "10001", "10001"],
+    "R": ["11110", "10001", "10001", "11110", "10100", "10010", "10001"],
+    "V": ["10001", "10001", "10001", "10001", "10001", "01010", "00100"],
+    "E": ["11111", "10000", "10000", "11110", "10000", "10000", "11111"],
+    "X": ["10001", "10001", "01010", "00100", "01010", "10001", "10001"],
+}
+
+
+class Random:
+    """A small linear congruential generator, so the output never changes."""
+
+    def __init__(self, seed):
+        self.state = seed
+
+    def next(self, n):
+        self.state = (self.state * 1103515245 + 12345) & 0x7FFFFFFF
+        return (self.state >> 8) % n
+
+
+def clamp(v):
+    return max(0, min(255, int(round(v))))
+
+
+def mix(a, b, t):
+    return tuple(clamp(a[i] + (b[i] - a[i]) * t) for i in range(3))
+
+
+class Canvas:
+    def __init__(self, w, h, colour=(0, 0, 0)):
+        self.w, self.h = w, h
+        self.px = [[colour for _ in range(w)] for _ in range(h)]
+
+    def put(self, x, y, colour):
+        if 0 <= x < self.w and 0 <= y < self.h:
+            self.px[y][x] = colour
+
+    def blend(self, x, y, colour, alpha):
+        if 0 <= x < self.w and 0 <= y < self.h:
+            self.px[y][x] = mix(self.px[y][x], colour, alpha)
+
+    def rect(self, x0, y0, w, h, colour):
+        for y in range(y0, y0 + h):
+            for x in range(x0, x0 + w):
+                self.put(x, y, colour)
+
+
+def draw_block(c, x0, y0, size, colour, alpha=1.0):
+    """A bevelled square: light top-left edge, dark bottom-right edge."""
+    light = mix(colour, (255, 255, 255), 0.55)
+    dark = mix(colour, (0, 0, 0), 0.5)
+    bevel = max(2, size // 6)
+    for y in range(size):
+        for x in range(size):
+            if x < bevel and y < size - x or y < bevel and x < size - y:
+                col = light
+            elif x >= size - bevel or y >= size - bevel:
+                col = dark
+            else:
+                # A soft highlight across the face.
+                col = mix(colour, (255, 255, 255), 0.18 * (1 - (x + y) / (2 * size)))
+            c.blend(x0 + x, y0 + y, col, alpha)
+
+
+def draw_outline(c, x0, y0, size, colour):
+    for i in range(size):
+        c.blend(x0 + i, y0, colour, 0.6)
+        c.blend(x0 + i, y0 + size - 1, colour, 0.6)
+        c.blend(x0, y0 + i, colour, 0.6)
+        c.blend(x0 + size - 1, y0 + i, colour, 0.6)
+
+
+def make_banner():
+    c = Canvas(BANNER_W, BANNER_H)
+    top, bottom = (8, 10, 42), (46, 12, 64)
+    for y in range(BANNER_H):
+        row = mix(top, bottom, y / (BANNER_H - 1))
+        for x in range(BANNER_W):
+            c.px[y][x] = row
+    rnd = Random(20011)
+    for _ in range(140):  # stars
+        x, y = rnd.next(BANNER_W), rnd.next(BANNER_H)
+        c.blend(x, y, (255, 255, 255), 0.25 + rnd.next(60) / 100)
+
+    # Title in blocky letters with a gold gradient and a shadow.
+    scale, gap = 5, 5
+    title = "ZARVEX"
+    width = len(title) * 5 * scale + (len(title) - 1) * gap
+    tx, ty = (BANNER_W - width) // 2, 22
+    for shadow in (True, False):
+        for i, ch in enumerate(title):
+            for r, line in enumerate(FONT[ch]):
+                for col, bit in enumerate(line):
+                    if bit != "1":
+                        continue
+                    x = tx + i * (5 * scale + gap) + col * scale
+                    y = ty + r * scale
+                    if shadow:
+                        c.rect(x + 2, y + 2, scale, scale, (4, 4, 16))
+                    else:
+                        t = r / 6
+                        face = mix((255, 236, 120), (230, 120, 20), t)
+                        c.rect(x, y, scale, scale, face)
+                        c.rect(x, y, scale, 1, mix(face, (255, 255, 255), 0.5))
+    # A thin line under the title.
+    for x in range(tx, tx + width):
+        c.blend(x, ty + 7 * scale + 8, (255, 210, 90), 0.7)
+
+    # The playfield: a well of 10 x 23 cells.
+    cell, cols, rows = 16, 10, 23
+    wx = (BANNER_W - cols * cell) // 2
+    wy = BANNER_H - 10 - rows * cell
+    c.rect(wx - 4, wy - 2, cols * cell + 8, rows * cell + 6, (90, 90, 120))
+    c.rect(wx - 2, wy - 2, cols * cell + 4, rows * cell + 4, (40, 40, 60))
+    for y in range(rows * cell):
+        for x in range(cols * cell):
+            c.put(wx + x, wy + y, mix((12, 12, 30), (20, 16, 44), y / (rows * cell)))
+    for gx in range(cols):
+        for gy in range(rows):
+            draw_outline(c, wx + gx * cell, wy + gy * cell, cell, (34, 34, 70))
+
+    # Drop pieces into the well until the stack is a few rows high.
+    grid = [[None] * cols for _ in range(rows)]
+
+    def fits(cells, px, py):
+        for (dx, dy) in cells:
+            x, y = px + dx, py + dy
+            if x < 0 or x >= cols or y >= rows or (y >= 0 and grid[y][x] is not None):
+                return False
+        return True
+
+    def height():
+        for y in range(rows):
+            if any(grid[y]):
+                return rows - y
+        return 0
+
+    drops = 0
+    while height() < 8 and drops < 60:
+        kind = rnd.next(7)
+        shape = PIECES[kind][rnd.next(len(PIECES[kind]))]
+        px = rnd.next(cols - max(dx for dx, _ in shape))
+        py = -4
+        while fits(shape, px, py + 1):
+            py += 1
+        if py < 0:
+            break
+        for (dx, dy) in shape:
+            grid[py + dy][px + dx] = kind
+        drops += 1
+        # Clear full rows, as the game would.
+        grid = [row for row in grid if not all(v is not None for v in row)]
+        while len(grid) < rows:
+            grid.insert(0, [None] * cols)
+    for gy in range(rows):
+        for gx in range(cols):
+            if grid[gy][gx] is not None:
+                draw_block(c, wx + gx * cell, wy + gy * cell, cell, PIECE_COLOURS[grid[gy][gx]])
+
+    # A T piece falling, with its landing place shown faintly.
+    falling = PIECES[2][0]
+    fx, fy = 3, 5
+    ly = fy
+    while fits(falling, fx, ly + 1):
+        ly += 1
+    for (dx, dy) in falling:
+        draw_block(c, wx + (fx + dx) * cell, wy + (ly + dy) * cell, cell, PIECE_COLOURS[2], 0.25)
+        draw_block(c, wx + (fx + dx) * cell, wy + (fy + dy) * cell, cell, PIECE_COLOURS[2])
+    # Motion streaks above it.
+    for (dx, dy) in falling:
+        if dy == 0:
+            for s in range(1, 24):
+                for k in (4, 11):
+                    c.blend(wx + (fx + dx) * cell + k, wy + fy * cell - s, (200, 140, 255),
+                            0.35 * (1 - s / 24))
+
+    # The next piece, shown in a small box above the well.
+    bx, by, bs = BANNER_W // 2 - 30, wy - 52, 10
+    c.rect(bx - 2, by - 2, 64, 36, (70, 70, 110))
+    c.rect(bx, by, 60, 32, (14, 14, 36))
+    for (dx, dy) in PIECES[0][0]:
+        draw_block(c, bx + 10 + dx * bs, by + 11 + dy * bs, bs, PIECE_COLOURS[0])
+    return c
+
+
+def bmp_bytes(c):
+    row_size = (c.w * 3 + 3) & ~3
+    image_size = row_size * c.h
+    data = bytearray()
+    data += struct.pack("<2sIHHI", b"BM", 14 + 40 + image_size, 0, 0, 14 + 40)
+    data += struct.pack("<IiiHHIIiiII", 40, c.w, c.h, 1, 24, 0, image_size, 2835, 2835, 0, 0)
+    for y in range(c.h - 1, -1, -1):  # bottom-up rows of blue, green, red
+        row = bytearray()
+        for (r, g, b) in c.px[y]:
+            row += bytes((b, g, r))
+        row += bytes(row_size - len(row))
+        data += row
+    return bytes(data)
+
+
+# Icons are drawn with 4 x 4 supersampling into straight-alpha pixels.
+def render_icon(size, shader):
+    pixels = []
+    n = 4
+    for y in range(size):
+        for x in range(size):
+            acc = [0.0, 0.0, 0.0, 0.0]
+            for sy in range(n):
+                for sx in range(n):
+                    u = (x + (sx + 0.5) / n) / size
+                    v = (y + (sy + 0.5) / n) / size
+                    r, g, b, a = shader(u, v)
+                    acc[0] += r * a
+                    acc[1] += g * a
+                    acc[2] += b * a
+                    acc[3] += a
+            a = acc[3] / (n * n)
+            if acc[3] > 0:
+                r, g, b = (acc[i] / acc[3] for i in range(3))
+            else:
+                r = g = b = 0
+            pixels.append((clamp(a * 255) << 24) | (clamp(r) << 16) | (clamp(g) << 8) | clamp(b))
+    return pixels
+
+
+def segment_distance(px, py, ax, ay, bx, by):
+    vx, vy = bx - ax, by - ay
+    t = max(0.0, min(1.0, ((px - ax) * vx + (py - ay) * vy) / (vx * vx + vy * vy)))
+    return math.hypot(px - (ax + t * vx), py - (ay + t * vy))
+
+
+def disc_shader(base, mark_distance):
+    """A shaded disc with a dark rim and a dark mark given by its distance function."""
+
+    def shade(u, v):
+        d = math.hypot(u - 0.5, v - 0.5)
+        if d > 0.47:
+            return (0, 0, 0, 0)
+        if mark_distance(u, v) < 0.075:
+            return (20, 24, 20, 1)
+        if d > 0.43:
+            return mix(base, (0, 0, 0), 0.55) + (1,)
+        light = max(0.0, 1 - math.hypot(u - 0.38, v - 0.32) / 0.45)
+        return mix(base, (255, 255, 255), 0.55 * light * light) + (1,)
+
+    return shade
+
+
+def check_distance(u, v):
+    return min(segment_distance(u, v, 0.27, 0.52, 0.43, 0.69),
+               segment_distance(u, v, 0.43, 0.69, 0.74, 0.32))
+
+
+def cross_distance(u, v):
+    return min(segment_distance(u, v, 0.31, 0.31, 0.69, 0.69),
+               segment_distance(u, v, 0.69, 0.31, 0.31, 0.69))
+
+
+def app_icon_shader(u, v):
+    """The tool: an upright T piece over a gear."""
+    # Gear in the lower right.
+    gx, gy = u - 0.68, v - 0.68
+    r = math.hypot(gx, gy)
+    angle = math.atan2(gy, gx)
+    tooth = 0.27 if math.cos(angle * 8) > 0.3 else 0.22
+    if r < 0.09:
+        pass  # the hole
+    elif r < tooth:
+        shade = 1 - r / 0.4
+        return mix((120, 120, 135), (235, 235, 245), shade) + (1,)
+    # The T piece: three blocks across the top, one below the middle.
+    cell = 0.25
+    for (cx, cy) in ((0.06, 0.10), (0.31, 0.10), (0.56, 0.10), (0.31, 0.35)):
+        if cx <= u < cx + cell and cy <= v < cy + cell:
+            fu, fv = (u - cx) / cell, (v - cy) / cell
+            base = PIECE_COLOURS[2]
+            if fu < 0.16 or fv < 0.16:
+                return mix(base, (255, 255, 255), 0.5) + (1,)
+            if fu > 0.84 or fv > 0.84:
+                return mix(base, (0, 0, 0), 0.5) + (1,)
+            return base + (1,)
+    return (0, 0, 0, 0)
+
+
+def c_array(name, ctype, values, per_line, fmt):
+    lines = []
+    for i in range(0, len(values), per_line):
+        lines.append("    " + ", ".join(fmt(v) for v in values[i:i + per_line]) + ",")
+    return "extern const %s %s[%d] = {\n%s\n};\n" % (ctype, name, len(values), "\n".join(lines))
+
+
+HEADER = "// Generated by scripts/make_images.py; do not edit.\n"
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--bmp", help="also write the banner as a .bmp file here")
+    args = parser.parse_args()
+
+    banner = bmp_bytes(make_banner())
+    if args.bmp:
+        with open(args.bmp, "wb") as f:
+            f.write(banner)
+    with open(os.path.join(OUT_DIR, "BannerBitmapData.cpp"), "w") as f:
+        f.write(HEADER + '#include "resources/ImageData.h"\n\nnamespace resources {\n\n')
+        f.write(c_array("kBannerBitmapBytes", "std::uint8_t", list(banner), 24, lambda v: "%d" % v))
+        f.write("extern const std::size_t kBannerBitmapSize = sizeof(kBannerBitmapBytes);\n")
+        f.write("\n}  // namespace resources\n")
+
+    icons = [
+        ("kAppIcon16", render_icon(16, app_icon_shader)),
+        ("kAppIcon32", render_icon(32, app_icon_shader)),
+        ("kDirectXPresentIcon32", render_icon(32, disc_shader((40, 170, 60), check_distance))),
+        ("kDirectXMissingIcon32", render_icon(32, disc_shader((210, 40, 40), cross_distance))),
+    ]
+    with open(os.path.join(OUT_DIR, "IconData.cpp"), "w") as f:
+        f.write(HEADER + '#include "resources/ImageData.h"\n\nnamespace resources {\n\n')
+        for name, pixels in icons:
+            f.write(c_array(name, "std::uint32_t", pixels, 8, lambda v: "0x%08X" % v))
+            f.write("\n")
+        f.write("}  // namespace resources\n")
+
+
+if __name__ == "__main__":
+    main()

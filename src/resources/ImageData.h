@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// The pixel data drawn by scripts/make_images.py (BannerBitmapData.cpp,
+// IconData.cpp). Icon pixels are 0xAARRGGBB, rows from the top.
+namespace resources {
+
+extern const std::uint8_t kBannerBitmapBytes[];
+extern const std::size_t kBannerBitmapSize;
+
+extern const std::uint32_t kAppIcon16[16 * 16];
+extern const std::uint32_t kAppIcon32[32 * 32];
+extern const std::uint32_t kDirectXPresentIcon32[32 * 32];
+extern const std::uint32_t kDirectXMissingIcon32[32 * 32];
+
+}  // namespace resources
