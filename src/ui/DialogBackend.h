@@ -59,7 +59,9 @@ class DialogBackend {
   virtual int ShowMessageBox(DialogWindow* owner, std::string_view text, std::string_view caption,
                              unsigned flags) = 0;
 
-  // The keyboard state kept from the key events the program received.
+  // The keyboard state kept from the key events the program received: the
+  // platform's (platform::GetKeyboardState), which the backend feeds with
+  // platform::UpdateKeyboardState as key events arrive.
   virtual KeyboardState GetKeyboardState() const = 0;
 };
 

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "platform/KeyboardState.h"
 #include "ui/ControlTemplate.h"
 #include "ui/Dialog.h"
 #include "ui/DialogTemplate.h"
@@ -191,6 +192,7 @@ ScriptedBackend::ScriptedBackend() {
 
 ScriptedBackend::~ScriptedBackend() {
   platform::SetMessageBoxHook(std::move(m_previous_hook));
+  platform::ReleaseAllKeys();
   if (!m_actions.empty()) {
     ADD_FAILURE() << m_actions.size() << " scripted action(s) were never used";
   }
@@ -280,7 +282,18 @@ const WindowState* ScriptedBackend::FindWindow(int template_id) const {
 }
 
 void ScriptedBackend::SetKey(unsigned virtual_key, bool down) {
-  m_keyboard[virtual_key & 0xFF] = down ? 0x80 : 0x00;
+  platform::UpdateKeyboardState(virtual_key,
+                                down ? platform::KeyTransition::kDown : platform::KeyTransition::kUp);
+}
+
+ui::KeyboardState ScriptedBackend::GetKeyboardState() const {
+  platform::KeyboardStateBytes state{};
+  platform::GetKeyboardState(state);
+  return state;
+}
+
+bool ScriptedBackend::IsKeyDown(unsigned virtual_key) const {
+  return (GetKeyboardState()[virtual_key & 0xFF] & platform::kKeyDownBit) != 0;
 }
 
 std::unique_ptr<ui::DialogWindow> ScriptedBackend::CreateDialogWindow(
@@ -440,14 +453,14 @@ void ScriptedBackend::DoClick(ScriptedWindow& window, int control_id) {
 
 void ScriptedBackend::DoKeyDown(ScriptedWindow& window, unsigned virtual_key) {
   SetKey(virtual_key, true);
-  const bool alt = (m_keyboard[ui::kVkMenu] & 0x80) != 0;
+  const bool alt = IsKeyDown(ui::kVkMenu);
   const bool system = alt || virtual_key == kVkF10 || virtual_key == ui::kVkMenu;
   Dialog& dialog = window.GetDialog();
   if (dialog.DispatchKey({system ? ui::KeyMessageKind::kSysKeyDown : ui::KeyMessageKind::kKeyDown,
                           virtual_key})) {
     return;
   }
-  const unsigned character = CharacterOf(virtual_key, (m_keyboard[ui::kVkShift] & 0x80) != 0);
+  const unsigned character = CharacterOf(virtual_key, IsKeyDown(ui::kVkShift));
   if (character != 0 &&
       dialog.DispatchKey({system ? ui::KeyMessageKind::kSysChar : ui::KeyMessageKind::kChar, character})) {
     return;
@@ -481,7 +494,7 @@ void ScriptedBackend::DoKeyDown(ScriptedWindow& window, unsigned virtual_key) {
 
 void ScriptedBackend::DoKeyUp(ScriptedWindow& window, unsigned virtual_key) {
   SetKey(virtual_key, false);
-  const bool alt = (m_keyboard[ui::kVkMenu] & 0x80) != 0;
+  const bool alt = IsKeyDown(ui::kVkMenu);
   const bool system = alt || virtual_key == kVkF10 || virtual_key == ui::kVkMenu;
   window.GetDialog().DispatchKey(
       {system ? ui::KeyMessageKind::kSysKeyUp : ui::KeyMessageKind::kKeyUp, virtual_key});

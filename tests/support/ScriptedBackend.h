@@ -72,6 +72,8 @@ struct MessageBoxRecord {
 // A loop that finds the queue empty fails the test and closes its window
 // with Cancel. The backend records every window's state and every message
 // box, and routes the platform's message boxes through the same script.
+// Scripted keys go into the platform's keyboard state; every key is released
+// again when the backend is destroyed.
 class ScriptedBackend final : public ui::DialogBackend {
  public:
   ScriptedBackend();
@@ -113,6 +115,8 @@ class ScriptedBackend final : public ui::DialogBackend {
   // Actions that had no effect (a click on a disabled button, ...).
   const std::vector<std::string>& Ignored() const { return m_ignored; }
 
+  // Presses or releases a key in the platform's keyboard state without any
+  // message (a key held since before the window opened).
   void SetKey(unsigned virtual_key, bool down);
 
   // ui::DialogBackend
@@ -121,7 +125,8 @@ class ScriptedBackend final : public ui::DialogBackend {
                                                        ui::DialogWindow* owner) override;
   int ShowMessageBox(ui::DialogWindow* owner, std::string_view text, std::string_view caption,
                      unsigned flags) override;
-  ui::KeyboardState GetKeyboardState() const override { return m_keyboard; }
+  // The platform's keyboard state, which the scripted keys update.
+  ui::KeyboardState GetKeyboardState() const override;
 
  private:
   friend class ScriptedWindow;
@@ -147,6 +152,7 @@ class ScriptedBackend final : public ui::DialogBackend {
   void DoClick(ScriptedWindow& window, int control_id);
   void DoKeyDown(ScriptedWindow& window, unsigned virtual_key);
   void DoKeyUp(ScriptedWindow& window, unsigned virtual_key);
+  bool IsKeyDown(unsigned virtual_key) const;
   bool CheckList(ScriptedWindow& window, int control_id, const char* what);
 
   std::deque<Action> m_actions;
@@ -155,7 +161,6 @@ class ScriptedBackend final : public ui::DialogBackend {
   std::vector<ScriptedWindow*> m_loops;  // windows whose loop runs, innermost last
   std::vector<MessageBoxRecord> m_message_boxes;
   std::vector<std::string> m_ignored;
-  ui::KeyboardState m_keyboard{};
   platform::MessageBoxHook m_previous_hook;
 };
 
