@@ -1,0 +1,67 @@
+#include "platform/FileSystem.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <clocale>
+#include <cstdarg>
+#include <filesystem>
+#include <string>
+
+#include "platform/CFormat.h"
+#include "platform/LastError.h"
+#include "support/TempDirectory.h"
+
+namespace {
+
+std::string FormatC(const char* format, ...) {
+  char buffer[64];
+  std::va_list args;
+  va_start(args, format);
+  platform::FormatCLocale(buffer, sizeof buffer, format, args);
+  va_end(args);
+  return buffer;
+}
+
+}  // namespace
+
+// Stored paths keep backslashes; only the system call sees slashes.
+TEST(PosixFileSystem, TranslatesPathsAndFolders) {
+  TempDirectory directory;
+  platform::FileSystem& files = platform::GetFileSystem();
+  EXPECT_EQ(platform::NativePath(".\\Assets\\PC\\x.ini"), "./Assets/PC/x.ini");
+  EXPECT_EQ(files.MakeDirectory(".\\Assets"), platform::MakeDirectoryResult::kCreated);
+  EXPECT_EQ(files.MakeDirectory(".\\Assets"), platform::MakeDirectoryResult::kAlreadyExists);
+  EXPECT_EQ(files.MakeDirectory(".\\none\\deeper"), platform::MakeDirectoryResult::kFailed);
+  EXPECT_EQ(platform::GetLastError(), static_cast<std::uint32_t>(ENOENT));
+  EXPECT_FALSE(platform::GetErrorText(ENOENT).empty());
+  EXPECT_TRUE(std::filesystem::is_directory("Assets"));
+
+  platform::NativeFile* file = files.Open(".\\Assets\\a.bin", "wb");
+  ASSERT_NE(file, nullptr);
+  EXPECT_EQ(files.Write(file, "hello", 5), 5u);
+  EXPECT_EQ(files.Tell(file), 5);
+  EXPECT_TRUE(files.Seek(file, 1, platform::SeekOrigin::kStart));
+  EXPECT_EQ(files.Tell(file), 1);
+  files.Close(file);
+  EXPECT_TRUE(files.Exists(".\\Assets\\a.bin"));
+  EXPECT_EQ(files.Open(".\\Assets\\missing.bin", "rb"), nullptr);
+  EXPECT_TRUE(files.Remove(".\\Assets\\a.bin"));
+  EXPECT_FALSE(files.Remove(".\\Assets\\a.bin"));
+  EXPECT_FALSE(files.Exists(".\\Assets\\a.bin"));
+
+  std::uint64_t free_bytes = 0;
+  EXPECT_TRUE(files.FreeSpace(free_bytes));
+  EXPECT_GT(free_bytes, 0u);
+}
+
+// Formatting ignores the process locale.
+TEST(PosixFileSystem, FormatUsesCLocale) {
+  const std::string saved = std::setlocale(LC_ALL, nullptr);
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no German locale";
+  char native[32];
+  std::snprintf(native, sizeof native, "%.1f", 2.5);
+  EXPECT_STREQ(native, "2,5");
+  EXPECT_EQ(FormatC("%.1f|%d", 2.5, 1000), "2.5|1000");
+  std::setlocale(LC_ALL, saved.c_str());
+}
