@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+// The registers of one CPUID query.
+struct CpuidRegisters {
+    uint32_t eax = 0;
+    uint32_t ebx = 0;
+    uint32_t ecx = 0;
+    uint32_t edx = 0;
+};
+
+// The processor instructions that identify a processor. Each probe runs with
+// processor faults caught: a fault makes it return false and never ends the
+// process. Fault handlers are installed only while a probe runs, on any
+// thread, and the SSE control register and x87 control word are put back
+// after a fault.
+
+// CPUID with only EAX loaded.
+bool ProbeCpuid(uint32_t leaf, CpuidRegisters& registers);
+
+// One RDTSC.
+bool ProbeTimeStampCounter(uint64_t& value);
+
+// Toggles the bits of `mask` in the flags register, reads the register back
+// and restores it; `changed` holds the bits of `mask` that did change.
+bool ProbeFlagToggle(uint32_t mask, uint32_t& changed);
+
+// Loads the low flags byte from a zero byte, divides 5 by 2 as an 8-bit
+// unsigned division and reads the low flags byte back.
+bool ProbeDivisionFlags(uint8_t& low_flags);
+
+// FNINIT, then stores the status word over 0x5A5A and the control word.
+// The caller's x87 control word is put back afterwards.
+bool ProbeFpu(uint16_t& status_word, uint16_t& control_word);
+
+// One packed single-precision add (ADDPS); true when it did not fault.
+bool ProbePackedAdd();
+
+// Unmasks the SSE divide-by-zero exception, divides four 1.0 by four 0.0
+// (DIVPS) and loads the saved control register back; true when the division
+// did not fault.
+bool ProbeUnmaskedDivide();
+
+// Reads the time-stamp counter with no fault catching of its own: for use
+// inside RunWithFaultGuard, where a probe's set-up costs would skew timing.
+uint64_t ReadTimeStampCounter();
+
+// Runs body(context) with processor faults caught; false when a fault cut it
+// short. A fault leaves body's frames without unwinding them, so body may hold
+// only trivially destructible objects. Guards nest.
+bool RunWithFaultGuard(void (*body)(void*), void* context);
+
+}  // namespace platform

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace platform {
+
+// Device capability bits of the default adapter's hardware device.
+constexpr uint32_t kDevCapsHwTransformAndLight = 0x00010000;
+constexpr uint32_t kDevCapsHwRasterization = 0x00080000;
+
+// The graphics system's default adapter, as the quality probe sees it.
+//
+// The real adapter (Vulkan, loaded at run time) examines the system once per
+// process. It is slow to do so (tens of milliseconds), so main() should call
+// StartGraphicsPreload() first thing: the examination then runs on a
+// background thread and a later query waits only for what is left. Results
+// are the same with or without the preload.
+//
+// Tests install a fake: tests/support/FakeGraphicsAdapter.h installs itself
+// for its lifetime.
+class GraphicsAdapter {
+public:
+    virtual ~GraphicsAdapter() = default;
+
+    // Creates the graphics object, reads the device capabilities of the
+    // default adapter and releases the object. nullopt when the object cannot
+    // be created; 0 when the capabilities cannot be read.
+    virtual std::optional<uint32_t> QueryDefaultDeviceCaps() = 0;
+};
+
+// The adapter in use: the installed one, else the real one.
+GraphicsAdapter& CurrentGraphicsAdapter();
+
+// Installs `adapter` (not owned; null restores the real one) and returns the
+// one installed before.
+GraphicsAdapter* InstallGraphicsAdapter(GraphicsAdapter* adapter);
+
+// Starts examining the real graphics system on a background thread. Calling
+// it again does nothing.
+void StartGraphicsPreload();
+
+}  // namespace platform

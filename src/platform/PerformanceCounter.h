@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+// The high-resolution counter that the processor's clock is timed against.
+// The real one ticks at kPerformanceCounterFrequency. Tests install fakes
+// (tests/support/FakePerformanceCounter.h).
+class PerformanceCounter {
+public:
+    virtual ~PerformanceCounter() = default;
+
+    // Ticks per second; false when there is no counter.
+    virtual bool QueryFrequency(uint64_t& frequency) = 0;
+    // The current tick count; false when there is no counter.
+    virtual bool QueryCounter(uint64_t& ticks) = 0;
+};
+
+constexpr uint64_t kPerformanceCounterFrequency = 10'000'000;
+
+// The counter in use: the installed one, else the real one.
+PerformanceCounter& CurrentPerformanceCounter();
+
+// Installs `counter` (not owned; null restores the real one) and returns the
+// one installed before. Install before anything measures, not while it does.
+PerformanceCounter* InstallPerformanceCounter(PerformanceCounter* counter);
+
+}  // namespace platform
