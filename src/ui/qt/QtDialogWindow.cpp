@@ -35,6 +35,9 @@ std::vector<QtDialogWindow*>& LiveWindows() {
   return windows;
 }
 
+// A static control keeps its text as given; it shows it without mnemonic marks.
+constexpr const char* kRawTextProperty = "qv_raw_text";
+
 // The size at which icon controls show their icon, as Windows' standard icon size.
 int StandardIconSize(const QWidget* widget) {
   return std::max(32, QFontMetrics(widget->font()).height() * 32 / 13);
@@ -165,6 +168,7 @@ void QtDialogWindow::BuildControl(const ControlTemplate& control) {
     }
     case ControlKind::kStaticText: {
       auto* label = new QLabel(StaticDisplayText(text), parent);
+      label->setProperty(kRawTextProperty, text);
       label->setTextFormat(Qt::PlainText);
       label->setMargin(0);
       if (HasFlag(control.style, ControlStyle::kCenterVertically)) {
@@ -369,7 +373,7 @@ void QtDialogWindow::SetControlText(int control_id, std::string_view text) {
   } else if (auto* label = dynamic_cast<QLabel*>(control->widget)) {
     if (control->kind == ControlKind::kStaticText) {
       label->setText(StaticDisplayText(value));
-      label->setProperty("qv_text", value);
+      label->setProperty(kRawTextProperty, value);
     }
   } else if (auto* group = dynamic_cast<QGroupBox*>(control->widget)) {
     group->setTitle(value);
@@ -389,7 +393,7 @@ std::string QtDialogWindow::GetControlText(int control_id) const {
     return ToStdString(button->text());
   }
   if (auto* label = dynamic_cast<QLabel*>(control->widget)) {
-    const QVariant text = label->property("qv_text");
+    const QVariant text = label->property(kRawTextProperty);
     return text.isValid() ? ToStdString(text.toString()) : ToStdString(label->text());
   }
   if (auto* group = dynamic_cast<QGroupBox*>(control->widget)) {

@@ -56,13 +56,13 @@ int ShowQtMessageBox(QWidget* parent, std::string_view text, std::string_view ca
   const auto buttons = ButtonsOf(flags);
   QAbstractButton* escape = nullptr;
   for (const auto& [standard, result] : buttons) {
-    QPushButton* button = box.addButton(standard);
+    QAbstractButton* button = box.addButton(standard);
     if (standard == QMessageBox::Cancel || standard == QMessageBox::No ||
         buttons.size() == 1) {
       escape = button;
     }
   }
-  box.setDefaultButton(box.button(buttons.front().first));
+  box.setDefaultButton(buttons.front().first);
   // Abort/Retry/Ignore has no way out but its buttons, as on Windows.
   box.setEscapeButton(escape);
   box.exec();
