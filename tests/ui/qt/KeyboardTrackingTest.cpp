@@ -88,6 +88,7 @@ class KeyboardTrackingTest : public testing::Test {
     return (state[code] & platform::kKeyDownBit) != 0;
   }
 
+  qttest::ApplicationFirst m_application;
   qttest::TestResources m_resources;
   ui::qt::QtDialogBackend m_backend;
 };

@@ -40,6 +40,7 @@ class QtDialogWindowTest : public testing::Test {
                           {0xFF0000, 0xFF0000, 0x0000FF, 0x0000FF, 0xFF0000, 0xFF0000, 0x0000FF, 0x0000FF});
   }
 
+  qttest::ApplicationFirst m_application;
   TestResources m_resources;
   ui::qt::QtDialogBackend m_backend;
 };

@@ -22,6 +22,12 @@ namespace qttest {
 // The application object every test of the Qt backend runs in, made once.
 void EnsureApplication();
 
+// A fixture member that makes the application object before the members
+// after it (the backend needs it when it is created).
+struct ApplicationFirst {
+  ApplicationFirst() { EnsureApplication(); }
+};
+
 // A resource set of hand-made templates, strings, icons and bitmaps.
 class TestResources final : public ui::ResourceSet {
  public:
