@@ -41,7 +41,8 @@ class DialogWindow {
   virtual bool IsControlEnabled(int control_id) const = 0;
   virtual void SetControlIcon(int control_id, int icon_id) = 0;
 
-  // kWindowId gives the focus to the window itself.
+  // kWindowId gives the focus to the window itself. Set before the loop
+  // runs, the focus is where the window starts once shown.
   virtual void SetFocus(int control_id) = 0;
   // The control with the focus; kWindowId when the window itself or nothing has it.
   virtual int GetFocus() const = 0;
