@@ -131,7 +131,7 @@ int AddGroup(ui::DialogTemplate& t, int group_id, const char* text, int top, int
     const int action = kControllerRowActions[first_row + row];
     const int y = top + kGroupTop + row * kRowStep;
     t.controls.push_back(Control(kControllerActionLabelBase + action, ControlKind::kStaticText,
-                                 kLabelX, y + 3, kLabelWidth, 8, ControlStyle::kNone, "Action"));
+                                 kLabelX, y + 4, kLabelWidth, 8, ControlStyle::kNone, "Action"));
     t.controls.push_back(Control(kControllerActionListBase + action, ControlKind::kDropDownList,
                                  kListX, y + 1, kListWidth, kListDropHeight, kList));
     t.controls.push_back(Control(kControllerAssignBase + action, ControlKind::kPushButton,

@@ -33,7 +33,7 @@ constexpr Entry kEntries[] = {
     {12, "Cancel"},
     {13, "Help"},
     {14, "Zarvex\r\n"
-         "Sets up graphics quality and game controllers before you play.\r\n"
+         "Graphics quality and controller setup.\r\n"
          "\r\n"
          "Welcome to the Zarvex Configuration program."},
     {15, "Activates all graphical features and special effects in Zarvex.  It is recommended "
