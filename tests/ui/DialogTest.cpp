@@ -413,6 +413,34 @@ TEST_F(DialogTest, ControlStateAndFocusRoundTrip) {
   EXPECT_FALSE(dialog.UpdateData(true));
 }
 
+// Exchanging a list by item data: writing selects the first item carrying
+// the value (none when absent), reading with no selection keeps the value.
+TEST_F(DialogTest, ListItemDataExchange) {
+  class DataDialog : public Dialog {
+   public:
+    DataDialog() : Dialog(kParentId) {}
+    std::intptr_t code = 200;
+
+   protected:
+    bool OnInitDialog() override {
+      for (std::intptr_t data : {100, 200, 300}) AddListItem(kLevel, "item", data);
+      return Dialog::OnInitDialog();
+    }
+    void DoDataExchange(ui::DataExchange& exchange) override { exchange.ListItemData(kLevel, code); }
+  } dialog;
+  backend.Run([&] {
+    EXPECT_EQ(dialog.GetListSelection(kLevel), 1);
+    dialog.code = 999;
+    dialog.UpdateData(false);
+    EXPECT_EQ(dialog.GetListSelection(kLevel), -1);
+    EXPECT_TRUE(dialog.UpdateData(true));
+    EXPECT_EQ(dialog.code, 999);
+  });
+  backend.Select(kLevel, 2).Click(kIdOk);
+  EXPECT_EQ(dialog.DoModal(), kIdOk);
+  EXPECT_EQ(dialog.code, 300);
+}
+
 // String lookups go to the installed resource set and tell absent from empty.
 TEST(StringTable, LooksUpTheInstalledSet) {
   EXPECT_EQ(ui::LoadString(7), "");
