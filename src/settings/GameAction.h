@@ -21,4 +21,4 @@ enum class GameAction : int {
 
 inline constexpr std::size_t kGameActionCount = 12;
 
-constexpr std::size_t Index(GameAction action) { return static_cast<std::size_t>(action); }
+constexpr std::size_t ActionIndex(GameAction action) { return static_cast<std::size_t>(action); }

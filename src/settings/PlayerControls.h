@@ -12,8 +12,8 @@ struct PlayerControls {
     std::array<int32_t, kGameActionCount> m_codes{};
     Guid m_device;
 
-    int32_t& operator[](GameAction action) { return m_codes[Index(action)]; }
-    int32_t operator[](GameAction action) const { return m_codes[Index(action)]; }
+    int32_t& operator[](GameAction action) { return m_codes[ActionIndex(action)]; }
+    int32_t operator[](GameAction action) const { return m_codes[ActionIndex(action)]; }
 
     friend bool operator==(const PlayerControls&, const PlayerControls&) = default;
 };
