@@ -1,11 +1,9 @@
 #pragma once
 
-#include <array>
+#include <cstddef>
 
-#include "settings/DefaultPlayerControls.h"
+#include "engine/String.h"
 #include "settings/GameAction.h"
-
-class String;
 
 // The chapter and key names of QVConfig.INI, each one process-wide constant
 // shared by Load and Save: 8 chapters and 45 keys. Names are matched without

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+class ConfigArena;
+
+// One named section of a configuration file: a map from key name in upper
+// case to value text, kept in key order. Keys compare byte by byte as
+// unsigned values, a proper prefix first. The texts live in the owning
+// ConfigFile's arena.
+//
+// The map is a vector of pairs rather than a tree: a file is read by
+// appending keys that mostly arrive in order, and a vector holds a key in a
+// third of the memory of a tree node. A key that arrives out of order in a
+// large chapter is appended and the chapter sorted at its next look-up, so
+// reading a file never costs more than one sort per chapter.
+class Chapter {
+public:
+    struct Entry {
+        std::string_view m_key;
+        std::string_view m_value;
+    };
+    using Entries = std::vector<Entry>;
+
+    explicit Chapter(ConfigArena* arena);
+
+    // The value stored under an upper-case key, or null.
+    const std::string_view* Find(std::string_view upper_key) const;
+
+    // Stores the value under an upper-case key, adding the key when needed;
+    // a later value replaces an earlier one.
+    void Set(std::string_view upper_key, std::string_view value);
+
+    // Every key once, in key order.
+    const Entries& Keys() const;
+
+private:
+    // Above this size a key out of order is appended instead of inserted.
+    static constexpr std::size_t kInsertLimit = 4096;
+
+    void Sort() const;
+    void Replace(Entry& entry, std::string_view value);
+
+    ConfigArena* m_arena;
+    mutable Entries m_entries;
+    mutable bool m_sorted = true;
+};
