@@ -3,8 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 
-// The pixel data drawn by scripts/make_images.py (BannerBitmapData.cpp,
-// IconData.cpp). Icon pixels are 0xAARRGGBB, rows from the top.
+// The pictures drawn by scripts/make_images.py: the banner is Banner141.bmp,
+// embedded whole by the build; icon pixels (IconData.cpp) are 0xAARRGGBB, rows
+// from the top.
 namespace resources {
 
 extern const std::uint8_t kBannerBitmapBytes[];
