@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -23,6 +22,7 @@
 #include "ui/qt/DialogWidget.h"
 #include "ui/qt/DropDownList.h"
 #include "ui/qt/FrameControl.h"
+#include "ui/qt/GroupBoxControl.h"
 #include "ui/qt/QtText.h"
 #include "ui/qt/ResourceImages.h"
 
@@ -188,9 +188,7 @@ void QtDialogWindow::BuildControl(const ControlTemplate& control) {
       widget = new FrameControl(parent);
       break;
     case ControlKind::kGroupBox: {
-      auto* group = new QGroupBox(text, parent);
-      group->setFocusPolicy(Qt::NoFocus);
-      widget = group;
+      widget = new GroupBoxControl(text, parent);
       break;
     }
     case ControlKind::kEdit: {
@@ -375,8 +373,8 @@ void QtDialogWindow::SetControlText(int control_id, std::string_view text) {
       label->setText(StaticDisplayText(value));
       label->setProperty(kRawTextProperty, value);
     }
-  } else if (auto* group = dynamic_cast<QGroupBox*>(control->widget)) {
-    group->setTitle(value);
+  } else if (auto* group = dynamic_cast<GroupBoxControl*>(control->widget)) {
+    group->SetTitle(value);
   } else if (auto* edit = dynamic_cast<QPlainTextEdit*>(control->widget)) {
     edit->setPlainText(FromCrLf(value));
   } else if (auto* line = dynamic_cast<QLineEdit*>(control->widget)) {
@@ -396,8 +394,8 @@ std::string QtDialogWindow::GetControlText(int control_id) const {
     const QVariant text = label->property(kRawTextProperty);
     return text.isValid() ? ToStdString(text.toString()) : ToStdString(label->text());
   }
-  if (auto* group = dynamic_cast<QGroupBox*>(control->widget)) {
-    return ToStdString(group->title());
+  if (auto* group = dynamic_cast<GroupBoxControl*>(control->widget)) {
+    return ToStdString(group->Title());
   }
   if (auto* edit = dynamic_cast<QPlainTextEdit*>(control->widget)) {
     return ToStdString(ToCrLf(edit->toPlainText()));

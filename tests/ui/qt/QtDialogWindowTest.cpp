@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
