@@ -17,6 +17,31 @@ namespace {
 std::mutex s_findings_mutex;
 std::shared_future<VulkanFindings> s_findings;
 
+// Instances are kept until the process ends: destroying one unloads the
+// drivers, and some drivers keep allocations in globals that would then be
+// unmapped from under them (leak checkers report those). A plain array, so
+// that nothing frees it before the leak check at exit.
+constexpr int kKeptInstanceSlots = 8;
+std::mutex s_kept_mutex;
+VkInstance s_kept_instances[kKeptInstanceSlots];
+int s_kept_count = 0;
+
+void KeepOrDestroy(VkInstance instance, PFN_vkGetInstanceProcAddr get_proc)
+{
+    {
+        const std::lock_guard<std::mutex> lock(s_kept_mutex);
+        if (s_kept_count < kKeptInstanceSlots) {
+            s_kept_instances[s_kept_count++] = instance;
+            return;
+        }
+    }
+    auto destroy =
+        reinterpret_cast<PFN_vkDestroyInstance>(get_proc(instance, "vkDestroyInstance"));
+    if (destroy != nullptr) {
+        destroy(instance, nullptr);
+    }
+}
+
 void ExamineInstance(VkInstance instance, PFN_vkGetInstanceProcAddr get_proc,
                      VulkanFindings& findings)
 {
@@ -85,11 +110,7 @@ VulkanFindings ExamineVulkan(const char* loader_name)
     }
     findings.instance_created = true;
     ExamineInstance(instance, get_proc, findings);
-    auto destroy =
-        reinterpret_cast<PFN_vkDestroyInstance>(get_proc(instance, "vkDestroyInstance"));
-    if (destroy != nullptr) {
-        destroy(instance, nullptr);
-    }
+    KeepOrDestroy(instance, get_proc);
     return findings;
 }
 

@@ -22,8 +22,8 @@ struct VulkanFindings {
 inline constexpr const char* kVulkanLoaderName = "libvulkan.so.1";
 
 // Loads `loader_name`, creates an instance, lists the physical devices and
-// reads the first one's type. The loader stays loaded: drivers may have
-// registered exit handlers that must outlive the examination.
+// reads the first one's type. The loader and the instance stay until the
+// process ends, so the drivers stay loaded with everything they hold.
 VulkanFindings ExamineVulkan(const char* loader_name);
 
 // The examination of the real loader, done once per process: by the preload
