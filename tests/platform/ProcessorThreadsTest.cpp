@@ -62,22 +62,6 @@ TEST(ProcessorThreads, PinnedThreadsRunWhereTheyArePinned)
     }
 }
 
-// The calling thread's mask can be narrowed and widened again.
-TEST(ProcessorThreads, AffinityMaskRoundTrip)
-{
-    uint32_t saved = 0;
-    ASSERT_TRUE(platform::GetProcessAffinityMask(saved));
-    const uint32_t lowest = saved & (~saved + 1);
-    ASSERT_TRUE(platform::SetProcessAffinityMask(lowest));
-    uint32_t now = 0;
-    ASSERT_TRUE(platform::GetProcessAffinityMask(now));
-    EXPECT_EQ(now, lowest);
-    EXPECT_FALSE(platform::SetProcessAffinityMask(0));
-    ASSERT_TRUE(platform::SetProcessAffinityMask(saved));
-    ASSERT_TRUE(platform::GetProcessAffinityMask(now));
-    EXPECT_EQ(now, saved);
-}
-
 // Real-time priority lasts for the scope, and the old scheduling comes back.
 TEST(ProcessorThreads, RealTimePriorityIsRestored)
 {

@@ -6,8 +6,6 @@
 #include <string>
 
 #include "platform/GraphicsAdapter.h"
-#include "support/FakeGraphicsAdapter.h"
-#include "support/FakeGraphicsRuntime.h"
 
 #include <vulkan/vulkan_core.h>
 
@@ -124,21 +122,4 @@ TEST(VulkanFindings, ExaminesTheLoader)
     const auto version = platform::CurrentGraphicsRuntime().QueryVersion();
     ASSERT_TRUE(version);
     EXPECT_EQ(version->version, cold.device_count > 0 ? 0x00040008u : 0x00040007u);
-}
-
-// Fakes take the place of the real adapter and runtime only while they live.
-TEST(VulkanFindings, FakesReplaceTheRealSeamsForTheirLifetime)
-{
-    platform::GraphicsAdapter* real_adapter = &platform::CurrentGraphicsAdapter();
-    platform::GraphicsRuntime* real_runtime = &platform::CurrentGraphicsRuntime();
-    {
-        FakeGraphicsAdapter adapter(kBoth);
-        FakeGraphicsRuntime runtime(platform::RuntimeVersion{0x00040009, 5});
-        EXPECT_EQ(platform::CurrentGraphicsAdapter().QueryDefaultDeviceCaps(), kBoth);
-        EXPECT_EQ(platform::CurrentGraphicsRuntime().QueryVersion()->version, 0x00040009u);
-        EXPECT_EQ(adapter.QueryCount(), 1);
-        EXPECT_EQ(runtime.QueryCount(), 1);
-    }
-    EXPECT_EQ(&platform::CurrentGraphicsAdapter(), real_adapter);
-    EXPECT_EQ(&platform::CurrentGraphicsRuntime(), real_runtime);
 }
