@@ -30,6 +30,9 @@ ErrorCode Boid::Allocate(std::uint32_t capacity) {
   // malloc(0) may return null; one spare byte keeps an empty buffer valid.
   auto* buffer = static_cast<std::uint8_t*>(std::malloc(std::max<std::uint32_t>(capacity, 1)));
   if (buffer == nullptr) return ReportHardError(kErrMemory);
+  // New bytes start as zeros, so nothing of the heap's old content can reach
+  // a file.
+  std::memset(buffer, 0, std::max<std::uint32_t>(capacity, 1));
   if (m_buffer == nullptr) {
     m_position = 0;
     m_length = 0;

@@ -1,6 +1,7 @@
 #include "engine/FileHandle.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "engine/ErrorReporter.h"
 #include "engine/Log.h"
@@ -21,6 +22,8 @@ bool FileHandle::AtEnd() {
   // The file is asked only once the buffer is used up, so that reading a
   // line byte by byte costs no file access.
   if (!Boid::AtEnd()) return false;
+  // Nothing past the limit can be read, so reaching it is the end as well.
+  if (Tell() >= m_limit) return true;
   return m_disk_file.Tell() >= Size();
 }
 
@@ -121,6 +124,12 @@ ErrorCode FileHandle::Seek(std::uint32_t a, std::uint32_t b) {
     if (m_open && writing && position < m_flushed) {
       Flush();
       m_flushed = position;
+    }
+    // Moving forward past the data leaves a gap that reads as zeros, as a
+    // hole in a file does, instead of whatever the buffer held before.
+    if (m_open && writing && !IsFailed() && position > Length()) {
+      std::memset(GetBuffer() + Length(), 0, position - Length());
+      SetLength(position);
     }
     SetPosition(position);
     return 0;

@@ -29,6 +29,7 @@ bool EqualsNoCase(const String& a, const String& b);
 void FormatV(String& out, const char* format, std::va_list args);
 
 // The boolean words of configuration files, built before main and destroyed
-// after it.
+// after it. Other process-wide objects must not copy them while being built:
+// the order of construction between files is not fixed.
 extern const String kTrueText;   // "TRUE"
 extern const String kFalseText;  // "FALSE"

@@ -222,6 +222,11 @@ TEST_F(FileHandleTest, LimitCutsTheData) {
   handle.SetFileName("limit.bin");
   ASSERT_EQ(handle.Open(kOpenRead, 0, 10), ErrorCode(0));
   EXPECT_EQ(handle.Length(), 10u);
+  handle.Seek(0, 9);
+  EXPECT_FALSE(handle.AtEnd());
+  handle.Seek(0, 10);
+  EXPECT_TRUE(handle.AtEnd());
+  handle.Seek(0, 0);
   char bytes[20] = {};
   EXPECT_NE(handle.Read(bytes, 20), ErrorCode(0));
   EXPECT_EQ(std::string(bytes, 10), Pattern(10));
@@ -243,7 +248,19 @@ TEST_F(FileHandleTest, RewritesReachTheFile) {
   const std::string written = ReadFile("w.bin");
   ASSERT_EQ(written.size(), 21u);
   EXPECT_EQ(written.substr(0, 6), "abXYef");
+  EXPECT_EQ(written.substr(6, 14), std::string(14, '\0'));
   EXPECT_EQ(written[20], 'Z');
+
+  // A gap inside the buffer's window is zeros too, even after the buffer held
+  // other bytes.
+  FileHandle gap(8);
+  gap.SetFileName("gap.bin");
+  ASSERT_EQ(gap.Open(kOpenWrite), ErrorCode(0));
+  gap.Write("0123456789", 10);
+  gap.Seek(13, 0);
+  gap.Write("Z", 1);
+  gap.Close();
+  EXPECT_EQ(ReadFile("gap.bin"), std::string("0123456789") + std::string(3, '\0') + "Z");
 
   WriteFile("rw.bin", "0123456789ABCDEFGHIJ");
   FileHandle both(8);
