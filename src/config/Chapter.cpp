@@ -9,12 +9,12 @@ namespace {
 
 bool KeyLess(const Chapter::Entry& a, const Chapter::Entry& b)
 {
-    return a.m_key < b.m_key;
+    return a.Key() < b.Key();
 }
 
 bool KeyBelow(const Chapter::Entry& entry, std::string_view key)
 {
-    return entry.m_key < key;
+    return entry.Key() < key;
 }
 
 }  // namespace
@@ -31,7 +31,7 @@ void Chapter::Sort() const
     auto out = m_entries.begin();
     for (auto run = m_entries.begin(); run != m_entries.end();) {
         auto last = run;
-        while (last + 1 != m_entries.end() && (last + 1)->m_key == run->m_key) {
+        while (last + 1 != m_entries.end() && (last + 1)->Key() == run->Key()) {
             ++last;
         }
         *out++ = *last;
@@ -47,43 +47,63 @@ const Chapter::Entries& Chapter::Keys() const
     return m_entries;
 }
 
-const std::string_view* Chapter::Find(std::string_view upper_key) const
+std::optional<std::string_view> Chapter::Find(std::string_view upper_key) const
 {
     Sort();
     const auto found = std::lower_bound(m_entries.begin(), m_entries.end(), upper_key, KeyBelow);
-    return found != m_entries.end() && found->m_key == upper_key ? &found->m_value : nullptr;
+    if (found == m_entries.end() || found->Key() != upper_key) {
+        return std::nullopt;
+    }
+    return found->Value();
+}
+
+Chapter::Entry Chapter::MakeEntry(std::string_view upper_key, std::string_view value)
+{
+    Entry entry;
+    entry.m_key_size = static_cast<uint32_t>(upper_key.size());
+    entry.m_value_size = static_cast<uint32_t>(value.size());
+    const std::size_t size = upper_key.size() + value.size();
+    if (size > 0) {
+        auto* text = static_cast<char*>(m_arena->allocate(size, 1));
+        std::memcpy(text, upper_key.data(), upper_key.size());
+        std::memcpy(text + upper_key.size(), value.data(), value.size());
+        entry.m_text = text;
+    }
+    return entry;
 }
 
 void Chapter::Replace(Entry& entry, std::string_view value)
 {
-    // A replaced value reuses its bytes when the new one fits, so setting the
-    // same key again and again does not grow the arena.
-    if (!value.empty() && value.size() <= entry.m_value.size()) {
-        char* bytes = const_cast<char*>(entry.m_value.data());
+    // A new value no longer than the old one reuses its bytes, so setting
+    // the same key again and again with like values does not grow the arena;
+    // a longer one takes new bytes, which the ConfigFile, living for one load
+    // or one store, gives back as a whole.
+    if (value.size() <= entry.m_value_size && entry.m_text != nullptr) {
+        char* bytes = const_cast<char*>(entry.m_text) + entry.m_key_size;
         std::memmove(bytes, value.data(), value.size());
-        entry.m_value = {bytes, value.size()};
+        entry.m_value_size = static_cast<uint32_t>(value.size());
     } else {
-        entry.m_value = m_arena->Store(value);
+        entry = MakeEntry(entry.Key(), value);
     }
 }
 
 void Chapter::Set(std::string_view upper_key, std::string_view value)
 {
     if (m_sorted) {
-        if (m_entries.empty() || m_entries.back().m_key < upper_key) {
-            m_entries.push_back({m_arena->Store(upper_key), m_arena->Store(value)});
+        if (m_entries.empty() || m_entries.back().Key() < upper_key) {
+            m_entries.push_back(MakeEntry(upper_key, value));
             return;
         }
         const auto found = std::lower_bound(m_entries.begin(), m_entries.end(), upper_key, KeyBelow);
-        if (found->m_key == upper_key) {
+        if (found->Key() == upper_key) {
             Replace(*found, value);
             return;
         }
         if (m_entries.size() < kInsertLimit) {
-            m_entries.insert(found, {m_arena->Store(upper_key), m_arena->Store(value)});
+            m_entries.insert(found, MakeEntry(upper_key, value));
             return;
         }
         m_sorted = false;
     }
-    m_entries.push_back({m_arena->Store(upper_key), m_arena->Store(value)});
+    m_entries.push_back(MakeEntry(upper_key, value));
 }

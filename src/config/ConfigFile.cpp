@@ -82,11 +82,12 @@ Chapter& ConfigFile::ChapterFor(std::string_view upper_name)
     return m_chapters.try_emplace(m_arena->Store(upper_name), m_arena.get()).first->second;
 }
 
-const std::string_view* ConfigFile::FindValue(std::string_view key, std::string_view chapter) const
+std::optional<std::string_view> ConfigFile::FindValue(std::string_view key,
+                                                     std::string_view chapter) const
 {
     const auto found = m_chapters.find(Upper(chapter, m_chapter_scratch));
     if (found == m_chapters.end()) {
-        return nullptr;
+        return std::nullopt;
     }
     return found->second.Find(Upper(key, m_key_scratch));
 }
@@ -98,7 +99,7 @@ void ConfigFile::Store(std::string_view key, std::string_view chapter, std::stri
 
 bool ConfigFile::Exists(const String& key, const String& chapter) const
 {
-    return FindValue(key, chapter) != nullptr;
+    return FindValue(key, chapter).has_value();
 }
 
 void ConfigFile::SetString(const String& key, const String& chapter, const String& value)
@@ -166,9 +167,9 @@ ErrorCode ConfigFile::Read(FileHandle& file)
 void ConfigFile::WriteChapterKeys(FileHandle& file, const Chapter& chapter, String& line) const
 {
     for (const Chapter::Entry& entry : chapter.Keys()) {
-        line.assign(entry.m_key);
+        line.assign(entry.Key());
         line.push_back('=');
-        line.append(entry.m_value);
+        line.append(entry.Value());
         file.WriteString(line);
     }
 }
@@ -275,8 +276,8 @@ bool ConfigFile::GetFirstKey(const ChapterCursor& chapter, KeyCursor& cursor, St
     if (cursor.m_at == keys.end()) {
         return false;
     }
-    key.assign(cursor.m_at->m_key);
-    value.assign(cursor.m_at->m_value);
+    key.assign(cursor.m_at->Key());
+    value.assign(cursor.m_at->Value());
     return true;
 }
 
@@ -290,7 +291,7 @@ bool ConfigFile::GetNextKey(const ChapterCursor& chapter, KeyCursor& cursor, Str
     if (cursor.m_at == keys.end() || ++cursor.m_at == keys.end()) {
         return false;
     }
-    key.assign(cursor.m_at->m_key);
-    value.assign(cursor.m_at->m_value);
+    key.assign(cursor.m_at->Key());
+    value.assign(cursor.m_at->Value());
     return true;
 }

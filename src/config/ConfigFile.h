@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <memory_resource>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -80,7 +81,7 @@ public:
     const std::vector<OrderEntry>& GetChapterOrder() const { return m_chapter_order; }
 
 private:
-    const std::string_view* FindValue(std::string_view key, std::string_view chapter) const;
+    std::optional<std::string_view> FindValue(std::string_view key, std::string_view chapter) const;
     void Store(std::string_view key, std::string_view chapter, std::string_view value);
     Chapter& ChapterFor(std::string_view upper_name);
     std::string_view Upper(std::string_view text, std::string& scratch) const;

@@ -16,8 +16,8 @@ void WarnMissing(const String& key, const String& chapter)
 
 float ConfigFile::GetFloat(const String& key, const String& chapter, float default_value) const
 {
-    const std::string_view* value = FindValue(key, chapter);
-    if (value == nullptr) {
+    const std::optional<std::string_view> value = FindValue(key, chapter);
+    if (!value) {
         WarnMissing(key, chapter);
         return default_value;
     }
@@ -26,8 +26,8 @@ float ConfigFile::GetFloat(const String& key, const String& chapter, float defau
 
 int32_t ConfigFile::GetInt(const String& key, const String& chapter, int32_t default_value) const
 {
-    const std::string_view* value = FindValue(key, chapter);
-    if (value == nullptr) {
+    const std::optional<std::string_view> value = FindValue(key, chapter);
+    if (!value) {
         WarnMissing(key, chapter);
         return default_value;
     }
@@ -36,8 +36,8 @@ int32_t ConfigFile::GetInt(const String& key, const String& chapter, int32_t def
 
 bool ConfigFile::GetBool(const String& key, const String& chapter, bool default_value) const
 {
-    const std::string_view* value = FindValue(key, chapter);
-    if (value == nullptr) {
+    const std::optional<std::string_view> value = FindValue(key, chapter);
+    if (!value) {
         WarnMissing(key, chapter);
         return default_value;
     }
@@ -46,8 +46,8 @@ bool ConfigFile::GetBool(const String& key, const String& chapter, bool default_
 
 Guid ConfigFile::GetGuid(const String& key, const String& chapter, Guid default_value) const
 {
-    const std::string_view* value = FindValue(key, chapter);
-    if (value == nullptr) {
+    const std::optional<std::string_view> value = FindValue(key, chapter);
+    if (!value) {
         LogPrintf("config warning: guid value %s:%s not found\n", chapter.c_str(), key.c_str());
         return default_value;
     }
