@@ -1,0 +1,233 @@
+#include "app/ConfigDialog.h"
+
+#include <cstddef>
+#include <optional>
+
+#include "app/HelpDialog.h"
+#include "app/RuntimeStatus.h"
+#include "app/StringIds.h"
+#include "assets/AssetRegistry.h"
+#include "engine/DeviceManager.h"
+#include "engine/ErrorReporter.h"
+#include "engine/Log.h"
+#include "hardware/HardwareProbe.h"
+#include "platform/GraphicsRuntime.h"
+#include "platform/MessageBox.h"
+#include "platform/ProcessLauncher.h"
+#include "resources/ResourceIds.h"
+#include "settings/GameSettings.h"
+#include "ui/DataExchange.h"
+#include "ui/Notification.h"
+#include "ui/PaintContext.h"
+#include "ui/StringTable.h"
+
+namespace {
+
+// The name of a level as the lists show it; empty for a level not chosen.
+std::string LevelName(QualityLevel level) {
+  switch (level) {
+    case QualityLevel::High:
+      return ui::LoadString(kStrHigh);
+    case QualityLevel::Medium:
+      return ui::LoadString(kStrMedium);
+    case QualityLevel::Low:
+      return ui::LoadString(kStrLow);
+  }
+  return std::string();
+}
+
+unsigned DescriptionId(int quality_index) {
+  switch (quality_index) {
+    case 0:
+      return kStrDescriptionHigh;
+    case 1:
+      return kStrDescriptionMedium;
+    case 2:
+      return kStrDescriptionLow;
+    default:
+      return kStrDescriptionUnknown;
+  }
+}
+
+// The player labels' format has one "%s"; it is filled by hand rather than
+// handed to a printf-style function.
+std::string FormatLabel(const std::string& format, const std::string& name) {
+  const std::size_t slot = format.find("%s");
+  if (slot == std::string::npos) {
+    return format;
+  }
+  return format.substr(0, slot) + name + format.substr(slot + 2);
+}
+
+}  // namespace
+
+ConfigDialog::ConfigDialog() : Dialog(resources::kMainDialog) {
+  m_quality_description = ui::LoadString(kStrDescriptionHigh);
+  MapCommand(resources::kMainQualityList, ui::Notification::kSelectionChanged,
+             [this] { RefreshDescription(); });
+  MapCommand(resources::kMainHelp, ui::Notification::kClicked, [this] { OnHelpButton(); });
+  MapCommand(resources::kMainStartGame, ui::Notification::kClicked, [this] { OnStartGame(); });
+  MapCommand(resources::kMainResetAll, ui::Notification::kClicked, [this] { OnResetAll(); });
+  MapCommandRange(resources::kMainConfigure1, resources::kMainConfigure1 + kPlayerCount - 1,
+                  ui::Notification::kClicked, [this](int id) { OnConfigure(id); });
+}
+
+ConfigDialog::~ConfigDialog() = default;
+
+void ConfigDialog::DoDataExchange(ui::DataExchange& exchange) {
+  if (!exchange.IsSaving()) {
+    SetWindowText(ui::LoadString(kStrWindowTitle));
+    m_welcome = ui::LoadString(kStrWelcome);
+    m_quality_label = ui::LoadString(kStrQualityLabel);
+    m_recommended_label = ui::LoadString(kStrRecommendedLabel);
+    m_runtime_label = ui::LoadString(kStrRuntimeLabel);
+    const std::string format = ui::LoadString(kStrPlayerLabelFormat);
+    for (int player = 0; player < kPlayerCount; ++player) {
+      m_player_labels[player] = FormatLabel(format, ui::LoadString(kStrPlayer1 + player));
+    }
+    // Every refresh asks again, so the report gains a result line each time.
+    m_recommended_name = LevelName(HardwareProbe::Recommend());
+  }
+  exchange.Text(resources::kMainWelcome, m_welcome);
+  exchange.ListIndex(resources::kMainQualityList, m_quality_index);
+  exchange.Text(resources::kMainDescription, m_quality_description);
+  exchange.Text(resources::kMainDirectXText, m_runtime_status);
+  exchange.Text(resources::kMainRecommendedName, m_recommended_name);
+  exchange.Text(resources::kMainQualityLabel, m_quality_label);
+  exchange.Text(resources::kMainRecommendedLabel, m_recommended_label);
+  exchange.Text(resources::kMainDirectXLabel, m_runtime_label);
+  for (int player = 0; player < kPlayerCount; ++player) {
+    exchange.Text(resources::kMainPlayer1Label + player, m_player_labels[player]);
+  }
+}
+
+bool ConfigDialog::OnInitDialog() {
+  // The first refresh runs the hardware probe, before any engine service.
+  Dialog::OnInitDialog();
+
+  SetControlText(platform::kIdOk, ui::LoadString(kStrOk));
+  SetControlText(platform::kIdCancel, ui::LoadString(kStrCancel));
+  SetControlText(resources::kMainHelp, ui::LoadString(kStrHelp));
+  SetControlText(resources::kMainResetAll, ui::LoadString(kStrResetAll));
+  AddListItem(resources::kMainQualityList, ui::LoadString(kStrHigh));
+  AddListItem(resources::kMainQualityList, ui::LoadString(kStrMedium));
+  AddListItem(resources::kMainQualityList, ui::LoadString(kStrLow));
+  for (int player = 0; player < kPlayerCount; ++player) {
+    SetControlText(resources::kMainConfigure1 + player, ui::LoadString(kStrConfigure));
+  }
+  SetControlText(resources::kMainStartGame, ui::LoadString(kStrStartGame));
+  SetListSelection(resources::kMainQualityList, 0);
+
+  ShowRuntimeStatus();
+  m_banner.Load(resources::kBannerBitmap);
+  SetWindowIcon(resources::kAppIcon);
+
+  CreateServices();
+  GameSettings& settings = *GameSettings::s_instance;
+  // On any failure the defaults stand; the load has logged what it met.
+  settings.Load(kAssetQVConfig_INI, nullptr);
+  m_quality_index = static_cast<int>(settings.m_performance);
+  if (!IsChosen(settings.m_performance)) {
+    settings.Reset();
+    const QualityLevel recommended = HardwareProbe::Recommend();
+    m_quality_index = static_cast<int>(recommended);
+    HardwareProbe::ApplyPreset(recommended);
+    settings.Save(kAssetQVConfig_INI, nullptr);
+  }
+
+  UpdateData(false);
+  RefreshDescription();
+  return true;
+}
+
+void ConfigDialog::ShowRuntimeStatus() {
+  const std::optional<platform::RuntimeVersion> version =
+      platform::CurrentGraphicsRuntime().QueryVersion();
+  const RuntimeStatus status =
+      RuntimeStatus::FromQuery(version.has_value(), version ? version->version : 0);
+  ShowControl(status.VisibleIconControl());
+  HideControl(status.HiddenIconControl());
+  m_runtime_status = ui::LoadString(status.TextId());
+}
+
+void ConfigDialog::CreateServices() {
+  if (ErrorReporter::s_instance == nullptr) {
+    new ErrorReporter();
+  }
+  if (Log::s_instance == nullptr) {
+    new Log();
+  }
+  if (DeviceManager::s_instance == nullptr) {
+    new DeviceManager();
+  }
+  if (GameSettings::s_instance == nullptr) {
+    new GameSettings();
+  }
+}
+
+void ConfigDialog::RefreshDescription() {
+  UpdateData(true);
+  m_quality_description = ui::LoadString(DescriptionId(m_quality_index));
+  UpdateData(false);
+}
+
+void ConfigDialog::OnOK() {
+  UpdateData(true);
+  HardwareProbe::ApplyPreset(static_cast<QualityLevel>(m_quality_index));
+  GameSettings::s_instance->Save(kAssetQVConfig_INI, nullptr);
+  Dialog::OnOK();
+}
+
+void ConfigDialog::OnHelp() {
+  // F1 does nothing in the main window: the help is the Help button's.
+}
+
+void ConfigDialog::OnHelpButton() {
+  HelpDialog help;
+  help.DoModal();
+}
+
+void ConfigDialog::OnStartGame() {
+  // Every change of the list has already stored the index.
+  HardwareProbe::ApplyPreset(static_cast<QualityLevel>(m_quality_index));
+  GameSettings::s_instance->Save(kAssetQVConfig_INI, nullptr);
+  const platform::StartResult started = platform::GetProcessLauncher().Start(kGameProgram);
+  if (started.Succeeded()) {
+    Dialog::OnOK();
+    return;
+  }
+  // The settings stay saved; the player may fix the folder and try again.
+  MessageBox(started.message, ui::LoadString(kStrGameErrorCaption),
+             platform::kMbOk | platform::kMbIconStop);
+}
+
+void ConfigDialog::OnResetAll() {
+  if (MessageBox(ui::LoadString(kStrResetQuestion), ui::LoadString(kStrResetCaption),
+                 platform::kMbYesNo | platform::kMbIconExclamation) != platform::kIdYes) {
+    return;
+  }
+  // Only in memory: OK or Start Game stores it, Cancel drops it.
+  GameSettings::s_instance->Reset();
+  m_quality_index = static_cast<int>(HardwareProbe::Recommend());
+  UpdateData(false);
+  RefreshDescription();
+}
+
+void ConfigDialog::OnConfigure(int button_id) {
+  // FIXME: open the controller window on player (button_id - 1046 + 1)'s
+  // block of the settings once the controls layer provides it.
+  static_cast<void>(button_id);
+}
+
+void ConfigDialog::OnPaint(ui::PaintContext& context) {
+  if (context.IsMinimized()) {
+    context.DrawIconCentered(resources::kAppIcon);
+    return;
+  }
+  m_banner.Paint(context, resources::kMainBannerFrame);
+}
+
+void ConfigDialog::OnDestroy() {
+  delete Log::s_instance;
+  delete ErrorReporter::s_instance;
+}

@@ -1,0 +1,18 @@
+#include "app/HelpDialog.h"
+
+#include "app/StringIds.h"
+#include "platform/MessageBox.h"
+#include "resources/ResourceIds.h"
+#include "ui/StringTable.h"
+
+HelpDialog::HelpDialog(Dialog* parent) : Dialog(resources::kHelpDialog, parent) {}
+
+bool HelpDialog::OnInitDialog() {
+  Dialog::OnInitDialog();
+  SetWindowText(ui::LoadString(kStrHelpTitle));
+  SetControlText(platform::kIdOk, ui::LoadString(kStrOk));
+  // The text is too long for one string-table entry, so it comes in two.
+  SetControlText(resources::kHelpText,
+                 ui::LoadString(kStrHelpText) + ui::LoadString(kStrHelpTextMore));
+  return true;
+}

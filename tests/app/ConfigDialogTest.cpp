@@ -1,0 +1,298 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "MainWindowFixture.h"
+#include "app/ConfigDialog.h"
+#include "engine/DeviceManager.h"
+#include "engine/ErrorReporter.h"
+#include "engine/Log.h"
+#include "hardware/HardwareProbe.h"
+#include "platform/GraphicsAdapter.h"
+#include "platform/MessageBox.h"
+#include "resources/ResourceIds.h"
+#include "settings/GameSettings.h"
+#include "ui/KeyMessage.h"
+#include "ui/StringTable.h"
+
+namespace {
+
+using platform::kIdCancel;
+using platform::kIdNo;
+using platform::kIdOk;
+using platform::kIdYes;
+using namespace resources;
+
+// The report's "Result:" lines once the probe's file has reached the disk.
+int ResultLines() {
+  HardwareProbe::ForgetProcessState();
+  std::ifstream report("Recon.dat");
+  int count = 0;
+  for (std::string line; std::getline(report, line);) {
+    count += line.starts_with("Result:") ? 1 : 0;
+  }
+  return count;
+}
+
+using ConfigDialogTest = MainWindowTest;
+
+// With no settings file: High selected, every text from the string table,
+// and no way of leaving without OK or Start Game writes the file.
+TEST_F(ConfigDialogTest, FirstOpenWithoutFileWritesNothingOnCancel) {
+  for (int way = 0; way < 3; ++way) {
+    SCOPED_TRACE(way);
+    m_backend.In(kMainDialog).Run([&] {
+      const test::WindowState& window = m_backend.Window(kMainDialog);
+      EXPECT_EQ(window.title, "Zarvex Configuration");
+      EXPECT_EQ(window.icon_id, kAppIcon);
+      const test::ControlState& list = window.Control(kMainQualityList);
+      EXPECT_EQ(list.ItemTexts(), (std::vector<std::string>{"High", "Medium", "Low"}));
+      EXPECT_EQ(list.selection, 0);
+      EXPECT_EQ(window.Control(kMainDescription).text, ui::LoadString(15));
+      EXPECT_EQ(window.Control(kMainRecommendedName).text, "Medium");
+      EXPECT_EQ(window.Control(kMainWelcome).text, ui::LoadString(14));
+      EXPECT_EQ(window.Control(kMainQualityLabel).text, "Quality");
+      EXPECT_EQ(window.Control(kMainRecommendedLabel).text, "Recommended");
+      EXPECT_EQ(window.Control(kMainDirectXLabel).text, ui::LoadString(10));
+      for (int player = 0; player < 4; ++player) {
+        EXPECT_EQ(window.Control(kMainPlayer1Label + player).text,
+                  "Player " + std::to_string(player + 1) + ":");
+        EXPECT_EQ(window.Control(kMainConfigure1 + player).text, "Configure");
+      }
+      EXPECT_EQ(window.Control(kIdOk).text, "OK");
+      EXPECT_EQ(window.Control(kIdCancel).text, "Cancel");
+      EXPECT_EQ(window.Control(kMainHelp).text, "Help");
+      EXPECT_EQ(window.Control(kMainStartGame).text, "Start Game");
+      EXPECT_EQ(window.Control(kMainResetAll).text, "Reset All");
+      EXPECT_EQ(window.focus, kIdOk);
+      EXPECT_FALSE(ReadSettings().has_value());
+    });
+    // Changing the level and resetting is not saving either.
+    m_backend.Select(kMainQualityList, 2);
+    m_backend.Click(kMainResetAll).AnswerMessageBox(kIdYes);
+    if (way == 0) m_backend.Click(kIdCancel);
+    if (way == 1) m_backend.Escape();
+    if (way == 2) m_backend.CloseBox();
+
+    ConfigDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), kIdCancel);
+    EXPECT_FALSE(ReadSettings().has_value());
+    EXPECT_FALSE(std::filesystem::exists("Assets"));
+    delete GameSettings::s_instance;
+  }
+}
+
+// A stored level outside 0..2 is replaced by the recommended one, whose
+// preset is saved before the player does anything.
+TEST_F(ConfigDialogTest, UnchosenLevelRunsFirstRunDetection) {
+  struct Case {
+    const char* stored;
+    std::optional<std::uint32_t> dev_caps;
+    float speed_mhz;
+    int recommended;
+  };
+  const Case cases[] = {
+      {"7", platform::kDevCapsHwTransformAndLight, 1000.0f, 0},
+      {"3", platform::kDevCapsHwRasterization, 500.0f, 1},
+      {"-1", std::nullopt, 1000.0f, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stored);
+    SetHardware(c.dev_caps, c.speed_mhz);
+    WriteSettings(std::string("[SYSTEM]\r\nPERFORMANCE=") + c.stored +
+                  "\r\n[MINOS]\r\nSHADOWSIZE=9\r\n[EXTRA]\r\nKEEP=1\r\n");
+    const int recommended = c.recommended;
+    m_backend.In(kMainDialog).Run([&] {
+      EXPECT_EQ(SettingValue("PERFORMANCE"), std::to_string(recommended));
+      EXPECT_EQ(SettingValue("SHADOWSIZE"), recommended == 0 ? "6" : "2");
+      EXPECT_EQ(SettingValue("KEEP"), "1");
+      const test::WindowState& window = m_backend.Window(kMainDialog);
+      EXPECT_EQ(window.Control(kMainQualityList).selection, recommended);
+      EXPECT_EQ(window.Control(kMainDescription).text, ui::LoadString(15 + recommended));
+    });
+    m_backend.Escape();
+    ConfigDialog dialog;
+    dialog.DoModal();
+    EXPECT_EQ(dialog.GetQualityIndex(), recommended);
+    delete GameSettings::s_instance;
+  }
+}
+
+// OK stores the preset of the selected level whatever the file held; the
+// description follows the list while the recommendation stays.
+TEST_F(ConfigDialogTest, OkSavesTheSelectedLevelsPreset) {
+  WriteSettings("[SYSTEM]\r\nPERFORMANCE=1\r\n[MINOS]\r\nSHADOW=TRUE\r\n");
+  SetHardware(std::nullopt, 1000.0f);
+  m_backend.In(kMainDialog).Run([&] {
+    EXPECT_EQ(m_backend.Window(kMainDialog).Control(kMainQualityList).selection, 1);
+  });
+  m_backend.Click(kIdOk);
+  ConfigDialog medium;
+  EXPECT_EQ(medium.DoModal(), kIdOk);
+  EXPECT_EQ(SettingValue("PERFORMANCE"), "1");
+  EXPECT_EQ(SettingValue("SHADOW"), "FALSE");
+  EXPECT_EQ(SettingValue("MEDIUMWORLD"), "TRUE");
+
+  m_backend.Select(kMainQualityList, 2).Run([&] {
+    const test::WindowState& window = m_backend.Window(kMainDialog);
+    EXPECT_EQ(window.Control(kMainDescription).text, ui::LoadString(17));
+    EXPECT_EQ(window.Control(kMainRecommendedName).text, "Low");
+    EXPECT_EQ(SettingValue("PERFORMANCE"), "1");
+  });
+  m_backend.Select(kMainQualityList, 0).Click(kIdOk);
+  ConfigDialog high;
+  EXPECT_EQ(high.DoModal(), kIdOk);
+  EXPECT_EQ(SettingValue("PERFORMANCE"), "0");
+  EXPECT_EQ(SettingValue("SHADOW"), "TRUE");
+  EXPECT_EQ(SettingValue("SHADOWSIZE"), "6");
+}
+
+// Reset All asks first; No changes nothing, Yes resets in memory only.
+TEST_F(ConfigDialogTest, ResetAllAsksAndSavesNothing) {
+  WriteSettings("[SYSTEM]\r\nPERFORMANCE=2\r\nMOVIES=FALSE\r\n");
+  const std::string before = *ReadSettings();
+  const int recommended = 1;
+
+  m_backend.Click(kMainResetAll).AnswerMessageBox(kIdNo).Run([&] {
+    EXPECT_EQ(m_backend.Window(kMainDialog).Control(kMainQualityList).selection, 2);
+    EXPECT_FALSE(GameSettings::s_instance->m_movies);
+  });
+  m_backend.Click(kMainResetAll).AnswerMessageBox(kIdYes).Run([&] {
+    const test::WindowState& window = m_backend.Window(kMainDialog);
+    EXPECT_EQ(window.Control(kMainQualityList).selection, recommended);
+    EXPECT_EQ(window.Control(kMainDescription).text, ui::LoadString(15 + recommended));
+    EXPECT_TRUE(GameSettings::s_instance->m_movies);
+  });
+  m_backend.Click(kIdCancel);
+  ConfigDialog dialog;
+  EXPECT_EQ(dialog.DoModal(), kIdCancel);
+
+  ASSERT_EQ(m_backend.MessageBoxes().size(), 2u);
+  for (const test::MessageBoxRecord& box : m_backend.MessageBoxes()) {
+    EXPECT_EQ(box.text,
+              "Are you sure that you want to reset every setting on each controller and keyboard?");
+    EXPECT_EQ(box.caption, "Reset Confirmation");
+    EXPECT_EQ(box.flags, platform::kMbYesNo | platform::kMbIconExclamation);
+    EXPECT_EQ(box.owner_template_id, kMainDialog);
+  }
+  EXPECT_EQ(ReadSettings(), before);
+}
+
+// Start Game saves, then starts ./Zarvex.exe and closes; a failed start
+// shows the system's message once and leaves the window open and the file
+// saved, so a second try can succeed.
+TEST_F(ConfigDialogTest, StartGameSavesThenStarts) {
+  m_launcher.m_result = {ENOENT, std::strerror(ENOENT)};
+  m_backend.Select(kMainQualityList, 1).Click(kMainStartGame).AnswerMessageBox(kIdOk).Run([&] {
+    EXPECT_TRUE(m_backend.Window(kMainDialog).alive);
+    EXPECT_EQ(SettingValue("PERFORMANCE"), "1");
+    m_launcher.m_result = {};
+  });
+  m_backend.Select(kMainQualityList, 2).Click(kMainStartGame);
+  ConfigDialog dialog;
+  EXPECT_EQ(dialog.DoModal(), kIdOk);
+
+  ASSERT_EQ(m_backend.MessageBoxes().size(), 1u);
+  const test::MessageBoxRecord& box = m_backend.MessageBoxes()[0];
+  EXPECT_EQ(box.text, std::strerror(ENOENT));
+  EXPECT_EQ(box.caption, "Zarvex Error");
+  EXPECT_EQ(box.flags, platform::kMbOk | platform::kMbIconStop);
+  ASSERT_EQ(m_launcher.m_started, (std::vector<std::string>{"./Zarvex.exe", "./Zarvex.exe"}));
+  // The file the game reads is complete before it starts.
+  ASSERT_TRUE(m_launcher.m_settings_at_start[1].has_value());
+  EXPECT_EQ(m_launcher.m_settings_at_start[1], ReadSettings());
+  EXPECT_EQ(SettingValue("PERFORMANCE"), "2");
+  EXPECT_EQ(SettingValue("FLATWORLD"), "TRUE");
+}
+
+// Every refresh towards the controls asks the probe again (three while the
+// window opens, one per change of the list); reading them back does not.
+TEST_F(ConfigDialogTest, EachRefreshAsksForTheRecommendation) {
+  m_backend.Escape();
+  ConfigDialog first;
+  first.DoModal();
+  EXPECT_EQ(ResultLines(), 3);
+
+  m_backend.Select(kMainQualityList, 2).Select(kMainQualityList, 1).Escape();
+  ConfigDialog second;
+  second.DoModal();
+  EXPECT_EQ(ResultLines(), 5);
+}
+
+// Help opens its own window over the main one; F1 does nothing.
+TEST_F(ConfigDialogTest, HelpButtonShowsHelpAndF1DoesNothing) {
+  m_backend.PressKey(ui::kVkF1).Click(kMainHelp).In(kHelpDialog).Run([&] {
+    const test::WindowState& help = m_backend.Window(kHelpDialog);
+    EXPECT_EQ(help.owner_template_id, kMainDialog);
+    EXPECT_EQ(help.title, "Configuration Help");
+    EXPECT_EQ(help.Control(kIdOk).text, "OK");
+    EXPECT_EQ(help.Control(kHelpText).text, ui::LoadString(62) + ui::LoadString(64));
+    EXPECT_FALSE(m_backend.Window(kMainDialog).enabled);
+  });
+  m_backend.In(kHelpDialog).Click(kIdOk).In(kMainDialog).Run([&] {
+    EXPECT_TRUE(m_backend.Window(kMainDialog).enabled);
+  });
+  m_backend.Escape();
+  ConfigDialog dialog;
+  dialog.DoModal();
+  EXPECT_EQ(m_backend.Windows().size(), 2u);
+  EXPECT_FALSE(ReadSettings().has_value());
+}
+
+// The services are made only when missing; closing releases the log and
+// then the error reporter and keeps the other two.
+TEST_F(ConfigDialogTest, ServicesLiveAsLongAsTheyShould) {
+  auto* settings = new GameSettings();
+  settings->m_movies = false;
+  m_backend.Run([&] {
+    EXPECT_NE(Log::s_instance, nullptr);
+    EXPECT_NE(ErrorReporter::s_instance, nullptr);
+    EXPECT_NE(DeviceManager::s_instance, nullptr);
+  });
+  m_backend.Escape();
+  ConfigDialog dialog;
+  dialog.DoModal();
+  EXPECT_EQ(Log::s_instance, nullptr);
+  EXPECT_EQ(ErrorReporter::s_instance, nullptr);
+  EXPECT_NE(DeviceManager::s_instance, nullptr);
+  EXPECT_EQ(GameSettings::s_instance, settings);
+}
+
+// The banner fills its frame on each paint; minimised, only the icon shows.
+// Exactly one runtime icon is visible, with its sentence.
+TEST_F(ConfigDialogTest, PaintsBannerAndShowsOneRuntimeIcon) {
+  m_backend.Paint().Paint(true).Paint().Escape();
+  ConfigDialog dialog;
+  dialog.DoModal();
+  const test::WindowState& window = m_backend.Window(kMainDialog);
+  EXPECT_EQ(window.paints, (std::vector<std::string>{"bitmap 141 on 1012", "icon 128 centred",
+                                                     "bitmap 141 on 1012"}));
+  const bool ready = window.Control(kMainDirectXPresent).visible;
+  EXPECT_NE(ready, window.Control(kMainDirectXMissing).visible);
+  const std::string text = window.Control(kMainDirectXText).text;
+  if (ready) {
+    EXPECT_EQ(text, ui::LoadString(1));
+  } else {
+    EXPECT_TRUE(text == ui::LoadString(2) || text == ui::LoadString(3)) << text;
+  }
+}
+
+// A folder where the settings cannot be written: the engine reports it, at
+// most one box, and OK still closes the window.
+TEST_F(ConfigDialogTest, UnwritableFolderStillCloses) {
+  // A file where the asset folder should be: no directory can be made below it.
+  std::ofstream("Assets") << "not a folder";
+  m_backend.Click(kIdOk).AnswerMessageBox(kIdOk);
+  ConfigDialog dialog;
+  EXPECT_EQ(dialog.DoModal(), kIdOk);
+  EXPECT_LE(m_backend.MessageBoxes().size(), 1u);
+  for (const test::MessageBoxRecord& box : m_backend.MessageBoxes()) {
+    EXPECT_EQ(box.caption, "Error");
+  }
+  EXPECT_FALSE(ReadSettings().has_value());
+}
+
+}  // namespace

@@ -1,0 +1,76 @@
+#include "MainWindowFixture.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "engine/DeviceManager.h"
+#include "engine/ErrorReporter.h"
+#include "engine/Log.h"
+#include "hardware/HardwareProbe.h"
+#include "settings/GameSettings.h"
+
+platform::StartResult FakeLauncher::Start(const std::string& path) {
+  m_started.push_back(path);
+  m_settings_at_start.push_back(MainWindowTest::ReadSettings());
+  return m_result;
+}
+
+MainWindowTest::MainWindowTest() : m_previous_launcher(platform::SetProcessLauncher(&m_launcher)) {
+  HardwareProbe::SetSpeedSource([this]() -> std::optional<float> { return m_speed_mhz; });
+  SetHardware(platform::kDevCapsHwRasterization, 500.0f);
+}
+
+MainWindowTest::~MainWindowTest() {
+  HardwareProbe::SetSpeedSource({});
+  HardwareProbe::ForgetProcessState();
+  platform::SetProcessLauncher(m_previous_launcher);
+  delete GameSettings::s_instance;
+  delete DeviceManager::s_instance;
+  delete Log::s_instance;
+  delete ErrorReporter::s_instance;
+}
+
+std::optional<std::string> MainWindowTest::ReadSettings() {
+  std::ifstream in(kSettingsPath, std::ios::binary);
+  if (!in) {
+    return std::nullopt;
+  }
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void MainWindowTest::WriteSettings(const std::string& text) {
+  std::filesystem::create_directories(std::filesystem::path(kSettingsPath).parent_path());
+  std::ofstream(kSettingsPath, std::ios::binary) << text;
+}
+
+std::string MainWindowTest::SettingValue(const std::string& key) {
+  const std::string text = ReadSettings().value_or("");
+  std::istringstream lines(text);
+  std::string line;
+  while (std::getline(lines, line)) {
+    if (!line.empty() && line.back() == '\r') {
+      line.pop_back();
+    }
+    const std::size_t equals = line.find('=');
+    if (equals == std::string::npos) {
+      continue;
+    }
+    std::string name = line.substr(0, equals);
+    std::string value = line.substr(equals + 1);
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    while (!value.empty() && value.front() == ' ') value.erase(0, 1);
+    if (name == key) {
+      return value;
+    }
+  }
+  return std::string();
+}
+
+void MainWindowTest::SetHardware(std::optional<std::uint32_t> dev_caps, float speed_mhz) {
+  m_adapter.SetDevCaps(dev_caps);
+  m_speed_mhz = speed_mhz;
+  HardwareProbe::ForgetProcessState();
+}
