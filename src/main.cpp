@@ -1,8 +1,11 @@
 // The configuration tool: wires the Qt backend and the real platform pieces
 // together and runs the application in the current folder, the game's.
 #include <QApplication>
+#include <QGuiApplication>
 #include <QSocketNotifier>
 #include <QWidget>
+#include <qguiapplication_platform.h>
+#include <xcb/xcb.h>
 
 #include <clocale>
 #include <map>
@@ -49,6 +52,16 @@ class QtWindowResponder final : public platform::InstanceResponder {
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->raise();
     window->activateWindow();
+    // On X11 the toolkit asks for the focus with the time of the last event
+    // it saw, which the server refuses when the focus moved since then
+    // (always, for a request that comes from another process). The player has
+    // just started the tool again, so the request is theirs: ask with the
+    // server's current time.
+    if (auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>()) {
+      xcb_set_input_focus(x11->connection(), XCB_INPUT_FOCUS_PARENT,
+                          static_cast<xcb_window_t>(window->winId()), XCB_CURRENT_TIME);
+      xcb_flush(x11->connection());
+    }
   }
 
  private:
