@@ -55,33 +55,53 @@ bool SameRegisters(const platform::CpuidRegisters& a, const platform::CpuidRegis
 
 // Some processors answer an extended query with the highest standard leaf, so
 // an answer equal to that leaf means there are no extended leaves.
-uint32_t HighestExtendedLeaf()
+void FindHighestExtendedLeaf(void* context)
 {
     platform::CpuidRegisters leaf0;
     platform::CpuidRegisters top;
     platform::CpuidRegisters extended;
-    if (!platform::ProbeCpuid(0, leaf0) || !platform::ProbeCpuid(leaf0.eax, top) ||
-        !platform::ProbeCpuid(CpuidTable::kExtendedBase, extended)) {
-        return 0;
+    platform::ReadCpuid(0, leaf0);
+    platform::ReadCpuid(leaf0.eax, top);
+    platform::ReadCpuid(CpuidTable::kExtendedBase, extended);
+    uint32_t highest = 0;
+    if (!SameRegisters(top, extended) && (extended.eax & 0x80000000) != 0) {
+        highest = extended.eax;
     }
-    if (SameRegisters(top, extended)) {
-        return 0;
-    }
-    return (extended.eax & 0x80000000) != 0 ? extended.eax : 0;
+    *static_cast<uint32_t*>(context) = highest;
 }
 
-bool StoreLeaf(CpuidTable& table, uint32_t leaf)
+// A fault while looking gives no extended leaves.
+uint32_t HighestExtendedLeaf()
+{
+    uint32_t highest = 0;
+    if (!platform::RunWithFaultGuard(&FindHighestExtendedLeaf, &highest)) {
+        return 0;
+    }
+    return highest;
+}
+
+void StoreLeaf(CpuidTable& table, uint32_t leaf)
 {
     platform::CpuidRegisters registers;
-    if (!platform::ProbeCpuid(leaf, registers)) {
-        return false;
-    }
+    platform::ReadCpuid(leaf, registers);
     CpuidEntry* entry = table.Find(leaf);
     entry->eax = registers.eax;
     entry->ebx = registers.ebx;
     entry->edx = registers.edx;
     entry->ecx = registers.ecx;
-    return true;
+}
+
+// Every leaf under one guard: installing the fault handlers once per table
+// rather than once per leaf.
+void FillLeafTable(void* context)
+{
+    CpuidTable& table = *static_cast<CpuidTable*>(context);
+    for (uint64_t i = 0; i < table.StandardCount(); ++i) {
+        StoreLeaf(table, static_cast<uint32_t>(i));
+    }
+    for (uint64_t i = 0; i < table.ExtendedCount(); ++i) {
+        StoreLeaf(table, static_cast<uint32_t>(CpuidTable::kExtendedBase + i));
+    }
 }
 
 // Null when a query faulted or the block could not be allocated.
@@ -92,18 +112,8 @@ CpuidTable::Pointer BuildLeafTable()
         return nullptr;
     }
     CpuidTable::Pointer table = CpuidTable::Create(leaf0.eax, HighestExtendedLeaf());
-    if (!table) {
+    if (!table || !platform::RunWithFaultGuard(&FillLeafTable, table.get())) {
         return nullptr;
-    }
-    for (uint64_t i = 0; i < table->StandardCount(); ++i) {
-        if (!StoreLeaf(*table, static_cast<uint32_t>(i))) {
-            return nullptr;
-        }
-    }
-    for (uint64_t i = 0; i < table->ExtendedCount(); ++i) {
-        if (!StoreLeaf(*table, static_cast<uint32_t>(CpuidTable::kExtendedBase + i))) {
-            return nullptr;
-        }
     }
     return table;
 }

@@ -44,9 +44,11 @@ bool ProbePackedAdd();
 // did not fault.
 bool ProbeUnmaskedDivide();
 
-// Reads the time-stamp counter with no fault catching of its own: for use
-// inside RunWithFaultGuard, where a probe's set-up costs would skew timing.
+// The same instructions with no fault catching of their own, for use inside
+// RunWithFaultGuard: installing handlers costs microseconds per probe, which
+// would skew timing and add up over a table of leaves.
 uint64_t ReadTimeStampCounter();
+void ReadCpuid(uint32_t leaf, CpuidRegisters& registers);
 
 // Runs body(context) with processor faults caught; false when a fault cut it
 // short. A fault leaves body's frames without unwinding them, so body may hold

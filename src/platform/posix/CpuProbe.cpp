@@ -97,8 +97,7 @@ struct CpuidQuery {
 void RunCpuid(void* context)
 {
     auto& query = *static_cast<CpuidQuery*>(context);
-    __cpuid(query.leaf, query.registers.eax, query.registers.ebx, query.registers.ecx,
-            query.registers.edx);
+    ReadCpuid(query.leaf, query.registers);
 }
 
 void RunTimeStampCounter(void* context)
@@ -311,6 +310,11 @@ bool ProbeUnmaskedDivide()
 uint64_t ReadTimeStampCounter()
 {
     return __rdtsc();
+}
+
+void ReadCpuid(uint32_t leaf, CpuidRegisters& registers)
+{
+    __cpuid(leaf, registers.eax, registers.ebx, registers.ecx, registers.edx);
 }
 
 }  // namespace platform
