@@ -37,7 +37,9 @@ GraphicsAdapter& CurrentGraphicsAdapter();
 GraphicsAdapter* InstallGraphicsAdapter(GraphicsAdapter* adapter);
 
 // Starts examining the real graphics system on a background thread. Calling
-// it again does nothing.
+// it again does nothing. A process that ends before the examination is done
+// waits for it at exit, so start it once the process knows it will stay
+// (after the single-instance check).
 void StartGraphicsPreload();
 
 }  // namespace platform
