@@ -14,6 +14,7 @@
 #include "app/ConfigApp.h"
 #include "engine/DeviceManager.h"
 #include "platform/GraphicsAdapter.h"
+#include "platform/GraphicsRuntime.h"
 #include "platform/SingleInstance.h"
 #include "platform/posix/DescriptorWatcher.h"
 #include "platform/posix/PosixSingleInstance.h"
@@ -96,6 +97,13 @@ int main(int argc, char** argv) {
   platform::PosixSingleInstance single_instance(watcher);
   QtWindowResponder responder;
   ConfigApp(single_instance, responder).InitInstance();
+
+  // A second start ends before anything needed the graphics examination. The
+  // process must not reach its exit handlers while that thread is still in
+  // the driver's start-up, which they tear down under it (it then never
+  // ends), so wait for its findings first. After a window ran they are long
+  // there.
+  platform::CurrentGraphicsRuntime().QueryVersion();
 
   // These two live until the process ends.
   delete GameSettings::s_instance;
