@@ -57,20 +57,3 @@ TEST(Chapter, OrderAndReplacement)
     EXPECT_EQ(large.Find("K01234"), "again");
     EXPECT_EQ(large.Find("K99999"), "new");
 }
-
-// Setting one key over and over with values no longer than the last reuses its bytes.
-TEST(Chapter, RepeatedSetsDoNotGrow)
-{
-    ConfigArena arena;
-    Chapter chapter(&arena);
-    chapter.Set("KEY", "FALSE");
-    const std::size_t reserved = arena.Reserved();
-    for (int i = 0; i < 100000; ++i) {
-        chapter.Set("KEY", std::to_string(10000 + i % 90000));
-    }
-    chapter.Set("KEY", "TRUE");
-    EXPECT_EQ(arena.Reserved(), reserved);
-    EXPECT_EQ(chapter.Find("KEY"), "TRUE");
-    chapter.Set("KEY", "a longer value");
-    EXPECT_EQ(chapter.Find("KEY"), "a longer value");
-}

@@ -1,6 +1,5 @@
 #include "config/ValueText.h"
 
-#include <clocale>
 #include <cmath>
 #include <string>
 
@@ -27,16 +26,6 @@ std::string GuidText(const Guid& value)
 }
 
 const Guid kKeyboard{0xA4565428, 0x396B, 0x2537, {0x1B, 0x5D, 0x38, 0x18, 0x36, 0x0B, 0xAA, 0xDD}};
-
-// Restores the process locale after a test that switches it.
-class LocaleGuard {
-public:
-    LocaleGuard() : m_saved(std::setlocale(LC_ALL, nullptr)) {}
-    ~LocaleGuard() { std::setlocale(LC_ALL, m_saved.c_str()); }
-
-private:
-    std::string m_saved;
-};
 
 }  // namespace
 
@@ -112,18 +101,4 @@ TEST(ValueText, GuidForms)
     EXPECT_EQ(ParseGuidText("5 :6").data2, 0);
     EXPECT_EQ(ParseGuidText(" 5: 6").data2, 6);
     EXPECT_EQ(ParseGuidText("-1").data1, 0xFFFFFFFFu);
-}
-
-// A German locale, with its decimal comma, changes none of the text forms.
-TEST(ValueText, CLocaleWhateverTheProcessLocale)
-{
-    LocaleGuard guard;
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "needs the package locales-all";
-    ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
-    EXPECT_EQ(Float(1000.0f), "1000.000000");
-    EXPECT_EQ(Float(1.5f), "1.500000");
-    EXPECT_EQ(ParseFloatText("1.5"), 1.5f);
-    EXPECT_EQ(ParseFloatText("1,5"), 1.0f);
-    EXPECT_EQ(Int(-1234567), "-1234567");
-    EXPECT_EQ(GuidText(kKeyboard), "2757121064:14699:9527:27:93:56:24:54:11:170:221");
 }

@@ -1,3 +1,4 @@
+#include <clocale>
 #include <initializer_list>
 
 #include "SettingsFixture.h"
@@ -238,4 +239,26 @@ TEST_F(SettingsFixture, SaveWhereNothingCanBeWritten)
     // PrepareFile found no file to name the handle after, so the box names none.
     ASSERT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(Boxes()[0].rfind("Error: Unable to write to file", 0), 0u);
+}
+
+// A German process locale changes neither what a save writes nor what a load reads.
+TEST_F(SettingsFixture, NumbersIgnoreTheProcessLocale)
+{
+    const std::string saved_locale = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "needs the package locales-all";
+    WriteSettingsFile(CrLf({"[GAME]", "FIRSTREPEATDELAY=1.5", "[MINOS]", "LODEYE2=2,5"}));
+    const ErrorCode loaded = m_settings->Load(kAssetQVConfig_INI, nullptr);
+    m_settings->m_lod_body2 = 0.25f;
+    const ErrorCode stored = m_settings->Save(kAssetQVConfig_INI, nullptr);
+    std::setlocale(LC_ALL, saved_locale.c_str());
+
+    EXPECT_EQ(loaded, ErrorCode(0));
+    EXPECT_EQ(stored, ErrorCode(0));
+    EXPECT_EQ(m_settings->m_first_repeat_delay, 1.5f);
+    EXPECT_EQ(m_settings->m_lod_eye2, 2.0f);
+    const std::string text = ReadSettingsFile();
+    EXPECT_NE(text.find("\r\nLODBODY1=1000.000000\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nLODBODY2=0.250000\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nLODEYE2=2.000000\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nFIRSTREPEATDELAY=1.5\r\n"), std::string::npos);
 }
