@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config python3
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libxcb1-dev libsdl2-dev libvulkan-dev mesa-vulkan-drivers
+  qt6-base-dev qt6-qpa-plugins libxcb1-dev libsdl2-dev libvulkan-dev mesa-vulkan-drivers
   xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core
   libinih-dev libsimpleini-dev locales-all
 )

@@ -313,7 +313,12 @@ void QtDialogWindow::RunModalLoop() {
   }
   QEventLoop loop;
   m_loop = &loop;
-  m_widget->setWindowModality(Qt::ApplicationModal);
+  // A window with an owner keeps every other window from input while its loop
+  // runs; the first window has nothing to block, and is left a plain window
+  // so that the task bar lists it.
+  if (m_owner != nullptr) {
+    m_widget->setWindowModality(Qt::ApplicationModal);
+  }
   PlaceWindow();
   m_widget->show();
   m_widget->raise();
