@@ -25,11 +25,9 @@ void* ConfigArena::do_allocate(std::size_t bytes, std::size_t alignment)
         // block of its own, so the current block's free space is kept.
         if (bytes > m_next_block_size / 4) {
             m_blocks.push_back(std::make_unique_for_overwrite<std::byte[]>(bytes));
-            m_reserved += bytes;
             return m_blocks.back().get();
         }
         m_blocks.push_back(std::make_unique_for_overwrite<std::byte[]>(m_next_block_size));
-        m_reserved += m_next_block_size;
         m_next = m_blocks.back().get();
         m_left = m_next_block_size;
         m_next_block_size = std::min(m_next_block_size * 2, kLargestBlockSize);

@@ -22,9 +22,6 @@ public:
     // A copy of the bytes, owned by the arena.
     std::string_view Store(std::string_view text);
 
-    // Bytes taken from the system so far.
-    std::size_t Reserved() const { return m_reserved; }
-
 private:
     void* do_allocate(std::size_t bytes, std::size_t alignment) override;
     void do_deallocate(void*, std::size_t, std::size_t) override {}
@@ -41,6 +38,5 @@ private:
     std::vector<std::unique_ptr<std::byte[]>> m_blocks;
     std::byte* m_next = nullptr;
     std::size_t m_left = 0;
-    std::size_t m_reserved = 0;
     std::size_t m_next_block_size = kFirstBlockSize;
 };

@@ -8,7 +8,8 @@ class ErrorCode;
 
 // Every setting that the tool shows, edits or carries for the game, filled
 // from and stored into QVConfig.INI. One instance per process, reached
-// through s_instance, which the destructor clears.
+// through s_instance: the constructor makes the new object the instance when
+// there is none, the destructor clears the pointer when it points at it.
 class GameSettings : public SettingsRecord {
 public:
     GameSettings();
