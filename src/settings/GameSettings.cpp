@@ -7,6 +7,9 @@
 #include "engine/OpenMode.h"
 #include "settings/SettingsKeys.h"
 
+#include <variant>
+#include <vector>
+
 GameSettings* GameSettings::s_instance = nullptr;
 
 namespace {
@@ -19,6 +22,90 @@ constexpr GameAction kPlayerKeyOrder[kGameActionCount] = {
     GameAction::CANCEL,      GameAction::SELECT,     GameAction::HOLD,     GameAction::START,
     GameAction::ROTATERIGHT, GameAction::ROTATELEFT, GameAction::SOFTDROP, GameAction::HARDDROP,
 };
+
+// One option key: its field, and whether Save writes it. The GAME chapter and
+// MoodDebug belong to the game: the tool reads them but never stores them, so
+// they reach the file only as the old file had them.
+enum class Stored { kYes, kNo };
+using OptionField =
+    std::variant<bool SettingsRecord::*, int32_t SettingsRecord::*, float SettingsRecord::*>;
+struct OptionKey {
+    const String& key;
+    const String& chapter;
+    OptionField field;
+    Stored stored;
+};
+
+// The option keys in the order Load reads them; Save takes the stored ones in
+// the same order. Built on first use, after the key names exist.
+const std::vector<OptionKey>& OptionKeys()
+{
+    using R = SettingsRecord;
+    static const std::vector<OptionKey> keys = {
+        {kKeySoftRender, kChapterSystem, &R::m_soft_render, Stored::kYes},
+        {kKeyMovies, kChapterSystem, &R::m_movies, Stored::kYes},
+        {kKeyDebugKeys, kChapterSystem, &R::m_debug_keys, Stored::kYes},
+
+        {kKeySuperEasy, kChapterGame, &R::m_super_easy, Stored::kNo},
+        {kKeyRibbon, kChapterGame, &R::m_ribbon, Stored::kNo},
+        {kKeyEndurance, kChapterGame, &R::m_endurance, Stored::kNo},
+        {kKeyOriginalZarvex, kChapterGame, &R::m_original_zarvex, Stored::kNo},
+        {kKeyWireframe, kChapterGame, &R::m_wireframe, Stored::kNo},
+        {kKeyNextStyle, kChapterGame, &R::m_next_style, Stored::kNo},
+        {kKeyFirstRepeatDelay, kChapterGame, &R::m_first_repeat_delay, Stored::kNo},
+
+        {kKeySound, kChapterWorlds, &R::m_sound, Stored::kYes},
+        {kKeyMusic, kChapterWorlds, &R::m_music, Stored::kYes},
+        {kKeyPreloadQvsSounds, kChapterWorlds, &R::m_preload_qvs_sounds, Stored::kYes},
+        {kKeyFlatWorld, kChapterWorlds, &R::m_flat_world, Stored::kYes},
+        {kKeyMediumWorld, kChapterWorlds, &R::m_medium_world, Stored::kYes},
+        {kKeyFlatBlocks, kChapterWorlds, &R::m_flat_blocks, Stored::kYes},
+        {kKeyFlatMenus, kChapterWorlds, &R::m_flat_menus, Stored::kYes},
+        {kKeyHudScoreboard, kChapterWorlds, &R::m_hud_scoreboard, Stored::kYes},
+        {kKeyRipple, kChapterWorlds, &R::m_ripple, Stored::kYes},
+        {kKeyLineClears, kChapterWorlds, &R::m_line_clears, Stored::kYes},
+
+        {kKeyPersonal, kChapterMinos, &R::m_personal, Stored::kYes},
+        {kKeyShadow, kChapterMinos, &R::m_shadow, Stored::kYes},
+        {kKeyShadowSize, kChapterMinos, &R::m_shadow_size, Stored::kYes},
+        {kKeyBackgroundMinos, kChapterMinos, &R::m_background_minos, Stored::kYes},
+        {kKeyLodBody1, kChapterMinos, &R::m_lod_body1, Stored::kYes},
+        {kKeyLodBody2, kChapterMinos, &R::m_lod_body2, Stored::kYes},
+        {kKeyLodBody3, kChapterMinos, &R::m_lod_body3, Stored::kYes},
+        {kKeyLodEye1, kChapterMinos, &R::m_lod_eye1, Stored::kYes},
+        {kKeyLodEye2, kChapterMinos, &R::m_lod_eye2, Stored::kYes},
+        {kKeyLodAcc1, kChapterMinos, &R::m_lod_acc1, Stored::kYes},
+        {kKeyMoodDebug, kChapterMinos, &R::m_mood_debug, Stored::kNo},
+    };
+    return keys;
+}
+
+// Every field's current value is the default for its missing key.
+void ReadValue(const ConfigFile& config, const OptionKey& option, bool& field)
+{
+    field = config.GetBool(option.key, option.chapter, field);
+}
+void ReadValue(const ConfigFile& config, const OptionKey& option, int32_t& field)
+{
+    field = config.GetInt(option.key, option.chapter, field);
+}
+void ReadValue(const ConfigFile& config, const OptionKey& option, float& field)
+{
+    field = config.GetFloat(option.key, option.chapter, field);
+}
+
+void WriteValue(ConfigFile& config, const OptionKey& option, bool field)
+{
+    config.SetBool(option.key, option.chapter, field);
+}
+void WriteValue(ConfigFile& config, const OptionKey& option, int32_t field)
+{
+    config.SetInt(option.key, option.chapter, field);
+}
+void WriteValue(ConfigFile& config, const OptionKey& option, float field)
+{
+    config.SetFloat(option.key, option.chapter, field);
+}
 
 }  // namespace
 
@@ -65,64 +152,21 @@ ErrorCode GameSettings::Load(const AssetDescriptor& descriptor, Device* device)
     LogPrintf("Using the following config:\n");
     config.Dump();
 
-    // Every field's current value is the default for its missing key.
-    auto flag = [&](const String& key, const String& chapter, bool& field) {
-        field = config.GetBool(key, chapter, field);
-    };
-    auto number = [&](const String& key, const String& chapter, int32_t& field) {
-        field = config.GetInt(key, chapter, field);
-    };
-    auto real = [&](const String& key, const String& chapter, float& field) {
-        field = config.GetFloat(key, chapter, field);
-    };
-
-    flag(kKeySoftRender, kChapterSystem, m_soft_render);
-    flag(kKeyMovies, kChapterSystem, m_movies);
-    flag(kKeyDebugKeys, kChapterSystem, m_debug_keys);
-
-    flag(kKeySuperEasy, kChapterGame, m_super_easy);
-    flag(kKeyRibbon, kChapterGame, m_ribbon);
-    flag(kKeyEndurance, kChapterGame, m_endurance);
-    flag(kKeyOriginalZarvex, kChapterGame, m_original_zarvex);
-    flag(kKeyWireframe, kChapterGame, m_wireframe);
-    number(kKeyNextStyle, kChapterGame, m_next_style);
-    real(kKeyFirstRepeatDelay, kChapterGame, m_first_repeat_delay);
-
-    flag(kKeySound, kChapterWorlds, m_sound);
-    flag(kKeyMusic, kChapterWorlds, m_music);
-    flag(kKeyPreloadQvsSounds, kChapterWorlds, m_preload_qvs_sounds);
-    flag(kKeyFlatWorld, kChapterWorlds, m_flat_world);
-    flag(kKeyMediumWorld, kChapterWorlds, m_medium_world);
-    flag(kKeyFlatBlocks, kChapterWorlds, m_flat_blocks);
-    flag(kKeyFlatMenus, kChapterWorlds, m_flat_menus);
-    flag(kKeyHudScoreboard, kChapterWorlds, m_hud_scoreboard);
-    flag(kKeyRipple, kChapterWorlds, m_ripple);
-    flag(kKeyLineClears, kChapterWorlds, m_line_clears);
-
-    flag(kKeyPersonal, kChapterMinos, m_personal);
-    flag(kKeyShadow, kChapterMinos, m_shadow);
-    number(kKeyShadowSize, kChapterMinos, m_shadow_size);
-    flag(kKeyBackgroundMinos, kChapterMinos, m_background_minos);
-    real(kKeyLodBody1, kChapterMinos, m_lod_body1);
-    real(kKeyLodBody2, kChapterMinos, m_lod_body2);
-    real(kKeyLodBody3, kChapterMinos, m_lod_body3);
-    real(kKeyLodEye1, kChapterMinos, m_lod_eye1);
-    real(kKeyLodEye2, kChapterMinos, m_lod_eye2);
-    real(kKeyLodAcc1, kChapterMinos, m_lod_acc1);
-    flag(kKeyMoodDebug, kChapterMinos, m_mood_debug);
+    for (const OptionKey& option : OptionKeys()) {
+        std::visit([&](auto field) { ReadValue(config, option, this->*field); }, option.field);
+    }
 
     for (std::size_t player = 0; player < kPlayerCount; ++player) {
         const String& chapter = PlayerChapter(player);
         PlayerControls& controls = m_players[player];
         for (const GameAction action : kPlayerKeyOrder) {
-            number(ActionKey(action), chapter, controls[action]);
+            controls[action] = config.GetInt(ActionKey(action), chapter, controls[action]);
         }
         controls.m_device = config.GetGuid(kKeyGuid, chapter, controls.m_device);
     }
 
-    auto performance = static_cast<int32_t>(m_performance);
-    number(kKeyPerformance, kChapterSystem, performance);
-    m_performance = static_cast<QualityLevel>(performance);
+    m_performance = static_cast<QualityLevel>(
+        config.GetInt(kKeyPerformance, kChapterSystem, static_cast<int32_t>(m_performance)));
     return result;
 }
 
@@ -152,52 +196,22 @@ ErrorCode GameSettings::Save(const AssetDescriptor& descriptor, Device* device)
     devices->CreateEmptyFile(descriptor, device, DeviceManager::MakeDirectories::kYes);
     devices->PrepareFile(file, descriptor, device);
 
-    auto flag = [&](const String& key, const String& chapter, bool field) {
-        config.SetBool(key, chapter, field);
-    };
-    auto number = [&](const String& key, const String& chapter, int32_t field) {
-        config.SetInt(key, chapter, field);
-    };
-    auto real = [&](const String& key, const String& chapter, float field) {
-        config.SetFloat(key, chapter, field);
-    };
-
-    flag(kKeySoftRender, kChapterSystem, m_soft_render);
-    flag(kKeyMovies, kChapterSystem, m_movies);
-    flag(kKeyDebugKeys, kChapterSystem, m_debug_keys);
-
-    flag(kKeySound, kChapterWorlds, m_sound);
-    flag(kKeyMusic, kChapterWorlds, m_music);
-    flag(kKeyPreloadQvsSounds, kChapterWorlds, m_preload_qvs_sounds);
-    flag(kKeyFlatWorld, kChapterWorlds, m_flat_world);
-    flag(kKeyMediumWorld, kChapterWorlds, m_medium_world);
-    flag(kKeyFlatBlocks, kChapterWorlds, m_flat_blocks);
-    flag(kKeyFlatMenus, kChapterWorlds, m_flat_menus);
-    flag(kKeyHudScoreboard, kChapterWorlds, m_hud_scoreboard);
-    flag(kKeyRipple, kChapterWorlds, m_ripple);
-    flag(kKeyLineClears, kChapterWorlds, m_line_clears);
-
-    flag(kKeyPersonal, kChapterMinos, m_personal);
-    flag(kKeyShadow, kChapterMinos, m_shadow);
-    number(kKeyShadowSize, kChapterMinos, m_shadow_size);
-    flag(kKeyBackgroundMinos, kChapterMinos, m_background_minos);
-    real(kKeyLodBody1, kChapterMinos, m_lod_body1);
-    real(kKeyLodBody2, kChapterMinos, m_lod_body2);
-    real(kKeyLodBody3, kChapterMinos, m_lod_body3);
-    real(kKeyLodEye1, kChapterMinos, m_lod_eye1);
-    real(kKeyLodEye2, kChapterMinos, m_lod_eye2);
-    real(kKeyLodAcc1, kChapterMinos, m_lod_acc1);
+    for (const OptionKey& option : OptionKeys()) {
+        if (option.stored == Stored::kYes) {
+            std::visit([&](auto field) { WriteValue(config, option, this->*field); }, option.field);
+        }
+    }
 
     for (std::size_t player = 0; player < kPlayerCount; ++player) {
         const String& chapter = PlayerChapter(player);
         const PlayerControls& controls = m_players[player];
         for (const GameAction action : kPlayerKeyOrder) {
-            number(ActionKey(action), chapter, controls[action]);
+            config.SetInt(ActionKey(action), chapter, controls[action]);
         }
         config.SetGuid(kKeyGuid, chapter, controls.m_device);
     }
 
-    number(kKeyPerformance, kChapterSystem, static_cast<int32_t>(m_performance));
+    config.SetInt(kKeyPerformance, kChapterSystem, static_cast<int32_t>(m_performance));
 
     file.Open(kOpenWrite, 0, FileHandle::kNoLimit);
     const ErrorCode result = config.Write(file);
