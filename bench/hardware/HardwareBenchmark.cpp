@@ -30,188 +30,182 @@ constexpr int kChildRuns = 11;
 // Recommend (Qt and the dialog being built).
 constexpr auto kStartUpWork = std::chrono::milliseconds(60);
 
-double MillisecondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+double MillisecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values.empty() ? 0.0 : values[values.size() / 2];
 }
 
 // "tsc: Detected 2694.903 MHz processor" or the later refined calibration.
-double KernelTscFromLog()
-{
-    FILE* log = popen("dmesg 2>/dev/null", "r");
-    if (log == nullptr) {
-        return 0.0;
+double KernelTscFromLog() {
+  FILE* log = popen("dmesg 2>/dev/null", "r");
+  if (log == nullptr) {
+    return 0.0;
+  }
+  double detected = 0.0;
+  double refined = 0.0;
+  char line[512];
+  while (std::fgets(line, sizeof line, log) != nullptr) {
+    const char* at = std::strstr(line, "tsc: Detected ");
+    if (at != nullptr) {
+      detected = std::strtod(at + std::strlen("tsc: Detected "), nullptr);
     }
-    double detected = 0.0;
-    double refined = 0.0;
-    char line[512];
-    while (std::fgets(line, sizeof line, log) != nullptr) {
-        const char* at = std::strstr(line, "tsc: Detected ");
-        if (at != nullptr) {
-            detected = std::strtod(at + std::strlen("tsc: Detected "), nullptr);
-        }
-        at = std::strstr(line, "Refined TSC clocksource calibration: ");
-        if (at != nullptr) {
-            refined = std::strtod(at + std::strlen("Refined TSC clocksource calibration: "), nullptr);
-        }
+    at = std::strstr(line, "Refined TSC clocksource calibration: ");
+    if (at != nullptr) {
+      refined = std::strtod(at + std::strlen("Refined TSC clocksource calibration: "), nullptr);
     }
-    pclose(log);
-    return refined > 0.0 ? refined : detected;
+  }
+  pclose(log);
+  return refined > 0.0 ? refined : detected;
 }
 
-double CpuinfoMhz()
-{
-    FILE* cpuinfo = std::fopen("/proc/cpuinfo", "r");
-    if (cpuinfo == nullptr) {
-        return 0.0;
+double CpuinfoMhz() {
+  FILE* cpuinfo = std::fopen("/proc/cpuinfo", "r");
+  if (cpuinfo == nullptr) {
+    return 0.0;
+  }
+  double mhz = 0.0;
+  char line[512];
+  while (std::fgets(line, sizeof line, cpuinfo) != nullptr) {
+    if (std::strncmp(line, "cpu MHz", 7) == 0) {
+      const char* colon = std::strchr(line, ':');
+      mhz = colon != nullptr ? std::strtod(colon + 1, nullptr) : 0.0;
+      break;
     }
-    double mhz = 0.0;
-    char line[512];
-    while (std::fgets(line, sizeof line, cpuinfo) != nullptr) {
-        if (std::strncmp(line, "cpu MHz", 7) == 0) {
-            const char* colon = std::strchr(line, ':');
-            mhz = colon != nullptr ? std::strtod(colon + 1, nullptr) : 0.0;
-            break;
-        }
-    }
-    std::fclose(cpuinfo);
-    return mhz;
+  }
+  std::fclose(cpuinfo);
+  return mhz;
 }
 
 // Runs this program again in `mode` and reads the milliseconds it prints.
-double RunChild(const char* mode)
-{
-    const std::string command =
-        std::filesystem::read_symlink("/proc/self/exe").string() + " --child " + mode;
-    FILE* child = popen(command.c_str(), "r");
-    if (child == nullptr) {
-        return -1.0;
-    }
-    double milliseconds = -1.0;
-    if (std::fscanf(child, "%lf", &milliseconds) != 1) {
-        milliseconds = -1.0;
-    }
-    pclose(child);
-    return milliseconds;
+double RunChild(const char* mode) {
+  const std::string command =
+      std::filesystem::read_symlink("/proc/self/exe").string() + " --child " + mode;
+  FILE* child = popen(command.c_str(), "r");
+  if (child == nullptr) {
+    return -1.0;
+  }
+  double milliseconds = -1.0;
+  if (std::fscanf(child, "%lf", &milliseconds) != 1) {
+    milliseconds = -1.0;
+  }
+  pclose(child);
+  return milliseconds;
 }
 
-int Child(const std::string& mode)
-{
-    const Clock::time_point program_start = Clock::now();
-    const auto folder = std::filesystem::temp_directory_path() / ("qv-bench-" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-    std::filesystem::current_path(folder);
-    double milliseconds = -1.0;
-    if (mode == "adapter" || mode == "adapter-preloaded") {
-        if (mode == "adapter-preloaded") {
-            platform::StartGraphicsPreload();
-            std::this_thread::sleep_until(program_start + kStartUpWork);
-        }
-        const Clock::time_point start = Clock::now();
-        platform::CurrentGraphicsAdapter().QueryDefaultDeviceCaps();
-        milliseconds = MillisecondsSince(start);
-    } else if (mode == "recommend") {
-        const Clock::time_point start = Clock::now();
-        HardwareProbe::Recommend();
-        milliseconds = MillisecondsSince(start);
-    } else if (mode == "preload-at-once" || mode == "preload-after-start-up") {
-        platform::StartGraphicsPreload();
-        if (mode == "preload-after-start-up") {
-            std::this_thread::sleep_until(program_start + kStartUpWork);
-        }
-        const Clock::time_point start = Clock::now();
-        HardwareProbe::Recommend();
-        milliseconds = MillisecondsSince(start);
+int Child(const std::string& mode) {
+  const Clock::time_point program_start = Clock::now();
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("qv-bench-" + std::to_string(getpid()));
+  std::filesystem::create_directories(folder);
+  std::filesystem::current_path(folder);
+  double milliseconds = -1.0;
+  if (mode == "adapter" || mode == "adapter-preloaded") {
+    if (mode == "adapter-preloaded") {
+      platform::StartGraphicsPreload();
+      std::this_thread::sleep_until(program_start + kStartUpWork);
     }
-    std::printf("%.3f\n", milliseconds);
-    std::fflush(stdout);
-    HardwareProbe::ForgetProcessState();
-    std::filesystem::current_path("/");
-    std::filesystem::remove_all(folder);
-    return 0;
+    const Clock::time_point start = Clock::now();
+    platform::CurrentGraphicsAdapter().QueryDefaultDeviceCaps();
+    milliseconds = MillisecondsSince(start);
+  } else if (mode == "recommend") {
+    const Clock::time_point start = Clock::now();
+    HardwareProbe::Recommend();
+    milliseconds = MillisecondsSince(start);
+  } else if (mode == "preload-at-once" || mode == "preload-after-start-up") {
+    platform::StartGraphicsPreload();
+    if (mode == "preload-after-start-up") {
+      std::this_thread::sleep_until(program_start + kStartUpWork);
+    }
+    const Clock::time_point start = Clock::now();
+    HardwareProbe::Recommend();
+    milliseconds = MillisecondsSince(start);
+  }
+  std::printf("%.3f\n", milliseconds);
+  std::fflush(stdout);
+  HardwareProbe::ForgetProcessState();
+  std::filesystem::current_path("/");
+  std::filesystem::remove_all(folder);
+  return 0;
 }
 
-void ChildFigure(const char* label, const char* mode)
-{
-    std::vector<double> runs;
-    for (int i = 0; i < kChildRuns; ++i) {
-        runs.push_back(RunChild(mode));
-    }
-    std::sort(runs.begin(), runs.end());
-    std::printf("  %-52s median %7.2f ms  (min %.2f, max %.2f, %d fresh processes)\n", label,
-                Median(runs), runs.front(), runs.back(), kChildRuns);
+void ChildFigure(const char* label, const char* mode) {
+  std::vector<double> runs;
+  for (int i = 0; i < kChildRuns; ++i) {
+    runs.push_back(RunChild(mode));
+  }
+  std::sort(runs.begin(), runs.end());
+  std::printf("  %-52s median %7.2f ms  (min %.2f, max %.2f, %d fresh processes)\n", label,
+              Median(runs), runs.front(), runs.back(), kChildRuns);
 }
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    if (argc == 3 && std::strcmp(argv[1], "--child") == 0) {
-        return Child(argv[2]);
+int main(int argc, char** argv) {
+  if (argc == 3 && std::strcmp(argv[1], "--child") == 0) {
+    return Child(argv[2]);
+  }
+
+  const double kernel_mhz = KernelTscFromLog();
+  const double cpuinfo_mhz = CpuinfoMhz();
+  const double reference = kernel_mhz > 0.0 ? kernel_mhz : cpuinfo_mhz;
+  std::printf("Kernel TSC calibration (dmesg): %.3f MHz\n", kernel_mhz);
+  std::printf("/proc/cpuinfo cpu MHz:          %.3f MHz\n", cpuinfo_mhz);
+
+  uint32_t mask = 0;
+  platform::GetProcessAffinityMask(mask);
+  std::printf("\nProcessor measurement, each processor alone (%d runs):\n", kSpeedRuns);
+  for (uint32_t processor = 0; processor < 32; ++processor) {
+    if ((mask & (1u << processor)) == 0) {
+      continue;
     }
-
-    const double kernel_mhz = KernelTscFromLog();
-    const double cpuinfo_mhz = CpuinfoMhz();
-    const double reference = kernel_mhz > 0.0 ? kernel_mhz : cpuinfo_mhz;
-    std::printf("Kernel TSC calibration (dmesg): %.3f MHz\n", kernel_mhz);
-    std::printf("/proc/cpuinfo cpu MHz:          %.3f MHz\n", cpuinfo_mhz);
-
-    uint32_t mask = 0;
-    platform::GetProcessAffinityMask(mask);
-    std::printf("\nProcessor measurement, each processor alone (%d runs):\n", kSpeedRuns);
-    for (uint32_t processor = 0; processor < 32; ++processor) {
-        if ((mask & (1u << processor)) == 0) {
-            continue;
-        }
-        platform::SetProcessAffinityMask(1u << processor);
-        std::vector<double> speeds;
-        std::vector<double> times;
-        for (int run = 0; run < kSpeedRuns; ++run) {
-            const Clock::time_point start = Clock::now();
-            const CpuInfo cpu_info;
-            times.push_back(MillisecondsSince(start));
-            float speed = 0.0f;
-            if (cpu_info.GetSpeed(0, speed)) {
-                speeds.push_back(speed);
-            }
-        }
-        platform::SetProcessAffinityMask(mask);
-        if (speeds.empty()) {
-            std::printf("  processor %u: no speed\n", processor);
-            continue;
-        }
-        const auto [low, high] = std::minmax_element(speeds.begin(), speeds.end());
-        const double median = Median(speeds);
-        double worst_error = 0.0;
-        for (double speed : speeds) {
-            worst_error = std::max(worst_error, std::abs(speed - reference) / reference * 100.0);
-        }
-        std::printf("  processor %u: median %.2f MHz, spread %.2f MHz (%.2f..%.2f), "
-                    "error vs kernel median %+.4f%% worst %.4f%%, %.3f ms per processor (median)\n",
-                    processor, median, *high - *low, *low, *high,
-                    (median - reference) / reference * 100.0, worst_error, Median(times));
-    }
-
-    std::vector<double> whole;
+    platform::SetProcessAffinityMask(1u << processor);
+    std::vector<double> speeds;
+    std::vector<double> times;
     for (int run = 0; run < kSpeedRuns; ++run) {
-        const Clock::time_point start = Clock::now();
-        const CpuInfo cpu_info;
-        whole.push_back(MillisecondsSince(start));
+      const Clock::time_point start = Clock::now();
+      const CpuInfo cpu_info;
+      times.push_back(MillisecondsSince(start));
+      float speed = 0.0f;
+      if (cpu_info.GetSpeed(0, speed)) {
+        speeds.push_back(speed);
+      }
     }
-    std::printf("  whole CpuInfo (%u processors): median %.3f ms\n",
-                static_cast<unsigned>(__builtin_popcount(mask)), Median(whole));
+    platform::SetProcessAffinityMask(mask);
+    if (speeds.empty()) {
+      std::printf("  processor %u: no speed\n", processor);
+      continue;
+    }
+    const auto [low, high] = std::minmax_element(speeds.begin(), speeds.end());
+    const double median = Median(speeds);
+    double worst_error = 0.0;
+    for (double speed : speeds) {
+      worst_error = std::max(worst_error, std::abs(speed - reference) / reference * 100.0);
+    }
+    std::printf(
+        "  processor %u: median %.2f MHz, spread %.2f MHz (%.2f..%.2f), "
+        "error vs kernel median %+.4f%% worst %.4f%%, %.3f ms per processor (median)\n",
+        processor, median, *high - *low, *low, *high, (median - reference) / reference * 100.0,
+        worst_error, Median(times));
+  }
 
-    std::printf("\nGraphics adapter and the first Recommend:\n");
-    ChildFigure("adapter query alone, cold", "adapter");
-    ChildFigure("adapter query alone, preload started 60 ms earlier", "adapter-preloaded");
-    ChildFigure("first Recommend, no preload", "recommend");
-    ChildFigure("first Recommend, preload started just before", "preload-at-once");
-    ChildFigure("first Recommend, preload started 60 ms earlier", "preload-after-start-up");
-    return 0;
+  std::vector<double> whole;
+  for (int run = 0; run < kSpeedRuns; ++run) {
+    const Clock::time_point start = Clock::now();
+    const CpuInfo cpu_info;
+    whole.push_back(MillisecondsSince(start));
+  }
+  std::printf("  whole CpuInfo (%u processors): median %.3f ms\n",
+              static_cast<unsigned>(__builtin_popcount(mask)), Median(whole));
+
+  std::printf("\nGraphics adapter and the first Recommend:\n");
+  ChildFigure("adapter query alone, cold", "adapter");
+  ChildFigure("adapter query alone, preload started 60 ms earlier", "adapter-preloaded");
+  ChildFigure("first Recommend, no preload", "recommend");
+  ChildFigure("first Recommend, preload started just before", "preload-at-once");
+  ChildFigure("first Recommend, preload started 60 ms earlier", "preload-after-start-up");
+  return 0;
 }

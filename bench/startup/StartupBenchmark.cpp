@@ -115,8 +115,8 @@ std::optional<Xvfb> StartXvfb() {
   }
   const std::string fd_text = std::to_string(pipe_ends[1]);
   std::string program = "Xvfb";
-  std::vector<std::string> words = {program, "-displayfd", fd_text, "-screen", "0", "1024x768x24",
-                                    "-nolisten", "tcp"};
+  std::vector<std::string> words = {program, "-displayfd",  fd_text,     "-screen",
+                                    "0",     "1024x768x24", "-nolisten", "tcp"};
   std::vector<char*> arguments;
   for (std::string& word : words) {
     arguments.push_back(word.data());
@@ -171,11 +171,12 @@ bool Compare(const char* label, const std::string& platform, const std::string& 
     }
   }
   const double ratio = Median(tool) / Median(bare);
-  std::printf("%-10s tool median %6.1f ms (min %6.1f)   bare dialog median %6.1f ms (min %6.1f)   "
-              "ratio %.2f (target <= %.1f) %s\n",
-              label, Median(tool), *std::min_element(tool.begin(), tool.end()), Median(bare),
-              *std::min_element(bare.begin(), bare.end()), ratio, kTargetRatio,
-              ratio <= kTargetRatio ? "ok" : "MISSED");
+  std::printf(
+      "%-10s tool median %6.1f ms (min %6.1f)   bare dialog median %6.1f ms (min %6.1f)   "
+      "ratio %.2f (target <= %.1f) %s\n",
+      label, Median(tool), *std::min_element(tool.begin(), tool.end()), Median(bare),
+      *std::min_element(bare.begin(), bare.end()), ratio, kTargetRatio,
+      ratio <= kTargetRatio ? "ok" : "MISSED");
   std::fflush(stdout);
   return ratio <= kTargetRatio;
 }

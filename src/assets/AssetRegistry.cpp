@@ -129,7 +129,8 @@ const AssetDescriptor kAssetMCONNECT_QVS(kDirSCRIPTS, "MCONNECT", ".QVS", 0, 0, 
 const AssetDescriptor kAssetSAMPLE_QVS(kDirSCRIPTS, "SAMPLE", ".QVS", 0, 0, 0, 0, 1);
 const AssetDescriptor kAssetTEST_QVS(kDirSCRIPTS, "TEST", ".QVS", 0, 0, 0, 0, 1);
 const AssetDescriptor kAssetRIBBON_QVS(kDirSCRIPTS, "RIBBON", ".QVS", 0, 0, 0, 0, 1);
-const AssetDescriptor kAssetRibbonMarathon_QVS(kDirSCRIPTS, "RibbonMarathon", ".QVS", 0, 0, 0, 0, 1);
+const AssetDescriptor kAssetRibbonMarathon_QVS(kDirSCRIPTS, "RibbonMarathon", ".QVS", 0, 0, 0, 0,
+                                               1);
 const AssetDescriptor kAssetEndure_QVS(kDirSCRIPTS, "Endure", ".QVS", 0, 0, 0, 0, 1);
 const AssetDescriptor kAssetBLOKMESH_NIF(kDirMISC, "BLOKMESH", ".NIF", 1, 0, 0, 0, 1);
 const AssetDescriptor kAssetREFCUBE_NIF(kDirMISC, "REFCUBE", ".NIF", 0, 0, 0, 0, 1);

@@ -15,26 +15,26 @@ class FileHandle;
 // of reading a large file, and it asks no more of the handle than it holds,
 // so the end of the data is never reported as a read error.
 class ConfigLineReader {
-public:
-    explicit ConfigLineReader(FileHandle& file);
-    ~ConfigLineReader();
+ public:
+  explicit ConfigLineReader(FileHandle& file);
+  ~ConfigLineReader();
 
-    ConfigLineReader(const ConfigLineReader&) = delete;
-    ConfigLineReader& operator=(const ConfigLineReader&) = delete;
+  ConfigLineReader(const ConfigLineReader&) = delete;
+  ConfigLineReader& operator=(const ConfigLineReader&) = delete;
 
-    // The next line, its CR included; false once the data is used up or the
-    // handle fails.
-    bool Next(std::string& line);
+  // The next line, its CR included; false once the data is used up or the
+  // handle fails.
+  bool Next(std::string& line);
 
-private:
-    bool Refill();
-    bool TakeByte();
+ private:
+  bool Refill();
+  bool TakeByte();
 
-    static constexpr uint32_t kBlockSize = 64 * 1024;
+  static constexpr uint32_t kBlockSize = 64 * 1024;
 
-    FileHandle& m_file;
-    uint32_t m_remaining = 0;
-    std::unique_ptr<char[]> m_block;
-    uint32_t m_at = 0;
-    uint32_t m_end = 0;
+  FileHandle& m_file;
+  uint32_t m_remaining = 0;
+  std::unique_ptr<char[]> m_block;
+  uint32_t m_at = 0;
+  uint32_t m_end = 0;
 };

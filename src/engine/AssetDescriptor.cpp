@@ -28,6 +28,10 @@ AssetDescriptor::AssetDescriptor(const String& directory, const String& name,
   ++s_alive;
 }
 
-AssetDescriptor::~AssetDescriptor() { --s_alive; }
+AssetDescriptor::~AssetDescriptor() {
+  --s_alive;
+}
 
-std::uint32_t AssetDescriptor::GetLiveCount() { return s_alive; }
+std::uint32_t AssetDescriptor::GetLiveCount() {
+  return s_alive;
+}

@@ -13,8 +13,8 @@ class AssetDescriptor {
   // the path; archive 1 means the file lives in a packed archive; mode
   // 0 read, 1 write, 2 read and write; binary 0 means CR LF line ends.
   AssetDescriptor(const String& directory, const String& name, const String& extension,
-                  std::int32_t platform_flag, std::int32_t language_flag,
-                  std::int32_t archive_flag, std::int32_t open_mode, std::int32_t binary_flag);
+                  std::int32_t platform_flag, std::int32_t language_flag, std::int32_t archive_flag,
+                  std::int32_t open_mode, std::int32_t binary_flag);
   virtual ~AssetDescriptor();
   AssetDescriptor(const AssetDescriptor&) = delete;
   AssetDescriptor& operator=(const AssetDescriptor&) = delete;

@@ -17,13 +17,21 @@ constexpr std::size_t kChunkSize = 1024;
 
 }  // namespace
 
-Boid::Boid(std::uint32_t capacity) { Allocate(capacity); }
+Boid::Boid(std::uint32_t capacity) {
+  Allocate(capacity);
+}
 
-Boid::~Boid() { std::free(m_buffer); }
+Boid::~Boid() {
+  std::free(m_buffer);
+}
 
-std::uint32_t Boid::Tell() const { return m_position; }
+std::uint32_t Boid::Tell() const {
+  return m_position;
+}
 
-bool Boid::AtEnd() { return m_position >= Length(); }
+bool Boid::AtEnd() {
+  return m_position >= Length();
+}
 
 ErrorCode Boid::Allocate(std::uint32_t capacity) {
   m_failed = true;
@@ -95,7 +103,9 @@ ErrorCode Boid::Seek(std::uint32_t a, std::uint32_t b) {
   return 0;
 }
 
-std::uint32_t Boid::Length() const { return m_failed ? 0xFFFFFFFF : m_length; }
+std::uint32_t Boid::Length() const {
+  return m_failed ? 0xFFFFFFFF : m_length;
+}
 
 Boid& Boid::WriteString(const String& text) {
   Write(text.data(), static_cast<std::uint32_t>(text.size()));

@@ -68,25 +68,30 @@ String DeviceManager::GetDeviceRoot(Device* device) const {
 
 String DeviceManager::LanguageDirectory() const {
   switch (m_language) {
-    case 1: return String("PIG") + kSeparator;
-    case 2: return String("XXX") + kSeparator;
-    default: return String("ENGLISH") + kSeparator;
+    case 1:
+      return String("PIG") + kSeparator;
+    case 2:
+      return String("XXX") + kSeparator;
+    default:
+      return String("ENGLISH") + kSeparator;
   }
 }
 
-String DeviceManager::PlatformDirectory() const { return String("PC") + kSeparator; }
+String DeviceManager::PlatformDirectory() const {
+  return String("PC") + kSeparator;
+}
 
 String DeviceManager::ComposePath(const AssetDescriptor& descriptor, Device* device) {
   String root = GetDeviceRoot(device);
-  String relative = descriptor.GetPlatformFlag() == 1 ? PlatformDirectory()
-                                                      : String("ANY_PLAT") + kSeparator;
-  relative += descriptor.GetLanguageFlag() == 1 ? LanguageDirectory()
-                                                : String("ANY_LANG") + kSeparator;
+  String relative =
+      descriptor.GetPlatformFlag() == 1 ? PlatformDirectory() : String("ANY_PLAT") + kSeparator;
+  relative +=
+      descriptor.GetLanguageFlag() == 1 ? LanguageDirectory() : String("ANY_LANG") + kSeparator;
   if (descriptor.GetArchiveFlag() == 0 && descriptor.GetDirectory().empty()) {
     relative += descriptor.GetName() + descriptor.GetExtension();
   } else {
-    relative += descriptor.GetDirectory() + kSeparator + descriptor.GetName() +
-                descriptor.GetExtension();
+    relative +=
+        descriptor.GetDirectory() + kSeparator + descriptor.GetName() + descriptor.GetExtension();
   }
   if (device == nullptr || device == m_default_device) {
     if (!platform::GetFileSystem().Exists(root + relative)) {

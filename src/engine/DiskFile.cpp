@@ -3,7 +3,9 @@
 #include "engine/OpenMode.h"
 #include "platform/FileSystem.h"
 
-DiskFile::~DiskFile() { Close(); }
+DiskFile::~DiskFile() {
+  Close();
+}
 
 bool DiskFile::Open(const String& path, std::int32_t mode) {
   const char* c_mode = mode == kOpenRead        ? "rb"

@@ -114,14 +114,20 @@ constexpr CodeText kDirectXTexts[] = {
     {0x8876017C, "DirectDraw does not have enough memory to perform the operation."},
     {0x8876017E, "The hardware does not support clipped overlays."},
     {0x88760180, "Can only have ony color key active at one time for overlays."},
-    {0x88760183, "Access to this palette is being refused because the palette is already locked by another thread."},
+    {0x88760183,
+     "Access to this palette is being refused because the palette is already locked by another "
+     "thread."},
     {0x88760190, "No src color key specified for this operation."},
     {0x8876019A, "DDERR_SURFACEALREADYATTACHED"},
     {0x887601A4, "DDERR_SURFACEALREADYDEPENDENT"},
-    {0x887601AE, "Access to this surface is being refused because the surface is already locked by another thread."},
+    {0x887601AE,
+     "Access to this surface is being refused because the surface is already locked by another "
+     "thread."},
     {0x887601B3, "DDERR_CANTLOCKSURFACE: Access to surface refused"},
     {0x887601B8, "Access to Surface refused because Surface is obscured."},
-    {0x887601C2, "Access to this surface is being refused because the surface memory is gone.\nThe DirectDrawSurface object representing this surface should have Restore called on it."},
+    {0x887601C2,
+     "Access to this surface is being refused because the surface memory is gone.\nThe "
+     "DirectDrawSurface object representing this surface should have Restore called on it."},
     {0x887601CC, "The requested surface is not attached."},
     {0x887601D6, "Height requested by DirectDraw is too large."},
     {0x887601E0, "Size requested by DirectDraw is too large."},
@@ -130,7 +136,9 @@ constexpr CodeText kDirectXTexts[] = {
     {0x88760208, "DDERR_UNSUPPORTEDMASK"},
     {0x88760209, "DDERR_INVALIDSTREAM"},
     {0x88760219, "DDERR_VERTICALBLANKINPROGRESS: Vertical blank is in progress"},
-    {0x8876021C, "Informs DirectDraw that the previous Blt which is transfering information to or from this Surface is incomplete."},
+    {0x8876021C,
+     "Informs DirectDraw that the previous Blt which is transfering information to or from this "
+     "Surface is incomplete."},
     {0x88760230, "DDERR_XALIGN"},
     {0x88760231, "DDERR_INVALIDDIRECTDRAWGUID"},
     {0x88760232, "DDERR_DIRECTDRAWALREADYCREATED"},
@@ -154,8 +162,11 @@ constexpr CodeText kDirectXTexts[] = {
     {0x88760244, "DDERR_NOTAOVERLAYSURFACE"},
     {0x88760245, "DDERR_EXCLUSIVEMODEALREADYSET"},
     {0x88760246, "DDERR_NOTFLIPPABLE"},
-    {0x88760247, "DDERR_CANTDUPLICATE: Surfaces with primaries or implicit surfaces cannot be duplicated"},
-    {0x88760248, "Surface was not locked.  An attempt to unlock a surface that was not locked at all, or by this process, has been attempted."},
+    {0x88760247,
+     "DDERR_CANTDUPLICATE: Surfaces with primaries or implicit surfaces cannot be duplicated"},
+    {0x88760248,
+     "Surface was not locked.  An attempt to unlock a surface that was not locked at all, or by "
+     "this process, has been attempted."},
     {0x88760249, "DDERR_CANTCREATEDC"},
     {0x8876024A, "DDERR_NODC"},
     {0x8876024B, "This surface can not be restored because it was created in a different mode."},
@@ -264,8 +275,9 @@ static_assert(std::size(kDirectXTexts) == 193);
 template <std::size_t N>
 const char* Find(const CodeText (&table)[N], std::uint32_t code) {
   const CodeText* end = table + N;
-  const CodeText* found = std::lower_bound(
-      table, end, code, [](const CodeText& row, std::uint32_t wanted) { return row.code < wanted; });
+  const CodeText* found =
+      std::lower_bound(table, end, code,
+                       [](const CodeText& row, std::uint32_t wanted) { return row.code < wanted; });
   return found != end && found->code == code ? found->text : nullptr;
 }
 
@@ -277,4 +289,6 @@ const char* ErrorCode::GetText() const {
   return "Unrecognized error value.";
 }
 
-ErrorCode ErrorCode::FromLastError() { return ErrorCode(platform::GetLastError()); }
+ErrorCode ErrorCode::FromLastError() {
+  return ErrorCode(platform::GetLastError());
+}

@@ -13,7 +13,9 @@ namespace {
 constexpr const char* kMutexName = "KUtlMutex";
 constexpr const char* kSoftPrefix = "### SOFT ERR: ";
 
-const char* OrEmpty(const char* text) { return text != nullptr ? text : ""; }
+const char* OrEmpty(const char* text) {
+  return text != nullptr ? text : "";
+}
 
 }  // namespace
 
@@ -44,8 +46,7 @@ ErrorCode ErrorReporter::HardError(const char* file, int line, ErrorCode code, .
   return code;
 }
 
-ErrorCode ErrorReporter::HardErrorV(const char* file, int line, ErrorCode code,
-                                    std::va_list args) {
+ErrorCode ErrorReporter::HardErrorV(const char* file, int line, ErrorCode code, std::va_list args) {
   if (m_hard_raised) return code;
   m_mutex->Lock();
   // A failure of the lock itself has been reported and latched meanwhile.
@@ -86,8 +87,7 @@ ErrorCode ErrorReporter::SoftError(const char* file, int line, ErrorCode code, .
   return code;
 }
 
-ErrorCode ErrorReporter::SoftErrorV(const char* file, int line, ErrorCode code,
-                                    std::va_list args) {
+ErrorCode ErrorReporter::SoftErrorV(const char* file, int line, ErrorCode code, std::va_list args) {
   if (m_hard_raised) return code;
   m_mutex->Lock();
   if (!m_hard_raised) RaiseSoft(file, line, code, code.GetText(), args);

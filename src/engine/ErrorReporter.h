@@ -37,8 +37,8 @@ class ErrorReporter {
 
   // A soft error with the caller's own format; the stored code is
   // 0x30000001. A finished text goes in as the argument of "%s".
-  [[gnu::format(printf, 4, 5)]] void SoftErrorText(const char* file, int line,
-                                                   const char* format, ...);
+  [[gnu::format(printf, 4, 5)]] void SoftErrorText(const char* file, int line, const char* format,
+                                                   ...);
 
   // Clears both flags, both codes and the message.
   void Reset();
@@ -52,8 +52,7 @@ class ErrorReporter {
 
  private:
   void RaiseHard(const char* file, int line, ErrorCode code, std::va_list args);
-  void RaiseSoft(const char* file, int line, ErrorCode code, const char* format,
-                 std::va_list args);
+  void RaiseSoft(const char* file, int line, ErrorCode code, const char* format, std::va_list args);
 
   std::unique_ptr<Mutex> m_mutex;
   bool m_hard_raised = false;

@@ -16,7 +16,9 @@ FileHandle::~FileHandle() {
   if (m_open) Close();
 }
 
-std::uint32_t FileHandle::Tell() const { return m_buffer_offset + Position(); }
+std::uint32_t FileHandle::Tell() const {
+  return m_buffer_offset + Position();
+}
 
 bool FileHandle::AtEnd() {
   // The file is asked only once the buffer is used up, so that reading a
@@ -48,10 +50,18 @@ ErrorCode FileHandle::SetMode(std::int32_t mode) {
 ErrorCode FileHandle::Open(std::int32_t mode, std::uint32_t base_offset, std::uint32_t limit) {
   const char* name = m_name.c_str();
   switch (mode) {
-    case kOpenRead: LogPrintf("Opening File %s for read\n", name); break;
-    case kOpenWrite: LogPrintf("Opening File %s for WRITE\n", name); break;
-    case kOpenReadWrite: LogPrintf("Opening File %s for READ/WRITE\n", name); break;
-    default: LogPrintf("Opening File %s for *???*\n", name); break;
+    case kOpenRead:
+      LogPrintf("Opening File %s for read\n", name);
+      break;
+    case kOpenWrite:
+      LogPrintf("Opening File %s for WRITE\n", name);
+      break;
+    case kOpenReadWrite:
+      LogPrintf("Opening File %s for READ/WRITE\n", name);
+      break;
+    default:
+      LogPrintf("Opening File %s for *???*\n", name);
+      break;
   }
   if (m_open) return ReportSoftError(kErrAlreadyOpen);
   m_mode = mode;

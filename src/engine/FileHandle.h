@@ -36,8 +36,7 @@ class FileHandle : public Boid {
   bool IsOpen() const { return m_open; }
 
   // The tool always passes base 0 and kNoLimit.
-  ErrorCode Open(std::int32_t mode, std::uint32_t base_offset = 0,
-                 std::uint32_t limit = kNoLimit);
+  ErrorCode Open(std::int32_t mode, std::uint32_t base_offset = 0, std::uint32_t limit = kNoLimit);
   ErrorCode Close();
   ErrorCode Flush();
 

@@ -7,8 +7,7 @@
 class SceneAssetDescriptor : public AssetDescriptor {
  public:
   SceneAssetDescriptor(const String& directory, const String& name, const String& extension,
-                       const String& node, std::int32_t platform_flag,
-                       std::int32_t language_flag);
+                       const String& node, std::int32_t platform_flag, std::int32_t language_flag);
 
   const String& GetNode() const { return m_node; }
 

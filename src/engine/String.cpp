@@ -9,8 +9,12 @@ namespace {
 
 // The "C" locale's classes, written out so that no process locale can change
 // them.
-bool IsSpace(unsigned char c) { return c == ' ' || (c >= 9 && c <= 13); }
-char UpperC(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+bool IsSpace(unsigned char c) {
+  return c == ' ' || (c >= 9 && c <= 13);
+}
+char UpperC(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 constexpr std::size_t kFormatHeadroom = 2000;
 
@@ -43,7 +47,9 @@ String& TrimRight(String& text) {
   return text;
 }
 
-String& Trim(String& text) { return TrimRight(TrimLeft(text)); }
+String& Trim(String& text) {
+  return TrimRight(TrimLeft(text));
+}
 
 bool EqualsNoCase(const String& a, const String& b) {
   // Compared up to the first zero byte of either, as C texts are.

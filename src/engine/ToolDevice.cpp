@@ -1,3 +1,5 @@
 #include "engine/ToolDevice.h"
 
-ToolDevice::ToolDevice() : DiskDevice("Tool Assets") { m_writable = true; }
+ToolDevice::ToolDevice() : DiskDevice("Tool Assets") {
+  m_writable = true;
+}

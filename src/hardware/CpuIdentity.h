@@ -15,10 +15,10 @@ constexpr int32_t kVendorCyrixByDivision = 2;
 int32_t DecodeVendor(const CpuidEntry& leaf0);
 
 struct CpuSignature {
-    uint32_t family = 0;
-    uint32_t model = 0;
-    uint32_t stepping = 0;
-    uint32_t type = 0;
+  uint32_t family = 0;
+  uint32_t model = 0;
+  uint32_t stepping = 0;
+  uint32_t type = 0;
 };
 
 // From EAX of leaf 1. Only the base family and model fields are read.

@@ -16,45 +16,45 @@ struct CpuidRegisters;
 // processor of the affinity mask, pinned to it, run one at a time. Queries
 // answer by index: the k-th processor of the mask has index k.
 class CpuInfo {
-public:
-    static constexpr uint32_t kMaxProcessors = 32;
+ public:
+  static constexpr uint32_t kMaxProcessors = 32;
 
-    CpuInfo();
-    ~CpuInfo();
+  CpuInfo();
+  ~CpuInfo();
 
-    CpuInfo(const CpuInfo&) = delete;
-    CpuInfo& operator=(const CpuInfo&) = delete;
+  CpuInfo(const CpuInfo&) = delete;
+  CpuInfo& operator=(const CpuInfo&) = delete;
 
-    // Each query returns false, leaving its outputs untouched, before the
-    // construction ran to its end, for an index outside the usable processors
-    // or for a processor that could not be examined.
+  // Each query returns false, leaving its outputs untouched, before the
+  // construction ran to its end, for an index outside the usable processors
+  // or for a processor that could not be examined.
 
-    // 0 "GenuineIntel", 1 "AuthenticAMD", 2 "CyrixInstead", 3 "CentaurHauls",
-    // -1 any other; without CPUID the division-flags result (2 or -1).
-    bool GetVendor(uint32_t index, int32_t& vendor) const;
-    bool GetSignature(uint32_t index, uint32_t& family, uint32_t& model, uint32_t& stepping,
-                      uint32_t& type) const;
-    // The feature word. Its instruction probes run on the calling thread.
-    bool GetFeatures(uint32_t index, uint32_t& features) const;
-    // The clock speed in MHz; false when it could not be timed (no counter).
-    bool GetSpeed(uint32_t index, float& speed) const;
-    // A stored CPUID leaf, standard or extended; false when it was not stored.
-    bool GetCpuidLeaf(uint32_t index, uint32_t leaf, platform::CpuidRegisters& registers) const;
+  // 0 "GenuineIntel", 1 "AuthenticAMD", 2 "CyrixInstead", 3 "CentaurHauls",
+  // -1 any other; without CPUID the division-flags result (2 or -1).
+  bool GetVendor(uint32_t index, int32_t& vendor) const;
+  bool GetSignature(uint32_t index, uint32_t& family, uint32_t& model, uint32_t& stepping,
+                    uint32_t& type) const;
+  // The feature word. Its instruction probes run on the calling thread.
+  bool GetFeatures(uint32_t index, uint32_t& features) const;
+  // The clock speed in MHz; false when it could not be timed (no counter).
+  bool GetSpeed(uint32_t index, float& speed) const;
+  // A stored CPUID leaf, standard or extended; false when it was not stored.
+  bool GetCpuidLeaf(uint32_t index, uint32_t leaf, platform::CpuidRegisters& registers) const;
 
-    uint32_t GetUsableCount() const { return m_usable_count; }
+  uint32_t GetUsableCount() const { return m_usable_count; }
 
-private:
-    static uint32_t RunWorker(void* self);
-    uint32_t Work();
-    const ProcessorRecord* RecordAt(uint32_t index) const;
+ private:
+  static uint32_t RunWorker(void* self);
+  uint32_t Work();
+  const ProcessorRecord* RecordAt(uint32_t index) const;
 
-    bool m_initialised = false;
-    uint32_t m_processor_count = 0;
-    uint32_t m_usable_count = 0;
-    uint32_t m_active_processor_mask = 0;
-    uint32_t m_process_affinity_mask = 0;
-    std::array<CpuidTable::Pointer, kMaxProcessors> m_tables;
-    std::array<std::unique_ptr<ProcessorRecord>, kMaxProcessors> m_records;
-    uint32_t m_next_processor = 0;
-    uint32_t m_examined_count = 0;
+  bool m_initialised = false;
+  uint32_t m_processor_count = 0;
+  uint32_t m_usable_count = 0;
+  uint32_t m_active_processor_mask = 0;
+  uint32_t m_process_affinity_mask = 0;
+  std::array<CpuidTable::Pointer, kMaxProcessors> m_tables;
+  std::array<std::unique_ptr<ProcessorRecord>, kMaxProcessors> m_records;
+  uint32_t m_next_processor = 0;
+  uint32_t m_examined_count = 0;
 };

@@ -8,30 +8,26 @@
 namespace {
 
 class InstructionProbes : public FeatureProbes {
-public:
-    bool FpuTestPasses() override
-    {
-        uint16_t status_word = 0;
-        uint16_t control_word = 0;
-        return platform::ProbeFpu(status_word, control_word) &&
-               FpuPresent(status_word, control_word);
-    }
+ public:
+  bool FpuTestPasses() override {
+    uint16_t status_word = 0;
+    uint16_t control_word = 0;
+    return platform::ProbeFpu(status_word, control_word) && FpuPresent(status_word, control_word);
+  }
 
-    bool TimeStampCounterExecutes() override
-    {
-        uint64_t value = 0;
-        return platform::ProbeTimeStampCounter(value);
-    }
+  bool TimeStampCounterExecutes() override {
+    uint64_t value = 0;
+    return platform::ProbeTimeStampCounter(value);
+  }
 
-    bool PackedAddExecutes() override { return platform::ProbePackedAdd(); }
+  bool PackedAddExecutes() override { return platform::ProbePackedAdd(); }
 
-    bool UnmaskedDivideExecutes() override { return platform::ProbeUnmaskedDivide(); }
+  bool UnmaskedDivideExecutes() override { return platform::ProbeUnmaskedDivide(); }
 };
 
 }  // namespace
 
-FeatureProbes& FeatureProbes::Real()
-{
-    static InstructionProbes probes;
-    return probes;
+FeatureProbes& FeatureProbes::Real() {
+  static InstructionProbes probes;
+  return probes;
 }

@@ -26,61 +26,57 @@ constexpr float kUnmeasuredSpeed = 0.0f;
 std::FILE* s_recon_file = nullptr;
 bool s_recon_opened = false;
 
-std::optional<float> MeasureFirstProcessor()
-{
-    const CpuInfo cpu_info;
-    float speed = 0.0f;
-    if (!cpu_info.GetSpeed(0, speed)) {
-        return std::nullopt;
-    }
-    return speed;
+std::optional<float> MeasureFirstProcessor() {
+  const CpuInfo cpu_info;
+  float speed = 0.0f;
+  if (!cpu_info.GetSpeed(0, speed)) {
+    return std::nullopt;
+  }
+  return speed;
 }
 
-HardwareProbe::SpeedSource& CurrentSpeedSource()
-{
-    static HardwareProbe::SpeedSource source;
-    return source;
+HardwareProbe::SpeedSource& CurrentSpeedSource() {
+  static HardwareProbe::SpeedSource source;
+  return source;
 }
 
-int32_t ProbeHardware()
-{
-    const HardwareProbe::SpeedSource& source = CurrentSpeedSource();
-    const float speed = (source ? source() : MeasureFirstProcessor()).value_or(kUnmeasuredSpeed);
-    HardwareProbe::WriteReconLine("Processor:", static_cast<int64_t>(speed));
+int32_t ProbeHardware() {
+  const HardwareProbe::SpeedSource& source = CurrentSpeedSource();
+  const float speed = (source ? source() : MeasureFirstProcessor()).value_or(kUnmeasuredSpeed);
+  HardwareProbe::WriteReconLine("Processor:", static_cast<int64_t>(speed));
 
-    int32_t level = 1;
-    if (speed > kRasterSpeed) {
-        const std::optional<uint32_t> dev_caps =
-            platform::CurrentGraphicsAdapter().QueryDefaultDeviceCaps();
-        if (dev_caps) {
-            if ((*dev_caps & platform::kDevCapsHwTransformAndLight) != 0 &&
-                speed > kTransformSpeed) {
-                level = 3;
-                HardwareProbe::WriteReconLine("Hardware Transform:", 200);
-            } else if ((*dev_caps & platform::kDevCapsHwRasterization) != 0) {
-                level = 2;
-                HardwareProbe::WriteReconLine("Hardware Raster:", 150);
-            }
-        }
+  int32_t level = 1;
+  if (speed > kRasterSpeed) {
+    const std::optional<uint32_t> dev_caps =
+        platform::CurrentGraphicsAdapter().QueryDefaultDeviceCaps();
+    if (dev_caps) {
+      if ((*dev_caps & platform::kDevCapsHwTransformAndLight) != 0 && speed > kTransformSpeed) {
+        level = 3;
+        HardwareProbe::WriteReconLine("Hardware Transform:", 200);
+      } else if ((*dev_caps & platform::kDevCapsHwRasterization) != 0) {
+        level = 2;
+        HardwareProbe::WriteReconLine("Hardware Raster:", 150);
+      }
     }
-    return level;
+  }
+  return level;
 }
 
 struct Preset {
-    bool soft_render;
-    bool flat_menus;
-    bool line_clears;
-    bool sound;
-    bool music;
-    bool preload_qvs_sounds;
-    bool flat_world;
-    bool medium_world;
-    bool flat_blocks;
-    bool personal;
-    bool shadow;
-    int32_t shadow_size;
-    bool background_minos;
-    float lod_body1;
+  bool soft_render;
+  bool flat_menus;
+  bool line_clears;
+  bool sound;
+  bool music;
+  bool preload_qvs_sounds;
+  bool flat_world;
+  bool medium_world;
+  bool flat_blocks;
+  bool personal;
+  bool shadow;
+  int32_t shadow_size;
+  bool background_minos;
+  float lod_body1;
 };
 
 // Indexed by quality level: High, Medium, Low.
@@ -92,75 +88,70 @@ constexpr Preset kPresets[] = {
 
 }  // namespace
 
-QualityLevel HardwareProbe::Recommend()
-{
-    if (s_probe_level == 0) {
-        s_probe_level = ProbeHardware();
-    }
-    WriteReconLine("Result:", s_probe_level);
-    switch (s_probe_level) {
+QualityLevel HardwareProbe::Recommend() {
+  if (s_probe_level == 0) {
+    s_probe_level = ProbeHardware();
+  }
+  WriteReconLine("Result:", s_probe_level);
+  switch (s_probe_level) {
     case 3:
-        return QualityLevel::High;
+      return QualityLevel::High;
     case 2:
-        return QualityLevel::Medium;
+      return QualityLevel::Medium;
     default:
-        return QualityLevel::Low;
-    }
+      return QualityLevel::Low;
+  }
 }
 
-void HardwareProbe::ApplyPreset(QualityLevel level)
-{
-    GameSettings* settings = GameSettings::s_instance;
-    if (settings == nullptr || !IsChosen(level)) {
-        return;
-    }
-    const Preset& preset = kPresets[static_cast<int32_t>(level)];
-    settings->m_soft_render = preset.soft_render;
-    settings->m_flat_menus = preset.flat_menus;
-    settings->m_line_clears = preset.line_clears;
-    settings->m_sound = preset.sound;
-    settings->m_music = preset.music;
-    settings->m_preload_qvs_sounds = preset.preload_qvs_sounds;
-    settings->m_flat_world = preset.flat_world;
-    settings->m_medium_world = preset.medium_world;
-    settings->m_flat_blocks = preset.flat_blocks;
-    settings->m_personal = preset.personal;
-    settings->m_shadow = preset.shadow;
-    settings->m_shadow_size = preset.shadow_size;
-    settings->m_background_minos = preset.background_minos;
-    settings->m_lod_body1 = preset.lod_body1;
-    settings->m_performance = level;
+void HardwareProbe::ApplyPreset(QualityLevel level) {
+  GameSettings* settings = GameSettings::s_instance;
+  if (settings == nullptr || !IsChosen(level)) {
+    return;
+  }
+  const Preset& preset = kPresets[static_cast<int32_t>(level)];
+  settings->m_soft_render = preset.soft_render;
+  settings->m_flat_menus = preset.flat_menus;
+  settings->m_line_clears = preset.line_clears;
+  settings->m_sound = preset.sound;
+  settings->m_music = preset.music;
+  settings->m_preload_qvs_sounds = preset.preload_qvs_sounds;
+  settings->m_flat_world = preset.flat_world;
+  settings->m_medium_world = preset.medium_world;
+  settings->m_flat_blocks = preset.flat_blocks;
+  settings->m_personal = preset.personal;
+  settings->m_shadow = preset.shadow;
+  settings->m_shadow_size = preset.shadow_size;
+  settings->m_background_minos = preset.background_minos;
+  settings->m_lod_body1 = preset.lod_body1;
+  settings->m_performance = level;
 }
 
-void HardwareProbe::WriteReconLine(std::string_view label, int64_t value)
-{
-    if (!s_recon_opened) {
-        s_recon_opened = true;
-        s_recon_file = std::fopen("Recon.dat", "w");
-    }
-    if (s_recon_file == nullptr) {
-        return;
-    }
-    char digits[21];
-    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
-    std::string line(label);
-    line.append(digits, end.ptr);
-    // The game's report is a text file of its own platform: CR LF on disk.
-    line.append("\r\n");
-    std::fwrite(line.data(), 1, line.size(), s_recon_file);
+void HardwareProbe::WriteReconLine(std::string_view label, int64_t value) {
+  if (!s_recon_opened) {
+    s_recon_opened = true;
+    s_recon_file = std::fopen("Recon.dat", "w");
+  }
+  if (s_recon_file == nullptr) {
+    return;
+  }
+  char digits[21];
+  const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
+  std::string line(label);
+  line.append(digits, end.ptr);
+  // The game's report is a text file of its own platform: CR LF on disk.
+  line.append("\r\n");
+  std::fwrite(line.data(), 1, line.size(), s_recon_file);
 }
 
-HardwareProbe::SpeedSource HardwareProbe::SetSpeedSource(SpeedSource source)
-{
-    return std::exchange(CurrentSpeedSource(), std::move(source));
+HardwareProbe::SpeedSource HardwareProbe::SetSpeedSource(SpeedSource source) {
+  return std::exchange(CurrentSpeedSource(), std::move(source));
 }
 
-void HardwareProbe::ForgetProcessState()
-{
-    s_probe_level = 0;
-    if (s_recon_file != nullptr) {
-        std::fclose(s_recon_file);
-        s_recon_file = nullptr;
-    }
-    s_recon_opened = false;
+void HardwareProbe::ForgetProcessState() {
+  s_probe_level = 0;
+  if (s_recon_file != nullptr) {
+    std::fclose(s_recon_file);
+    s_recon_file = nullptr;
+  }
+  s_recon_opened = false;
 }

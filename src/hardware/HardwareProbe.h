@@ -19,33 +19,33 @@
 // Tests install a fake adapter (tests/support/FakeGraphicsAdapter.h) and a
 // speed source (SetSpeedSource), and call ForgetProcessState between cases.
 class HardwareProbe {
-public:
-    // Runs the probe on the first call of the process and writes a "Result:"
-    // line on every call.
-    static QualityLevel Recommend();
+ public:
+  // Runs the probe on the first call of the process and writes a "Result:"
+  // line on every call.
+  static QualityLevel Recommend();
 
-    // Writes the preset of High, Medium or Low, and the level itself, into
-    // GameSettings::s_instance; any other level, or no settings, changes
-    // nothing. Nothing is saved here.
-    static void ApplyPreset(QualityLevel level);
+  // Writes the preset of High, Medium or Low, and the level itself, into
+  // GameSettings::s_instance; any other level, or no settings, changes
+  // nothing. Nothing is saved here.
+  static void ApplyPreset(QualityLevel level);
 
-    // Appends "<label><value>" and a line end to Recon.dat, opening the file
-    // on the first call of the process. A file that cannot be opened drops
-    // this and every later line.
-    static void WriteReconLine(std::string_view label, int64_t value);
+  // Appends "<label><value>" and a line end to Recon.dat, opening the file
+  // on the first call of the process. A file that cannot be opened drops
+  // this and every later line.
+  static void WriteReconLine(std::string_view label, int64_t value);
 
-    // Gives the first processor's speed in MHz, or nullopt when it is unknown.
-    using SpeedSource = std::function<std::optional<float>()>;
+  // Gives the first processor's speed in MHz, or nullopt when it is unknown.
+  using SpeedSource = std::function<std::optional<float>()>;
 
-    // Replaces how the first probe learns the speed (by default: a CpuInfo is
-    // built and asked for processor 0). An empty source restores the default.
-    // Returns the source installed before.
-    static SpeedSource SetSpeedSource(SpeedSource source);
+  // Replaces how the first probe learns the speed (by default: a CpuInfo is
+  // built and asked for processor 0). An empty source restores the default.
+  // Returns the source installed before.
+  static SpeedSource SetSpeedSource(SpeedSource source);
 
-    // Back to the state of a fresh process: probe level 0 and Recon.dat closed
-    // (its lines reach the disk) and not yet opened. Only tests call it.
-    static void ForgetProcessState();
+  // Back to the state of a fresh process: probe level 0 and Recon.dat closed
+  // (its lines reach the disk) and not yet opened. Only tests call it.
+  static void ForgetProcessState();
 
-    // 0 until the first probe of the process, then 1, 2 or 3 (3 is the best).
-    static int32_t s_probe_level;
+  // 0 until the first probe of the process, then 1, 2 or 3 (3 is the best).
+  static int32_t s_probe_level;
 };

@@ -11,10 +11,10 @@
 // The readings of one attempt: performance counter t0 and t1 around the
 // interval, time-stamp counter c0 and c1 at its ends.
 struct CounterReadings {
-    uint32_t t0 = 0;
-    uint32_t t1 = 0;
-    uint32_t c0 = 0;
-    uint32_t c1 = 0;
+  uint32_t t0 = 0;
+  uint32_t t1 = 0;
+  uint32_t c0 = 0;
+  uint32_t c1 = 0;
 };
 
 // MHz of one attempt, rounded; nullopt for a division by zero (a frequency
@@ -23,11 +23,11 @@ std::optional<uint32_t> AttemptSpeed(const CounterReadings& readings, uint32_t f
 
 // The last three attempts, newest first.
 struct AttemptWindow {
-    uint32_t current = 0;
-    uint32_t previous = 0;
-    uint32_t before_previous = 0;
+  uint32_t current = 0;
+  uint32_t previous = 0;
+  uint32_t before_previous = 0;
 
-    uint32_t Total() const { return before_previous + previous + current; }
+  uint32_t Total() const { return before_previous + previous + current; }
 };
 
 constexpr uint32_t kMinAttempts = 3;
@@ -42,29 +42,28 @@ bool KeepMeasuring(uint32_t tries, const AttemptWindow& window);
 float FinishSpeed(uint32_t total);
 
 struct SpeedOutcome {
-    // nullopt when an attempt divided by zero.
-    std::optional<float> speed;
-    uint32_t tries = 0;
+  // nullopt when an attempt divided by zero.
+  std::optional<float> speed;
+  uint32_t tries = 0;
 };
 
 // Runs attempts until the stop rule holds. take_readings() performs one
 // attempt and returns its readings. Holds only trivially destructible state,
 // so it may run under a fault guard.
 template <typename TakeReadings>
-SpeedOutcome SpeedFromReadings(uint32_t frequency, TakeReadings&& take_readings)
-{
-    SpeedOutcome outcome;
-    AttemptWindow window;
-    do {
-        ++outcome.tries;
-        window.before_previous = window.previous;
-        window.previous = window.current;
-        const std::optional<uint32_t> speed = AttemptSpeed(take_readings(), frequency);
-        if (!speed) {
-            return outcome;
-        }
-        window.current = *speed;
-    } while (KeepMeasuring(outcome.tries, window));
-    outcome.speed = FinishSpeed(window.Total());
-    return outcome;
+SpeedOutcome SpeedFromReadings(uint32_t frequency, TakeReadings&& take_readings) {
+  SpeedOutcome outcome;
+  AttemptWindow window;
+  do {
+    ++outcome.tries;
+    window.before_previous = window.previous;
+    window.previous = window.current;
+    const std::optional<uint32_t> speed = AttemptSpeed(take_readings(), frequency);
+    if (!speed) {
+      return outcome;
+    }
+    window.current = *speed;
+  } while (KeepMeasuring(outcome.tries, window));
+  outcome.speed = FinishSpeed(window.Total());
+  return outcome;
 }

@@ -6,10 +6,10 @@ namespace platform {
 
 // The registers of one CPUID query.
 struct CpuidRegisters {
-    uint32_t eax = 0;
-    uint32_t ebx = 0;
-    uint32_t ecx = 0;
-    uint32_t edx = 0;
+  uint32_t eax = 0;
+  uint32_t ebx = 0;
+  uint32_t ecx = 0;
+  uint32_t edx = 0;
 };
 
 // The processor instructions that identify a processor. Each probe runs with

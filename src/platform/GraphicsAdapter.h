@@ -20,13 +20,13 @@ constexpr uint32_t kDevCapsHwRasterization = 0x00080000;
 // Tests install a fake: tests/support/FakeGraphicsAdapter.h installs itself
 // for its lifetime.
 class GraphicsAdapter {
-public:
-    virtual ~GraphicsAdapter() = default;
+ public:
+  virtual ~GraphicsAdapter() = default;
 
-    // Creates the graphics object, reads the device capabilities of the
-    // default adapter and releases the object. nullopt when the object cannot
-    // be created; 0 when the capabilities cannot be read.
-    virtual std::optional<uint32_t> QueryDefaultDeviceCaps() = 0;
+  // Creates the graphics object, reads the device capabilities of the
+  // default adapter and releases the object. nullopt when the object cannot
+  // be created; 0 when the capabilities cannot be read.
+  virtual std::optional<uint32_t> QueryDefaultDeviceCaps() = 0;
 };
 
 // The adapter in use: the installed one, else the real one.

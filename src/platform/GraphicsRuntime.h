@@ -8,8 +8,8 @@ namespace platform {
 // The version of the installed graphics runtime: the major number in the
 // high 16 bits, the minor number in the low 16 bits.
 struct RuntimeVersion {
-    uint32_t version = 0;
-    uint32_t revision = 0;
+  uint32_t version = 0;
+  uint32_t revision = 0;
 };
 
 // What the real runtime reports: the current version when it finds a
@@ -23,11 +23,11 @@ constexpr uint32_t kRuntimeVersionOlder = 0x00040007;
 // (see GraphicsAdapter.h, StartGraphicsPreload). Tests install a fake:
 // tests/support/FakeGraphicsRuntime.h installs itself for its lifetime.
 class GraphicsRuntime {
-public:
-    virtual ~GraphicsRuntime() = default;
+ public:
+  virtual ~GraphicsRuntime() = default;
 
-    // nullopt when no runtime can be loaded.
-    virtual std::optional<RuntimeVersion> QueryVersion() = 0;
+  // nullopt when no runtime can be loaded.
+  virtual std::optional<RuntimeVersion> QueryVersion() = 0;
 };
 
 // The runtime in use: the installed one, else the real one.

@@ -8,13 +8,13 @@ namespace platform {
 // The real one ticks at kPerformanceCounterFrequency. Tests install fakes
 // (tests/support/FakePerformanceCounter.h).
 class PerformanceCounter {
-public:
-    virtual ~PerformanceCounter() = default;
+ public:
+  virtual ~PerformanceCounter() = default;
 
-    // Ticks per second; false when there is no counter.
-    virtual bool QueryFrequency(uint64_t& frequency) = 0;
-    // The current tick count; false when there is no counter.
-    virtual bool QueryCounter(uint64_t& ticks) = 0;
+  // Ticks per second; false when there is no counter.
+  virtual bool QueryFrequency(uint64_t& frequency) = 0;
+  // The current tick count; false when there is no counter.
+  virtual bool QueryCounter(uint64_t& ticks) = 0;
 };
 
 constexpr uint64_t kPerformanceCounterFrequency = 10'000'000;

@@ -7,8 +7,8 @@ namespace platform {
 // What the system says about its processors. Only processors 0 to 31 are
 // described: masks are 32 bits wide.
 struct SystemInfo {
-    uint32_t processor_count = 0;
-    uint32_t active_processor_mask = 0;
+  uint32_t processor_count = 0;
+  uint32_t active_processor_mask = 0;
 };
 
 SystemInfo GetSystemInfo();

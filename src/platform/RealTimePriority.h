@@ -7,19 +7,19 @@ namespace platform {
 // comes back in the destructor, so every way out of a scope restores it. When
 // the system refuses, the thread keeps the priority it has.
 class RealTimePriority {
-public:
-    RealTimePriority();
-    ~RealTimePriority();
+ public:
+  RealTimePriority();
+  ~RealTimePriority();
 
-    RealTimePriority(const RealTimePriority&) = delete;
-    RealTimePriority& operator=(const RealTimePriority&) = delete;
+  RealTimePriority(const RealTimePriority&) = delete;
+  RealTimePriority& operator=(const RealTimePriority&) = delete;
 
-    bool IsRaised() const { return m_raised; }
+  bool IsRaised() const { return m_raised; }
 
-private:
-    int m_saved_policy = 0;
-    int m_saved_priority = 0;
-    bool m_raised = false;
+ private:
+  int m_saved_policy = 0;
+  int m_saved_priority = 0;
+  bool m_raised = false;
 };
 
 }  // namespace platform

@@ -52,19 +52,19 @@ ui::DialogTemplate BuildMain() {
       Control(kMainQualityList, ControlKind::kDropDownList, 229, 77, 61, 41, kList),
       Control(kMainRecommendedLabel, ControlKind::kStaticText, 156, 95, 65, 9, ControlStyle::kNone,
               "Recommended"),
-      Control(kMainRecommendedName, ControlKind::kStaticText, 229, 95, 61, 11, ControlStyle::kSunken,
-              "Level"),
+      Control(kMainRecommendedName, ControlKind::kStaticText, 229, 95, 61, 11,
+              ControlStyle::kSunken, "Level"),
       Control(kMainDescription, ControlKind::kEdit, 156, 110, 135, 42, kReadOnlyText,
               "Description"),
       Control(ui::kStaticId, ControlKind::kGroupBox, 151, 162, 146, 81),
       Control(kMainPlayer1Label, ControlKind::kStaticText, 155, 173, 55, 8, ControlStyle::kNone,
               "Player 1:"),
-      Control(kMainPlayer1Label + 1, ControlKind::kStaticText, 155, 190, 55, 8,
-              ControlStyle::kNone, "Player 2:"),
-      Control(kMainPlayer1Label + 2, ControlKind::kStaticText, 155, 207, 55, 8,
-              ControlStyle::kNone, "Player 3:"),
-      Control(kMainPlayer1Label + 3, ControlKind::kStaticText, 155, 224, 55, 8,
-              ControlStyle::kNone, "Player 4:"),
+      Control(kMainPlayer1Label + 1, ControlKind::kStaticText, 155, 190, 55, 8, ControlStyle::kNone,
+              "Player 2:"),
+      Control(kMainPlayer1Label + 2, ControlKind::kStaticText, 155, 207, 55, 8, ControlStyle::kNone,
+              "Player 3:"),
+      Control(kMainPlayer1Label + 3, ControlKind::kStaticText, 155, 224, 55, 8, ControlStyle::kNone,
+              "Player 4:"),
       Control(kMainConfigure1, ControlKind::kPushButton, 235, 175, 55, 15, kButton, "Configure"),
       Control(kMainConfigure1 + 1, ControlKind::kPushButton, 235, 190, 55, 15, kButton,
               "Configure"),
@@ -109,7 +109,7 @@ ui::DialogTemplate BuildHelp() {
 constexpr int kGroupX = 7;
 constexpr int kGroupWidth = 186;
 constexpr int kRowStep = 17;
-constexpr int kGroupTop = 11;     // first row below the group's caption
+constexpr int kGroupTop = 11;  // first row below the group's caption
 constexpr int kGroupBottom = 3;
 constexpr int kGroupGap = 4;
 constexpr int kLabelX = 13;
@@ -125,8 +125,8 @@ constexpr int kButtonWidth = 50;
 int AddGroup(ui::DialogTemplate& t, int group_id, const char* text, int top, int first_row,
              int row_count) {
   const int height = kGroupTop + row_count * kRowStep + kGroupBottom;
-  t.controls.push_back(
-      Control(group_id, ControlKind::kGroupBox, kGroupX, top, kGroupWidth, height, ControlStyle::kNone, text));
+  t.controls.push_back(Control(group_id, ControlKind::kGroupBox, kGroupX, top, kGroupWidth, height,
+                               ControlStyle::kNone, text));
   for (int row = 0; row < row_count; ++row) {
     const int action = kControllerRowActions[first_row + row];
     const int y = top + kGroupTop + row * kRowStep;
@@ -134,8 +134,8 @@ int AddGroup(ui::DialogTemplate& t, int group_id, const char* text, int top, int
                                  kLabelX, y + 4, kLabelWidth, 8, ControlStyle::kNone, "Action"));
     t.controls.push_back(Control(kControllerActionListBase + action, ControlKind::kDropDownList,
                                  kListX, y + 1, kListWidth, kListDropHeight, kList));
-    t.controls.push_back(Control(kControllerAssignBase + action, ControlKind::kPushButton,
-                                 kAssignX, y, kAssignWidth, 14, kButton, "Assign"));
+    t.controls.push_back(Control(kControllerAssignBase + action, ControlKind::kPushButton, kAssignX,
+                                 y, kAssignWidth, 14, kButton, "Assign"));
   }
   return top + height + kGroupGap;
 }
@@ -157,8 +157,8 @@ ui::DialogTemplate BuildController() {
   top = AddGroup(t, kControllerMenuGroup, "Menu", top, 0, 4);
   top = AddGroup(t, kControllerSharedGroup, "Shared", top, 4, 3);
   top = AddGroup(t, kControllerGameGroup, "Game", top, 7, 5);
-  t.controls.push_back(Control(kOk, ControlKind::kDefaultPushButton, kButtonX, 7, kButtonWidth, 14,
-                               kButton, "OK"));
+  t.controls.push_back(
+      Control(kOk, ControlKind::kDefaultPushButton, kButtonX, 7, kButtonWidth, 14, kButton, "OK"));
   t.controls.push_back(Control(kCancel, ControlKind::kPushButton, kButtonX, 24, kButtonWidth, 14,
                                kButton, "Cancel"));
   t.controls.push_back(Control(kControllerRestore, ControlKind::kPushButton, kButtonX, 48,

@@ -55,8 +55,8 @@ constexpr int kControllerActionCount = 12;
 // The action indices of the controller window's rows, top to bottom:
 // SELECT, CANCEL, UP, DOWN (menu group); RIGHT, LEFT, START (shared group);
 // HOLD, HARDDROP, SOFTDROP, ROTATELEFT, ROTATERIGHT (game group).
-constexpr std::array<int, kControllerActionCount> kControllerRowActions = {5, 4, 0, 1, 3, 2,
-                                                                            7, 6, 11, 10, 9, 8};
+constexpr std::array<int, kControllerActionCount> kControllerRowActions = {5, 4, 0,  1,  3, 2,
+                                                                           7, 6, 11, 10, 9, 8};
 
 // Capture window (146); its Cancel is 2.
 constexpr int kCapturePrompt = 1200;

@@ -17,11 +17,13 @@ struct Entry {
 // multi-line edits expect.
 constexpr Entry kEntries[] = {
     {1, "DirectX 8.0 is correctly installed.  You are ready to play Zarvex."},
-    {2, "DirectX 8.0 is currently not installed on your system.  Please insert the Zarvex CD and "
-        "run the setup program."},
-    {3, "You currently have a previous version of DirectX on your system.  Zarvex needs DirectX "
-        "8.0 or higher to correctly run.  Please upgrade DirectX by placing the Zarvex CD in your "
-        "CD drive and run setup."},
+    {2,
+     "DirectX 8.0 is currently not installed on your system.  Please insert the Zarvex CD and "
+     "run the setup program."},
+    {3,
+     "You currently have a previous version of DirectX on your system.  Zarvex needs DirectX "
+     "8.0 or higher to correctly run.  Please upgrade DirectX by placing the Zarvex CD in your "
+     "CD drive and run setup."},
     {4, "Zarvex Configuration"},
     {5, "High"},
     {6, "Medium"},
@@ -32,18 +34,22 @@ constexpr Entry kEntries[] = {
     {11, "OK"},
     {12, "Cancel"},
     {13, "Help"},
-    {14, "Zarvex\r\n"
-         "Graphics quality and controller setup.\r\n"
-         "\r\n"
-         "Welcome to the Zarvex Configuration program."},
-    {15, "Activates all graphical features and special effects in Zarvex.  It is recommended "
-         "that you have at least a 600 MHz processor and a 3-D video card with hardware "
-         "transformation & lighting."},
-    {16, "Turns off some special effects allowing the gameplay to remain at optimum speed.  It "
-         "is recommended that you have at least a 400 MHz processor and a 3-D video card with 8 "
-         "MB of RAM."},
-    {17, "Turns off all special effects for systems that do not have 3-D hardware acceleration.  "
-         "It is recommended that you have at least a 266 MHz processor."},
+    {14,
+     "Zarvex\r\n"
+     "Graphics quality and controller setup.\r\n"
+     "\r\n"
+     "Welcome to the Zarvex Configuration program."},
+    {15,
+     "Activates all graphical features and special effects in Zarvex.  It is recommended "
+     "that you have at least a 600 MHz processor and a 3-D video card with hardware "
+     "transformation & lighting."},
+    {16,
+     "Turns off some special effects allowing the gameplay to remain at optimum speed.  It "
+     "is recommended that you have at least a 400 MHz processor and a 3-D video card with 8 "
+     "MB of RAM."},
+    {17,
+     "Turns off all special effects for systems that do not have 3-D hardware acceleration.  "
+     "It is recommended that you have at least a 266 MHz processor."},
     {18, "Player 1"},
     {19, "Player 2"},
     {20, "Player 3"},
@@ -79,48 +85,51 @@ constexpr Entry kEntries[] = {
     {51, "Select"},
     {53, "Hold"},
     {54, "Controller"},
-    {55, "Press a button on the controller now.  This will assign the button you pressed on the "
-         "controller to the Zarvex input.  If the controller is unresponsive, press cancel to "
-         "leave this dialog.  "},
+    {55,
+     "Press a button on the controller now.  This will assign the button you pressed on the "
+     "controller to the Zarvex input.  If the controller is unresponsive, press cancel to "
+     "leave this dialog.  "},
     {56, "Configure Controller for Player"},
     {57, "Gamepad Input"},
     {58, "Keyboard"},
     {60, "(none)"},
     {61, "Configuration Help"},
     // The help text: string 62 followed directly by string 64.
-    {62, "This program allows you to set up Zarvex for the best play on your computer.\r\n"
-         "\r\n"
-         "Selecting System Quality\r\n"
-         "\r\n"
-         "Choose the quality level that fits your computer from the Quality list: High, Medium "
-         "or Low.  Higher levels show more graphical features and special effects; lower levels "
-         "keep the falling blocks moving smoothly on slower machines.  The text below the list "
-         "describes what each level turns on and what it needs.\r\n"
-         "\r\n"
-         "The level shown beside Recommended is the one this program suggests after checking "
-         "your processor and video card.  You may choose a level above the recommendation, but "
-         "the game may then run slowly and the controls may feel sluggish.\r\n"
-         "\r\n"
-         "Controller Selection\r\n"
-         "\r\n"
-         "Each of the four players can play with the keyboard, a joystick or a joypad.  Several "
-         "players can share the keyboard, but a joystick or joypad belongs to one player "
-         "only.\r\n"
-         "\r\n"
-         "To choose a player's controller, press the Configure button beside that player and "
-         "pick the controller from the list at the top of the window that opens.\r\n"
-         "\r\n"},
+    {62,
+     "This program allows you to set up Zarvex for the best play on your computer.\r\n"
+     "\r\n"
+     "Selecting System Quality\r\n"
+     "\r\n"
+     "Choose the quality level that fits your computer from the Quality list: High, Medium "
+     "or Low.  Higher levels show more graphical features and special effects; lower levels "
+     "keep the falling blocks moving smoothly on slower machines.  The text below the list "
+     "describes what each level turns on and what it needs.\r\n"
+     "\r\n"
+     "The level shown beside Recommended is the one this program suggests after checking "
+     "your processor and video card.  You may choose a level above the recommendation, but "
+     "the game may then run slowly and the controls may feel sluggish.\r\n"
+     "\r\n"
+     "Controller Selection\r\n"
+     "\r\n"
+     "Each of the four players can play with the keyboard, a joystick or a joypad.  Several "
+     "players can share the keyboard, but a joystick or joypad belongs to one player "
+     "only.\r\n"
+     "\r\n"
+     "To choose a player's controller, press the Configure button beside that player and "
+     "pick the controller from the list at the top of the window that opens.\r\n"
+     "\r\n"},
     {63, "Unknown"},
-    {64, "In the same window you can remap every game action.  Press the \"Assign\" button "
-         "beside an action and then press the key or button you want for it, or pick one from "
-         "the action's pull-down list.  \"Restore\" brings back the settings the window started "
-         "with, \"Cancel\" leaves without changing anything, and \"OK\" keeps your changes.\r\n"
-         "\r\n"
-         "Saving Your Configuration\r\n"
-         "\r\n"
-         "Press \"OK\" to save your settings and close this program, \"Cancel\" to close it "
-         "without saving, or \"Start Game\" to save your settings and start Zarvex at once.  The "
-         "\"Reset All\" button resets all controllers to the default settings."},
+    {64,
+     "In the same window you can remap every game action.  Press the \"Assign\" button "
+     "beside an action and then press the key or button you want for it, or pick one from "
+     "the action's pull-down list.  \"Restore\" brings back the settings the window started "
+     "with, \"Cancel\" leaves without changing anything, and \"OK\" keeps your changes.\r\n"
+     "\r\n"
+     "Saving Your Configuration\r\n"
+     "\r\n"
+     "Press \"OK\" to save your settings and close this program, \"Cancel\" to close it "
+     "without saving, or \"Start Game\" to save your settings and start Zarvex at once.  The "
+     "\"Reset All\" button resets all controllers to the default settings."},
     {65, "Reset All"},
     {66, "%s is currently used by %s.  Please make another selection.  "},
     {67, "another key"},
@@ -225,8 +234,9 @@ constexpr Entry kEntries[] = {
     {195, "Scroll Lock"},
     {196, "Pause"},
     {197, "Numpad 2"},
-    {198, "The control you are attempting to set has already been set for %s [ %s ].  Do you want "
-          "to remove this control from %s?"},
+    {198,
+     "The control you are attempting to set has already been set for %s [ %s ].  Do you want "
+     "to remove this control from %s?"},
     {199, "%s:"},
     {200, "Are you sure that you want to reset every setting on each controller and keyboard?"},
     {201, "Reset Confirmation"},
@@ -238,8 +248,9 @@ static_assert(std::is_sorted(std::begin(kEntries), std::end(kEntries),
 }  // namespace
 
 std::optional<std::string_view> FindStringText(unsigned id) {
-  const auto* found = std::lower_bound(std::begin(kEntries), std::end(kEntries), id,
-                                       [](const Entry& entry, unsigned key) { return entry.id < key; });
+  const auto* found =
+      std::lower_bound(std::begin(kEntries), std::end(kEntries), id,
+                       [](const Entry& entry, unsigned key) { return entry.id < key; });
   if (found == std::end(kEntries) || found->id != id) {
     return std::nullopt;
   }

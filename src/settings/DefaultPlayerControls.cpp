@@ -1,15 +1,15 @@
 #include "settings/DefaultPlayerControls.h"
 
-const Guid KeyboardDeviceGuid{0xA4565428, 0x396B, 0x2537, {0x1B, 0x5D, 0x38, 0x18, 0x36, 0x0B, 0xAA, 0xDD}};
+const Guid KeyboardDeviceGuid{
+    0xA4565428, 0x396B, 0x2537, {0x1B, 0x5D, 0x38, 0x18, 0x36, 0x0B, 0xAA, 0xDD}};
 
 namespace {
 
-PlayerControls MakeBlock(const std::array<int32_t, kGameActionCount>& codes)
-{
-    PlayerControls block;
-    block.m_codes = codes;
-    block.m_device = KeyboardDeviceGuid;
-    return block;
+PlayerControls MakeBlock(const std::array<int32_t, kGameActionCount>& codes) {
+  PlayerControls block;
+  block.m_codes = codes;
+  block.m_device = KeyboardDeviceGuid;
+  return block;
 }
 
 }  // namespace

@@ -57,18 +57,16 @@ const String kKeySoftDrop("SOFTDROP");
 const String kKeyHardDrop("HARDDROP");
 const String kKeyGuid("GUID");
 
-const String& PlayerChapter(std::size_t player)
-{
-    static const String* const kChapters[kPlayerCount] = {&kChapterPlayer01, &kChapterPlayer02,
-                                                          &kChapterPlayer03, &kChapterPlayer04};
-    return *kChapters[player];
+const String& PlayerChapter(std::size_t player) {
+  static const String* const kChapters[kPlayerCount] = {&kChapterPlayer01, &kChapterPlayer02,
+                                                        &kChapterPlayer03, &kChapterPlayer04};
+  return *kChapters[player];
 }
 
-const String& ActionKey(GameAction action)
-{
-    static const String* const kKeys[kGameActionCount] = {
-        &kKeyUp,     &kKeyDown,   &kKeyLeft,        &kKeyRight,      &kKeyCancel,   &kKeySelect,
-        &kKeyHold,   &kKeyStart,  &kKeyRotateRight, &kKeyRotateLeft, &kKeySoftDrop, &kKeyHardDrop,
-    };
-    return *kKeys[ActionIndex(action)];
+const String& ActionKey(GameAction action) {
+  static const String* const kKeys[kGameActionCount] = {
+      &kKeyUp,   &kKeyDown,  &kKeyLeft,        &kKeyRight,      &kKeyCancel,   &kKeySelect,
+      &kKeyHold, &kKeyStart, &kKeyRotateRight, &kKeyRotateLeft, &kKeySoftDrop, &kKeyHardDrop,
+  };
+  return *kKeys[ActionIndex(action)];
 }

@@ -7,10 +7,10 @@ enum class ControlKind {
   kPushButton,
   kDefaultPushButton,  // answers Enter
   kStaticText,
-  kBlackFrame,         // an empty frame, used as a painting area
+  kBlackFrame,  // an empty frame, used as a painting area
   kGroupBox,
   kEdit,
-  kDropDownList,       // a list that cannot be typed into; items carry data
+  kDropDownList,  // a list that cannot be typed into; items carry data
   kIcon,
 };
 

@@ -97,7 +97,9 @@ void Dialog::SetWindowText(std::string_view text) {
   if (m_window) m_window->SetTitle(text);
 }
 
-std::string Dialog::GetWindowText() const { return m_window ? m_window->GetTitle() : std::string(); }
+std::string Dialog::GetWindowText() const {
+  return m_window ? m_window->GetTitle() : std::string();
+}
 
 void Dialog::SetWindowIcon(int icon_id) {
   if (m_window) m_window->SetIcon(icon_id);
@@ -147,7 +149,9 @@ void Dialog::SetFocus(int control_id) {
   if (m_window) m_window->SetFocus(control_id);
 }
 
-int Dialog::GetFocus() const { return m_window ? m_window->GetFocus() : ui::kWindowId; }
+int Dialog::GetFocus() const {
+  return m_window ? m_window->GetFocus() : ui::kWindowId;
+}
 
 void Dialog::MoveFocusToWindowAndBack() {
   if (!m_window) return;
@@ -223,7 +227,8 @@ void Dialog::MapCommand(int control_id, ui::Notification code, CommandHandler ha
       {control_id, control_id, code, [handler = std::move(handler)](int) { handler(); }});
 }
 
-void Dialog::MapCommandRange(int first_id, int last_id, ui::Notification code, RangeHandler handler) {
+void Dialog::MapCommandRange(int first_id, int last_id, ui::Notification code,
+                             RangeHandler handler) {
   m_commands.push_back({first_id, last_id, code, std::move(handler)});
 }
 
@@ -280,11 +285,15 @@ void Dialog::OnOK() {
   EndDialog(platform::kIdOk);
 }
 
-void Dialog::OnCancel() { EndDialog(platform::kIdCancel); }
+void Dialog::OnCancel() {
+  EndDialog(platform::kIdCancel);
+}
 
 void Dialog::OnTimer(unsigned) {}
 
-bool Dialog::PreTranslateKey(const ui::KeyMessage&) { return false; }
+bool Dialog::PreTranslateKey(const ui::KeyMessage&) {
+  return false;
+}
 
 void Dialog::OnHelp() {}
 
@@ -293,8 +302,9 @@ void Dialog::OnPaint(ui::PaintContext&) {}
 void Dialog::OnDestroy() {}
 
 const ui::DialogTemplate* Dialog::FindTemplate() const {
-  return ui::ResourceSet::s_instance != nullptr ? ui::ResourceSet::s_instance->FindDialog(m_template_id)
-                                                : nullptr;
+  return ui::ResourceSet::s_instance != nullptr
+             ? ui::ResourceSet::s_instance->FindDialog(m_template_id)
+             : nullptr;
 }
 
 int Dialog::FirstFocusableControl() const {

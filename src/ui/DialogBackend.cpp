@@ -4,7 +4,9 @@ namespace ui {
 
 DialogBackend* DialogBackend::s_instance = nullptr;
 
-DialogBackend::DialogBackend() { s_instance = this; }
+DialogBackend::DialogBackend() {
+  s_instance = this;
+}
 
 DialogBackend::~DialogBackend() {
   if (s_instance == this) {

@@ -4,7 +4,9 @@ namespace ui {
 
 ResourceSet* ResourceSet::s_instance = nullptr;
 
-ResourceSet::ResourceSet() { s_instance = this; }
+ResourceSet::ResourceSet() {
+  s_instance = this;
+}
 
 ResourceSet::~ResourceSet() {
   if (s_instance == this) {

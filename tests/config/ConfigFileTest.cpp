@@ -7,292 +7,277 @@
 namespace {
 
 // The lines joined, each ended by CR LF.
-std::string CrLf(std::initializer_list<const char*> lines)
-{
-    std::string text;
-    for (const char* line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
+std::string CrLf(std::initializer_list<const char*> lines) {
+  std::string text;
+  for (const char* line : lines) {
+    text += line;
+    text += "\r\n";
+  }
+  return text;
 }
 
 class ConfigFileTest : public ConfigFixture {
-protected:
-    ErrorCode ReadFile(ConfigFile& config, const std::string& name)
-    {
-        FileHandle file(4096);
-        file.SetFileName(name);
-        EXPECT_TRUE(file.Open(kOpenRead).IsSuccess());
-        const ErrorCode result = config.Read(file);
-        file.Close();
-        return result;
-    }
+ protected:
+  ErrorCode ReadFile(ConfigFile& config, const std::string& name) {
+    FileHandle file(4096);
+    file.SetFileName(name);
+    EXPECT_TRUE(file.Open(kOpenRead).IsSuccess());
+    const ErrorCode result = config.Read(file);
+    file.Close();
+    return result;
+  }
 
-    ErrorCode ReadText(ConfigFile& config, const std::string& text)
-    {
-        WriteBytes("in.ini", text);
-        return ReadFile(config, "in.ini");
-    }
+  ErrorCode ReadText(ConfigFile& config, const std::string& text) {
+    WriteBytes("in.ini", text);
+    return ReadFile(config, "in.ini");
+  }
 
-    std::string WriteText(ConfigFile& config)
-    {
-        FileHandle file(4096);
-        file.SetFileName("out.ini");
-        EXPECT_TRUE(file.Open(kOpenWrite).IsSuccess());
-        EXPECT_EQ(config.Write(file), ErrorCode(0));
-        file.Close();
-        return ReadBytes("out.ini");
-    }
+  std::string WriteText(ConfigFile& config) {
+    FileHandle file(4096);
+    file.SetFileName("out.ini");
+    EXPECT_TRUE(file.Open(kOpenWrite).IsSuccess());
+    EXPECT_EQ(config.Write(file), ErrorCode(0));
+    file.Close();
+    return ReadBytes("out.ini");
+  }
 
-    // Reads the text, writes it back and returns what was written.
-    std::string RoundTrip(const std::string& text)
-    {
-        ConfigFile config;
-        ReadText(config, text);
-        return WriteText(config);
-    }
+  // Reads the text, writes it back and returns what was written.
+  std::string RoundTrip(const std::string& text) {
+    ConfigFile config;
+    ReadText(config, text);
+    return WriteText(config);
+  }
 
-    static String Get(const ConfigFile& config, const char* key, const char* chapter)
-    {
-        ConfigFile::ChapterCursor chapter_cursor;
-        String name;
-        for (bool more = config.GetFirstChapter(chapter_cursor, name); more;
-             more = config.GetNextChapter(chapter_cursor, name)) {
-            if (name != chapter) {
-                continue;
-            }
-            ConfigFile::KeyCursor key_cursor;
-            String found;
-            String value;
-            for (bool key_more = config.GetFirstKey(chapter_cursor, key_cursor, found, value);
-                 key_more; key_more = config.GetNextKey(chapter_cursor, key_cursor, found, value)) {
-                if (found == key) {
-                    return value;
-                }
-            }
+  static String Get(const ConfigFile& config, const char* key, const char* chapter) {
+    ConfigFile::ChapterCursor chapter_cursor;
+    String name;
+    for (bool more = config.GetFirstChapter(chapter_cursor, name); more;
+         more = config.GetNextChapter(chapter_cursor, name)) {
+      if (name != chapter) {
+        continue;
+      }
+      ConfigFile::KeyCursor key_cursor;
+      String found;
+      String value;
+      for (bool key_more = config.GetFirstKey(chapter_cursor, key_cursor, found, value); key_more;
+           key_more = config.GetNextKey(chapter_cursor, key_cursor, found, value)) {
+        if (found == key) {
+          return value;
         }
-        return "<missing>";
+      }
     }
+    return "<missing>";
+  }
 };
 
 }  // namespace
 
 // The seven-line example: order list, chapters, and the fourteen lines written.
-TEST_F(ConfigFileTest, WorkedExample)
-{
-    ConfigFile config;
-    ASSERT_EQ(ReadText(config, CrLf({"! comment one", "[WORLDS]", "sound = TRUE", "[SYSTEM]",
-                                     "MOVIES=FALSE", "! comment two", "DEBUGKEYS=TRUE"})),
-              ErrorCode(0));
-    const auto& order = config.GetChapterOrder();
-    ASSERT_EQ(order.size(), 4u);
-    EXPECT_EQ(order[0].m_text, "! comment one");
-    EXPECT_EQ(order[1].m_text, "WORLDS");
-    EXPECT_EQ(order[2].m_text, "SYSTEM");
-    EXPECT_EQ(order[3].m_text, "! comment two");
-    EXPECT_EQ(Get(config, "SOUND", "WORLDS"), "TRUE");
-    EXPECT_EQ(Get(config, "DEBUGKEYS", "SYSTEM"), "TRUE");
-    EXPECT_EQ(Get(config, "MOVIES", "SYSTEM"), "FALSE");
+TEST_F(ConfigFileTest, WorkedExample) {
+  ConfigFile config;
+  ASSERT_EQ(ReadText(config, CrLf({"! comment one", "[WORLDS]", "sound = TRUE", "[SYSTEM]",
+                                   "MOVIES=FALSE", "! comment two", "DEBUGKEYS=TRUE"})),
+            ErrorCode(0));
+  const auto& order = config.GetChapterOrder();
+  ASSERT_EQ(order.size(), 4u);
+  EXPECT_EQ(order[0].m_text, "! comment one");
+  EXPECT_EQ(order[1].m_text, "WORLDS");
+  EXPECT_EQ(order[2].m_text, "SYSTEM");
+  EXPECT_EQ(order[3].m_text, "! comment two");
+  EXPECT_EQ(Get(config, "SOUND", "WORLDS"), "TRUE");
+  EXPECT_EQ(Get(config, "DEBUGKEYS", "SYSTEM"), "TRUE");
+  EXPECT_EQ(Get(config, "MOVIES", "SYSTEM"), "FALSE");
 
-    config.SetInt("PERFORMANCE", "SYSTEM", 1);
-    config.SetBool("RIPPLE", "WORLDS", true);
-    config.SetInt("UP", "PLAYER01", 38);
-    EXPECT_EQ(WriteText(config),
-              CrLf({"! comment one", "[WORLDS]", "RIPPLE=TRUE", "SOUND=TRUE", "", "[SYSTEM]",
-                    "DEBUGKEYS=TRUE", "MOVIES=FALSE", "PERFORMANCE=1", "", "! comment two", "",
-                    "[PLAYER01]", "UP=38"}));
+  config.SetInt("PERFORMANCE", "SYSTEM", 1);
+  config.SetBool("RIPPLE", "WORLDS", true);
+  config.SetInt("UP", "PLAYER01", 38);
+  EXPECT_EQ(WriteText(config), CrLf({"! comment one", "[WORLDS]", "RIPPLE=TRUE", "SOUND=TRUE", "",
+                                     "[SYSTEM]", "DEBUGKEYS=TRUE", "MOVIES=FALSE", "PERFORMANCE=1",
+                                     "", "! comment two", "", "[PLAYER01]", "UP=38"}));
 }
 
 // First store from setters only, the second after reading it back, and no change after that.
-TEST_F(ConfigFileTest, StoreLayoutsSettle)
-{
-    ConfigFile first;
-    first.SetBool("movies", "system", true);
-    first.SetInt("PERFORMANCE", "SYSTEM", 0);
-    first.SetString("Sound", "Worlds", "TRUE");
-    const std::string written_first = WriteText(first);
-    EXPECT_EQ(written_first, CrLf({"", "[SYSTEM]", "MOVIES=TRUE", "PERFORMANCE=0", "", "[WORLDS]",
-                                   "SOUND=TRUE"}));
+TEST_F(ConfigFileTest, StoreLayoutsSettle) {
+  ConfigFile first;
+  first.SetBool("movies", "system", true);
+  first.SetInt("PERFORMANCE", "SYSTEM", 0);
+  first.SetString("Sound", "Worlds", "TRUE");
+  const std::string written_first = WriteText(first);
+  EXPECT_EQ(written_first,
+            CrLf({"", "[SYSTEM]", "MOVIES=TRUE", "PERFORMANCE=0", "", "[WORLDS]", "SOUND=TRUE"}));
 
-    const std::string written_second = RoundTrip(written_first);
-    EXPECT_EQ(written_second, CrLf({"[SYSTEM]", "MOVIES=TRUE", "PERFORMANCE=0", "", "[WORLDS]",
-                                    "SOUND=TRUE", ""}));
-    EXPECT_EQ(RoundTrip(written_second), written_second);
+  const std::string written_second = RoundTrip(written_first);
+  EXPECT_EQ(written_second,
+            CrLf({"[SYSTEM]", "MOVIES=TRUE", "PERFORMANCE=0", "", "[WORLDS]", "SOUND=TRUE", ""}));
+  EXPECT_EQ(RoundTrip(written_second), written_second);
 
-    ConfigFile empty;
-    EXPECT_EQ(WriteText(empty), "");
+  ConfigFile empty;
+  EXPECT_EQ(WriteText(empty), "");
 }
 
 // Blank lines, comments, empty keys and values, inner blanks and odd headers.
-TEST_F(ConfigFileTest, GrammarThroughAFile)
-{
-    EXPECT_EQ(RoundTrip(CrLf({"", "  ! one ", "\t", "!two"})), CrLf({"! one", "!two"}));
-    EXPECT_EQ(RoundTrip(""), "");
+TEST_F(ConfigFileTest, GrammarThroughAFile) {
+  EXPECT_EQ(RoundTrip(CrLf({"", "  ! one ", "\t", "!two"})), CrLf({"! one", "!two"}));
+  EXPECT_EQ(RoundTrip(""), "");
 
-    ConfigFile config;
-    ReadText(config, CrLf({"[Mixed]", "KEY=", "=5", " My Key  =  a = b ", "dup=1", "dup=2"}));
-    EXPECT_TRUE(config.Exists("my key", "MIXED"));
-    EXPECT_EQ(Get(config, "MY KEY", "MIXED"), "a = b");
-    EXPECT_EQ(Get(config, "", "MIXED"), "5");
-    EXPECT_EQ(Get(config, "KEY", "MIXED"), "");
-    EXPECT_EQ(Get(config, "DUP", "MIXED"), "2");
-    // The mixed-case header is written alone, its chapter again in upper case.
-    EXPECT_EQ(WriteText(config), CrLf({"[Mixed]", "", "[MIXED]", "=5", "DUP=2", "KEY=",
-                                       "MY KEY=a = b"}));
+  ConfigFile config;
+  ReadText(config, CrLf({"[Mixed]", "KEY=", "=5", " My Key  =  a = b ", "dup=1", "dup=2"}));
+  EXPECT_TRUE(config.Exists("my key", "MIXED"));
+  EXPECT_EQ(Get(config, "MY KEY", "MIXED"), "a = b");
+  EXPECT_EQ(Get(config, "", "MIXED"), "5");
+  EXPECT_EQ(Get(config, "KEY", "MIXED"), "");
+  EXPECT_EQ(Get(config, "DUP", "MIXED"), "2");
+  // The mixed-case header is written alone, its chapter again in upper case.
+  EXPECT_EQ(WriteText(config),
+            CrLf({"[Mixed]", "", "[MIXED]", "=5", "DUP=2", "KEY=", "MY KEY=a = b"}));
 
-    // A header twice merges its keys and is written twice in full; a header
-    // without keys is written alone; the last character of a header is dropped.
-    EXPECT_EQ(RoundTrip(CrLf({"[A]", "X=1", "[EMPTY]", "[A]", "Y=2", "[SYSTEM", "Z=3"})),
-              CrLf({"[A]", "X=1", "Y=2", "", "[EMPTY]", "[A]", "X=1", "Y=2", "", "[SYSTE]", "Z=3",
-                    ""}));
+  // A header twice merges its keys and is written twice in full; a header
+  // without keys is written alone; the last character of a header is dropped.
+  EXPECT_EQ(
+      RoundTrip(CrLf({"[A]", "X=1", "[EMPTY]", "[A]", "Y=2", "[SYSTEM", "Z=3"})),
+      CrLf({"[A]", "X=1", "Y=2", "", "[EMPTY]", "[A]", "X=1", "Y=2", "", "[SYSTE]", "Z=3", ""}));
 
-    // LF alone does not end a line; the last line needs no line end.
-    ConfigFile lf;
-    ReadText(lf, "[S]\nA=1\nB=2");
-    EXPECT_FALSE(lf.Exists("A", "S"));
-    EXPECT_EQ(lf.GetChapterOrder().size(), 1u);
-    ConfigFile last;
-    ReadText(last, "[S]\r\nA=1");
-    EXPECT_EQ(Get(last, "A", "S"), "1");
+  // LF alone does not end a line; the last line needs no line end.
+  ConfigFile lf;
+  ReadText(lf, "[S]\nA=1\nB=2");
+  EXPECT_FALSE(lf.Exists("A", "S"));
+  EXPECT_EQ(lf.GetChapterOrder().size(), 1u);
+  ConfigFile last;
+  ReadText(last, "[S]\r\nA=1");
+  EXPECT_EQ(Get(last, "A", "S"), "1");
 }
 
 // A key line without "=" is reported with file name and line number and skipped.
-TEST_F(ConfigFileTest, MissingEqualsIsReportedAndSkipped)
-{
-    ConfigFile config;
-    WriteBytes("odd%sname.ini", CrLf({"[S]", "A=1", "", "! c", "B=2", "[T]", "FOO", "C=3"}));
-    EXPECT_EQ(ReadFile(config, "odd%sname.ini"), ErrorCode(0));
-    EXPECT_EQ(CountLog("Error reading config file (odd%sname.ini line 7) - missing '='\n"), 2);
-    EXPECT_EQ(CountLog("### Error Location : odd%sname.ini, line: 7"), 1);
-    EXPECT_EQ(ErrorReporter::s_instance->GetSoftErrorCode(), ErrorCode(0x30000001));
-    EXPECT_TRUE(Boxes().empty());
-    EXPECT_EQ(Get(config, "C", "T"), "3");
-    EXPECT_EQ(Get(config, "B", "S"), "2");
+TEST_F(ConfigFileTest, MissingEqualsIsReportedAndSkipped) {
+  ConfigFile config;
+  WriteBytes("odd%sname.ini", CrLf({"[S]", "A=1", "", "! c", "B=2", "[T]", "FOO", "C=3"}));
+  EXPECT_EQ(ReadFile(config, "odd%sname.ini"), ErrorCode(0));
+  EXPECT_EQ(CountLog("Error reading config file (odd%sname.ini line 7) - missing '='\n"), 2);
+  EXPECT_EQ(CountLog("### Error Location : odd%sname.ini, line: 7"), 1);
+  EXPECT_EQ(ErrorReporter::s_instance->GetSoftErrorCode(), ErrorCode(0x30000001));
+  EXPECT_TRUE(Boxes().empty());
+  EXPECT_EQ(Get(config, "C", "T"), "3");
+  EXPECT_EQ(Get(config, "B", "S"), "2");
 }
 
 // Keys of the chapter with the empty name survive a store and a second one.
-TEST_F(ConfigFileTest, UnnamedChapterSurvives)
-{
-    const std::string once = RoundTrip(CrLf({"! top", "LOOSE=1", "[S]", "A=1", "[ ]", "Other=2"}));
-    ConfigFile reread;
-    ReadText(reread, once);
-    EXPECT_EQ(Get(reread, "LOOSE", ""), "1");
-    EXPECT_EQ(Get(reread, "OTHER", ""), "2");
-    EXPECT_EQ(Get(reread, "A", "S"), "1");
-    EXPECT_EQ(RoundTrip(once), WriteText(reread));
+TEST_F(ConfigFileTest, UnnamedChapterSurvives) {
+  const std::string once = RoundTrip(CrLf({"! top", "LOOSE=1", "[S]", "A=1", "[ ]", "Other=2"}));
+  ConfigFile reread;
+  ReadText(reread, once);
+  EXPECT_EQ(Get(reread, "LOOSE", ""), "1");
+  EXPECT_EQ(Get(reread, "OTHER", ""), "2");
+  EXPECT_EQ(Get(reread, "A", "S"), "1");
+  EXPECT_EQ(RoundTrip(once), WriteText(reread));
 
-    ConfigFile set_only;
-    set_only.SetString("K", "", "v");
-    ConfigFile back;
-    ReadText(back, WriteText(set_only));
-    EXPECT_EQ(Get(back, "K", ""), "v");
+  ConfigFile set_only;
+  set_only.SetString("K", "", "v");
+  ConfigFile back;
+  ReadText(back, WriteText(set_only));
+  EXPECT_EQ(Get(back, "K", ""), "v");
 }
 
 // Read and Write refuse files they may not use, with one hard-error box.
-TEST_F(ConfigFileTest, AccessErrors)
-{
-    ConfigFile config;
-    FileHandle closed(4096);
-    closed.SetFileName("nothing.ini");
-    closed.SetLineEnding(LineEnding::kZeroByte);
-    EXPECT_EQ(config.Read(closed), ErrorCode(0x30010014));
-    EXPECT_EQ(closed.GetLineEnding(), LineEnding::kZeroByte);
-    EXPECT_EQ(CountLog("Error - trying to read a config file without read access\n"), 1);
-    ASSERT_EQ(Boxes().size(), 1u);
-    EXPECT_EQ(Boxes()[0], "Error: Unable to read from file nothing.ini");
+TEST_F(ConfigFileTest, AccessErrors) {
+  ConfigFile config;
+  FileHandle closed(4096);
+  closed.SetFileName("nothing.ini");
+  closed.SetLineEnding(LineEnding::kZeroByte);
+  EXPECT_EQ(config.Read(closed), ErrorCode(0x30010014));
+  EXPECT_EQ(closed.GetLineEnding(), LineEnding::kZeroByte);
+  EXPECT_EQ(CountLog("Error - trying to read a config file without read access\n"), 1);
+  ASSERT_EQ(Boxes().size(), 1u);
+  EXPECT_EQ(Boxes()[0], "Error: Unable to read from file nothing.ini");
 
-    WriteBytes("read.ini", CrLf({"[S]", "A=1"}));
-    FileHandle reading(4096);
-    reading.SetFileName("read.ini");
-    ASSERT_TRUE(reading.Open(kOpenRead).IsSuccess());
-    config.SetString("A", "S", "2");
-    EXPECT_EQ(config.Write(reading), ErrorCode(0x30010013));
-    EXPECT_EQ(CountLog("Trying to write a config file without write access\n"), 1);
-    EXPECT_EQ(Boxes().size(), 1u);  // the first hard error latched
-    reading.Close();
-    EXPECT_EQ(ReadBytes("read.ini"), CrLf({"[S]", "A=1"}));
+  WriteBytes("read.ini", CrLf({"[S]", "A=1"}));
+  FileHandle reading(4096);
+  reading.SetFileName("read.ini");
+  ASSERT_TRUE(reading.Open(kOpenRead).IsSuccess());
+  config.SetString("A", "S", "2");
+  EXPECT_EQ(config.Write(reading), ErrorCode(0x30010013));
+  EXPECT_EQ(CountLog("Trying to write a config file without write access\n"), 1);
+  EXPECT_EQ(Boxes().size(), 1u);  // the first hard error latched
+  reading.Close();
+  EXPECT_EQ(ReadBytes("read.ini"), CrLf({"[S]", "A=1"}));
 }
 
 // Garbage, NUL bytes, huge lines and stray "=" or "[" neither crash nor lose lines.
-TEST_F(ConfigFileTest, HostileInput)
-{
-    std::string garbage;
-    for (int i = 0; i < 70000; ++i) {
-        garbage.push_back(static_cast<char>((i * 7919 + i / 13) & 0xFF));
-    }
-    ConfigFile config;
-    EXPECT_EQ(ReadText(config, garbage), ErrorCode(0));
-    const std::string written = WriteText(config);
-    EXPECT_EQ(RoundTrip(written), RoundTrip(RoundTrip(written)));
+TEST_F(ConfigFileTest, HostileInput) {
+  std::string garbage;
+  for (int i = 0; i < 70000; ++i) {
+    garbage.push_back(static_cast<char>((i * 7919 + i / 13) & 0xFF));
+  }
+  ConfigFile config;
+  EXPECT_EQ(ReadText(config, garbage), ErrorCode(0));
+  const std::string written = WriteText(config);
+  EXPECT_EQ(RoundTrip(written), RoundTrip(RoundTrip(written)));
 
-    const std::string long_value(1 << 20, 'v');
-    ConfigFile long_line;
-    ReadText(long_line, CrLf({"[S]"}) + "K=" + long_value + "\r\n" + std::string("Z=a\0b", 5));
-    EXPECT_EQ(Get(long_line, "K", "S"), long_value);
-    // The line reader ends a text at a zero byte; the key is still there.
-    EXPECT_EQ(Get(long_line, "Z", "S").rfind("a", 0), 0u);
+  const std::string long_value(1 << 20, 'v');
+  ConfigFile long_line;
+  ReadText(long_line, CrLf({"[S]"}) + "K=" + long_value + "\r\n" + std::string("Z=a\0b", 5));
+  EXPECT_EQ(Get(long_line, "K", "S"), long_value);
+  // The line reader ends a text at a zero byte; the key is still there.
+  EXPECT_EQ(Get(long_line, "Z", "S").rfind("a", 0), 0u);
 
-    EXPECT_EQ(RoundTrip("="), CrLf({"="}));
-    EXPECT_EQ(RoundTrip("["), CrLf({""}));
-    EXPECT_EQ(RoundTrip(CrLf({"[!X]", "A=1"})), CrLf({"[!X]", "A=1", ""}));
+  EXPECT_EQ(RoundTrip("="), CrLf({"="}));
+  EXPECT_EQ(RoundTrip("["), CrLf({""}));
+  EXPECT_EQ(RoundTrip(CrLf({"[!X]", "A=1"})), CrLf({"[!X]", "A=1", ""}));
 }
 
 // Missing keys warn with chapter and key as passed and give the default; found keys convert.
-TEST_F(ConfigFileTest, TypedValues)
-{
-    ConfigFile config;
-    ReadText(config, CrLf({"[worlds]", "Sound=true", "Music=FALSE", "One=1", "Yes=YES", "Empty=",
-                           "Abc=abc"}));
-    EXPECT_TRUE(config.GetBool("SOUND", "WORLDS", false));
-    EXPECT_FALSE(config.GetBool("music", "worlds", true));
-    EXPECT_FALSE(config.GetBool("ONE", "WORLDS", true));
-    EXPECT_FALSE(config.GetBool("YES", "WORLDS", true));
-    EXPECT_FALSE(config.GetBool("EMPTY", "WORLDS", true));
-    EXPECT_EQ(config.GetInt("Abc", "Worlds", 5), 0);
-    EXPECT_EQ(config.GetFloat("EMPTY", "WORLDS", 5.0f), 0.0f);
-    EXPECT_EQ(CountLog("config warning"), 0);
+TEST_F(ConfigFileTest, TypedValues) {
+  ConfigFile config;
+  ReadText(config, CrLf({"[worlds]", "Sound=true", "Music=FALSE", "One=1", "Yes=YES",
+                         "Empty=", "Abc=abc"}));
+  EXPECT_TRUE(config.GetBool("SOUND", "WORLDS", false));
+  EXPECT_FALSE(config.GetBool("music", "worlds", true));
+  EXPECT_FALSE(config.GetBool("ONE", "WORLDS", true));
+  EXPECT_FALSE(config.GetBool("YES", "WORLDS", true));
+  EXPECT_FALSE(config.GetBool("EMPTY", "WORLDS", true));
+  EXPECT_EQ(config.GetInt("Abc", "Worlds", 5), 0);
+  EXPECT_EQ(config.GetFloat("EMPTY", "WORLDS", 5.0f), 0.0f);
+  EXPECT_EQ(CountLog("config warning"), 0);
 
-    EXPECT_EQ(config.GetInt("Lost", "worlds", 7), 7);
-    EXPECT_EQ(CountLog("config warning: value worlds:Lost not found\n"), 1);
-    EXPECT_FLOAT_EQ(config.GetFloat("x", "NoChapter", 2.5f), 2.5f);
-    EXPECT_EQ(CountLog("config warning: value NoChapter:x not found\n"), 1);
-    const Guid fallback{1, 2, 3, {4, 5, 6, 7, 8, 9, 10, 11}};
-    EXPECT_EQ(config.GetGuid("GUID", "PLAYER01", fallback), fallback);
-    EXPECT_EQ(CountLog("config warning: guid value PLAYER01:GUID not found\n"), 1);
-    EXPECT_FALSE(config.Exists("Lost", "worlds"));
-    EXPECT_FALSE(config.Exists("x", "NoChapter"));
-    EXPECT_TRUE(Boxes().empty());
+  EXPECT_EQ(config.GetInt("Lost", "worlds", 7), 7);
+  EXPECT_EQ(CountLog("config warning: value worlds:Lost not found\n"), 1);
+  EXPECT_FLOAT_EQ(config.GetFloat("x", "NoChapter", 2.5f), 2.5f);
+  EXPECT_EQ(CountLog("config warning: value NoChapter:x not found\n"), 1);
+  const Guid fallback{1, 2, 3, {4, 5, 6, 7, 8, 9, 10, 11}};
+  EXPECT_EQ(config.GetGuid("GUID", "PLAYER01", fallback), fallback);
+  EXPECT_EQ(CountLog("config warning: guid value PLAYER01:GUID not found\n"), 1);
+  EXPECT_FALSE(config.Exists("Lost", "worlds"));
+  EXPECT_FALSE(config.Exists("x", "NoChapter"));
+  EXPECT_TRUE(Boxes().empty());
 
-    config.SetBool("FLAG", "S", false);
-    config.SetBool("flag", "s", true);
-    const Guid keyboard{0xA4565428, 0x396B, 0x2537, {0x1B, 0x5D, 0x38, 0x18, 0x36, 0x0B, 0xAA, 0xDD}};
-    config.SetGuid("GUID", "S", keyboard);
-    EXPECT_EQ(config.GetGuid("guid", "s", Guid{}), keyboard);
-    config.SetFloat("F", "S", 0.1234567f);
-    EXPECT_EQ(config.GetFloat("F", "S", 0.0f), 0.123457f);
-    config.SetString("PAD", "S", "  x ");
-    const std::string written = WriteText(config);
-    EXPECT_NE(written.find("FLAG=TRUE\r\n"), std::string::npos);
-    EXPECT_EQ(written.find("FLAG=FALSE"), std::string::npos);
-    EXPECT_NE(written.find("GUID=2757121064:14699:9527:27:93:56:24:54:11:170:221\r\n"), std::string::npos);
-    EXPECT_NE(written.find("F=0.123457\r\n"), std::string::npos);
-    EXPECT_NE(written.find("PAD=  x \r\n"), std::string::npos);
-    ConfigFile back;
-    ReadText(back, written);
-    EXPECT_EQ(Get(back, "PAD", "S"), "x");
+  config.SetBool("FLAG", "S", false);
+  config.SetBool("flag", "s", true);
+  const Guid keyboard{0xA4565428, 0x396B, 0x2537, {0x1B, 0x5D, 0x38, 0x18, 0x36, 0x0B, 0xAA, 0xDD}};
+  config.SetGuid("GUID", "S", keyboard);
+  EXPECT_EQ(config.GetGuid("guid", "s", Guid{}), keyboard);
+  config.SetFloat("F", "S", 0.1234567f);
+  EXPECT_EQ(config.GetFloat("F", "S", 0.0f), 0.123457f);
+  config.SetString("PAD", "S", "  x ");
+  const std::string written = WriteText(config);
+  EXPECT_NE(written.find("FLAG=TRUE\r\n"), std::string::npos);
+  EXPECT_EQ(written.find("FLAG=FALSE"), std::string::npos);
+  EXPECT_NE(written.find("GUID=2757121064:14699:9527:27:93:56:24:54:11:170:221\r\n"),
+            std::string::npos);
+  EXPECT_NE(written.find("F=0.123457\r\n"), std::string::npos);
+  EXPECT_NE(written.find("PAD=  x \r\n"), std::string::npos);
+  ConfigFile back;
+  ReadText(back, written);
+  EXPECT_EQ(Get(back, "PAD", "S"), "x");
 }
 
 // Dump lists chapters and keys in name order with their stored names.
-TEST_F(ConfigFileTest, DumpListsEverything)
-{
-    ConfigFile config;
-    config.SetString("b", "Zeta", "2");
-    config.SetString("a", "Zeta", "1");
-    config.SetString("k", "alpha", "v");
-    m_capture.Clear();
-    config.Dump();
-    EXPECT_EQ(m_capture.Messages(), (std::vector<std::string>{"\nChapter : *ALPHA*\n", "*K* = *v*\n",
-                                                     "\nChapter : *ZETA*\n", "*A* = *1*\n",
-                                                     "*B* = *2*\n"}));
+TEST_F(ConfigFileTest, DumpListsEverything) {
+  ConfigFile config;
+  config.SetString("b", "Zeta", "2");
+  config.SetString("a", "Zeta", "1");
+  config.SetString("k", "alpha", "v");
+  m_capture.Clear();
+  config.Dump();
+  EXPECT_EQ(m_capture.Messages(),
+            (std::vector<std::string>{"\nChapter : *ALPHA*\n", "*K* = *v*\n",
+                                      "\nChapter : *ZETA*\n", "*A* = *1*\n", "*B* = *2*\n"}));
 }

@@ -15,39 +15,35 @@
 // Runs each test in a fresh temporary folder, with the log and the error
 // reporter in place and every log message and message box recorded.
 class ConfigFixture : public ::testing::Test {
-protected:
-    static void WriteBytes(const std::string& name, const std::string& bytes)
-    {
-        std::ofstream out(name, std::ios::binary | std::ios::trunc);
-        out << bytes;
-    }
+ protected:
+  static void WriteBytes(const std::string& name, const std::string& bytes) {
+    std::ofstream out(name, std::ios::binary | std::ios::trunc);
+    out << bytes;
+  }
 
-    static std::string ReadBytes(const std::string& name)
-    {
-        std::ifstream in(name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+  static std::string ReadBytes(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
 
-    // Counts the recorded log messages that contain `text`.
-    int CountLog(const std::string& text) const
-    {
-        int count = 0;
-        for (const std::string& line : m_capture.Messages()) {
-            count += line.find(text) != std::string::npos ? 1 : 0;
-        }
-        return count;
+  // Counts the recorded log messages that contain `text`.
+  int CountLog(const std::string& text) const {
+    int count = 0;
+    for (const std::string& line : m_capture.Messages()) {
+      count += line.find(text) != std::string::npos ? 1 : 0;
     }
+    return count;
+  }
 
-    // "caption: text" of every message box shown.
-    std::vector<std::string> Boxes() const
-    {
-        std::vector<std::string> boxes;
-        for (const LogCapture::Box& box : m_capture.Boxes()) {
-            boxes.push_back(box.caption + ": " + box.text);
-        }
-        return boxes;
+  // "caption: text" of every message box shown.
+  std::vector<std::string> Boxes() const {
+    std::vector<std::string> boxes;
+    for (const LogCapture::Box& box : m_capture.Boxes()) {
+      boxes.push_back(box.caption + ": " + box.text);
     }
+    return boxes;
+  }
 
-    TempDirectory m_folder;
-    LogCapture m_capture;
+  TempDirectory m_folder;
+  LogCapture m_capture;
 };

@@ -89,10 +89,9 @@ TEST(Boid, ReadPastDataZeroesTheRest) {
   EXPECT_EQ(std::string(out, 16), sixteen);
   EXPECT_EQ(std::string(out + 16, 4), std::string(4, '\0'));
   EXPECT_EQ(capture.Messages(),
-            (std::vector<std::string>{"Reading past end of fixed length Boid\n",
-                                      "### SOFT ERR: Read buffer broken", "\n",
-                                      "Error Reading from boid\n",
-                                      "### SOFT ERR: Read buffer broken", "\n"}));
+            (std::vector<std::string>{
+                "Reading past end of fixed length Boid\n", "### SOFT ERR: Read buffer broken", "\n",
+                "Error Reading from boid\n", "### SOFT ERR: Read buffer broken", "\n"}));
   EXPECT_TRUE(boid.IsFailed());
   EXPECT_TRUE(capture.Boxes().empty());
 }

@@ -106,7 +106,8 @@ TEST_F(DeviceManagerTest, ComposesPaths) {
   EXPECT_EQ(m_manager.ComposePath(m_settings, m_manager.GetDefaultDevice()), kSettingsPath);
   const AssetDescriptor root_file("", "QVPLINFO", "DAT", 0, 1, 0, 2, 1);
   EXPECT_EQ(root_file.GetExtension(), ".DAT");
-  EXPECT_EQ(m_manager.ComposePath(root_file, nullptr), ".\\Assets\\ANY_PLAT\\ENGLISH\\QVPLINFO.DAT");
+  EXPECT_EQ(m_manager.ComposePath(root_file, nullptr),
+            ".\\Assets\\ANY_PLAT\\ENGLISH\\QVPLINFO.DAT");
   EXPECT_EQ(m_manager.ComposePath(root_file, m_manager.GetSaveDevice()),
             ".\\Save\\ANY_PLAT\\ENGLISH\\QVPLINFO.DAT");
   const AssetDescriptor archive_at_root("", "ANISCR", ".BAD", 1, 0, 1, 0, 1);
@@ -141,8 +142,8 @@ TEST_F(DeviceManagerTest, CreateEmptyFileRefusals) {
   const AssetDescriptor read_only("MISC", "QVConfig", ".INI", 1, 0, 0, 0, 1);
   EXPECT_EQ(m_manager.CreateEmptyFile(read_only, nullptr, DeviceManager::MakeDirectories::kYes),
             ErrorCode(0x30010013));
-  EXPECT_TRUE(m_capture.Contains(std::string("### SOFT ERR: Unable to write to file ") +
-                                 kSettingsPath));
+  EXPECT_TRUE(
+      m_capture.Contains(std::string("### SOFT ERR: Unable to write to file ") + kSettingsPath));
   EXPECT_FALSE(fs::exists("Assets"));
 
   EXPECT_EQ(m_manager.CreateEmptyFile(m_settings, m_manager.GetHdDevice(),
@@ -210,8 +211,8 @@ TEST_F(DeviceManagerTest, PrepareFileSetsUpTheHandle) {
   FileHandle handle(4096);
   handle.SetFileName("untouched");
   EXPECT_EQ(m_manager.PrepareFile(handle, m_settings, nullptr), ErrorCode(0x30010010));
-  EXPECT_TRUE(m_capture.Contains(std::string("### SOFT ERR: File ") + kSettingsPath +
-                                 " not found"));
+  EXPECT_TRUE(
+      m_capture.Contains(std::string("### SOFT ERR: File ") + kSettingsPath + " not found"));
   EXPECT_EQ(handle.GetName(), "untouched");
 
   Touch(kSettingsDiskPath);

@@ -14,7 +14,9 @@ namespace {
 
 constexpr const char* kUnrecognized = "Unrecognized error value.";
 
-std::string TextOf(std::uint32_t code) { return ErrorCode(code).GetText(); }
+std::string TextOf(std::uint32_t code) {
+  return ErrorCode(code).GetText();
+}
 
 // The DirectX result codes that have a text, as runs of consecutive codes.
 std::set<std::uint32_t> DirectXCodes() {

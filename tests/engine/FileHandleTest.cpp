@@ -67,11 +67,11 @@ TEST_F(FileHandleTest, OpenCloseLifecycle) {
   EXPECT_EQ(handle.SetMode(kOpenWrite), ErrorCode(0x30010004));
   EXPECT_EQ(handle.GetMode(), kOpenRead);
   EXPECT_EQ(handle.Close(), ErrorCode(0));
-  EXPECT_EQ(m_capture.Messages(),
-            (Strings{"Opening File .\\dir\\a%s.txt for read\n",
-                     "Opening File .\\dir\\a%s.txt for read\n",
-                     "### SOFT ERR: File already open", "\n",
-                     "### SOFT ERR: File already open", "\n", "Closing file .\\dir\\a%s.txt\n"}));
+  EXPECT_EQ(
+      m_capture.Messages(),
+      (Strings{"Opening File .\\dir\\a%s.txt for read\n", "Opening File .\\dir\\a%s.txt for read\n",
+               "### SOFT ERR: File already open", "\n", "### SOFT ERR: File already open", "\n",
+               "Closing file .\\dir\\a%s.txt\n"}));
   EXPECT_TRUE(m_capture.Boxes().empty());
 
   m_capture.Clear();
@@ -101,17 +101,17 @@ TEST_F(FileHandleTest, OpenFailures) {
   EXPECT_EQ(handle.Open(kOpenReadWrite), ErrorCode(0x30010010));
   EXPECT_EQ(handle.Open(kOpenWrite), ErrorCode(0x30010013));
   EXPECT_EQ(handle.Open(7), ErrorCode(0x30000002));
-  EXPECT_EQ(m_capture.Messages(),
-            (Strings{"Opening File .\\missing\\x.ini for read\n", "*File not Found .\\missing\\x.ini\n",
-                     "### SOFT ERR: File .\\missing\\x.ini not found", "\n",
-                     "Opening File .\\missing\\x.ini for READ/WRITE\n",
-                     "*File not Found .\\missing\\x.ini\n",
-                     "### SOFT ERR: File .\\missing\\x.ini not found", "\n",
-                     "Opening File .\\missing\\x.ini for WRITE\n",
-                     "*Unable to open file for write: .\\missing\\x.ini\n",
-                     "### SOFT ERR: Unable to write to file .\\missing\\x.ini", "\n",
-                     "Opening File .\\missing\\x.ini for *???*\n", "### SOFT ERR: Unknown Error",
-                     "\n"}));
+  EXPECT_EQ(
+      m_capture.Messages(),
+      (Strings{"Opening File .\\missing\\x.ini for read\n", "*File not Found .\\missing\\x.ini\n",
+               "### SOFT ERR: File .\\missing\\x.ini not found", "\n",
+               "Opening File .\\missing\\x.ini for READ/WRITE\n",
+               "*File not Found .\\missing\\x.ini\n",
+               "### SOFT ERR: File .\\missing\\x.ini not found", "\n",
+               "Opening File .\\missing\\x.ini for WRITE\n",
+               "*Unable to open file for write: .\\missing\\x.ini\n",
+               "### SOFT ERR: Unable to write to file .\\missing\\x.ini", "\n",
+               "Opening File .\\missing\\x.ini for *???*\n", "### SOFT ERR: Unknown Error", "\n"}));
   EXPECT_FALSE(handle.IsOpen());
   EXPECT_TRUE(handle.IsFailed());
   EXPECT_TRUE(m_capture.Boxes().empty());

@@ -17,8 +17,12 @@ TEST(StringHelpers, TrimRemovesWhiteSpaceRuns) {
   String both = "\t key = value \r";
   EXPECT_EQ(TrimLeft(both), "key = value \r");
   EXPECT_EQ(TrimRight(both), "key = value");
-  String not_space = "\x1f" "a\xa0";
-  EXPECT_EQ(Trim(not_space), "\x1f" "a\xa0");
+  String not_space =
+      "\x1f"
+      "a\xa0";
+  EXPECT_EQ(Trim(not_space),
+            "\x1f"
+            "a\xa0");
 }
 
 // Upper case and case-insensitive comparison touch only a-z, in any locale.

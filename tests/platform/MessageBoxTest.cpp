@@ -7,12 +7,13 @@
 TEST(MessageBoxHook, InstalledHookReceivesBoxAndDefaultReturns) {
   std::string seen_text, seen_caption;
   unsigned seen_flags = 0;
-  platform::SetMessageBoxHook([&](const std::string& text, const std::string& caption, unsigned flags) {
-    seen_text = text;
-    seen_caption = caption;
-    seen_flags = flags;
-    return platform::kIdNo;
-  });
+  platform::SetMessageBoxHook(
+      [&](const std::string& text, const std::string& caption, unsigned flags) {
+        seen_text = text;
+        seen_caption = caption;
+        seen_flags = flags;
+        return platform::kIdNo;
+      });
   EXPECT_EQ(platform::ShowMessageBox("100% sure?", "Question",
                                      platform::kMbYesNo | platform::kMbIconExclamation),
             platform::kIdNo);

@@ -32,8 +32,7 @@ void ExpectControls(const ui::DialogTemplate& t, const std::vector<Expected>& ex
     const Expected& e = expected[i];
     EXPECT_EQ(c.id, e.id) << i;
     EXPECT_EQ(c.kind, e.kind) << i;
-    EXPECT_EQ((std::array{c.x, c.y, c.width, c.height}),
-              (std::array{e.x, e.y, e.width, e.height}))
+    EXPECT_EQ((std::array{c.x, c.y, c.width, c.height}), (std::array{e.x, e.y, e.width, e.height}))
         << "control " << e.id;
     EXPECT_TRUE(ui::HasFlag(c.style, e.style)) << "control " << e.id;
   }
@@ -50,35 +49,36 @@ TEST(DialogTemplates, MainWindowMatchesItsTable) {
   EXPECT_TRUE(ui::HasFlag(t.style, DialogStyle::kCaption | DialogStyle::kSystemMenu |
                                        DialogStyle::kModalFrame | DialogStyle::kAppWindow));
   const ControlStyle none = ControlStyle::kNone;
-  ExpectControls(t, {
-      {1, ControlKind::kPushButton, 315, 7, 50, 14, none},
-      {2, ControlKind::kPushButton, 315, 23, 50, 14, none},
-      {9, ControlKind::kPushButton, 315, 53, 50, 14, none},
-      {10, ControlKind::kDefaultPushButton, 315, 85, 50, 14, none},
-      {1069, ControlKind::kPushButton, 315, 115, 50, 15, none},
-      {1012, ControlKind::kBlackFrame, 7, 7, 137, 314, none},
-      {1000, ControlKind::kEdit, 151, 7, 145, 61, kEditBits | ControlStyle::kBorder},
-      {-1, ControlKind::kGroupBox, 151, 68, 146, 91, none},
-      {1007, ControlKind::kStaticText, 156, 79, 65, 10, none},
-      {1001, ControlKind::kDropDownList, 229, 77, 61, 41, none},
-      {1008, ControlKind::kStaticText, 156, 95, 65, 9, none},
-      {1006, ControlKind::kStaticText, 229, 95, 61, 11, ControlStyle::kSunken},
-      {1004, ControlKind::kEdit, 156, 110, 135, 42, kEditBits},
-      {-1, ControlKind::kGroupBox, 151, 162, 146, 81, none},
-      {1014, ControlKind::kStaticText, 155, 173, 55, 8, none},
-      {1015, ControlKind::kStaticText, 155, 190, 55, 8, none},
-      {1016, ControlKind::kStaticText, 155, 207, 55, 8, none},
-      {1017, ControlKind::kStaticText, 155, 224, 55, 8, none},
-      {1046, ControlKind::kPushButton, 235, 175, 55, 15, none},
-      {1047, ControlKind::kPushButton, 235, 190, 55, 15, none},
-      {1048, ControlKind::kPushButton, 235, 205, 55, 15, none},
-      {1049, ControlKind::kPushButton, 235, 220, 55, 15, none},
-      {-1, ControlKind::kGroupBox, 151, 245, 146, 76, none},
-      {1009, ControlKind::kStaticText, 155, 253, 81, 20, ControlStyle::kCenterVertically},
-      {1010, ControlKind::kIcon, 268, 253, 20, 20, none},
-      {1011, ControlKind::kIcon, 259, 253, 20, 20, none},
-      {1005, ControlKind::kEdit, 156, 280, 134, 36, kEditBits},
-  });
+  ExpectControls(
+      t, {
+             {1, ControlKind::kPushButton, 315, 7, 50, 14, none},
+             {2, ControlKind::kPushButton, 315, 23, 50, 14, none},
+             {9, ControlKind::kPushButton, 315, 53, 50, 14, none},
+             {10, ControlKind::kDefaultPushButton, 315, 85, 50, 14, none},
+             {1069, ControlKind::kPushButton, 315, 115, 50, 15, none},
+             {1012, ControlKind::kBlackFrame, 7, 7, 137, 314, none},
+             {1000, ControlKind::kEdit, 151, 7, 145, 61, kEditBits | ControlStyle::kBorder},
+             {-1, ControlKind::kGroupBox, 151, 68, 146, 91, none},
+             {1007, ControlKind::kStaticText, 156, 79, 65, 10, none},
+             {1001, ControlKind::kDropDownList, 229, 77, 61, 41, none},
+             {1008, ControlKind::kStaticText, 156, 95, 65, 9, none},
+             {1006, ControlKind::kStaticText, 229, 95, 61, 11, ControlStyle::kSunken},
+             {1004, ControlKind::kEdit, 156, 110, 135, 42, kEditBits},
+             {-1, ControlKind::kGroupBox, 151, 162, 146, 81, none},
+             {1014, ControlKind::kStaticText, 155, 173, 55, 8, none},
+             {1015, ControlKind::kStaticText, 155, 190, 55, 8, none},
+             {1016, ControlKind::kStaticText, 155, 207, 55, 8, none},
+             {1017, ControlKind::kStaticText, 155, 224, 55, 8, none},
+             {1046, ControlKind::kPushButton, 235, 175, 55, 15, none},
+             {1047, ControlKind::kPushButton, 235, 190, 55, 15, none},
+             {1048, ControlKind::kPushButton, 235, 205, 55, 15, none},
+             {1049, ControlKind::kPushButton, 235, 220, 55, 15, none},
+             {-1, ControlKind::kGroupBox, 151, 245, 146, 76, none},
+             {1009, ControlKind::kStaticText, 155, 253, 81, 20, ControlStyle::kCenterVertically},
+             {1010, ControlKind::kIcon, 268, 253, 20, 20, none},
+             {1011, ControlKind::kIcon, 259, 253, 20, 20, none},
+             {1005, ControlKind::kEdit, 156, 280, 134, 36, kEditBits},
+         });
   EXPECT_EQ(t.FindControl(1010)->image_id, 131);
   EXPECT_EQ(t.FindControl(1011)->image_id, 144);
   // Only the welcome edit has a border; no edit of this window scrolls.
@@ -95,10 +95,11 @@ TEST(DialogTemplates, HelpWindowMatchesItsTable) {
   EXPECT_TRUE(ui::HasFlag(t.style, DialogStyle::kCaption | DialogStyle::kModalFrame));
   EXPECT_FALSE(ui::HasFlag(t.style, DialogStyle::kAppWindow));
   ExpectControls(t, {
-      {1, ControlKind::kDefaultPushButton, 95, 220, 50, 14, ControlStyle::kNone},
-      {1067, ControlKind::kEdit, 5, 5, 230, 205,
-       kEditBits | ControlStyle::kBorder | ControlStyle::kClientEdge | ControlStyle::kVerticalScroll},
-  });
+                        {1, ControlKind::kDefaultPushButton, 95, 220, 50, 14, ControlStyle::kNone},
+                        {1067, ControlKind::kEdit, 5, 5, 230, 205,
+                         kEditBits | ControlStyle::kBorder | ControlStyle::kClientEdge |
+                             ControlStyle::kVerticalScroll},
+                    });
 }
 
 struct Box {
@@ -108,7 +109,9 @@ struct Box {
   }
 };
 
-Box BoxOf(const ui::ControlTemplate& c) { return {c.x, c.y, c.x + c.width, c.y + c.height}; }
+Box BoxOf(const ui::ControlTemplate& c) {
+  return {c.x, c.y, c.x + c.width, c.y + c.height};
+}
 
 // The controller window: device row on top, then the three groups with their
 // rows in order, every row complete, inside its group and inside the window.

@@ -11,7 +11,8 @@
 namespace {
 
 std::uint32_t Read32(std::span<const std::uint8_t> bytes, std::size_t at) {
-  return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
+  return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
+         static_cast<std::uint32_t>(bytes[at + 3]) << 24;
 }
 
 std::uint16_t Read16(std::span<const std::uint8_t> bytes, std::size_t at) {
@@ -53,7 +54,9 @@ TEST(GameImages, IconsHaveTheirSizesAndColours) {
   EXPECT_EQ(app->ImageForSize(16)->width, 16);
   EXPECT_EQ(app->ImageForSize(32)->height, 32);
   EXPECT_EQ(app->ImageForSize(48)->width, 32);
-  auto pixel = [](const ui::IconImage& image, int x, int y) { return image.pixels[y * image.width + x]; };
+  auto pixel = [](const ui::IconImage& image, int x, int y) {
+    return image.pixels[y * image.width + x];
+  };
   for (int id : {resources::kDirectXPresentIcon, resources::kDirectXMissingIcon}) {
     const ui::IconResource* icon = set.FindIcon(id);
     ASSERT_NE(icon, nullptr) << id;

@@ -13,7 +13,8 @@ namespace {
 // Texts the windows compare with or show verbatim, blanks and all.
 TEST(GameStrings, TellingTextsAreExact) {
   resources::GameResources resources;
-  EXPECT_EQ(ui::LoadString(1), "DirectX 8.0 is correctly installed.  You are ready to play Zarvex.");
+  EXPECT_EQ(ui::LoadString(1),
+            "DirectX 8.0 is correctly installed.  You are ready to play Zarvex.");
   EXPECT_EQ(ui::LoadString(4), "Zarvex Configuration");
   EXPECT_EQ(ui::LoadString(17),
             "Turns off all special effects for systems that do not have 3-D hardware acceleration."
@@ -42,9 +43,9 @@ TEST(GameStrings, TellingTextsAreExact) {
 // Every id of the table has a text, the unused ones none, and nothing lies
 // outside 1 to 201.
 TEST(GameStrings, CoverageOfTheTable) {
-  const std::set<unsigned> unused = {46, 52, 59, 72, 73, 74, 75, 76, 77, 78, 79, 80, 81, 82, 83, 84,
-                                     85, 86, 87, 88, 89, 90, 91, 92, 93, 94, 95, 97, 105, 106, 107,
-                                     108};
+  const std::set<unsigned> unused = {46, 52, 59, 72, 73, 74, 75,  76,  77,  78, 79,
+                                     80, 81, 82, 83, 84, 85, 86,  87,  88,  89, 90,
+                                     91, 92, 93, 94, 95, 97, 105, 106, 107, 108};
   for (unsigned id = 0; id <= 210; ++id) {
     const bool expected = id >= 1 && id <= 201 && unused.count(id) == 0;
     const auto text = resources::FindStringText(id);
@@ -82,11 +83,13 @@ TEST(GameStrings, MultiLineTextsKeepTheirStructure) {
   EXPECT_LT(quality, controller);
   EXPECT_LT(controller, saving);
   EXPECT_EQ(help.find("\n\r\n\r\n"), std::string::npos);  // no doubled empty lines
-  EXPECT_EQ(help.find('\n', saving + saving_heading.size()), std::string::npos);  // one closing paragraph
+  EXPECT_EQ(help.find('\n', saving + saving_heading.size()),
+            std::string::npos);  // one closing paragraph
   EXPECT_NE(help.find("\"Reset All\" button resets all controllers to the default settings."),
             std::string::npos);
   EXPECT_TRUE(help.ends_with("default settings."));
-  for (const char* quoted : {"\"Assign\"", "\"Restore\"", "\"Cancel\"", "\"OK\"", "\"Start Game\""}) {
+  for (const char* quoted :
+       {"\"Assign\"", "\"Restore\"", "\"Cancel\"", "\"OK\"", "\"Start Game\""}) {
     EXPECT_NE(help.find(quoted), std::string::npos) << quoted;
   }
   // String 64 opens with the controller section's last paragraph.

@@ -15,8 +15,11 @@ const char* __asan_default_options() {
          "allow_user_segv_handler=1:detect_leaks=1";
 }
 
-const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig.so\n";
+}
 
-const char* __ubsan_default_options() { return "print_stacktrace=1"; }
-
+const char* __ubsan_default_options() {
+  return "print_stacktrace=1";
+}
 }

@@ -7,258 +7,264 @@
 
 namespace {
 
-std::string CrLf(std::initializer_list<const char*> lines)
-{
-    std::string text;
-    for (const char* line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
+std::string CrLf(std::initializer_list<const char*> lines) {
+  std::string text;
+  for (const char* line : lines) {
+    text += line;
+    text += "\r\n";
+  }
+  return text;
 }
 
 constexpr const char* kKeyboardText = "2757121064:14699:9527:27:93:56:24:54:11:170:221";
 
 // The chapters a save writes from the defaults with the High preset, keys in
 // key order; each block ends before the empty line that separates chapters.
-std::string MinosBlock()
-{
-    return CrLf({"[MINOS]", "BACKGROUNDMINOS=TRUE", "LODACC1=1000.000000", "LODBODY1=1000.000000",
-                 "LODBODY2=1001.000000", "LODBODY3=1002.000000", "LODEYE1=1000.000000",
-                 "LODEYE2=1002.000000", "PERSONAL=TRUE", "SHADOW=TRUE", "SHADOWSIZE=6"});
+std::string MinosBlock() {
+  return CrLf({"[MINOS]", "BACKGROUNDMINOS=TRUE", "LODACC1=1000.000000", "LODBODY1=1000.000000",
+               "LODBODY2=1001.000000", "LODBODY3=1002.000000", "LODEYE1=1000.000000",
+               "LODEYE2=1002.000000", "PERSONAL=TRUE", "SHADOW=TRUE", "SHADOWSIZE=6"});
 }
 
-std::string PlayerBlock(const char* chapter, std::initializer_list<int> sorted_codes)
-{
-    // Codes given in key order: CANCEL DOWN HARDDROP HOLD LEFT RIGHT
-    // ROTATELEFT ROTATERIGHT SELECT SOFTDROP START UP.
-    static const char* const kKeys[] = {"CANCEL", "DOWN", "HARDDROP", "HOLD", "LEFT", "RIGHT",
-                                        "ROTATELEFT", "ROTATERIGHT", "SELECT", "SOFTDROP", "START",
-                                        "UP"};
-    std::string text = std::string("[") + chapter + "]\r\n";
-    const int* code = sorted_codes.begin();
-    for (const char* key : kKeys) {
-        if (std::string(key) == "HARDDROP") {
-            text += std::string("GUID=") + kKeyboardText + "\r\n";
-        }
-        text += std::string(key) + "=" + std::to_string(*code++) + "\r\n";
+std::string PlayerBlock(const char* chapter, std::initializer_list<int> sorted_codes) {
+  // Codes given in key order: CANCEL DOWN HARDDROP HOLD LEFT RIGHT
+  // ROTATELEFT ROTATERIGHT SELECT SOFTDROP START UP.
+  static const char* const kKeys[] = {"CANCEL", "DOWN",     "HARDDROP",   "HOLD",
+                                      "LEFT",   "RIGHT",    "ROTATELEFT", "ROTATERIGHT",
+                                      "SELECT", "SOFTDROP", "START",      "UP"};
+  std::string text = std::string("[") + chapter + "]\r\n";
+  const int* code = sorted_codes.begin();
+  for (const char* key : kKeys) {
+    if (std::string(key) == "HARDDROP") {
+      text += std::string("GUID=") + kKeyboardText + "\r\n";
     }
-    return text;
+    text += std::string(key) + "=" + std::to_string(*code++) + "\r\n";
+  }
+  return text;
 }
 
-std::string SystemBlock()
-{
-    return CrLf({"[SYSTEM]", "DEBUGKEYS=FALSE", "MOVIES=TRUE", "PERFORMANCE=0", "SOFTRENDER=FALSE"});
+std::string SystemBlock() {
+  return CrLf({"[SYSTEM]", "DEBUGKEYS=FALSE", "MOVIES=TRUE", "PERFORMANCE=0", "SOFTRENDER=FALSE"});
 }
 
-std::string WorldsBlock()
-{
-    return CrLf({"[WORLDS]", "FLATBLOCKS=FALSE", "FLATMENUS=FALSE", "FLATWORLD=FALSE",
-                 "HUDSCOREBOARD=FALSE", "LINECLEARS=TRUE", "MEDIUMWORLD=FALSE", "MUSIC=TRUE",
-                 "PRELOADQVSSOUNDS=TRUE", "RIPPLE=TRUE", "SOUND=TRUE"});
+std::string WorldsBlock() {
+  return CrLf({"[WORLDS]", "FLATBLOCKS=FALSE", "FLATMENUS=FALSE", "FLATWORLD=FALSE",
+               "HUDSCOREBOARD=FALSE", "LINECLEARS=TRUE", "MEDIUMWORLD=FALSE", "MUSIC=TRUE",
+               "PRELOADQVSSOUNDS=TRUE", "RIPPLE=TRUE", "SOUND=TRUE"});
 }
 
-std::string PlayerBlocks(const char* separator_before, const char* separator_after)
-{
-    const std::string before = separator_before;
-    const std::string after = separator_after;
-    return before + PlayerBlock("PLAYER01", {10, 40, 32, 16, 37, 39, 17, 38, 13, 40, 112, 38}) + after +
-           before + PlayerBlock("PLAYER02", {123, 101, 96, 97, 100, 102, 103, 104, 22, 101, 106, 104}) +
-           after + before + PlayerBlock("PLAYER03", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}) + after +
-           before + PlayerBlock("PLAYER04", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}) + after;
+std::string PlayerBlocks(const char* separator_before, const char* separator_after) {
+  const std::string before = separator_before;
+  const std::string after = separator_after;
+  return before + PlayerBlock("PLAYER01", {10, 40, 32, 16, 37, 39, 17, 38, 13, 40, 112, 38}) +
+         after + before +
+         PlayerBlock("PLAYER02", {123, 101, 96, 97, 100, 102, 103, 104, 22, 101, 106, 104}) +
+         after + before + PlayerBlock("PLAYER03", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}) + after +
+         before + PlayerBlock("PLAYER04", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}) + after;
 }
 
 // The fields that the High preset sets and that differ from the defaults.
-void ApplyHighPreset(GameSettings& settings)
-{
-    settings.m_line_clears = true;
-    settings.m_shadow_size = 6;
-    settings.m_performance = QualityLevel::High;
+void ApplyHighPreset(GameSettings& settings) {
+  settings.m_line_clears = true;
+  settings.m_shadow_size = 6;
+  settings.m_performance = QualityLevel::High;
 }
 
 }  // namespace
 
 // Defaults, Reset, the default blocks and the process-wide pointer.
-TEST_F(SettingsFixture, DefaultsAndReset)
-{
-    EXPECT_EQ(GameSettings::s_instance, m_settings.get());
-    const PlayerControls& one = m_settings->m_players[0];
-    EXPECT_EQ(one[GameAction::UP], 0x26);
-    EXPECT_EQ(one[GameAction::START], 0x70);
-    EXPECT_EQ(one[GameAction::HARDDROP], 0x20);
-    EXPECT_EQ(m_settings->m_players[1][GameAction::CANCEL], 0x7B);
-    EXPECT_EQ(m_settings->m_players[1][GameAction::HARDDROP], 0x60);
-    for (const PlayerControls& player : m_settings->m_players) {
-        EXPECT_EQ(player.m_device, KeyboardDeviceGuid);
-    }
-    for (int32_t code : m_settings->m_players[3].m_codes) {
-        EXPECT_EQ(code, 0);
-    }
+TEST_F(SettingsFixture, DefaultsAndReset) {
+  EXPECT_EQ(GameSettings::s_instance, m_settings.get());
+  const PlayerControls& one = m_settings->m_players[0];
+  EXPECT_EQ(one[GameAction::UP], 0x26);
+  EXPECT_EQ(one[GameAction::START], 0x70);
+  EXPECT_EQ(one[GameAction::HARDDROP], 0x20);
+  EXPECT_EQ(m_settings->m_players[1][GameAction::CANCEL], 0x7B);
+  EXPECT_EQ(m_settings->m_players[1][GameAction::HARDDROP], 0x60);
+  for (const PlayerControls& player : m_settings->m_players) {
+    EXPECT_EQ(player.m_device, KeyboardDeviceGuid);
+  }
+  for (int32_t code : m_settings->m_players[3].m_codes) {
+    EXPECT_EQ(code, 0);
+  }
 
-    m_settings->m_movies = false;
-    m_settings->m_first_repeat_delay = 9.0f;
-    m_settings->m_players[2][GameAction::HOLD] = 77;
-    m_settings->m_players[2].m_device = Guid{};
-    m_settings->m_performance = static_cast<QualityLevel>(3);
-    m_settings->Reset();
-    EXPECT_TRUE(m_settings->m_movies);
-    EXPECT_EQ(m_settings->m_first_repeat_delay, 1.5f);
-    EXPECT_EQ(m_settings->m_players[2], kDefaultPlayerControls[2]);
-    EXPECT_EQ(m_settings->m_performance, QualityLevel::High);
+  m_settings->m_movies = false;
+  m_settings->m_first_repeat_delay = 9.0f;
+  m_settings->m_players[2][GameAction::HOLD] = 77;
+  m_settings->m_players[2].m_device = Guid{};
+  m_settings->m_performance = static_cast<QualityLevel>(3);
+  m_settings->Reset();
+  EXPECT_TRUE(m_settings->m_movies);
+  EXPECT_EQ(m_settings->m_first_repeat_delay, 1.5f);
+  EXPECT_EQ(m_settings->m_players[2], kDefaultPlayerControls[2]);
+  EXPECT_EQ(m_settings->m_performance, QualityLevel::High);
 
-    m_settings.reset();
-    EXPECT_EQ(GameSettings::s_instance, nullptr);
+  m_settings.reset();
+  EXPECT_EQ(GameSettings::s_instance, nullptr);
 }
 
 // A missing file fails in PrepareFile and touches neither the record nor the log.
-TEST_F(SettingsFixture, LoadWithoutFile)
-{
-    m_settings->m_shadow_size = 42;
-    EXPECT_EQ(m_settings->Load(kAssetQVConfig_INI, nullptr), ErrorCode(0x30010010));
-    EXPECT_EQ(m_settings->m_shadow_size, 42);
-    EXPECT_EQ(CountLog("Using the following config"), 0);
-    EXPECT_TRUE(Boxes().empty());
+TEST_F(SettingsFixture, LoadWithoutFile) {
+  m_settings->m_shadow_size = 42;
+  EXPECT_EQ(m_settings->Load(kAssetQVConfig_INI, nullptr), ErrorCode(0x30010010));
+  EXPECT_EQ(m_settings->m_shadow_size, 42);
+  EXPECT_EQ(CountLog("Using the following config"), 0);
+  EXPECT_TRUE(Boxes().empty());
 }
 
 // A file with only SYSTEM/PERFORMANCE warns once for each of the other 83 keys.
-TEST_F(SettingsFixture, LoadOnlyPerformance)
-{
-    WriteSettingsFile(CrLf({"[SYSTEM]", "PERFORMANCE=1"}));
-    EXPECT_EQ(m_settings->Load(kAssetQVConfig_INI, nullptr), ErrorCode(0));
-    EXPECT_EQ(m_settings->m_performance, QualityLevel::Medium);
-    EXPECT_EQ(CountLog("config warning: value "), 31 + 4 * 12);
-    EXPECT_EQ(CountLog("config warning: guid value "), 4);
-    EXPECT_EQ(CountLog("config warning"), 83);
-    EXPECT_EQ(CountLog("config warning: value PLAYER03:RIGHT not found\n"), 1);
-    EXPECT_EQ(CountLog("config warning: value MINOS:LODBody1 not found\n"), 1);
-    EXPECT_EQ(m_settings->m_lod_body1, 1000.0f);
-    EXPECT_EQ(m_settings->m_players[0], kDefaultPlayerControls[0]);
-    EXPECT_EQ(CountLog("Using the following config:\n"), 1);
-    EXPECT_EQ(CountLog("\nChapter : *SYSTEM*\n"), 1);
-    EXPECT_EQ(CountLog("*PERFORMANCE* = *1*\n"), 1);
+TEST_F(SettingsFixture, LoadOnlyPerformance) {
+  WriteSettingsFile(CrLf({"[SYSTEM]", "PERFORMANCE=1"}));
+  EXPECT_EQ(m_settings->Load(kAssetQVConfig_INI, nullptr), ErrorCode(0));
+  EXPECT_EQ(m_settings->m_performance, QualityLevel::Medium);
+  EXPECT_EQ(CountLog("config warning: value "), 31 + 4 * 12);
+  EXPECT_EQ(CountLog("config warning: guid value "), 4);
+  EXPECT_EQ(CountLog("config warning"), 83);
+  EXPECT_EQ(CountLog("config warning: value PLAYER03:RIGHT not found\n"), 1);
+  EXPECT_EQ(CountLog("config warning: value MINOS:LODBody1 not found\n"), 1);
+  EXPECT_EQ(m_settings->m_lod_body1, 1000.0f);
+  EXPECT_EQ(m_settings->m_players[0], kDefaultPlayerControls[0]);
+  EXPECT_EQ(CountLog("Using the following config:\n"), 1);
+  EXPECT_EQ(CountLog("\nChapter : *SYSTEM*\n"), 1);
+  EXPECT_EQ(CountLog("*PERFORMANCE* = *1*\n"), 1);
 }
 
 // Every kind of field is read, in any case, RIGHT and LEFT each into their own field.
-TEST_F(SettingsFixture, LoadReadsEveryKind)
-{
-    WriteSettingsFile(CrLf({"[game]", "NextStyle=2", "FIRSTREPEATDELAY=0.25", "wireframe=true",
-                            "[Minos]", "lodbody1=2.5", "mooddebug=TRUE", "SHADOWSIZE=3",
-                            "[PLAYER02]", "RIGHT=5", "LEFT=6", "GUID=1:2:3:4:5:6:7:8:9:10:11",
-                            "[SYSTEM]", "PERFORMANCE=-1", "MOVIES=FALSE"}));
-    EXPECT_EQ(m_settings->Load(kAssetQVConfig_INI, nullptr), ErrorCode(0));
-    EXPECT_EQ(m_settings->m_next_style, 2);
-    EXPECT_EQ(m_settings->m_first_repeat_delay, 0.25f);
-    EXPECT_TRUE(m_settings->m_wireframe);
-    EXPECT_EQ(m_settings->m_lod_body1, 2.5f);
-    EXPECT_TRUE(m_settings->m_mood_debug);
-    EXPECT_EQ(m_settings->m_shadow_size, 3);
-    EXPECT_EQ(m_settings->m_players[1][GameAction::RIGHT], 5);
-    EXPECT_EQ(m_settings->m_players[1][GameAction::LEFT], 6);
-    EXPECT_EQ(m_settings->m_players[1].m_device, (Guid{1, 2, 3, {4, 5, 6, 7, 8, 9, 10, 11}}));
-    EXPECT_FALSE(m_settings->m_movies);
-    EXPECT_EQ(static_cast<int32_t>(m_settings->m_performance), -1);
-    EXPECT_FALSE(IsChosen(m_settings->m_performance));
+TEST_F(SettingsFixture, LoadReadsEveryKind) {
+  WriteSettingsFile(
+      CrLf({"[game]", "NextStyle=2", "FIRSTREPEATDELAY=0.25", "wireframe=true", "[Minos]",
+            "lodbody1=2.5", "mooddebug=TRUE", "SHADOWSIZE=3", "[PLAYER02]", "RIGHT=5", "LEFT=6",
+            "GUID=1:2:3:4:5:6:7:8:9:10:11", "[SYSTEM]", "PERFORMANCE=-1", "MOVIES=FALSE"}));
+  EXPECT_EQ(m_settings->Load(kAssetQVConfig_INI, nullptr), ErrorCode(0));
+  EXPECT_EQ(m_settings->m_next_style, 2);
+  EXPECT_EQ(m_settings->m_first_repeat_delay, 0.25f);
+  EXPECT_TRUE(m_settings->m_wireframe);
+  EXPECT_EQ(m_settings->m_lod_body1, 2.5f);
+  EXPECT_TRUE(m_settings->m_mood_debug);
+  EXPECT_EQ(m_settings->m_shadow_size, 3);
+  EXPECT_EQ(m_settings->m_players[1][GameAction::RIGHT], 5);
+  EXPECT_EQ(m_settings->m_players[1][GameAction::LEFT], 6);
+  EXPECT_EQ(m_settings->m_players[1].m_device, (Guid{1, 2, 3, {4, 5, 6, 7, 8, 9, 10, 11}}));
+  EXPECT_FALSE(m_settings->m_movies);
+  EXPECT_EQ(static_cast<int32_t>(m_settings->m_performance), -1);
+  EXPECT_FALSE(IsChosen(m_settings->m_performance));
 }
 
 // No old file, then a second and a third save: the three layouts of the writer.
-TEST_F(SettingsFixture, SaveLayouts)
-{
-    ApplyHighPreset(*m_settings);
-    EXPECT_EQ(m_settings->Save(kAssetQVConfig_INI, nullptr), ErrorCode(0));
-    const std::string first = ReadSettingsFile();
-    EXPECT_EQ(first, "\r\n" + MinosBlock() + PlayerBlocks("\r\n", "") + "\r\n" + SystemBlock() +
-                         "\r\n" + WorldsBlock());
+TEST_F(SettingsFixture, SaveLayouts) {
+  ApplyHighPreset(*m_settings);
+  EXPECT_EQ(m_settings->Save(kAssetQVConfig_INI, nullptr), ErrorCode(0));
+  const std::string first = ReadSettingsFile();
+  EXPECT_EQ(first, "\r\n" + MinosBlock() + PlayerBlocks("\r\n", "") + "\r\n" + SystemBlock() +
+                       "\r\n" + WorldsBlock());
 
-    EXPECT_EQ(m_settings->Save(kAssetQVConfig_INI, nullptr), ErrorCode(0));
-    const std::string second = ReadSettingsFile();
-    EXPECT_EQ(second, MinosBlock() + "\r\n" + PlayerBlocks("", "\r\n") + SystemBlock() + "\r\n" +
-                          WorldsBlock() + "\r\n");
+  EXPECT_EQ(m_settings->Save(kAssetQVConfig_INI, nullptr), ErrorCode(0));
+  const std::string second = ReadSettingsFile();
+  EXPECT_EQ(second, MinosBlock() + "\r\n" + PlayerBlocks("", "\r\n") + SystemBlock() + "\r\n" +
+                        WorldsBlock() + "\r\n");
 
-    EXPECT_EQ(m_settings->Save(kAssetQVConfig_INI, nullptr), ErrorCode(0));
-    EXPECT_EQ(ReadSettingsFile(), second);
-    EXPECT_TRUE(Boxes().empty());
+  EXPECT_EQ(m_settings->Save(kAssetQVConfig_INI, nullptr), ErrorCode(0));
+  EXPECT_EQ(ReadSettingsFile(), second);
+  EXPECT_TRUE(Boxes().empty());
 }
 
 // Unknown chapters, comments, GAME and MoodDebug survive; owned keys are replaced.
-TEST_F(SettingsFixture, SaveMergesIntoTheOldFile)
-{
-    WriteSettingsFile(CrLf({"! made by hand", "[CUSTOM]", "zeta=1", "alpha = two words", "[GAME]",
-                            "RIBBON=TRUE", "! between keys", "NEXTSTYLE=4", "[MINOS]",
-                            "lodbody1=7", "mooddebug=TRUE", "[SYSTEM]", "PERFORMANCE=2"}));
-    ASSERT_EQ(m_settings->Load(kAssetQVConfig_INI, nullptr), ErrorCode(0));
-    EXPECT_TRUE(m_settings->m_mood_debug);
-    EXPECT_EQ(m_settings->m_performance, QualityLevel::Low);
-    m_settings->m_lod_body1 = 0.0f;
-    m_settings->m_players[1][GameAction::HARDDROP] = 65;
-    EXPECT_EQ(m_settings->Save(kAssetQVConfig_INI, nullptr), ErrorCode(0));
+TEST_F(SettingsFixture, SaveMergesIntoTheOldFile) {
+  WriteSettingsFile(CrLf({"! made by hand", "[CUSTOM]", "zeta=1", "alpha = two words", "[GAME]",
+                          "RIBBON=TRUE", "! between keys", "NEXTSTYLE=4", "[MINOS]", "lodbody1=7",
+                          "mooddebug=TRUE", "[SYSTEM]", "PERFORMANCE=2"}));
+  ASSERT_EQ(m_settings->Load(kAssetQVConfig_INI, nullptr), ErrorCode(0));
+  EXPECT_TRUE(m_settings->m_mood_debug);
+  EXPECT_EQ(m_settings->m_performance, QualityLevel::Low);
+  m_settings->m_lod_body1 = 0.0f;
+  m_settings->m_players[1][GameAction::HARDDROP] = 65;
+  EXPECT_EQ(m_settings->Save(kAssetQVConfig_INI, nullptr), ErrorCode(0));
 
-    const std::string saved = ReadSettingsFile();
-    const std::string head = CrLf({"! made by hand", "[CUSTOM]", "ALPHA=two words", "ZETA=1", "",
-                                   "[GAME]", "NEXTSTYLE=4", "RIBBON=TRUE", "", "! between keys",
-                                   "[MINOS]", "BACKGROUNDMINOS=TRUE", "LODACC1=1000.000000",
-                                   "LODBODY1=0.000000", "LODBODY2=1001.000000",
-                                   "LODBODY3=1002.000000", "LODEYE1=1000.000000",
-                                   "LODEYE2=1002.000000", "MOODDEBUG=TRUE", "PERSONAL=TRUE",
-                                   "SHADOW=TRUE", "SHADOWSIZE=5", "", "[SYSTEM]", "DEBUGKEYS=FALSE",
-                                   "MOVIES=TRUE", "PERFORMANCE=2", "SOFTRENDER=FALSE", ""});
-    EXPECT_EQ(saved.substr(0, head.size()), head);
-    const std::string rest = saved.substr(std::min(head.size(), saved.size()));
-    EXPECT_EQ(rest.rfind("\r\n[PLAYER01]\r\n", 0), 0u);
-    EXPECT_NE(rest.find("[PLAYER02]\r\nCANCEL=123\r\nDOWN=101\r\nGUID="), std::string::npos);
-    EXPECT_NE(rest.find("HARDDROP=65\r\n"), std::string::npos);
-    EXPECT_LT(rest.find("[PLAYER04]"), rest.find("[WORLDS]"));
-    EXPECT_EQ(rest.find("[GAME]"), std::string::npos);
+  const std::string saved = ReadSettingsFile();
+  const std::string head = CrLf({"! made by hand",
+                                 "[CUSTOM]",
+                                 "ALPHA=two words",
+                                 "ZETA=1",
+                                 "",
+                                 "[GAME]",
+                                 "NEXTSTYLE=4",
+                                 "RIBBON=TRUE",
+                                 "",
+                                 "! between keys",
+                                 "[MINOS]",
+                                 "BACKGROUNDMINOS=TRUE",
+                                 "LODACC1=1000.000000",
+                                 "LODBODY1=0.000000",
+                                 "LODBODY2=1001.000000",
+                                 "LODBODY3=1002.000000",
+                                 "LODEYE1=1000.000000",
+                                 "LODEYE2=1002.000000",
+                                 "MOODDEBUG=TRUE",
+                                 "PERSONAL=TRUE",
+                                 "SHADOW=TRUE",
+                                 "SHADOWSIZE=5",
+                                 "",
+                                 "[SYSTEM]",
+                                 "DEBUGKEYS=FALSE",
+                                 "MOVIES=TRUE",
+                                 "PERFORMANCE=2",
+                                 "SOFTRENDER=FALSE",
+                                 ""});
+  EXPECT_EQ(saved.substr(0, head.size()), head);
+  const std::string rest = saved.substr(std::min(head.size(), saved.size()));
+  EXPECT_EQ(rest.rfind("\r\n[PLAYER01]\r\n", 0), 0u);
+  EXPECT_NE(rest.find("[PLAYER02]\r\nCANCEL=123\r\nDOWN=101\r\nGUID="), std::string::npos);
+  EXPECT_NE(rest.find("HARDDROP=65\r\n"), std::string::npos);
+  EXPECT_LT(rest.find("[PLAYER04]"), rest.find("[WORLDS]"));
+  EXPECT_EQ(rest.find("[GAME]"), std::string::npos);
 
-    // A second save reads the first one's output and keeps it all.
-    EXPECT_EQ(m_settings->Save(kAssetQVConfig_INI, nullptr), ErrorCode(0));
-    EXPECT_EQ(ReadSettingsFile().substr(0, head.size()), head);
+  // A second save reads the first one's output and keeps it all.
+  EXPECT_EQ(m_settings->Save(kAssetQVConfig_INI, nullptr), ErrorCode(0));
+  EXPECT_EQ(ReadSettingsFile().substr(0, head.size()), head);
 }
 
 // A settings path that is a folder: no crash, one box, the folder kept.
-TEST_F(SettingsFixture, SettingsPathIsAFolder)
-{
-    std::filesystem::create_directories(std::string(kSettingsPath) + "/inside");
-    m_settings->m_shadow_size = 9;
-    m_settings->Load(kAssetQVConfig_INI, nullptr);
-    EXPECT_EQ(m_settings->m_shadow_size, 9);
+TEST_F(SettingsFixture, SettingsPathIsAFolder) {
+  std::filesystem::create_directories(std::string(kSettingsPath) + "/inside");
+  m_settings->m_shadow_size = 9;
+  m_settings->Load(kAssetQVConfig_INI, nullptr);
+  EXPECT_EQ(m_settings->m_shadow_size, 9);
 
-    const ErrorCode saved = m_settings->Save(kAssetQVConfig_INI, nullptr);
-    EXPECT_NE(saved, ErrorCode(0));
-    EXPECT_LE(Boxes().size(), 1u);
-    EXPECT_TRUE(std::filesystem::is_directory(std::string(kSettingsPath) + "/inside"));
+  const ErrorCode saved = m_settings->Save(kAssetQVConfig_INI, nullptr);
+  EXPECT_NE(saved, ErrorCode(0));
+  EXPECT_LE(Boxes().size(), 1u);
+  EXPECT_TRUE(std::filesystem::is_directory(std::string(kSettingsPath) + "/inside"));
 }
 
 // A file that cannot be created: soft errors up to Open, then one box from Write.
-TEST_F(SettingsFixture, SaveWhereNothingCanBeWritten)
-{
-    // The MISC folder is a file, so neither the folder nor the settings file can be made.
-    std::filesystem::create_directories("Assets/PC/ANY_LANG");
-    std::ofstream("Assets/PC/ANY_LANG/MISC") << "not a folder";
-    EXPECT_EQ(m_settings->Save(kAssetQVConfig_INI, nullptr), ErrorCode(0x30010013));
-    EXPECT_GE(CountLog("### SOFT ERR: Unable to write to file "), 1);
-    // PrepareFile found no file to name the handle after, so the box names none.
-    ASSERT_EQ(Boxes().size(), 1u);
-    EXPECT_EQ(Boxes()[0].rfind("Error: Unable to write to file", 0), 0u);
+TEST_F(SettingsFixture, SaveWhereNothingCanBeWritten) {
+  // The MISC folder is a file, so neither the folder nor the settings file can be made.
+  std::filesystem::create_directories("Assets/PC/ANY_LANG");
+  std::ofstream("Assets/PC/ANY_LANG/MISC") << "not a folder";
+  EXPECT_EQ(m_settings->Save(kAssetQVConfig_INI, nullptr), ErrorCode(0x30010013));
+  EXPECT_GE(CountLog("### SOFT ERR: Unable to write to file "), 1);
+  // PrepareFile found no file to name the handle after, so the box names none.
+  ASSERT_EQ(Boxes().size(), 1u);
+  EXPECT_EQ(Boxes()[0].rfind("Error: Unable to write to file", 0), 0u);
 }
 
 // A German process locale changes neither what a save writes nor what a load reads.
-TEST_F(SettingsFixture, NumbersIgnoreTheProcessLocale)
-{
-    const std::string saved_locale = std::setlocale(LC_ALL, nullptr);
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "needs the package locales-all";
-    WriteSettingsFile(CrLf({"[GAME]", "FIRSTREPEATDELAY=1.5", "[MINOS]", "LODEYE2=2,5"}));
-    const ErrorCode loaded = m_settings->Load(kAssetQVConfig_INI, nullptr);
-    m_settings->m_lod_body2 = 0.25f;
-    const ErrorCode stored = m_settings->Save(kAssetQVConfig_INI, nullptr);
-    std::setlocale(LC_ALL, saved_locale.c_str());
+TEST_F(SettingsFixture, NumbersIgnoreTheProcessLocale) {
+  const std::string saved_locale = std::setlocale(LC_ALL, nullptr);
+  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "needs the package locales-all";
+  WriteSettingsFile(CrLf({"[GAME]", "FIRSTREPEATDELAY=1.5", "[MINOS]", "LODEYE2=2,5"}));
+  const ErrorCode loaded = m_settings->Load(kAssetQVConfig_INI, nullptr);
+  m_settings->m_lod_body2 = 0.25f;
+  const ErrorCode stored = m_settings->Save(kAssetQVConfig_INI, nullptr);
+  std::setlocale(LC_ALL, saved_locale.c_str());
 
-    EXPECT_EQ(loaded, ErrorCode(0));
-    EXPECT_EQ(stored, ErrorCode(0));
-    EXPECT_EQ(m_settings->m_first_repeat_delay, 1.5f);
-    EXPECT_EQ(m_settings->m_lod_eye2, 2.0f);
-    const std::string text = ReadSettingsFile();
-    EXPECT_NE(text.find("\r\nLODBODY1=1000.000000\r\n"), std::string::npos);
-    EXPECT_NE(text.find("\r\nLODBODY2=0.250000\r\n"), std::string::npos);
-    EXPECT_NE(text.find("\r\nLODEYE2=2.000000\r\n"), std::string::npos);
-    EXPECT_NE(text.find("\r\nFIRSTREPEATDELAY=1.5\r\n"), std::string::npos);
+  EXPECT_EQ(loaded, ErrorCode(0));
+  EXPECT_EQ(stored, ErrorCode(0));
+  EXPECT_EQ(m_settings->m_first_repeat_delay, 1.5f);
+  EXPECT_EQ(m_settings->m_lod_eye2, 2.0f);
+  const std::string text = ReadSettingsFile();
+  EXPECT_NE(text.find("\r\nLODBODY1=1000.000000\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\nLODBODY2=0.250000\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\nLODEYE2=2.000000\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\nFIRSTREPEATDELAY=1.5\r\n"), std::string::npos);
 }

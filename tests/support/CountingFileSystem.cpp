@@ -8,7 +8,9 @@
 CountingFileSystem::CountingFileSystem()
     : m_real(platform::RealFileSystem()), m_previous(platform::SetFileSystem(this)) {}
 
-CountingFileSystem::~CountingFileSystem() { platform::SetFileSystem(m_previous); }
+CountingFileSystem::~CountingFileSystem() {
+  platform::SetFileSystem(m_previous);
+}
 
 platform::NativeFile* CountingFileSystem::Open(const std::string& path, const char* mode) {
   ++opens;

@@ -7,28 +7,25 @@
 // A graphics runtime with a chosen version (nullopt: the query fails). It
 // installs itself for its lifetime and counts queries.
 class FakeGraphicsRuntime : public platform::GraphicsRuntime {
-public:
-    explicit FakeGraphicsRuntime(std::optional<platform::RuntimeVersion> version = std::nullopt)
-        : m_version(version), m_previous(platform::InstallGraphicsRuntime(this))
-    {
-    }
+ public:
+  explicit FakeGraphicsRuntime(std::optional<platform::RuntimeVersion> version = std::nullopt)
+      : m_version(version), m_previous(platform::InstallGraphicsRuntime(this)) {}
 
-    ~FakeGraphicsRuntime() override { platform::InstallGraphicsRuntime(m_previous); }
+  ~FakeGraphicsRuntime() override { platform::InstallGraphicsRuntime(m_previous); }
 
-    FakeGraphicsRuntime(const FakeGraphicsRuntime&) = delete;
-    FakeGraphicsRuntime& operator=(const FakeGraphicsRuntime&) = delete;
+  FakeGraphicsRuntime(const FakeGraphicsRuntime&) = delete;
+  FakeGraphicsRuntime& operator=(const FakeGraphicsRuntime&) = delete;
 
-    std::optional<platform::RuntimeVersion> QueryVersion() override
-    {
-        ++m_query_count;
-        return m_version;
-    }
+  std::optional<platform::RuntimeVersion> QueryVersion() override {
+    ++m_query_count;
+    return m_version;
+  }
 
-    void SetVersion(std::optional<platform::RuntimeVersion> version) { m_version = version; }
-    int QueryCount() const { return m_query_count; }
+  void SetVersion(std::optional<platform::RuntimeVersion> version) { m_version = version; }
+  int QueryCount() const { return m_query_count; }
 
-private:
-    std::optional<platform::RuntimeVersion> m_version;
-    platform::GraphicsRuntime* m_previous;
-    int m_query_count = 0;
+ private:
+  std::optional<platform::RuntimeVersion> m_version;
+  platform::GraphicsRuntime* m_previous;
+  int m_query_count = 0;
 };

@@ -58,7 +58,8 @@ bool IsButton(ui::ControlKind kind) {
 
 class RecordingPaintContext final : public ui::PaintContext {
  public:
-  RecordingPaintContext(WindowState& state, bool minimized) : m_state(state), m_minimized(minimized) {}
+  RecordingPaintContext(WindowState& state, bool minimized)
+      : m_state(state), m_minimized(minimized) {}
   bool IsMinimized() const override { return m_minimized; }
   void StretchBitmapToControl(int control_id, int bitmap_id) override {
     m_state.Control(control_id);
@@ -78,9 +79,13 @@ class RecordingPaintContext final : public ui::PaintContext {
 
 class ScriptedWindow final : public ui::DialogWindow {
  public:
-  ScriptedWindow(ScriptedBackend& backend, Dialog& dialog, const ui::DialogTemplate& dialog_template,
-                 ScriptedWindow* owner, std::shared_ptr<WindowState> state)
-      : m_backend(backend), m_dialog(dialog), m_template(dialog_template), m_owner(owner),
+  ScriptedWindow(ScriptedBackend& backend, Dialog& dialog,
+                 const ui::DialogTemplate& dialog_template, ScriptedWindow* owner,
+                 std::shared_ptr<WindowState> state)
+      : m_backend(backend),
+        m_dialog(dialog),
+        m_template(dialog_template),
+        m_owner(owner),
         m_state(std::move(state)) {}
 
   ~ScriptedWindow() override {
@@ -244,9 +249,13 @@ ScriptedBackend& ScriptedBackend::ReleaseKey(unsigned virtual_key) {
   return Queue(Action::Kind::kKeyUp, 0, static_cast<int>(virtual_key));
 }
 
-ScriptedBackend& ScriptedBackend::Escape() { return PressKey(ui::kVkEscape); }
+ScriptedBackend& ScriptedBackend::Escape() {
+  return PressKey(ui::kVkEscape);
+}
 
-ScriptedBackend& ScriptedBackend::CloseBox() { return Queue(Action::Kind::kCloseBox); }
+ScriptedBackend& ScriptedBackend::CloseBox() {
+  return Queue(Action::Kind::kCloseBox);
+}
 
 ScriptedBackend& ScriptedBackend::AnswerMessageBox(int result) {
   return Queue(Action::Kind::kAnswer, 0, result);
@@ -282,8 +291,8 @@ const WindowState* ScriptedBackend::FindWindow(int template_id) const {
 }
 
 void ScriptedBackend::SetKey(unsigned virtual_key, bool down) {
-  platform::UpdateKeyboardState(virtual_key,
-                                down ? platform::KeyTransition::kDown : platform::KeyTransition::kUp);
+  platform::UpdateKeyboardState(
+      virtual_key, down ? platform::KeyTransition::kDown : platform::KeyTransition::kUp);
 }
 
 ui::KeyboardState ScriptedBackend::GetKeyboardState() const {
@@ -320,7 +329,8 @@ std::unique_ptr<ui::DialogWindow> ScriptedBackend::CreateDialogWindow(
 int ScriptedBackend::ShowMessageBox(ui::DialogWindow* owner, std::string_view text,
                                     std::string_view caption, unsigned flags) {
   MessageBoxRecord record;
-  record.owner_template_id = owner != nullptr ? static_cast<ScriptedWindow*>(owner)->Template().id : 0;
+  record.owner_template_id =
+      owner != nullptr ? static_cast<ScriptedWindow*>(owner)->Template().id : 0;
   record.text = text;
   record.caption = caption;
   record.flags = flags;
@@ -387,7 +397,7 @@ void ScriptedBackend::Execute(const Action& action, ScriptedWindow& window) {
       if (index < 0 || index >= static_cast<int>(list.items.size())) {
         ADD_FAILURE() << "list " << action.control_id << " has no item "
                       << (action.kind == Action::Kind::kSelectText ? action.text
-                                                                  : std::to_string(index));
+                                                                   : std::to_string(index));
         break;
       }
       list.selection = index;
@@ -456,13 +466,14 @@ void ScriptedBackend::DoKeyDown(ScriptedWindow& window, unsigned virtual_key) {
   const bool alt = IsKeyDown(ui::kVkMenu);
   const bool system = alt || virtual_key == kVkF10 || virtual_key == ui::kVkMenu;
   Dialog& dialog = window.GetDialog();
-  if (dialog.DispatchKey({system ? ui::KeyMessageKind::kSysKeyDown : ui::KeyMessageKind::kKeyDown,
-                          virtual_key})) {
+  if (dialog.DispatchKey(
+          {system ? ui::KeyMessageKind::kSysKeyDown : ui::KeyMessageKind::kKeyDown, virtual_key})) {
     return;
   }
   const unsigned character = CharacterOf(virtual_key, IsKeyDown(ui::kVkShift));
   if (character != 0 &&
-      dialog.DispatchKey({system ? ui::KeyMessageKind::kSysChar : ui::KeyMessageKind::kChar, character})) {
+      dialog.DispatchKey(
+          {system ? ui::KeyMessageKind::kSysChar : ui::KeyMessageKind::kChar, character})) {
     return;
   }
   WindowState& state = window.State();

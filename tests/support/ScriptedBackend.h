@@ -133,8 +133,18 @@ class ScriptedBackend final : public ui::DialogBackend {
 
   struct Action {
     enum class Kind {
-      kClick, kSelect, kSelectText, kOpenList, kKeyDown, kKeyUp, kPressKey, kCloseBox,
-      kAnswer, kTimer, kPaint, kRun,
+      kClick,
+      kSelect,
+      kSelectText,
+      kOpenList,
+      kKeyDown,
+      kKeyUp,
+      kPressKey,
+      kCloseBox,
+      kAnswer,
+      kTimer,
+      kPaint,
+      kRun,
     };
     Kind kind = Kind::kRun;
     int control_id = 0;

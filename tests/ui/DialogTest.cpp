@@ -362,7 +362,8 @@ TEST_F(DialogTest, MessageBoxesReturnScriptedAnswers) {
   int second = 0;
   int third = 0;
   backend.Run([&] {
-    first = dialog.MessageBox("Sure?", "Question", platform::kMbYesNo | platform::kMbIconExclamation);
+    first =
+        dialog.MessageBox("Sure?", "Question", platform::kMbYesNo | platform::kMbIconExclamation);
     second = dialog.MessageBox("Sure?", "Question", platform::kMbYesNo);
     third = platform::ShowMessageBox("Bad", "Error", platform::kMbOk | platform::kMbIconStop);
   });
@@ -426,7 +427,9 @@ TEST_F(DialogTest, ListItemDataExchange) {
       for (std::intptr_t data : {100, 200, 300}) AddListItem(kLevel, "item", data);
       return Dialog::OnInitDialog();
     }
-    void DoDataExchange(ui::DataExchange& exchange) override { exchange.ListItemData(kLevel, code); }
+    void DoDataExchange(ui::DataExchange& exchange) override {
+      exchange.ListItemData(kLevel, code);
+    }
   } dialog;
   backend.Run([&] {
     EXPECT_EQ(dialog.GetListSelection(kLevel), 1);

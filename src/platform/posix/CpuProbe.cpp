@@ -20,301 +20,276 @@ struct sigaction s_previous_actions[kFaultSignalCount];
 thread_local sigjmp_buf* t_jump_target = nullptr;
 thread_local int t_guard_depth = 0;
 
-int SignalSlot(int signal_number)
-{
-    for (int i = 0; i < kFaultSignalCount; ++i) {
-        if (kFaultSignals[i] == signal_number) {
-            return i;
-        }
+int SignalSlot(int signal_number) {
+  for (int i = 0; i < kFaultSignalCount; ++i) {
+    if (kFaultSignals[i] == signal_number) {
+      return i;
     }
-    return -1;
+  }
+  return -1;
 }
 
 // A fault outside any probe (another thread's bug while one probes) goes to
 // whoever handled the signal before; with no handler, the default action
 // comes back and the faulting instruction runs again into it.
-void ForwardFault(int signal_number, siginfo_t* info, void* context)
-{
-    const int slot = SignalSlot(signal_number);
-    if (slot < 0) {
-        return;
-    }
-    const struct sigaction& previous = s_previous_actions[slot];
-    if ((previous.sa_flags & SA_SIGINFO) != 0 && previous.sa_sigaction != nullptr) {
-        previous.sa_sigaction(signal_number, info, context);
-    } else if (previous.sa_handler != SIG_DFL && previous.sa_handler != SIG_IGN) {
-        previous.sa_handler(signal_number);
-    } else {
-        signal(signal_number, SIG_DFL);
-    }
+void ForwardFault(int signal_number, siginfo_t* info, void* context) {
+  const int slot = SignalSlot(signal_number);
+  if (slot < 0) {
+    return;
+  }
+  const struct sigaction& previous = s_previous_actions[slot];
+  if ((previous.sa_flags & SA_SIGINFO) != 0 && previous.sa_sigaction != nullptr) {
+    previous.sa_sigaction(signal_number, info, context);
+  } else if (previous.sa_handler != SIG_DFL && previous.sa_handler != SIG_IGN) {
+    previous.sa_handler(signal_number);
+  } else {
+    signal(signal_number, SIG_DFL);
+  }
 }
 
-void OnFault(int signal_number, siginfo_t* info, void* context)
-{
-    sigjmp_buf* target = t_jump_target;
-    if (target == nullptr) {
-        ForwardFault(signal_number, info, context);
-        return;
-    }
-    siglongjmp(*target, 1);
+void OnFault(int signal_number, siginfo_t* info, void* context) {
+  sigjmp_buf* target = t_jump_target;
+  if (target == nullptr) {
+    ForwardFault(signal_number, info, context);
+    return;
+  }
+  siglongjmp(*target, 1);
 }
 
-void InstallHandlers()
-{
-    struct sigaction action = {};
-    action.sa_sigaction = &OnFault;
-    action.sa_flags = SA_SIGINFO;
-    sigemptyset(&action.sa_mask);
-    for (int i = 0; i < kFaultSignalCount; ++i) {
-        sigaction(kFaultSignals[i], &action, &s_previous_actions[i]);
-    }
+void InstallHandlers() {
+  struct sigaction action = {};
+  action.sa_sigaction = &OnFault;
+  action.sa_flags = SA_SIGINFO;
+  sigemptyset(&action.sa_mask);
+  for (int i = 0; i < kFaultSignalCount; ++i) {
+    sigaction(kFaultSignals[i], &action, &s_previous_actions[i]);
+  }
 }
 
-void RestoreHandlers()
-{
-    for (int i = 0; i < kFaultSignalCount; ++i) {
-        sigaction(kFaultSignals[i], &s_previous_actions[i], nullptr);
-    }
+void RestoreHandlers() {
+  for (int i = 0; i < kFaultSignalCount; ++i) {
+    sigaction(kFaultSignals[i], &s_previous_actions[i], nullptr);
+  }
 }
 
-uint16_t ReadX87ControlWord()
-{
-    uint16_t control_word = 0;
-    asm volatile("fnstcw %0" : "=m"(control_word));
-    return control_word;
+uint16_t ReadX87ControlWord() {
+  uint16_t control_word = 0;
+  asm volatile("fnstcw %0" : "=m"(control_word));
+  return control_word;
 }
 
-void LoadX87ControlWord(uint16_t control_word)
-{
-    asm volatile("fldcw %0" : : "m"(control_word));
+void LoadX87ControlWord(uint16_t control_word) {
+  asm volatile("fldcw %0" : : "m"(control_word));
 }
 
 struct CpuidQuery {
-    uint32_t leaf;
-    CpuidRegisters registers;
+  uint32_t leaf;
+  CpuidRegisters registers;
 };
 
-void RunCpuid(void* context)
-{
-    auto& query = *static_cast<CpuidQuery*>(context);
-    ReadCpuid(query.leaf, query.registers);
+void RunCpuid(void* context) {
+  auto& query = *static_cast<CpuidQuery*>(context);
+  ReadCpuid(query.leaf, query.registers);
 }
 
-void RunTimeStampCounter(void* context)
-{
-    *static_cast<uint64_t*>(context) = __rdtsc();
+void RunTimeStampCounter(void* context) {
+  *static_cast<uint64_t*>(context) = __rdtsc();
 }
 
 struct FlagToggle {
-    uint64_t mask;
-    uint64_t original;
-    uint64_t read_back;
+  uint64_t mask;
+  uint64_t original;
+  uint64_t read_back;
 };
 
 // Set, read and restore in one block: with the alignment-check flag set, any
 // unaligned access of the compiler's own would fault. The stack pointer steps
 // over the red zone first, as the pushes would overwrite it.
-void RunFlagToggle(void* context)
-{
-    auto& toggle = *static_cast<FlagToggle*>(context);
-    uint64_t original = 0;
-    uint64_t read_back = 0;
-    asm volatile(
-        "sub $128, %%rsp\n\t"
-        "pushfq\n\t"
-        "pop %0\n\t"
-        "mov %0, %1\n\t"
-        "xor %2, %1\n\t"
-        "push %1\n\t"
-        "popfq\n\t"
-        "pushfq\n\t"
-        "pop %1\n\t"
-        "push %0\n\t"
-        "popfq\n\t"
-        "add $128, %%rsp\n\t"
-        : "=&r"(original), "=&r"(read_back)
-        : "r"(toggle.mask)
-        : "cc", "memory");
-    toggle.original = original;
-    toggle.read_back = read_back;
+void RunFlagToggle(void* context) {
+  auto& toggle = *static_cast<FlagToggle*>(context);
+  uint64_t original = 0;
+  uint64_t read_back = 0;
+  asm volatile(
+      "sub $128, %%rsp\n\t"
+      "pushfq\n\t"
+      "pop %0\n\t"
+      "mov %0, %1\n\t"
+      "xor %2, %1\n\t"
+      "push %1\n\t"
+      "popfq\n\t"
+      "pushfq\n\t"
+      "pop %1\n\t"
+      "push %0\n\t"
+      "popfq\n\t"
+      "add $128, %%rsp\n\t"
+      : "=&r"(original), "=&r"(read_back)
+      : "r"(toggle.mask)
+      : "cc", "memory");
+  toggle.original = original;
+  toggle.read_back = read_back;
 }
 
-void RunDivisionFlags(void* context)
-{
-    uint64_t ax = 0;
-    asm volatile(
-        "sub $128, %%rsp\n\t"
-        "pushfq\n\t"
-        "xor %%eax, %%eax\n\t"
-        "sahf\n\t"
-        "mov $5, %%ax\n\t"
-        "mov $2, %%cl\n\t"
-        "divb %%cl\n\t"
-        "lahf\n\t"
-        "popfq\n\t"
-        "add $128, %%rsp\n\t"
-        : "=&a"(ax)
-        :
-        : "rcx", "cc", "memory");
-    *static_cast<uint8_t*>(context) = static_cast<uint8_t>(ax >> 8);
+void RunDivisionFlags(void* context) {
+  uint64_t ax = 0;
+  asm volatile(
+      "sub $128, %%rsp\n\t"
+      "pushfq\n\t"
+      "xor %%eax, %%eax\n\t"
+      "sahf\n\t"
+      "mov $5, %%ax\n\t"
+      "mov $2, %%cl\n\t"
+      "divb %%cl\n\t"
+      "lahf\n\t"
+      "popfq\n\t"
+      "add $128, %%rsp\n\t"
+      : "=&a"(ax)
+      :
+      : "rcx", "cc", "memory");
+  *static_cast<uint8_t*>(context) = static_cast<uint8_t>(ax >> 8);
 }
 
 struct FpuWords {
-    uint16_t status_word;
-    uint16_t control_word;
+  uint16_t status_word;
+  uint16_t control_word;
 };
 
-void RunFpu(void* context)
-{
-    auto& words = *static_cast<FpuWords*>(context);
-    uint16_t status_word = 0x5A5A;
-    uint16_t control_word = 0;
-    asm volatile(
-        "fninit\n\t"
-        "fnstsw %0\n\t"
-        "fnstcw %1\n\t"
-        : "+m"(status_word), "=m"(control_word));
-    words.status_word = status_word;
-    words.control_word = control_word;
+void RunFpu(void* context) {
+  auto& words = *static_cast<FpuWords*>(context);
+  uint16_t status_word = 0x5A5A;
+  uint16_t control_word = 0;
+  asm volatile(
+      "fninit\n\t"
+      "fnstsw %0\n\t"
+      "fnstcw %1\n\t"
+      : "+m"(status_word), "=m"(control_word));
+  words.status_word = status_word;
+  words.control_word = control_word;
 }
 
-void RunPackedAdd(void*)
-{
-    __m128 value = _mm_set1_ps(1.0f);
-    asm volatile("addps %0, %0" : "+x"(value));
+void RunPackedAdd(void*) {
+  __m128 value = _mm_set1_ps(1.0f);
+  asm volatile("addps %0, %0" : "+x"(value));
 }
 
 struct UnmaskedDivide {
-    uint32_t unmasked_control;
+  uint32_t unmasked_control;
 };
 
-void RunUnmaskedDivide(void* context)
-{
-    const auto& divide = *static_cast<UnmaskedDivide*>(context);
-    __m128 ones = _mm_set1_ps(1.0f);
-    const __m128 zeros = _mm_setzero_ps();
-    asm volatile(
-        "ldmxcsr %1\n\t"
-        "divps %2, %0\n\t"
-        : "+x"(ones)
-        : "m"(divide.unmasked_control), "x"(zeros));
+void RunUnmaskedDivide(void* context) {
+  const auto& divide = *static_cast<UnmaskedDivide*>(context);
+  __m128 ones = _mm_set1_ps(1.0f);
+  const __m128 zeros = _mm_setzero_ps();
+  asm volatile(
+      "ldmxcsr %1\n\t"
+      "divps %2, %0\n\t"
+      : "+x"(ones)
+      : "m"(divide.unmasked_control), "x"(zeros));
 }
 
-void RunLoadControl(void* context)
-{
-    _mm_setcsr(*static_cast<uint32_t*>(context));
+void RunLoadControl(void* context) {
+  _mm_setcsr(*static_cast<uint32_t*>(context));
 }
 
 }  // namespace
 
-bool RunWithFaultGuard(void (*body)(void*), void* context)
-{
-    const std::lock_guard<std::recursive_mutex> lock(s_guard_mutex);
-    const bool outermost = t_guard_depth == 0;
-    if (outermost) {
-        InstallHandlers();
-    }
-    // After a jump out of a handler the SSE and x87 control state are the
-    // handler's, not ours, so both are put back by hand.
-    const uint32_t saved_sse_control = _mm_getcsr();
-    const uint16_t saved_x87_control = ReadX87ControlWord();
-    sigjmp_buf target;
-    sigjmp_buf* const outer_target = t_jump_target;
-    t_jump_target = &target;
-    ++t_guard_depth;
-    volatile bool completed = false;
-    if (sigsetjmp(target, 1) == 0) {
-        body(context);
-        completed = true;
-    } else {
-        _mm_setcsr(saved_sse_control);
-        LoadX87ControlWord(saved_x87_control);
-    }
-    --t_guard_depth;
-    t_jump_target = outer_target;
-    if (outermost) {
-        RestoreHandlers();
-    }
-    return completed;
-}
-
-bool ProbeCpuid(uint32_t leaf, CpuidRegisters& registers)
-{
-    CpuidQuery query{leaf, {}};
-    if (!RunWithFaultGuard(&RunCpuid, &query)) {
-        return false;
-    }
-    registers = query.registers;
-    return true;
-}
-
-bool ProbeTimeStampCounter(uint64_t& value)
-{
-    uint64_t read = 0;
-    if (!RunWithFaultGuard(&RunTimeStampCounter, &read)) {
-        return false;
-    }
-    value = read;
-    return true;
-}
-
-bool ProbeFlagToggle(uint32_t mask, uint32_t& changed)
-{
-    FlagToggle toggle{mask, 0, 0};
-    if (!RunWithFaultGuard(&RunFlagToggle, &toggle)) {
-        return false;
-    }
-    changed = static_cast<uint32_t>((toggle.original ^ toggle.read_back) & mask);
-    return true;
-}
-
-bool ProbeDivisionFlags(uint8_t& low_flags)
-{
-    uint8_t read = 0;
-    if (!RunWithFaultGuard(&RunDivisionFlags, &read)) {
-        return false;
-    }
-    low_flags = read;
-    return true;
-}
-
-bool ProbeFpu(uint16_t& status_word, uint16_t& control_word)
-{
-    const uint16_t saved_x87_control = ReadX87ControlWord();
-    FpuWords words{0x5A5A, 0};
-    const bool completed = RunWithFaultGuard(&RunFpu, &words);
+bool RunWithFaultGuard(void (*body)(void*), void* context) {
+  const std::lock_guard<std::recursive_mutex> lock(s_guard_mutex);
+  const bool outermost = t_guard_depth == 0;
+  if (outermost) {
+    InstallHandlers();
+  }
+  // After a jump out of a handler the SSE and x87 control state are the
+  // handler's, not ours, so both are put back by hand.
+  const uint32_t saved_sse_control = _mm_getcsr();
+  const uint16_t saved_x87_control = ReadX87ControlWord();
+  sigjmp_buf target;
+  sigjmp_buf* const outer_target = t_jump_target;
+  t_jump_target = &target;
+  ++t_guard_depth;
+  volatile bool completed = false;
+  if (sigsetjmp(target, 1) == 0) {
+    body(context);
+    completed = true;
+  } else {
+    _mm_setcsr(saved_sse_control);
     LoadX87ControlWord(saved_x87_control);
-    if (!completed) {
-        return false;
-    }
-    status_word = words.status_word;
-    control_word = words.control_word;
-    return true;
+  }
+  --t_guard_depth;
+  t_jump_target = outer_target;
+  if (outermost) {
+    RestoreHandlers();
+  }
+  return completed;
 }
 
-bool ProbePackedAdd()
-{
-    return RunWithFaultGuard(&RunPackedAdd, nullptr);
+bool ProbeCpuid(uint32_t leaf, CpuidRegisters& registers) {
+  CpuidQuery query{leaf, {}};
+  if (!RunWithFaultGuard(&RunCpuid, &query)) {
+    return false;
+  }
+  registers = query.registers;
+  return true;
 }
 
-bool ProbeUnmaskedDivide()
-{
-    uint32_t saved_control = _mm_getcsr();
-    UnmaskedDivide divide{saved_control & ~0x200u};
-    const bool completed = RunWithFaultGuard(&RunUnmaskedDivide, &divide);
-    // A fault while loading the saved register back is of no interest.
-    RunWithFaultGuard(&RunLoadControl, &saved_control);
-    return completed;
+bool ProbeTimeStampCounter(uint64_t& value) {
+  uint64_t read = 0;
+  if (!RunWithFaultGuard(&RunTimeStampCounter, &read)) {
+    return false;
+  }
+  value = read;
+  return true;
 }
 
-uint64_t ReadTimeStampCounter()
-{
-    return __rdtsc();
+bool ProbeFlagToggle(uint32_t mask, uint32_t& changed) {
+  FlagToggle toggle{mask, 0, 0};
+  if (!RunWithFaultGuard(&RunFlagToggle, &toggle)) {
+    return false;
+  }
+  changed = static_cast<uint32_t>((toggle.original ^ toggle.read_back) & mask);
+  return true;
 }
 
-void ReadCpuid(uint32_t leaf, CpuidRegisters& registers)
-{
-    __cpuid(leaf, registers.eax, registers.ebx, registers.ecx, registers.edx);
+bool ProbeDivisionFlags(uint8_t& low_flags) {
+  uint8_t read = 0;
+  if (!RunWithFaultGuard(&RunDivisionFlags, &read)) {
+    return false;
+  }
+  low_flags = read;
+  return true;
+}
+
+bool ProbeFpu(uint16_t& status_word, uint16_t& control_word) {
+  const uint16_t saved_x87_control = ReadX87ControlWord();
+  FpuWords words{0x5A5A, 0};
+  const bool completed = RunWithFaultGuard(&RunFpu, &words);
+  LoadX87ControlWord(saved_x87_control);
+  if (!completed) {
+    return false;
+  }
+  status_word = words.status_word;
+  control_word = words.control_word;
+  return true;
+}
+
+bool ProbePackedAdd() {
+  return RunWithFaultGuard(&RunPackedAdd, nullptr);
+}
+
+bool ProbeUnmaskedDivide() {
+  uint32_t saved_control = _mm_getcsr();
+  UnmaskedDivide divide{saved_control & ~0x200u};
+  const bool completed = RunWithFaultGuard(&RunUnmaskedDivide, &divide);
+  // A fault while loading the saved register back is of no interest.
+  RunWithFaultGuard(&RunLoadControl, &saved_control);
+  return completed;
+}
+
+uint64_t ReadTimeStampCounter() {
+  return __rdtsc();
+}
+
+void ReadCpuid(uint32_t leaf, CpuidRegisters& registers) {
+  __cpuid(leaf, registers.eax, registers.ebx, registers.ecx, registers.edx);
 }
 
 }  // namespace platform

@@ -12,7 +12,9 @@
 namespace platform {
 namespace {
 
-FILE* AsFile(NativeFile* file) { return reinterpret_cast<FILE*>(file); }
+FILE* AsFile(NativeFile* file) {
+  return reinterpret_cast<FILE*>(file);
+}
 
 class PosixFileSystem final : public FileSystem {
  public:
@@ -33,7 +35,7 @@ class PosixFileSystem final : public FileSystem {
   }
 
   bool Seek(NativeFile* file, std::int64_t offset, SeekOrigin origin) override {
-    int whence = origin == SeekOrigin::kStart ? SEEK_SET
+    int whence = origin == SeekOrigin::kStart     ? SEEK_SET
                  : origin == SeekOrigin::kCurrent ? SEEK_CUR
                                                   : SEEK_END;
     return fseeko(AsFile(file), static_cast<off_t>(offset), whence) == 0;

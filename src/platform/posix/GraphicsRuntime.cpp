@@ -8,27 +8,24 @@ namespace platform {
 namespace {
 
 class VulkanGraphicsRuntime : public GraphicsRuntime {
-public:
-    std::optional<RuntimeVersion> QueryVersion() override
-    {
-        return RuntimeVersionFromFindings(ProcessVulkanFindings());
-    }
+ public:
+  std::optional<RuntimeVersion> QueryVersion() override {
+    return RuntimeVersionFromFindings(ProcessVulkanFindings());
+  }
 };
 
 std::atomic<GraphicsRuntime*> s_installed{nullptr};
 
 }  // namespace
 
-GraphicsRuntime& CurrentGraphicsRuntime()
-{
-    static VulkanGraphicsRuntime real;
-    GraphicsRuntime* installed = s_installed.load();
-    return installed != nullptr ? *installed : real;
+GraphicsRuntime& CurrentGraphicsRuntime() {
+  static VulkanGraphicsRuntime real;
+  GraphicsRuntime* installed = s_installed.load();
+  return installed != nullptr ? *installed : real;
 }
 
-GraphicsRuntime* InstallGraphicsRuntime(GraphicsRuntime* runtime)
-{
-    return s_installed.exchange(runtime);
+GraphicsRuntime* InstallGraphicsRuntime(GraphicsRuntime* runtime) {
+  return s_installed.exchange(runtime);
 }
 
 }  // namespace platform

@@ -5,9 +5,13 @@
 
 namespace platform {
 
-std::uint32_t GetLastError() { return static_cast<std::uint32_t>(errno); }
+std::uint32_t GetLastError() {
+  return static_cast<std::uint32_t>(errno);
+}
 
-void SetLastError(std::uint32_t value) { errno = static_cast<int>(value); }
+void SetLastError(std::uint32_t value) {
+  errno = static_cast<int>(value);
+}
 
 std::string GetErrorText(std::uint32_t value) {
   char buffer[256] = {};

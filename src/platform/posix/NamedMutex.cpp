@@ -62,15 +62,15 @@ std::shared_ptr<Mapping> MapShared(const std::string& name) {
     return nullptr;
   }
   struct stat info {};
-  bool ok = fstat(fd, &info) == 0 &&
-            (info.st_size >= static_cast<off_t>(sizeof(SharedState)) ||
-             ftruncate(fd, sizeof(SharedState)) == 0);
+  bool ok = fstat(fd, &info) == 0 && (info.st_size >= static_cast<off_t>(sizeof(SharedState)) ||
+                                      ftruncate(fd, sizeof(SharedState)) == 0);
   void* address = ok ? mmap(nullptr, sizeof(SharedState), PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0)
                      : MAP_FAILED;
   std::shared_ptr<Mapping> mapping;
   if (address != MAP_FAILED) {
     auto* state = static_cast<SharedState*>(address);
-    if (__atomic_load_n(&state->magic, __ATOMIC_ACQUIRE) == kMagic || InitialiseMutex(&state->mutex)) {
+    if (__atomic_load_n(&state->magic, __ATOMIC_ACQUIRE) == kMagic ||
+        InitialiseMutex(&state->mutex)) {
       __atomic_store_n(&state->magic, kMagic, __ATOMIC_RELEASE);
       mapping = std::make_shared<Mapping>(state);
     } else {

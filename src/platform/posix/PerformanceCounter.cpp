@@ -9,40 +9,36 @@ namespace {
 // The monotonic clock that no time adjustment slews, scaled to 10 MHz so that
 // one measurement attempt lasts as long as on the game's own platform.
 class MonotonicPerformanceCounter : public PerformanceCounter {
-public:
-    bool QueryFrequency(uint64_t& frequency) override
-    {
-        frequency = kPerformanceCounterFrequency;
-        return true;
-    }
+ public:
+  bool QueryFrequency(uint64_t& frequency) override {
+    frequency = kPerformanceCounterFrequency;
+    return true;
+  }
 
-    bool QueryCounter(uint64_t& ticks) override
-    {
-        timespec now{};
-        if (clock_gettime(CLOCK_MONOTONIC_RAW, &now) != 0) {
-            return false;
-        }
-        constexpr uint64_t kNanosecondsPerTick = 1'000'000'000 / kPerformanceCounterFrequency;
-        ticks = static_cast<uint64_t>(now.tv_sec) * kPerformanceCounterFrequency +
-                static_cast<uint64_t>(now.tv_nsec) / kNanosecondsPerTick;
-        return true;
+  bool QueryCounter(uint64_t& ticks) override {
+    timespec now{};
+    if (clock_gettime(CLOCK_MONOTONIC_RAW, &now) != 0) {
+      return false;
     }
+    constexpr uint64_t kNanosecondsPerTick = 1'000'000'000 / kPerformanceCounterFrequency;
+    ticks = static_cast<uint64_t>(now.tv_sec) * kPerformanceCounterFrequency +
+            static_cast<uint64_t>(now.tv_nsec) / kNanosecondsPerTick;
+    return true;
+  }
 };
 
 std::atomic<PerformanceCounter*> s_installed{nullptr};
 
 }  // namespace
 
-PerformanceCounter& CurrentPerformanceCounter()
-{
-    static MonotonicPerformanceCounter real;
-    PerformanceCounter* installed = s_installed.load();
-    return installed != nullptr ? *installed : real;
+PerformanceCounter& CurrentPerformanceCounter() {
+  static MonotonicPerformanceCounter real;
+  PerformanceCounter* installed = s_installed.load();
+  return installed != nullptr ? *installed : real;
 }
 
-PerformanceCounter* InstallPerformanceCounter(PerformanceCounter* counter)
-{
-    return s_installed.exchange(counter);
+PerformanceCounter* InstallPerformanceCounter(PerformanceCounter* counter) {
+  return s_installed.exchange(counter);
 }
 
 }  // namespace platform

@@ -9,14 +9,14 @@ namespace platform {
 
 // What examining the Vulkan loader and its drivers found.
 struct VulkanFindings {
-    bool loader_loaded = false;
-    bool instance_created = false;
-    bool devices_enumerated = false;
-    uint32_t device_count = 0;
-    // VkPhysicalDeviceType of the first device, -1 when there is none.
-    int32_t first_device_type = -1;
-    // The loader's instance-level API version (0 when not loaded).
-    uint32_t loader_version = 0;
+  bool loader_loaded = false;
+  bool instance_created = false;
+  bool devices_enumerated = false;
+  uint32_t device_count = 0;
+  // VkPhysicalDeviceType of the first device, -1 when there is none.
+  int32_t first_device_type = -1;
+  // The loader's instance-level API version (0 when not loaded).
+  uint32_t loader_version = 0;
 };
 
 inline constexpr const char* kVulkanLoaderName = "libvulkan.so.1";

@@ -23,8 +23,8 @@ QFont DialogFont(const std::string& face_name, int point_size) {
 
 BaseUnits MeasureBaseUnits(const QFont& font) {
   const QFontMetrics metrics(font);
-  const int extent =
-      metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+  const int extent = metrics.horizontalAdvance(
+      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
   BaseUnits base;
   base.x = (extent / 26 + 1) / 2;
   base.y = metrics.height();
@@ -43,9 +43,13 @@ int MulDiv(int a, int b, int c) {
   return static_cast<int>(negative ? -rounded : rounded);
 }
 
-int HorizontalPixels(int dialog_units, BaseUnits base) { return MulDiv(dialog_units, base.x, 4); }
+int HorizontalPixels(int dialog_units, BaseUnits base) {
+  return MulDiv(dialog_units, base.x, 4);
+}
 
-int VerticalPixels(int dialog_units, BaseUnits base) { return MulDiv(dialog_units, base.y, 8); }
+int VerticalPixels(int dialog_units, BaseUnits base) {
+  return MulDiv(dialog_units, base.y, 8);
+}
 
 QRect DialogRectToPixels(int x, int y, int width, int height, BaseUnits base) {
   // Position and size are converted one by one, as the Windows dialog manager does.

@@ -17,7 +17,9 @@ class DropDownList final : public QComboBox {
   explicit DropDownList(QWidget* parent);
 
   void SetOnDropDown(std::function<void()> handler) { m_on_drop_down = std::move(handler); }
-  void SetOnUserSelection(std::function<void()> handler) { m_on_user_selection = std::move(handler); }
+  void SetOnUserSelection(std::function<void()> handler) {
+    m_on_user_selection = std::move(handler);
+  }
 
   int AddItem(const QString& text, std::intptr_t data);
   std::intptr_t ItemData(int index) const;

@@ -4,7 +4,9 @@
 
 namespace ui::qt {
 
-FrameControl::FrameControl(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
+FrameControl::FrameControl(QWidget* parent) : QWidget(parent) {
+  setFocusPolicy(Qt::NoFocus);
+}
 
 void FrameControl::SetImage(const QImage& image) {
   if (image.cacheKey() == m_image.cacheKey()) {

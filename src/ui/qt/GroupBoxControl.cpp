@@ -38,8 +38,8 @@ void GroupBoxControl::paintEvent(QPaintEvent*) {
   const int gap = 2;
   const QRect text_rect(left, 0, metrics.horizontalAdvance(shown) + 2 * gap, metrics.height());
   painter.fillRect(text_rect, palette().color(QPalette::Window));
-  painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                 QPalette::WindowText));
+  painter.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   painter.drawText(text_rect, Qt::AlignCenter | Qt::TextSingleLine, shown);
 }
 

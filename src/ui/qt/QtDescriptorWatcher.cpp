@@ -8,6 +8,8 @@ void QtDescriptorWatcher::Watch(int descriptor, std::function<void()> on_readabl
   m_notifiers[descriptor] = std::move(notifier);
 }
 
-void QtDescriptorWatcher::Unwatch(int descriptor) { m_notifiers.erase(descriptor); }
+void QtDescriptorWatcher::Unwatch(int descriptor) {
+  m_notifiers.erase(descriptor);
+}
 
 }  // namespace ui::qt

@@ -24,7 +24,8 @@ bool OnUserInterfaceThread() {
 // as the platform layer's default does.
 int WriteToStandardError(const std::string& text, const std::string& caption, unsigned flags) {
   std::fprintf(stderr, "[%s] %s\n", caption.c_str(), text.c_str());
-  return (flags & platform::kMbButtonMask) == platform::kMbYesNo ? platform::kIdYes : platform::kIdOk;
+  return (flags & platform::kMbButtonMask) == platform::kMbYesNo ? platform::kIdYes
+                                                                 : platform::kIdOk;
 }
 
 }  // namespace
@@ -49,17 +50,17 @@ QtDialogBackend::~QtDialogBackend() {
   }
 }
 
-std::unique_ptr<DialogWindow> QtDialogBackend::CreateDialogWindow(Dialog& dialog,
-                                                                  const DialogTemplate& dialog_template,
-                                                                  DialogWindow* owner) {
+std::unique_ptr<DialogWindow> QtDialogBackend::CreateDialogWindow(
+    Dialog& dialog, const DialogTemplate& dialog_template, DialogWindow* owner) {
   if (!OnUserInterfaceThread()) {
     return nullptr;
   }
-  return std::make_unique<QtDialogWindow>(dialog, dialog_template, dynamic_cast<QtDialogWindow*>(owner));
+  return std::make_unique<QtDialogWindow>(dialog, dialog_template,
+                                          dynamic_cast<QtDialogWindow*>(owner));
 }
 
-int QtDialogBackend::ShowMessageBox(DialogWindow* owner, std::string_view text, std::string_view caption,
-                                    unsigned flags) {
+int QtDialogBackend::ShowMessageBox(DialogWindow* owner, std::string_view text,
+                                    std::string_view caption, unsigned flags) {
   if (!OnUserInterfaceThread()) {
     return WriteToStandardError(std::string(text), std::string(caption), flags);
   }
@@ -68,8 +69,8 @@ int QtDialogBackend::ShowMessageBox(DialogWindow* owner, std::string_view text, 
   if (qt_owner != nullptr) {
     qt_owner->BlockForOwnedWindow();
   }
-  const int result = ShowQtMessageBox(qt_owner != nullptr ? qt_owner->Widget() : nullptr, text, caption,
-                                      flags);
+  const int result =
+      ShowQtMessageBox(qt_owner != nullptr ? qt_owner->Widget() : nullptr, text, caption, flags);
   if (qt_owner != nullptr) {
     qt_owner->UnblockAfterOwnedWindow();
   }

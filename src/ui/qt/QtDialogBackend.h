@@ -28,7 +28,8 @@ class QtDialogBackend final : public DialogBackend {
   QtDialogBackend();
   ~QtDialogBackend() override;
 
-  std::unique_ptr<DialogWindow> CreateDialogWindow(Dialog& dialog, const DialogTemplate& dialog_template,
+  std::unique_ptr<DialogWindow> CreateDialogWindow(Dialog& dialog,
+                                                   const DialogTemplate& dialog_template,
                                                    DialogWindow* owner) override;
   int ShowMessageBox(DialogWindow* owner, std::string_view text, std::string_view caption,
                      unsigned flags) override;

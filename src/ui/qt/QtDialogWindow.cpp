@@ -78,7 +78,8 @@ Qt::FocusPolicy FocusPolicyOf(const ControlTemplate& control) {
 
 class QtDialogWindow::PaintContextImpl final : public PaintContext {
  public:
-  PaintContextImpl(QtDialogWindow& window, QPainter& painter) : m_window(window), m_painter(painter) {}
+  PaintContextImpl(QtDialogWindow& window, QPainter& painter)
+      : m_window(window), m_painter(painter) {}
 
   bool IsMinimized() const override { return m_window.Widget()->isMinimized(); }
 
@@ -276,7 +277,9 @@ const QtDialogWindow::Control* QtDialogWindow::Find(int control_id) const {
   return nullptr;
 }
 
-QWidget* QtDialogWindow::Widget() const { return m_widget.get(); }
+QWidget* QtDialogWindow::Widget() const {
+  return m_widget.get();
+}
 
 QWidget* QtDialogWindow::ControlWidget(int control_id) const {
   const Control* control = Find(control_id);
@@ -340,7 +343,9 @@ void QtDialogWindow::EndModalLoop() {
   }
 }
 
-void QtDialogWindow::BlockForOwnedWindow() { ++m_blocked_count; }
+void QtDialogWindow::BlockForOwnedWindow() {
+  ++m_blocked_count;
+}
 
 void QtDialogWindow::UnblockAfterOwnedWindow() {
   if (m_blocked_count > 0 && --m_blocked_count == 0 && m_widget->isVisible()) {
@@ -348,22 +353,31 @@ void QtDialogWindow::UnblockAfterOwnedWindow() {
   }
 }
 
-void QtDialogWindow::SetTitle(std::string_view text) { m_widget->setWindowTitle(ToQString(text)); }
+void QtDialogWindow::SetTitle(std::string_view text) {
+  m_widget->setWindowTitle(ToQString(text));
+}
 
-std::string QtDialogWindow::GetTitle() const { return ToStdString(m_widget->windowTitle()); }
+std::string QtDialogWindow::GetTitle() const {
+  return ToStdString(m_widget->windowTitle());
+}
 
 void QtDialogWindow::SetIcon(int icon_id) {
   const QIcon icon = LoadIcon(icon_id);
   m_widget->setWindowIcon(icon);
-  if (m_widget->windowFlags().testFlag(Qt::Window) && !m_widget->windowFlags().testFlag(Qt::Dialog)) {
+  if (m_widget->windowFlags().testFlag(Qt::Window) &&
+      !m_widget->windowFlags().testFlag(Qt::Dialog)) {
     // The task bar and window switchers take the application's icon.
     QGuiApplication::setWindowIcon(icon);
   }
 }
 
-bool QtDialogWindow::IsEnabled() const { return m_widget->isEnabled() && m_blocked_count == 0; }
+bool QtDialogWindow::IsEnabled() const {
+  return m_widget->isEnabled() && m_blocked_count == 0;
+}
 
-void QtDialogWindow::Invalidate() { m_widget->update(); }
+void QtDialogWindow::Invalidate() {
+  m_widget->update();
+}
 
 void QtDialogWindow::SetControlText(int control_id, std::string_view text) {
   const Control* control = Find(control_id);
@@ -556,11 +570,17 @@ void QtDialogWindow::HandleEnter() {
   Click(m_default_button_id);
 }
 
-void QtDialogWindow::HandleEscape() { Click(platform::kIdCancel); }
+void QtDialogWindow::HandleEscape() {
+  Click(platform::kIdCancel);
+}
 
-void QtDialogWindow::HandleClose() { Click(platform::kIdCancel); }
+void QtDialogWindow::HandleClose() {
+  Click(platform::kIdCancel);
+}
 
-void QtDialogWindow::HandleHelp() { m_dialog.DispatchHelp(); }
+void QtDialogWindow::HandleHelp() {
+  m_dialog.DispatchHelp();
+}
 
 void QtDialogWindow::PaintHook(QPainter& painter) {
   PaintContextImpl context(*this, painter);

@@ -20,11 +20,16 @@ constexpr int kIdIgnore = 5;
 
 QMessageBox::Icon IconOf(unsigned flags) {
   switch (flags & platform::kMbIconMask) {
-    case platform::kMbIconStop: return QMessageBox::Critical;
-    case platform::kMbIconQuestion: return QMessageBox::Question;
-    case platform::kMbIconExclamation: return QMessageBox::Warning;
-    case platform::kMbIconInformation: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case platform::kMbIconStop:
+      return QMessageBox::Critical;
+    case platform::kMbIconQuestion:
+      return QMessageBox::Question;
+    case platform::kMbIconExclamation:
+      return QMessageBox::Warning;
+    case platform::kMbIconInformation:
+      return QMessageBox::Information;
+    default:
+      return QMessageBox::NoIcon;
   }
 }
 
@@ -34,10 +39,12 @@ std::vector<std::pair<QMessageBox::StandardButton, int>> ButtonsOf(unsigned flag
     case platform::kMbOkCancel:
       return {{QMessageBox::Ok, platform::kIdOk}, {QMessageBox::Cancel, platform::kIdCancel}};
     case kMbAbortRetryIgnore:
-      return {{QMessageBox::Abort, kIdAbort}, {QMessageBox::Retry, kIdRetry},
+      return {{QMessageBox::Abort, kIdAbort},
+              {QMessageBox::Retry, kIdRetry},
               {QMessageBox::Ignore, kIdIgnore}};
     case kMbYesNoCancel:
-      return {{QMessageBox::Yes, platform::kIdYes}, {QMessageBox::No, platform::kIdNo},
+      return {{QMessageBox::Yes, platform::kIdYes},
+              {QMessageBox::No, platform::kIdNo},
               {QMessageBox::Cancel, platform::kIdCancel}};
     case platform::kMbYesNo:
       return {{QMessageBox::Yes, platform::kIdYes}, {QMessageBox::No, platform::kIdNo}};
@@ -52,13 +59,13 @@ std::vector<std::pair<QMessageBox::StandardButton, int>> ButtonsOf(unsigned flag
 
 int ShowQtMessageBox(QWidget* parent, std::string_view text, std::string_view caption,
                      unsigned flags) {
-  QMessageBox box(IconOf(flags), ToQString(caption), ToQString(text), QMessageBox::NoButton, parent);
+  QMessageBox box(IconOf(flags), ToQString(caption), ToQString(text), QMessageBox::NoButton,
+                  parent);
   const auto buttons = ButtonsOf(flags);
   QAbstractButton* escape = nullptr;
   for (const auto& [standard, result] : buttons) {
     QAbstractButton* button = box.addButton(standard);
-    if (standard == QMessageBox::Cancel || standard == QMessageBox::No ||
-        buttons.size() == 1) {
+    if (standard == QMessageBox::Cancel || standard == QMessageBox::No || buttons.size() == 1) {
       escape = button;
     }
   }

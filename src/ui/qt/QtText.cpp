@@ -14,7 +14,9 @@ QString ToQString(std::string_view text) {
   return QString::fromLatin1(bytes);
 }
 
-std::string ToStdString(const QString& text) { return text.toStdString(); }
+std::string ToStdString(const QString& text) {
+  return text.toStdString();
+}
 
 QString StaticDisplayText(const QString& text) {
   QString shown;

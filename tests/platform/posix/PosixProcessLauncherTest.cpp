@@ -74,8 +74,7 @@ TEST_F(PosixProcessLauncherTest, StartsTheProgramAsGiven) {
   EXPECT_TRUE(result.message.empty());
   EXPECT_LT(took, std::chrono::milliseconds(250));
   const std::string output = WaitForFile("out.txt");
-  EXPECT_EQ(output.substr(0, output.find('\n')),
-            "./Game.exe|0|" + m_folder.string() + "|carried");
+  EXPECT_EQ(output.substr(0, output.find('\n')), "./Game.exe|0|" + m_folder.string() + "|carried");
   // SIGUSR1 is ignored here but must not be in the game.
   const std::size_t mask_at = output.find("SigIgn:\t");
   ASSERT_NE(mask_at, std::string::npos) << output;

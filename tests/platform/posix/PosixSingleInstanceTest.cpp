@@ -56,7 +56,9 @@ class StalledWatcher final : public platform::DescriptorWatcher {
 
 class FakeResponder final : public platform::InstanceResponder {
  public:
-  bool HasTopLevelWindow(const std::string& title) override { return title == "Zarvex Configuration"; }
+  bool HasTopLevelWindow(const std::string& title) override {
+    return title == "Zarvex Configuration";
+  }
   void TakeFocus(const std::string& title) override {
     std::lock_guard lock(m_mutex);
     m_focused += title + ";";

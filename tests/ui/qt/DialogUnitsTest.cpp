@@ -12,10 +12,10 @@ using ui::qt::BaseUnits;
 // Dialog units become pixels as the Windows dialog manager computes them:
 // rounded MulDiv, position and size converted separately.
 TEST(DialogUnits, ConversionMatchesWindowsArithmetic) {
-  EXPECT_EQ(ui::qt::MulDiv(7, 6, 4), 11);     // 10.5 rounds up
-  EXPECT_EQ(ui::qt::MulDiv(-7, 6, 4), -11);   // and away from zero
-  EXPECT_EQ(ui::qt::MulDiv(5, 6, 4), 8);      // 7.5
-  EXPECT_EQ(ui::qt::MulDiv(3, 13, 8), 5);     // 4.875
+  EXPECT_EQ(ui::qt::MulDiv(7, 6, 4), 11);    // 10.5 rounds up
+  EXPECT_EQ(ui::qt::MulDiv(-7, 6, 4), -11);  // and away from zero
+  EXPECT_EQ(ui::qt::MulDiv(5, 6, 4), 8);     // 7.5
+  EXPECT_EQ(ui::qt::MulDiv(3, 13, 8), 5);    // 4.875
   EXPECT_EQ(ui::qt::MulDiv(1, 2, 0), -1);
 
   // The classic 8-point base units, 6 x 13: the main window's 372 x 328 units.

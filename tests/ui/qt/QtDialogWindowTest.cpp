@@ -35,8 +35,9 @@ class QtDialogWindowTest : public testing::Test {
     m_resources.AddIcon(kSampleIconId, 32, 0xFF00A000);
     m_resources.AddIcon(7, 16, 0xFF0000FF);
     // Left half red, right half blue, 4 x 2.
-    m_resources.AddBitmap(kSampleBitmapId, 4, 2,
-                          {0xFF0000, 0xFF0000, 0x0000FF, 0x0000FF, 0xFF0000, 0xFF0000, 0x0000FF, 0x0000FF});
+    m_resources.AddBitmap(
+        kSampleBitmapId, 4, 2,
+        {0xFF0000, 0xFF0000, 0x0000FF, 0x0000FF, 0xFF0000, 0xFF0000, 0x0000FF, 0x0000FF});
   }
 
   qttest::ApplicationFirst m_application;
@@ -58,7 +59,8 @@ TEST_F(QtDialogWindowTest, TemplateBecomesWidgetsAtConvertedGeometry) {
     ASSERT_GT(base.x, 0);
     ASSERT_GT(base.y, 0);
     QWidget* window = d.QtWindow().Widget();
-    EXPECT_EQ(window->size(), QSize(ui::qt::HorizontalPixels(200, base), ui::qt::VerticalPixels(120, base)));
+    EXPECT_EQ(window->size(),
+              QSize(ui::qt::HorizontalPixels(200, base), ui::qt::VerticalPixels(120, base)));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());  // fixed frame
     EXPECT_EQ(window->font().pointSize(), 8);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Sample"));
@@ -123,8 +125,10 @@ TEST_F(QtDialogWindowTest, ClicksAndWindowKeysReachHandlers) {
   TestDialog dialog(500);
   std::vector<int> clicks;
   int help = 0;
-  dialog.MapCommand(kSampleButton, Notification::kClicked, [&] { clicks.push_back(kSampleButton); });
-  dialog.MapCommand(kSampleDefault, Notification::kClicked, [&] { clicks.push_back(kSampleDefault); });
+  dialog.MapCommand(kSampleButton, Notification::kClicked,
+                    [&] { clicks.push_back(kSampleButton); });
+  dialog.MapCommand(kSampleDefault, Notification::kClicked,
+                    [&] { clicks.push_back(kSampleDefault); });
   dialog.on_help = [&] { ++help; };
   int focus_at_open = -1;
   dialog.on_init = [&](TestDialog& d) {

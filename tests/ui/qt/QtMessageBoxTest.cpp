@@ -25,22 +25,24 @@ struct SeenBox {
 // Answers the next message box: records it, then presses `answer` (or, with
 // NoButton, Escape).
 void AnswerNextBox(SeenBox& seen, QMessageBox::StandardButton answer) {
-  qttest::Later([&seen, answer] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    seen.icon = box->icon();
-    seen.text = box->text();
-    seen.title = box->windowTitle();
-    for (QAbstractButton* button : box->buttons()) {
-      seen.buttons.push_back(box->standardButton(button));
-    }
-    seen.default_button = box->standardButton(box->defaultButton());
-    if (answer == QMessageBox::NoButton) {
-      QTest::keyClick(box, Qt::Key_Escape);
-    } else {
-      box->button(answer)->click();
-    }
-  }, 10);
+  qttest::Later(
+      [&seen, answer] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seen.icon = box->icon();
+        seen.text = box->text();
+        seen.title = box->windowTitle();
+        for (QAbstractButton* button : box->buttons()) {
+          seen.buttons.push_back(box->standardButton(button));
+        }
+        seen.default_button = box->standardButton(box->defaultButton());
+        if (answer == QMessageBox::NoButton) {
+          QTest::keyClick(box, Qt::Key_Escape);
+        } else {
+          box->button(answer)->click();
+        }
+      },
+      10);
 }
 
 bool Has(const SeenBox& seen, QMessageBox::StandardButton button) {
@@ -84,7 +86,8 @@ TEST(QtMessageBox, IconsButtonsAndResults) {
 
   SeenBox ok_cancel;
   AnswerNextBox(ok_cancel, QMessageBox::Cancel);
-  EXPECT_EQ(ui::qt::ShowQtMessageBox(nullptr, "x", "y", platform::kMbOkCancel | platform::kMbIconInformation),
+  EXPECT_EQ(ui::qt::ShowQtMessageBox(nullptr, "x", "y",
+                                     platform::kMbOkCancel | platform::kMbIconInformation),
             platform::kIdCancel);
   EXPECT_EQ(ok_cancel.icon, QMessageBox::Information);
 }

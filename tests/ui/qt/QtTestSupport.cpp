@@ -20,7 +20,9 @@ void EnsureApplication() {
   }
 }
 
-std::optional<std::string_view> TestResources::FindString(unsigned) const { return std::nullopt; }
+std::optional<std::string_view> TestResources::FindString(unsigned) const {
+  return std::nullopt;
+}
 
 const ui::DialogTemplate* TestResources::FindDialog(int id) const {
   auto it = m_dialogs.find(id);
@@ -49,7 +51,8 @@ void TestResources::AddIcon(int id, int size, std::uint32_t colour) {
   m_icons[id] = ui::IconResource{id, m_icon_images[id]};
 }
 
-void TestResources::AddBitmap(int id, int width, int height, const std::vector<std::uint32_t>& pixels) {
+void TestResources::AddBitmap(int id, int width, int height,
+                              const std::vector<std::uint32_t>& pixels) {
   const int row_size = (width * 3 + 3) / 4 * 4;
   const std::uint32_t image_size = static_cast<std::uint32_t>(row_size * height);
   std::vector<std::uint8_t> file;
@@ -97,7 +100,9 @@ ui::qt::QtDialogWindow& TestDialog::QtWindow() const {
   return *dynamic_cast<ui::qt::QtDialogWindow*>(GetWindow());
 }
 
-QWidget* TestDialog::Control(int control_id) const { return QtWindow().ControlWidget(control_id); }
+QWidget* TestDialog::Control(int control_id) const {
+  return QtWindow().ControlWidget(control_id);
+}
 
 bool TestDialog::OnInitDialog() {
   const bool result = Dialog::OnInitDialog();
@@ -142,7 +147,8 @@ ui::DialogTemplate SampleTemplate() {
   using ui::ControlKind;
   using ui::ControlStyle;
   auto control = [](int id, ControlKind kind, int x, int y, int w, int h,
-                    ControlStyle style = ControlStyle::kNone, const char* text = "", int image = 0) {
+                    ControlStyle style = ControlStyle::kNone, const char* text = "",
+                    int image = 0) {
     return ui::ControlTemplate{id, kind, x, y, w, h, style, text, image};
   };
   ui::DialogTemplate t;
@@ -172,7 +178,8 @@ ui::DialogTemplate SampleTemplate() {
               ControlStyle::kMultiLine | ControlStyle::kReadOnly | ControlStyle::kClientEdge |
                   ControlStyle::kVerticalScroll | tab,
               "Line one\r\nLine two"),
-      control(kSampleIcon, ControlKind::kIcon, 150, 80, 20, 20, ControlStyle::kNone, "", kSampleIconId),
+      control(kSampleIcon, ControlKind::kIcon, 150, 80, 20, 20, ControlStyle::kNone, "",
+              kSampleIconId),
   };
   return t;
 }
