@@ -1,6 +1,7 @@
 #pragma once
 
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 
@@ -15,10 +16,19 @@
 // Runs each test in a fresh temporary folder, with the log and the error
 // reporter in place and every log message and message box recorded.
 class ConfigFixture : public ::testing::Test {
+ public:
+  // The lines joined, each ended by CR LF.
+  static std::string CrLf(std::initializer_list<const char*> lines) {
+    std::string text;
+    for (const char* line : lines) {
+      text += std::string(line) + "\r\n";
+    }
+    return text;
+  }
+
  protected:
   static void WriteBytes(const std::string& name, const std::string& bytes) {
-    std::ofstream out(name, std::ios::binary | std::ios::trunc);
-    out << bytes;
+    std::ofstream(name, std::ios::binary | std::ios::trunc) << bytes;
   }
 
   static std::string ReadBytes(const std::string& name) {
