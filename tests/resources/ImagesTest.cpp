@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <utility>
 
 #include "resources/ResourceIds.h"
 #include "ui/IconResource.h"
@@ -25,8 +26,7 @@ TEST(GameImages, BannerIsAn24BitUncompressedBmp) {
   resources::GameResources set;
   const std::span<const std::uint8_t> bmp = set.FindBitmap(resources::kBannerBitmap);
   ASSERT_GT(bmp.size(), 54u);
-  EXPECT_EQ(bmp[0], 'B');
-  EXPECT_EQ(bmp[1], 'M');
+  EXPECT_EQ(Read16(bmp, 0), 'B' | 'M' << 8);
   EXPECT_EQ(Read32(bmp, 2), bmp.size());
   const std::uint32_t offset = Read32(bmp, 10);
   EXPECT_EQ(Read32(bmp, 14), 40u);  // info header size
@@ -62,18 +62,13 @@ TEST(GameImages, IconsHaveTheirSizesAndColours) {
     ASSERT_NE(icon, nullptr) << id;
     ASSERT_EQ(icon->images.size(), 1u);
     const ui::IconImage& image = icon->images[0];
-    EXPECT_EQ(image.width, 32);
-    EXPECT_EQ(image.height, 32);
+    ASSERT_EQ((std::pair{image.width, image.height}), (std::pair{32, 32}));
     EXPECT_EQ(pixel(image, 0, 0) >> 24, 0u) << id;  // transparent corner
     // Just inside the rim on the left, away from the mark: the disc's colour.
     const std::uint32_t p = pixel(image, 4, 16);
     const int red = (p >> 16) & 0xFF, green = (p >> 8) & 0xFF;
     EXPECT_EQ(p >> 24, 0xFFu);
-    if (id == resources::kDirectXPresentIcon) {
-      EXPECT_GT(green, red + 60);
-    } else {
-      EXPECT_GT(red, green + 60);
-    }
+    EXPECT_GT(id == resources::kDirectXPresentIcon ? green - red : red - green, 60) << id;
     // The mark through the centre is dark.
     const std::uint32_t centre = pixel(image, 16, 16);
     EXPECT_LT(((centre >> 16) & 0xFF) + ((centre >> 8) & 0xFF) + (centre & 0xFF), 150u) << id;
