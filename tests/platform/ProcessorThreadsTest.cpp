@@ -4,6 +4,7 @@
 
 #include <bit>
 #include <thread>
+#include <utility>
 
 #include "platform/RealTimePriority.h"
 
@@ -12,24 +13,17 @@
 
 namespace {
 
-struct Visit {
-  bool ran = false;
-  int processor = -1;
-  int policy = -1;
-  int priority = -1;
-};
-
-uint32_t RecordVisit(void* context) {
-  auto& visit = *static_cast<Visit*>(context);
-  visit.ran = true;
-  visit.processor = sched_getcpu();
+uint32_t RecordProcessor(void* processor) {
+  *static_cast<int*>(processor) = sched_getcpu();
   return 7;
 }
 
-void ReadScheduling(Visit& visit) {
+// The calling thread's scheduling policy and priority.
+std::pair<int, int> Scheduling() {
+  int policy = -1;
   sched_param param{};
-  pthread_getschedparam(pthread_self(), &visit.policy, &param);
-  visit.priority = param.sched_priority;
+  pthread_getschedparam(pthread_self(), &policy, &param);
+  return {policy, param.sched_priority};
 }
 
 }  // namespace
@@ -41,42 +35,24 @@ TEST(ProcessorThreads, PinnedThreadsRunWhereTheyArePinned) {
   EXPECT_EQ(info.processor_count, std::thread::hardware_concurrency());
   EXPECT_EQ(static_cast<uint32_t>(std::popcount(info.active_processor_mask)),
             std::min(info.processor_count, 32u));
-
-  uint32_t mask = 0;
-  ASSERT_TRUE(platform::GetProcessAffinityMask(mask));
   for (uint32_t processor = 0; processor < 32; ++processor) {
-    Visit visit;
+    int ran_on = -1;
     uint32_t exit_code = 0;
-    const bool ran = platform::RunPinnedThread(processor, &RecordVisit, &visit, exit_code);
-    if (processor < info.processor_count) {
-      ASSERT_TRUE(ran) << processor;
-      EXPECT_EQ(visit.processor, static_cast<int>(processor));
-      EXPECT_EQ(exit_code, 7u);
-    } else {
-      EXPECT_FALSE(ran) << processor;
-      EXPECT_FALSE(visit.ran) << processor;
-    }
+    const bool ran = platform::RunPinnedThread(processor, &RecordProcessor, &ran_on, exit_code);
+    const bool exists = processor < info.processor_count;
+    EXPECT_EQ(ran, exists) << processor;
+    EXPECT_EQ(ran_on, exists ? static_cast<int>(processor) : -1) << processor;
+    EXPECT_EQ(exit_code, exists ? 7u : 0u) << processor;
   }
 }
 
 // Real-time priority lasts for the scope, and the old scheduling comes back.
 TEST(ProcessorThreads, RealTimePriorityIsRestored) {
-  Visit before;
-  ReadScheduling(before);
+  const auto before = Scheduling();
   {
     const platform::RealTimePriority priority;
-    Visit during;
-    ReadScheduling(during);
-    if (priority.IsRaised()) {
-      EXPECT_EQ(during.policy, SCHED_FIFO);
-      EXPECT_EQ(during.priority, sched_get_priority_max(SCHED_FIFO));
-    } else {
-      EXPECT_EQ(during.policy, before.policy);
-      EXPECT_EQ(during.priority, before.priority);
-    }
+    const auto raised = std::make_pair(SCHED_FIFO, sched_get_priority_max(SCHED_FIFO));
+    EXPECT_EQ(Scheduling(), priority.IsRaised() ? raised : before);
   }
-  Visit after;
-  ReadScheduling(after);
-  EXPECT_EQ(after.policy, before.policy);
-  EXPECT_EQ(after.priority, before.priority);
+  EXPECT_EQ(Scheduling(), before);
 }
