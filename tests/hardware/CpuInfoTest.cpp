@@ -12,15 +12,10 @@
 namespace {
 
 // Restores the calling thread's processor mask when the test ends.
-class AffinityRestorer {
- public:
-  AffinityRestorer() { platform::GetProcessAffinityMask(m_saved); }
-  ~AffinityRestorer() { platform::SetProcessAffinityMask(m_saved); }
-
-  uint32_t Saved() const { return m_saved; }
-
- private:
-  uint32_t m_saved = 0;
+struct AffinityRestorer {
+  AffinityRestorer() { platform::GetProcessAffinityMask(saved); }
+  ~AffinityRestorer() { platform::SetProcessAffinityMask(saved); }
+  uint32_t saved = 0;
 };
 
 uint32_t InitialApicId(const platform::CpuidRegisters& leaf1) {
@@ -71,7 +66,7 @@ TEST(CpuInfo, IdentifiesTheRealProcessors) {
 // A mask with a hole: processor 1 alone becomes index 0, and index 1 does not exist.
 TEST(CpuInfo, DenseIndexesOverAnAffinityMaskWithHoles) {
   AffinityRestorer restorer;
-  if ((restorer.Saved() & 0b11) != 0b11) {
+  if ((restorer.saved & 0b11) != 0b11) {
     GTEST_SKIP() << "needs processors 0 and 1";
   }
   uint32_t apic_of_0 = 0;

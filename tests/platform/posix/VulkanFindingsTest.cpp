@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
-#include <string>
 #include <utility>
 
 #include "platform/GraphicsAdapter.h"
@@ -56,26 +53,13 @@ TEST(VulkanFindings, MapsFindingsToCapsAndVersion) {
   EXPECT_EQ(platform::RuntimeVersionFromFindings(platform::VulkanFindings{}), std::nullopt);
 }
 
-// The real loader: missing, without drivers, and as installed here, preloaded or cold.
+// The real loader: missing, and as installed here, preloaded or cold.
 TEST(VulkanFindings, ExaminesTheLoader) {
   EXPECT_FALSE(platform::ExamineVulkan("libvulkan-not-there.so.1").loader_loaded);
-  std::optional<std::string> saved[2];
-  const char* names[2] = {"VK_ICD_FILENAMES", "VK_DRIVER_FILES"};
-  for (int i = 0; i < 2; ++i) {
-    if (const char* value = std::getenv(names[i])) saved[i] = value;
-    setenv(names[i], "/nonexistent/icd.json", 1);
-  }
-  const platform::VulkanFindings driverless = platform::ExamineVulkan(platform::kVulkanLoaderName);
-  for (int i = 0; i < 2; ++i) {
-    saved[i] ? setenv(names[i], saved[i]->c_str(), 1) : unsetenv(names[i]);
-  }
-  if (!driverless.loader_loaded) {
+  const platform::VulkanFindings cold = platform::ExamineVulkan(platform::kVulkanLoaderName);
+  if (!cold.loader_loaded) {
     GTEST_SKIP() << "no Vulkan loader on this machine";
   }
-  EXPECT_EQ(driverless.device_count, 0u);
-  EXPECT_EQ(platform::DevCapsFromFindings(driverless), std::nullopt);
-
-  const platform::VulkanFindings cold = platform::ExamineVulkan(platform::kVulkanLoaderName);
   EXPECT_GE(cold.loader_version, VK_API_VERSION_1_0);
   platform::StartGraphicsPreload();
   platform::StartGraphicsPreload();
