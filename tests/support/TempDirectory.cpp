@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <system_error>
 
 #include <stdlib.h>
@@ -32,4 +34,16 @@ TempDirectory::~TempDirectory() {
     }
   }
   std::filesystem::remove_all(m_path, ignored);
+}
+
+void TempDirectory::WriteFile(const std::string& path, const std::string& content) {
+  const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+  if (!parent.empty()) std::filesystem::create_directories(parent);
+  std::ofstream(path, std::ios::binary) << content;
+}
+
+std::string TempDirectory::ReadFile(const std::string& path) {
+  std::stringstream content;
+  content << std::ifstream(path, std::ios::binary).rdbuf();
+  return content.str();
 }

@@ -14,6 +14,10 @@ class TempDirectory {
   // Absolute path of the directory.
   const std::string& Path() const { return m_path; }
 
+  // Whole-file helpers for tests: writing makes the parent folders first.
+  static void WriteFile(const std::string& path, const std::string& content);
+  static std::string ReadFile(const std::string& path);
+
  private:
   std::string m_path;
   std::string m_previous;
