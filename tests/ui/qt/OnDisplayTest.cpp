@@ -28,56 +28,40 @@ int EnvironmentNumber(const char* name, int fallback) {
 }
 
 // Fills a window of the program's own templates with its texts, as the
-// windows built on them do, so that it can be looked at.
+// windows built on them do, so that it can be looked at (others keep the
+// template's texts).
 void FillWithTexts(qttest::TestDialog& d) {
+  const auto set_texts = [&d](std::initializer_list<std::pair<int, unsigned>> texts) {
+    for (const auto& [control, string_id] : texts)
+      d.SetControlText(control, ui::LoadString(string_id));
+  };
   switch (d.GetTemplateId()) {
-    case kMainDialog: {
+    case kMainDialog:
       d.SetWindowText(ui::LoadString(4));
       d.SetWindowIcon(kAppIcon);
-      d.SetControlText(kMainWelcome, ui::LoadString(14));
-      d.SetControlText(kMainQualityLabel, ui::LoadString(8));
-      d.SetControlText(kMainRecommendedLabel, ui::LoadString(9));
-      d.SetControlText(kMainDirectXLabel, ui::LoadString(10));
+      set_texts({{kMainWelcome, 14},
+                 {kMainQualityLabel, 8},
+                 {kMainRecommendedLabel, 9},
+                 {kMainDirectXLabel, 10},
+                 {platform::kIdOk, 11},
+                 {platform::kIdCancel, 12},
+                 {kMainHelp, 13},
+                 {kMainResetAll, 65},
+                 {kMainStartGame, 23},
+                 {kMainRecommendedName, 6},
+                 {kMainDescription, 15},
+                 {kMainDirectXText, 1}});
       for (int player = 0; player < 4; ++player) {
         d.SetControlText(kMainPlayer1Label + player, ui::LoadString(18 + player) + ":");
         d.SetControlText(kMainConfigure1 + player, ui::LoadString(22));
       }
-      d.SetControlText(platform::kIdOk, ui::LoadString(11));
-      d.SetControlText(platform::kIdCancel, ui::LoadString(12));
-      d.SetControlText(kMainHelp, ui::LoadString(13));
-      d.SetControlText(kMainResetAll, ui::LoadString(65));
-      d.SetControlText(kMainStartGame, ui::LoadString(23));
       for (unsigned id = 5; id <= 7; ++id) d.AddListItem(kMainQualityList, ui::LoadString(id), 0);
       d.SetListSelection(kMainQualityList, 0);
-      d.SetControlText(kMainRecommendedName, ui::LoadString(6));
-      d.SetControlText(kMainDescription, ui::LoadString(15));
-      d.SetControlText(kMainDirectXText, ui::LoadString(1));
       d.HideControl(kMainDirectXMissing);
       d.ShowControl(kMainDirectXPresent);
       d.on_paint = [](ui::PaintContext& context) {
         context.StretchBitmapToControl(kMainBannerFrame, kBannerBitmap);
       };
-      break;
-    }
-    case kHelpDialog:
-      d.SetWindowText(ui::LoadString(61));
-      d.SetControlText(platform::kIdOk, ui::LoadString(11));
-      d.SetControlText(kHelpText, ui::LoadString(62) + ui::LoadString(64));
-      break;
-    case kControllerDialog:
-      d.SetWindowText(ui::LoadString(56));
-      d.AddListItem(kControllerDeviceList, ui::LoadString(58), 0);
-      d.SetListSelection(kControllerDeviceList, 0);
-      for (int row = 0; row < kControllerActionCount; ++row) {
-        d.SetControlText(kControllerAssignBase + row, ui::LoadString(25));
-        d.AddListItem(kControllerActionListBase + row, ui::LoadString(60), 0);
-        d.SetListSelection(kControllerActionListBase + row, 0);
-      }
-      break;
-    case kCaptureDialog:
-      d.SetWindowText(ui::LoadString(57));
-      d.SetControlText(kCapturePrompt, ui::LoadString(55));
-      d.SetControlText(platform::kIdCancel, ui::LoadString(12));
       break;
     default:
       break;

@@ -14,11 +14,13 @@
 
 namespace {
 
+using Buttons = std::vector<QMessageBox::StandardButton>;
+
 struct SeenBox {
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QString text;
   QString title;
-  std::vector<QMessageBox::StandardButton> buttons;
+  Buttons buttons;
   QMessageBox::StandardButton default_button = QMessageBox::NoButton;
 };
 
@@ -32,10 +34,11 @@ void AnswerNextBox(SeenBox& seen, QMessageBox::StandardButton answer) {
         seen.icon = box->icon();
         seen.text = box->text();
         seen.title = box->windowTitle();
+        seen.default_button = box->standardButton(box->defaultButton());
         for (QAbstractButton* button : box->buttons()) {
           seen.buttons.push_back(box->standardButton(button));
         }
-        seen.default_button = box->standardButton(box->defaultButton());
+        std::sort(seen.buttons.begin(), seen.buttons.end());
         if (answer == QMessageBox::NoButton) {
           QTest::keyClick(box, Qt::Key_Escape);
         } else {
@@ -45,55 +48,50 @@ void AnswerNextBox(SeenBox& seen, QMessageBox::StandardButton answer) {
       10);
 }
 
-bool Has(const SeenBox& seen, QMessageBox::StandardButton button) {
-  return std::find(seen.buttons.begin(), seen.buttons.end(), button) != seen.buttons.end();
-}
-
 // A box shows the icon and buttons of its flags and returns the Windows
 // result of the button pressed; Escape answers No for Yes/No and OK for OK.
 TEST(QtMessageBox, IconsButtonsAndResults) {
   qttest::EnsureApplication();
-  SeenBox yes_no;
-  AnswerNextBox(yes_no, QMessageBox::No);
-  EXPECT_EQ(ui::qt::ShowQtMessageBox(nullptr, "Are you sure?", "Reset Confirmation",
-                                     platform::kMbYesNo | platform::kMbIconExclamation),
-            platform::kIdNo);
-  EXPECT_EQ(yes_no.icon, QMessageBox::Warning);
-  EXPECT_EQ(yes_no.text, QStringLiteral("Are you sure?"));
-  EXPECT_EQ(yes_no.title, QStringLiteral("Reset Confirmation"));
-  EXPECT_EQ(yes_no.buttons.size(), 2u);
-  EXPECT_TRUE(Has(yes_no, QMessageBox::Yes));
-  EXPECT_TRUE(Has(yes_no, QMessageBox::No));
-  EXPECT_EQ(yes_no.default_button, QMessageBox::Yes);
-
-  SeenBox yes;
-  AnswerNextBox(yes, QMessageBox::Yes);
-  EXPECT_EQ(ui::qt::ShowQtMessageBox(nullptr, "x", "y", platform::kMbYesNo | platform::kMbIconStop),
-            platform::kIdYes);
-  EXPECT_EQ(yes.icon, QMessageBox::Critical);
-
-  SeenBox escaped_yes_no;
-  AnswerNextBox(escaped_yes_no, QMessageBox::NoButton);
-  EXPECT_EQ(ui::qt::ShowQtMessageBox(nullptr, "x", "y", platform::kMbYesNo), platform::kIdNo);
-
-  SeenBox ok;
-  AnswerNextBox(ok, QMessageBox::NoButton);
-  EXPECT_EQ(ui::qt::ShowQtMessageBox(nullptr, "Failed", "Zarvex Error",
-                                     platform::kMbOk | platform::kMbIconStop),
-            platform::kIdOk);
-  EXPECT_EQ(ok.buttons, std::vector<QMessageBox::StandardButton>{QMessageBox::Ok});
-  EXPECT_EQ(ok.icon, QMessageBox::Critical);
-
-  SeenBox ok_cancel;
-  AnswerNextBox(ok_cancel, QMessageBox::Cancel);
-  EXPECT_EQ(ui::qt::ShowQtMessageBox(nullptr, "x", "y",
-                                     platform::kMbOkCancel | platform::kMbIconInformation),
-            platform::kIdCancel);
-  EXPECT_EQ(ok_cancel.icon, QMessageBox::Information);
+  // Buttons in Windows order, which is also the order of their Qt values.
+  const Buttons yes_no{QMessageBox::Yes, QMessageBox::No};
+  const Buttons ok_cancel{QMessageBox::Ok, QMessageBox::Cancel};
+  const struct {
+    unsigned flags;
+    QMessageBox::StandardButton answer;  // NoButton: Escape
+    int result;
+    QMessageBox::Icon icon;
+    Buttons buttons;
+  } cases[] = {
+      {platform::kMbYesNo | platform::kMbIconExclamation, QMessageBox::No, platform::kIdNo,
+       QMessageBox::Warning, yes_no},
+      {platform::kMbYesNo | platform::kMbIconStop, QMessageBox::Yes, platform::kIdYes,
+       QMessageBox::Critical, yes_no},
+      {platform::kMbYesNo, QMessageBox::NoButton, platform::kIdNo, QMessageBox::NoIcon, yes_no},
+      {platform::kMbOk | platform::kMbIconStop,
+       QMessageBox::NoButton,
+       platform::kIdOk,
+       QMessageBox::Critical,
+       {QMessageBox::Ok}},
+      {platform::kMbOkCancel | platform::kMbIconInformation, QMessageBox::Cancel,
+       platform::kIdCancel, QMessageBox::Information, ok_cancel},
+  };
+  for (const auto& c : cases) {
+    SeenBox seen;
+    AnswerNextBox(seen, c.answer);
+    EXPECT_EQ(ui::qt::ShowQtMessageBox(nullptr, "Are you sure?", "Reset Confirmation", c.flags),
+              c.result)
+        << "flags 0x" << std::hex << c.flags;
+    EXPECT_EQ(seen.icon, c.icon) << "flags 0x" << std::hex << c.flags;
+    EXPECT_EQ(seen.buttons, c.buttons) << "flags 0x" << std::hex << c.flags;
+    EXPECT_EQ(seen.default_button, c.buttons.front()) << "flags 0x" << std::hex << c.flags;
+    EXPECT_EQ(seen.text, QStringLiteral("Are you sure?"));
+    EXPECT_EQ(seen.title, QStringLiteral("Reset Confirmation"));
+  }
 }
 
 // While the backend exists, the platform layer's boxes (the engine's hard
-// errors) are real Qt boxes; destroying it restores the hook from before.
+// errors) and the backend's own are real Qt boxes; destroying it restores the
+// hook from before.
 TEST(QtMessageBox, BackendInstallsAndRestoresPlatformHook) {
   qttest::EnsureApplication();
   int earlier_hook_calls = 0;
@@ -109,13 +107,11 @@ TEST(QtMessageBox, BackendInstallsAndRestoresPlatformHook) {
               platform::kIdOk);
     EXPECT_EQ(hard_error.title, QStringLiteral("Error"));
     EXPECT_EQ(hard_error.text, QStringLiteral("Closing a closed file"));
-    EXPECT_EQ(earlier_hook_calls, 0);
-
-    // A box asked for from a dialog's code also goes through the backend.
     SeenBox from_backend;
     AnswerNextBox(from_backend, QMessageBox::Yes);
     EXPECT_EQ(backend.ShowMessageBox(nullptr, "Q", "T", platform::kMbYesNo), platform::kIdYes);
     EXPECT_EQ(from_backend.title, QStringLiteral("T"));
+    EXPECT_EQ(earlier_hook_calls, 0);
   }
   EXPECT_EQ(platform::ShowMessageBox("later", "Error", platform::kMbIconStop), platform::kIdOk);
   EXPECT_EQ(earlier_hook_calls, 1);

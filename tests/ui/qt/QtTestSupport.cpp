@@ -1,9 +1,10 @@
 #include "QtTestSupport.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QTest>
-#include <QWindow>
 #include <QTimer>
+#include <QWindow>
 
 #include "ui/DialogWindow.h"
 #include "ui/qt/QtDialogWindow.h"
@@ -15,29 +16,27 @@ void EnsureApplication() {
   static char name[] = "test_ui_qt";
   static char* argv[] = {name, nullptr};
   if (QApplication::instance() == nullptr) {
-    // Lives until the process ends, as in the program.
-    new QApplication(argc, argv);
+    new QApplication(argc, argv);  // lives until the process ends, as in the program
   }
 }
 
-std::optional<std::string_view> TestResources::FindString(unsigned) const {
-  return std::nullopt;
+template <typename Map>
+static auto* Find(const Map& map, int id) {
+  auto it = map.find(id);
+  return it != map.end() ? &it->second : nullptr;
 }
 
 const ui::DialogTemplate* TestResources::FindDialog(int id) const {
-  auto it = m_dialogs.find(id);
-  return it != m_dialogs.end() ? &it->second : nullptr;
+  return Find(m_dialogs, id);
 }
 
 const ui::IconResource* TestResources::FindIcon(int id) const {
-  auto it = m_icons.find(id);
-  return it != m_icons.end() ? &it->second : nullptr;
+  return Find(m_icons, id);
 }
 
 std::span<const std::uint8_t> TestResources::FindBitmap(int id) const {
-  auto it = m_bitmaps.find(id);
-  return it != m_bitmaps.end() ? std::span<const std::uint8_t>(it->second)
-                               : std::span<const std::uint8_t>();
+  const auto* file = Find(m_bitmaps, id);
+  return file != nullptr ? std::span<const std::uint8_t>(*file) : std::span<const std::uint8_t>();
 }
 
 void TestResources::AddDialog(ui::DialogTemplate dialog_template) {
@@ -46,54 +45,16 @@ void TestResources::AddDialog(ui::DialogTemplate dialog_template) {
 }
 
 void TestResources::AddIcon(int id, int size, std::uint32_t colour) {
-  m_icon_pixels[id].assign(static_cast<std::size_t>(size) * static_cast<std::size_t>(size), colour);
+  m_icon_pixels[id].assign(static_cast<std::size_t>(size * size), colour);
   m_icon_images[id] = {ui::IconImage{size, size, m_icon_pixels[id].data()}};
   m_icons[id] = ui::IconResource{id, m_icon_images[id]};
 }
 
-void TestResources::AddBitmap(int id, int width, int height,
-                              const std::vector<std::uint32_t>& pixels) {
-  const int row_size = (width * 3 + 3) / 4 * 4;
-  const std::uint32_t image_size = static_cast<std::uint32_t>(row_size * height);
-  std::vector<std::uint8_t> file;
-  auto put16 = [&](std::uint32_t v) {
-    file.push_back(static_cast<std::uint8_t>(v));
-    file.push_back(static_cast<std::uint8_t>(v >> 8));
-  };
-  auto put32 = [&](std::uint32_t v) {
-    put16(v & 0xFFFF);
-    put16(v >> 16);
-  };
-  file.push_back('B');
-  file.push_back('M');
-  put32(14 + 40 + image_size);
-  put32(0);
-  put32(14 + 40);
-  put32(40);
-  put32(static_cast<std::uint32_t>(width));
-  put32(static_cast<std::uint32_t>(height));  // bottom-up rows
-  put16(1);
-  put16(24);
-  put32(0);  // uncompressed
-  put32(image_size);
-  put32(2835);
-  put32(2835);
-  put32(0);
-  put32(0);
-  for (int y = height - 1; y >= 0; --y) {
-    int written = 0;
-    for (int x = 0; x < width; ++x) {
-      const std::uint32_t rgb = pixels[static_cast<std::size_t>(y * width + x)];
-      file.push_back(static_cast<std::uint8_t>(rgb));
-      file.push_back(static_cast<std::uint8_t>(rgb >> 8));
-      file.push_back(static_cast<std::uint8_t>(rgb >> 16));
-      written += 3;
-    }
-    for (; written < row_size; ++written) {
-      file.push_back(0);
-    }
-  }
-  m_bitmaps[id] = std::move(file);
+void TestResources::AddBitmap(int id, const QImage& image) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "BMP");
+  m_bitmaps[id].assign(buffer.data().begin(), buffer.data().end());
 }
 
 ui::qt::QtDialogWindow& TestDialog::QtWindow() const {
@@ -106,31 +67,8 @@ QWidget* TestDialog::Control(int control_id) const {
 
 bool TestDialog::OnInitDialog() {
   const bool result = Dialog::OnInitDialog();
-  if (on_init) {
-    on_init(*this);
-  }
+  if (on_init) on_init(*this);
   return result;
-}
-
-bool TestDialog::PreTranslateKey(const ui::KeyMessage& message) {
-  return key_filter ? key_filter(message) : false;
-}
-
-void TestDialog::OnHelp() {
-  if (on_help) on_help();
-}
-
-void TestDialog::OnTimer(unsigned timer_id) {
-  if (on_timer) on_timer(timer_id);
-}
-
-void TestDialog::OnPaint(ui::PaintContext& context) {
-  if (on_paint) on_paint(context);
-}
-
-void TestDialog::OnCancel() {
-  ++cancel_count;
-  Dialog::OnCancel();
 }
 
 void UserClick(QWidget* widget) {
@@ -145,10 +83,9 @@ void Later(std::function<void()> action, int delay_ms) {
 
 ui::DialogTemplate SampleTemplate() {
   using ui::ControlKind;
-  using ui::ControlStyle;
-  auto control = [](int id, ControlKind kind, int x, int y, int w, int h,
-                    ControlStyle style = ControlStyle::kNone, const char* text = "",
-                    int image = 0) {
+  using Style = ui::ControlStyle;
+  auto control = [](int id, ControlKind kind, int x, int y, int w, int h, Style style,
+                    const char* text = "", int image = 0) {
     return ui::ControlTemplate{id, kind, x, y, w, h, style, text, image};
   };
   ui::DialogTemplate t;
@@ -159,27 +96,25 @@ ui::DialogTemplate SampleTemplate() {
   t.font_point_size = 8;
   t.style = ui::DialogStyle::kCaption | ui::DialogStyle::kSystemMenu | ui::DialogStyle::kModalFrame;
   t.caption = "Sample";
-  const ControlStyle tab = ControlStyle::kTabStop;
+  const Style tab = Style::kTabStop;
+  const Style none = Style::kNone;
+  const Style read_only = Style::kMultiLine | Style::kReadOnly;
   t.controls = {
       control(kSampleList, ControlKind::kDropDownList, 5, 5, 60, 50, tab),
       control(kSampleButton, ControlKind::kPushButton, 145, 5, 50, 14, tab, "Button"),
       control(kSampleDefault, ControlKind::kDefaultPushButton, 145, 21, 50, 14, tab, "Default"),
       control(kSampleOk, ControlKind::kPushButton, 145, 37, 50, 14, tab, "OK"),
-      control(kSampleCancel, ControlKind::kPushButton, 145, 53, 50, 14, tab, "Cancel"),
-      control(ui::kStaticId, ControlKind::kGroupBox, 70, 5, 70, 40, ControlStyle::kNone, "Group"),
-      control(kSampleLabel, ControlKind::kStaticText, 75, 15, 60, 8, ControlStyle::kNone, "A && B"),
-      control(kSampleSunken, ControlKind::kStaticText, 75, 25, 60, 10, ControlStyle::kSunken, "S"),
-      control(kSampleCentred, ControlKind::kStaticText, 75, 48, 60, 20,
-              ControlStyle::kCenterVertically, "C"),
-      control(kSampleFrame, ControlKind::kBlackFrame, 5, 70, 40, 45),
-      control(kSampleEdit, ControlKind::kEdit, 50, 70, 40, 20,
-              ControlStyle::kMultiLine | ControlStyle::kReadOnly | ControlStyle::kBorder, "E"),
+      control(2, ControlKind::kPushButton, 145, 53, 50, 14, tab, "Cancel"),
+      control(ui::kStaticId, ControlKind::kGroupBox, 70, 5, 70, 40, none, "Group"),
+      control(kSampleLabel, ControlKind::kStaticText, 75, 15, 60, 8, none, "A && B"),
+      control(kSampleSunken, ControlKind::kStaticText, 75, 25, 60, 10, Style::kSunken, "S"),
+      control(kSampleCentred, ControlKind::kStaticText, 75, 48, 60, 20, Style::kCenterVertically),
+      control(kSampleFrame, ControlKind::kBlackFrame, 5, 70, 40, 45, none),
+      control(kSampleEdit, ControlKind::kEdit, 50, 70, 40, 20, read_only | Style::kBorder, "E"),
       control(kSampleScrollEdit, ControlKind::kEdit, 95, 70, 45, 45,
-              ControlStyle::kMultiLine | ControlStyle::kReadOnly | ControlStyle::kClientEdge |
-                  ControlStyle::kVerticalScroll | tab,
+              read_only | Style::kClientEdge | Style::kVerticalScroll | tab,
               "Line one\r\nLine two"),
-      control(kSampleIcon, ControlKind::kIcon, 150, 80, 20, 20, ControlStyle::kNone, "",
-              kSampleIconId),
+      control(kSampleIcon, ControlKind::kIcon, 150, 80, 20, 20, none, "", kSampleIconId),
   };
   return t;
 }

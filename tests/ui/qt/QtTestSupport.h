@@ -3,8 +3,9 @@
 #include <cstdint>
 #include <functional>
 #include <map>
-#include <string>
 #include <vector>
+
+#include <QImage>
 
 #include "ui/Dialog.h"
 #include "ui/DialogTemplate.h"
@@ -28,10 +29,10 @@ struct ApplicationFirst {
   ApplicationFirst() { EnsureApplication(); }
 };
 
-// A resource set of hand-made templates, strings, icons and bitmaps.
+// A resource set of hand-made templates, icons and bitmaps.
 class TestResources final : public ui::ResourceSet {
  public:
-  std::optional<std::string_view> FindString(unsigned id) const override;
+  std::optional<std::string_view> FindString(unsigned) const override { return std::nullopt; }
   const ui::DialogTemplate* FindDialog(int id) const override;
   const ui::IconResource* FindIcon(int id) const override;
   std::span<const std::uint8_t> FindBitmap(int id) const override;
@@ -39,8 +40,8 @@ class TestResources final : public ui::ResourceSet {
   void AddDialog(ui::DialogTemplate dialog_template);
   // A square icon of one colour (0xAARRGGBB).
   void AddIcon(int id, int size, std::uint32_t colour);
-  // A 24-bit BMP file with the given rows (top row first) of 0xRRGGBB pixels.
-  void AddBitmap(int id, int width, int height, const std::vector<std::uint32_t>& pixels);
+  // The image as a BMP file.
+  void AddBitmap(int id, const QImage& image);
 
  private:
   std::map<int, ui::DialogTemplate> m_dialogs;
@@ -53,26 +54,32 @@ class TestResources final : public ui::ResourceSet {
 // A dialog whose hooks are set by the test.
 class TestDialog : public Dialog {
  public:
-  explicit TestDialog(int template_id, Dialog* parent = nullptr) : Dialog(template_id, parent) {}
+  explicit TestDialog(int template_id) : Dialog(template_id, nullptr) {}
 
   std::function<void(TestDialog&)> on_init;
   std::function<bool(const ui::KeyMessage&)> key_filter;
   std::function<void()> on_help;
-  std::function<void(unsigned)> on_timer;
   std::function<void(ui::PaintContext&)> on_paint;
   int cancel_count = 0;
 
   ui::qt::QtDialogWindow& QtWindow() const;
-  // The widget of a control.
   QWidget* Control(int control_id) const;
 
  protected:
   bool OnInitDialog() override;
-  bool PreTranslateKey(const ui::KeyMessage& message) override;
-  void OnHelp() override;
-  void OnTimer(unsigned timer_id) override;
-  void OnPaint(ui::PaintContext& context) override;
-  void OnCancel() override;
+  bool PreTranslateKey(const ui::KeyMessage& message) override {
+    return key_filter && key_filter(message);
+  }
+  void OnHelp() override {
+    if (on_help) on_help();
+  }
+  void OnPaint(ui::PaintContext& context) override {
+    if (on_paint) on_paint(context);
+  }
+  void OnCancel() override {
+    ++cancel_count;
+    Dialog::OnCancel();
+  }
 };
 
 // Clicks a widget the way the user does, through its window, so that a
@@ -87,7 +94,6 @@ ui::DialogTemplate SampleTemplate();
 
 // Control ids of SampleTemplate.
 constexpr int kSampleOk = 1;
-constexpr int kSampleCancel = 2;
 constexpr int kSampleButton = 10;
 constexpr int kSampleDefault = 11;
 constexpr int kSampleLabel = 20;
@@ -99,6 +105,5 @@ constexpr int kSampleScrollEdit = 41;
 constexpr int kSampleList = 50;
 constexpr int kSampleIcon = 60;
 constexpr int kSampleIconId = 131;
-constexpr int kSampleBitmapId = 141;
 
 }  // namespace qttest
