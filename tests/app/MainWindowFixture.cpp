@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "engine/DeviceManager.h"
@@ -33,9 +34,7 @@ MainWindowTest::~MainWindowTest() {
 
 std::optional<std::string> MainWindowTest::ReadSettings() {
   std::ifstream in(kSettingsPath, std::ios::binary);
-  if (!in) {
-    return std::nullopt;
-  }
+  if (!in) return std::nullopt;
   std::stringstream text;
   text << in.rdbuf();
   return text.str();
@@ -47,26 +46,10 @@ void MainWindowTest::WriteSettings(const std::string& text) {
 }
 
 std::string MainWindowTest::SettingValue(const std::string& key) {
+  const std::regex line("(^|\n)" + key + " *= *([^\r\n]*)");
+  std::smatch match;
   const std::string text = ReadSettings().value_or("");
-  std::istringstream lines(text);
-  std::string line;
-  while (std::getline(lines, line)) {
-    if (!line.empty() && line.back() == '\r') {
-      line.pop_back();
-    }
-    const std::size_t equals = line.find('=');
-    if (equals == std::string::npos) {
-      continue;
-    }
-    std::string name = line.substr(0, equals);
-    std::string value = line.substr(equals + 1);
-    while (!name.empty() && name.back() == ' ') name.pop_back();
-    while (!value.empty() && value.front() == ' ') value.erase(0, 1);
-    if (name == key) {
-      return value;
-    }
-  }
-  return std::string();
+  return std::regex_search(text, match, line) ? match[2].str() : std::string();
 }
 
 void MainWindowTest::SetHardware(std::optional<std::uint32_t> dev_caps, float speed_mhz) {
