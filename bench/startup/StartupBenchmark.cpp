@@ -115,8 +115,10 @@ std::optional<Xvfb> StartXvfb() {
   }
   const std::string fd_text = std::to_string(pipe_ends[1]);
   std::string program = "Xvfb";
-  std::vector<std::string> words = {program, "-displayfd",  fd_text,     "-screen",
-                                    "0",     "1024x768x24", "-nolisten", "tcp"};
+  // -noreset: the server would otherwise reset after each run's last
+  // client and refuse the next run's connection while doing so.
+  std::vector<std::string> words = {program, "-displayfd", fd_text, "-screen", "0", "1024x768x24",
+                                    "-nolisten", "tcp", "-noreset"};
   std::vector<char*> arguments;
   for (std::string& word : words) {
     arguments.push_back(word.data());

@@ -51,7 +51,11 @@ class Session:
         os.chmod(game, 0o755)
         read_end, write_end = os.pipe()
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            # Without -noreset the server resets whenever its last client
+            # leaves (a finished xdotool call), and refuses a tool that
+            # connects just then.
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+             "-noreset"],
             pass_fds=(write_end,), stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as display_pipe:
@@ -87,10 +91,17 @@ class Session:
     def windows(self, title=TITLE):
         return self.xdotool("search", "--onlyvisible", "--name", "^%s$" % title)
 
-    def wait_for_window(self, title=TITLE, timeout=30):
-        check(wait_until(lambda: len(self.windows(title)) > 0, timeout, 0.1),
+    def wait_for_window(self, title=TITLE, timeout=30, process=None):
+        """Waits for the window; gives up early when `process` ends first."""
+        def shown_or_ended():
+            return len(self.windows(title)) > 0 or (process is not None and process.poll() is not None)
+        check(wait_until(shown_or_ended, timeout, 0.1),
               "no window titled %r within %d s" % (title, timeout))
-        return self.windows(title)[0]
+        found = self.windows(title)
+        if not found and process is not None:
+            raise Failure("the tool ended with %d before its window showed: %s"
+                          % (process.returncode, process.stdout.read()))
+        return found[0]
 
     def keys(self, window, *keys):
         self.xdotool("windowfocus", "--sync", window, "key", "--delay", "50", *keys)
@@ -105,7 +116,7 @@ class Session:
 
 def escape_writes_nothing(session):
     tool = session.start_tool()
-    window = session.wait_for_window()
+    window = session.wait_for_window(process=tool)
     session.keys(window, "Escape")
     code = session.wait_for_exit(tool)
     output = tool.stdout.read()
@@ -116,7 +127,7 @@ def escape_writes_nothing(session):
 
 def start_game_saves_and_launches(session):
     tool = session.start_tool()
-    window = session.wait_for_window()
+    window = session.wait_for_window(process=tool)
     # The focus starts on OK, the first control; Start Game is three tabs on,
     # and a push button with the focus takes Return.
     session.keys(window, "Tab", "Tab", "Tab", "Return")
@@ -136,7 +147,7 @@ def start_game_saves_and_launches(session):
 
 def second_start_focuses_first(session):
     first = session.start_tool()
-    window = session.wait_for_window()
+    window = session.wait_for_window(process=first)
     # Put the focus elsewhere, so that getting it back is the first
     # instance's doing.
     other = subprocess.Popen(["xmessage", "-name", "other", "-title", "Other", "other"],
@@ -160,7 +171,7 @@ def second_start_focuses_first(session):
     check(session.wait_for_exit(first) == 0, "the first instance did not end cleanly")
     # The name went with the first instance: a new start opens a window.
     third = session.start_tool()
-    session.wait_for_window()
+    session.wait_for_window(process=third)
     session.keys(session.windows()[0], "Escape")
     check(session.wait_for_exit(third) == 0, "a later start did not run")
 
