@@ -12,9 +12,7 @@
 
 static std::vector<std::string> KeysOf(const Chapter& chapter) {
   std::vector<std::string> keys;
-  for (const Chapter::Entry& entry : chapter.Keys()) {
-    keys.emplace_back(entry.Key());
-  }
+  for (const Chapter::Entry& entry : chapter.Keys()) keys.emplace_back(entry.Key());
   return keys;
 }
 

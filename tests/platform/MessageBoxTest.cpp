@@ -5,21 +5,15 @@
 // The hook is the only way a box reaches the user: an installed hook sees the
 // exact text, caption and flags, and uninstalling it restores the default.
 TEST(MessageBoxHook, InstalledHookReceivesBoxAndDefaultReturns) {
-  std::string seen_text, seen_caption;
-  unsigned seen_flags = 0;
+  std::string seen;
   platform::SetMessageBoxHook(
       [&](const std::string& text, const std::string& caption, unsigned flags) {
-        seen_text = text;
-        seen_caption = caption;
-        seen_flags = flags;
+        seen = text + "|" + caption + "|" + std::to_string(flags);
         return platform::kIdNo;
       });
-  EXPECT_EQ(platform::ShowMessageBox("100% sure?", "Question",
-                                     platform::kMbYesNo | platform::kMbIconExclamation),
-            platform::kIdNo);
-  EXPECT_EQ(seen_text, "100% sure?");
-  EXPECT_EQ(seen_caption, "Question");
-  EXPECT_EQ(seen_flags, platform::kMbYesNo | platform::kMbIconExclamation);
+  const unsigned flags = platform::kMbYesNo | platform::kMbIconExclamation;
+  EXPECT_EQ(platform::ShowMessageBox("100% sure?", "Question", flags), platform::kIdNo);
+  EXPECT_EQ(seen, "100% sure?|Question|" + std::to_string(flags));
 
   platform::SetMessageBoxHook(nullptr);
   testing::internal::CaptureStderr();

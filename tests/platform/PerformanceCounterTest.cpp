@@ -14,8 +14,7 @@ TEST(PerformanceCounter, TicksAtTenMegahertzAndCanBeReplaced) {
   ASSERT_TRUE(real.QueryFrequency(frequency));
   EXPECT_EQ(frequency, 10'000'000u);
 
-  uint64_t start = 0;
-  uint64_t end = 0;
+  uint64_t start = 0, end = 0;
   const auto wall_start = std::chrono::steady_clock::now();
   ASSERT_TRUE(real.QueryCounter(start));
   std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -23,7 +22,6 @@ TEST(PerformanceCounter, TicksAtTenMegahertzAndCanBeReplaced) {
   const auto wall = std::chrono::steady_clock::now() - wall_start;
   const double expected_ticks =
       std::chrono::duration_cast<std::chrono::nanoseconds>(wall).count() / 100.0;
-  EXPECT_GT(end - start, 0u);
   EXPECT_NEAR(static_cast<double>(end - start), expected_ticks, expected_ticks * 0.2);
 
   {

@@ -4,6 +4,7 @@
 
 #include <bit>
 #include <thread>
+#include <tuple>
 #include <utility>
 
 #include "platform/RealTimePriority.h"
@@ -40,9 +41,10 @@ TEST(ProcessorThreads, PinnedThreadsRunWhereTheyArePinned) {
     uint32_t exit_code = 0;
     const bool ran = platform::RunPinnedThread(processor, &RecordProcessor, &ran_on, exit_code);
     const bool exists = processor < info.processor_count;
-    EXPECT_EQ(ran, exists) << processor;
-    EXPECT_EQ(ran_on, exists ? static_cast<int>(processor) : -1) << processor;
-    EXPECT_EQ(exit_code, exists ? 7u : 0u) << processor;
+    EXPECT_EQ(
+        std::tuple(ran, ran_on, exit_code),
+        exists ? std::tuple(true, static_cast<int>(processor), 7u) : std::tuple(false, -1, 0u))
+        << processor;
   }
 }
 

@@ -15,11 +15,7 @@ class SettingsFixture : public ConfigFixture {
  protected:
   static constexpr const char* kSettingsPath = "Assets/PC/ANY_LANG/MISC/QVConfig.INI";
 
-  static void WriteSettingsFile(const std::string& bytes) {
-    std::filesystem::create_directories(std::filesystem::path(kSettingsPath).parent_path());
-    WriteBytes(kSettingsPath, bytes);
-  }
-
+  static void WriteSettingsFile(const std::string& bytes) { WriteBytes(kSettingsPath, bytes); }
   static std::string ReadSettingsFile() { return ReadBytes(kSettingsPath); }
 
   std::unique_ptr<DeviceManager> m_devices = std::make_unique<DeviceManager>();

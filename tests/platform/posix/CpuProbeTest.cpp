@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <atomic>
 #include <csignal>
 #include <thread>
+#include <vector>
 #include <x86intrin.h>
 
 namespace {
@@ -77,18 +79,16 @@ TEST(CpuProbe, CatchesFaultsAndLeavesNothingBehind) {
 
 // Probes on several threads at once each catch their own faults.
 TEST(CpuProbe, FaultsOnSeveralThreads) {
-  int caught[4] = {};
-  std::thread threads[4];
+  std::atomic<int> caught{0};
+  std::vector<std::thread> threads;
   for (int t = 0; t < 4; ++t) {
-    threads[t] = std::thread([&caught, t] {
+    threads.emplace_back([&caught] {
       for (int i = 0; i < 50; ++i) {
-        caught[t] += (platform::RunWithFaultGuard(&WriteToNull, nullptr) ? 0 : 1) +
-                     (platform::ProbePackedAdd() ? 0 : 100);
+        caught += (platform::RunWithFaultGuard(&WriteToNull, nullptr) ? 0 : 1) +
+                  (platform::ProbePackedAdd() ? 0 : 1000);
       }
     });
   }
-  for (int t = 0; t < 4; ++t) {
-    threads[t].join();
-    EXPECT_EQ(caught[t], 50);
-  }
+  for (std::thread& thread : threads) thread.join();
+  EXPECT_EQ(caught, 200);
 }

@@ -9,7 +9,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <thread>
 
 #include "support/TempDirectory.h"
@@ -42,14 +41,11 @@ TEST(PosixProcessLauncher, StartsTheProgramAsGiven) {
   ::sigaction(SIGUSR1, &previous, nullptr);
 
   ASSERT_TRUE(result.Succeeded()) << result.message;
-  EXPECT_TRUE(result.message.empty());
   EXPECT_LT(took, std::chrono::milliseconds(250));
   for (int i = 0; i < 500 && !fs::exists("out.txt.done"); ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
-  std::stringstream text;
-  text << std::ifstream("out.txt").rdbuf();
-  const std::string output = text.str();
+  const std::string output = TempDirectory::ReadFile("out.txt");
   EXPECT_EQ(output.substr(0, output.find('\n')), "./Game.exe|0|" + folder.Path() + "|carried");
   // SIGUSR1 is ignored here but must not be in the game.
   const std::size_t mask_at = output.find("SigIgn:\t");

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
+#include <tuple>
 
 #include "platform/GraphicsAdapter.h"
 
@@ -29,13 +29,9 @@ platform::VulkanFindings WithDevice(int32_t type) {
 // Every face of "no adapter" reads as "cannot be created"; a GPU has both bits, anything else
 // neither; a device raises the runtime version.
 TEST(VulkanFindings, MapsFindingsToCapsAndVersion) {
-  const std::pair<int32_t, uint32_t> types[] = {{VK_PHYSICAL_DEVICE_TYPE_INTEGRATED_GPU, kBoth},
-                                                {VK_PHYSICAL_DEVICE_TYPE_DISCRETE_GPU, kBoth},
-                                                {VK_PHYSICAL_DEVICE_TYPE_VIRTUAL_GPU, kBoth},
-                                                {VK_PHYSICAL_DEVICE_TYPE_CPU, 0u},
-                                                {VK_PHYSICAL_DEVICE_TYPE_OTHER, 0u}};
-  for (const auto& [type, caps] : types) {
-    EXPECT_EQ(platform::DevCapsFromFindings(WithDevice(type)), caps) << type;
+  for (int32_t type = VK_PHYSICAL_DEVICE_TYPE_OTHER; type <= VK_PHYSICAL_DEVICE_TYPE_CPU; ++type) {
+    const bool gpu = type != VK_PHYSICAL_DEVICE_TYPE_OTHER && type != VK_PHYSICAL_DEVICE_TYPE_CPU;
+    EXPECT_EQ(platform::DevCapsFromFindings(WithDevice(type)), gpu ? kBoth : 0u) << type;
   }
   platform::VulkanFindings none = WithDevice(-1);
   none.device_count = 0;
@@ -64,10 +60,9 @@ TEST(VulkanFindings, ExaminesTheLoader) {
   platform::StartGraphicsPreload();
   platform::StartGraphicsPreload();
   const platform::VulkanFindings& preloaded = platform::ProcessVulkanFindings();
-  EXPECT_EQ(&preloaded, &platform::ProcessVulkanFindings());
-  EXPECT_EQ(preloaded.instance_created, cold.instance_created);
-  EXPECT_EQ(preloaded.device_count, cold.device_count);
-  EXPECT_EQ(preloaded.first_device_type, cold.first_device_type);
+  EXPECT_EQ(
+      std::tuple(preloaded.instance_created, preloaded.device_count, preloaded.first_device_type),
+      std::tuple(cold.instance_created, cold.device_count, cold.first_device_type));
   EXPECT_EQ(platform::CurrentGraphicsAdapter().QueryDefaultDeviceCaps(),
             platform::DevCapsFromFindings(cold));
   const auto version = platform::CurrentGraphicsRuntime().QueryVersion();
