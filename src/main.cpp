@@ -7,7 +7,6 @@
 #include "app/ConfigApp.h"
 #include "engine/DeviceManager.h"
 #include "platform/GraphicsAdapter.h"
-#include "platform/GraphicsRuntime.h"
 #include "platform/posix/PosixSingleInstance.h"
 #include "resources/GameResources.h"
 #include "settings/GameSettings.h"
@@ -17,7 +16,8 @@
 
 int main(int argc, char** argv) {
   // The adapter query takes longer than anything else in the first refresh;
-  // it runs on its own thread while the toolkit starts.
+  // it runs in a child process while the toolkit starts, and before any
+  // thread exists, as forking requires.
   platform::StartGraphicsPreload();
 
   // The tool reads no command line: the toolkit gets the program name only.
@@ -33,13 +33,6 @@ int main(int argc, char** argv) {
   platform::PosixSingleInstance single_instance(watcher);
   ui::qt::QtWindowResponder responder;
   ConfigApp(single_instance, responder).InitInstance();
-
-  // A second start ends before anything needed the graphics examination. The
-  // process must not reach its exit handlers while that thread is still in
-  // the driver's start-up, which they tear down under it (it then never
-  // ends), so wait for its findings first. After a window ran they are long
-  // there.
-  platform::CurrentGraphicsRuntime().QueryVersion();
 
   // These two live until the process ends.
   delete GameSettings::s_instance;

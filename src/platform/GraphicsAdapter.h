@@ -13,9 +13,9 @@ constexpr uint32_t kDevCapsHwRasterization = 0x00080000;
 //
 // The real adapter (Vulkan, loaded at run time) examines the system once per
 // process. It is slow to do so (tens of milliseconds), so main() should call
-// StartGraphicsPreload() first thing: the examination then runs on a
-// background thread and a later query waits only for what is left. Results
-// are the same with or without the preload.
+// StartGraphicsPreload() first thing: the examination then runs alongside
+// the start-up and a later query waits only for what is left. Results are
+// the same with or without the preload.
 //
 // Tests install a fake: tests/support/FakeGraphicsAdapter.h installs itself
 // for its lifetime.
@@ -36,10 +36,9 @@ GraphicsAdapter& CurrentGraphicsAdapter();
 // one installed before.
 GraphicsAdapter* InstallGraphicsAdapter(GraphicsAdapter* adapter);
 
-// Starts examining the real graphics system on a background thread. Calling
-// it again does nothing. A process that ends before the examination is done
-// waits for it at exit, so start it once the process knows it will stay
-// (after the single-instance check).
+// Starts examining the real graphics system in a child process. Call it
+// before the process starts any thread; calling it again does nothing. A
+// process may end without asking for the findings.
 void StartGraphicsPreload();
 
 }  // namespace platform

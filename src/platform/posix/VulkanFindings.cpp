@@ -2,7 +2,6 @@
 
 #include <dlfcn.h>
 
-#include <future>
 #include <mutex>
 #include <vector>
 
@@ -13,9 +12,6 @@
 
 namespace platform {
 namespace {
-
-std::mutex s_findings_mutex;
-std::shared_future<VulkanFindings> s_findings;
 
 // Instances are kept until the process ends: destroying one unloads the
 // drivers, and some drivers keep allocations in globals that would then be
@@ -108,28 +104,6 @@ VulkanFindings ExamineVulkan(const char* loader_name) {
   ExamineInstance(instance, get_proc, findings);
   KeepOrDestroy(instance, get_proc);
   return findings;
-}
-
-void StartVulkanPreload() {
-  const std::lock_guard<std::mutex> lock(s_findings_mutex);
-  if (!s_findings.valid()) {
-    s_findings =
-        std::async(std::launch::async, [] { return ExamineVulkan(kVulkanLoaderName); }).share();
-  }
-}
-
-const VulkanFindings& ProcessVulkanFindings() {
-  std::shared_future<VulkanFindings> findings;
-  {
-    const std::lock_guard<std::mutex> lock(s_findings_mutex);
-    if (!s_findings.valid()) {
-      s_findings = std::async(std::launch::deferred, [] {
-                     return ExamineVulkan(kVulkanLoaderName);
-                   }).share();
-    }
-    findings = s_findings;
-  }
-  return findings.get();
 }
 
 std::optional<uint32_t> DevCapsFromFindings(const VulkanFindings& findings) {

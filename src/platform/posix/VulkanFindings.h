@@ -26,10 +26,19 @@ inline constexpr const char* kVulkanLoaderName = "libvulkan.so.1";
 // process ends, so the drivers stay loaded with everything they hold.
 VulkanFindings ExamineVulkan(const char* loader_name);
 
-// The examination of the real loader, done once per process: by the preload
-// when it was started, else on the first caller's thread.
+// The examination of the real loader, done once per process. The preload
+// runs it in a child process forked at start-up: the drivers' libraries
+// (one links a whole compiler) then load in parallel with the toolkit's
+// instead of queueing behind the same dynamic-loader lock, a driver that
+// crashes or hangs cannot take the tool with it, and the tool never maps
+// them. Start it before any other thread exists. Without a preload, the
+// first caller examines on its own thread.
 const VulkanFindings& ProcessVulkanFindings();
 void StartVulkanPreload();
+
+// Reads one VulkanFindings record from `descriptor` within `timeout_ms`;
+// nothing when the writer ends early, sends a short record or is too slow.
+std::optional<VulkanFindings> ReceiveFindings(int descriptor, int timeout_ms);
 
 // The default adapter's capability bits: nullopt when the graphics object
 // cannot be created (no loader, no driver, no enumeration, no device); both
