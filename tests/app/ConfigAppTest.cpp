@@ -85,7 +85,9 @@ TEST_F(ConfigAppTest, SingleInstanceRules) {
     EXPECT_EQ(app.GetMainWindow(), nullptr);
     EXPECT_EQ(instance.m_calls, c.calls);
     EXPECT_EQ(m_backend.Windows().size() - windows_before, c.windows);
-    if (c.windows == 1) EXPECT_EQ(instance.m_responder, &instance);
+    if (c.windows == 1) {
+      EXPECT_EQ(instance.m_responder, &instance);
+    }
     delete GameSettings::s_instance;
   }
 }

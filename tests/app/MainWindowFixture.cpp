@@ -1,9 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include <filesystem>
-#include <fstream>
 #include <regex>
-#include <sstream>
 
 #include "engine/DeviceManager.h"
 #include "engine/ErrorReporter.h"
@@ -33,16 +31,8 @@ MainWindowTest::~MainWindowTest() {
 }
 
 std::optional<std::string> MainWindowTest::ReadSettings() {
-  std::ifstream in(kSettingsPath, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-void MainWindowTest::WriteSettings(const std::string& text) {
-  std::filesystem::create_directories(std::filesystem::path(kSettingsPath).parent_path());
-  std::ofstream(kSettingsPath, std::ios::binary) << text;
+  if (!std::filesystem::is_regular_file(kSettingsPath)) return std::nullopt;
+  return TempDirectory::ReadFile(kSettingsPath);
 }
 
 std::string MainWindowTest::SettingValue(const std::string& key) {

@@ -35,7 +35,6 @@ class MainWindowTest : public ::testing::Test {
 
   // The settings file's bytes, nothing when it does not exist.
   static std::optional<std::string> ReadSettings();
-  static void WriteSettings(const std::string& text);
   // The value of `key` in the settings file as written ("" when missing).
   static std::string SettingValue(const std::string& key);
 

@@ -4,14 +4,13 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <string>
 
 #include "platform/GraphicsAdapter.h"
 #include "settings/GameSettings.h"
 #include "support/FakeGraphicsAdapter.h"
+#include "support/TempDirectory.h"
 
 namespace fs = std::filesystem;
 
@@ -26,39 +25,23 @@ constexpr uint32_t kTransform = platform::kDevCapsHwTransformAndLight;
 // Recon.dat not yet opened, and a speed source that counts its calls.
 class HardwareProbeTest : public testing::Test {
  protected:
-  void SetUp() override {
-    m_folder =
-        fs::temp_directory_path() /
-        (std::string("qv-probe-") + testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(m_folder);
-    fs::create_directories(m_folder);
-    fs::current_path(m_folder);
-    HardwareProbe::ForgetProcessState();
-  }
-
-  void TearDown() override {
+  HardwareProbeTest() { HardwareProbe::ForgetProcessState(); }
+  ~HardwareProbeTest() override {
     HardwareProbe::ForgetProcessState();
     HardwareProbe::SetSpeedSource({});
-    fs::current_path(m_previous_folder);
-    fs::remove_all(m_folder);
   }
 
   void UseSpeed(std::optional<float> speed) {
-    HardwareProbe::SetSpeedSource([this, speed] {
-      ++m_measurements;
-      return speed;
-    });
+    HardwareProbe::SetSpeedSource([this, speed] { return ++m_measurements, speed; });
   }
 
   // Closes the report, so its buffered lines reach the disk, and reads it.
-  std::string ReportAfterExit() {
+  static std::string ReportAfterExit() {
     HardwareProbe::ForgetProcessState();
-    std::ifstream in(m_folder / "Recon.dat", std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return TempDirectory::ReadFile("Recon.dat");
   }
 
-  fs::path m_folder;
-  const fs::path m_previous_folder = fs::current_path();
+  TempDirectory m_folder;
   int m_measurements = 0;
 };
 
@@ -115,20 +98,19 @@ TEST_F(HardwareProbeTest, LaterCallsAnswerFromTheProbeLevel) {
 
 // A report that cannot be created loses its lines, not the result, and is not retried.
 TEST_F(HardwareProbeTest, UncreatableReportIsDroppedOnce) {
-  fs::create_directory(m_folder / "Recon.dat");
+  fs::create_directory("Recon.dat");
   FakeGraphicsAdapter adapter(kBoth);
   UseSpeed(1000.0f);
   EXPECT_EQ(HardwareProbe::Recommend(), QualityLevel::High);
-  fs::remove(m_folder / "Recon.dat");
+  fs::remove("Recon.dat");
   HardwareProbe::WriteReconLine("Result:", 3);
   EXPECT_EQ(HardwareProbe::Recommend(), QualityLevel::High);
-  EXPECT_FALSE(fs::exists(m_folder / "Recon.dat"));
+  EXPECT_FALSE(fs::exists("Recon.dat"));
 }
 
 // Lines are label and signed 64-bit decimal; the first line of a process truncates the file.
 TEST_F(HardwareProbeTest, ReportLineFormat) {
-  std::ofstream(m_folder / "Recon.dat", std::ios::binary)
-      << "Processor:1\r\nleftover from an earlier run\r\n";
+  TempDirectory::WriteFile("Recon.dat", "Processor:1\r\nleftover from an earlier run\r\n");
   HardwareProbe::WriteReconLine("B:", -42);
   HardwareProbe::WriteReconLine("C:", std::numeric_limits<int64_t>::max());
   HardwareProbe::WriteReconLine("D:", std::numeric_limits<int64_t>::min());

@@ -38,8 +38,9 @@ void ExpectControls(const ui::DialogTemplate& t, const std::vector<Expected>& ex
   }
 }
 
-// The main window's controls: ids, kinds, positions, sizes and styles.
-TEST(DialogTemplates, MainWindowMatchesItsTable) {
+// The main and help windows' controls: ids, kinds, positions, sizes and
+// styles; every template is reachable through the resource set by its id.
+TEST(DialogTemplates, MainAndHelpWindowsMatchTheirTables) {
   const ui::DialogTemplate& t = resources::MainDialogTemplate();
   EXPECT_EQ((std::array{t.id, t.width, t.height}), (std::array{102, 372, 328}));
   EXPECT_EQ(t.font_name, "MS Sans Serif");
@@ -82,21 +83,23 @@ TEST(DialogTemplates, MainWindowMatchesItsTable) {
   // Only the welcome edit has a border; no edit of this window scrolls.
   EXPECT_FALSE(ui::HasFlag(t.FindControl(1004)->style, ControlStyle::kBorder));
   EXPECT_FALSE(ui::HasFlag(t.FindControl(1000)->style, ControlStyle::kVerticalScroll));
-}
 
-// The help window: its OK button and its scrolling read-only text.
-TEST(DialogTemplates, HelpWindowMatchesItsTable) {
-  const ui::DialogTemplate& t = resources::HelpDialogTemplate();
-  EXPECT_EQ((std::array{t.id, t.width, t.height}), (std::array{147, 242, 241}));
-  EXPECT_EQ(t.font_name, "MS Sans Serif");
-  EXPECT_TRUE(ui::HasFlag(t.style, DialogStyle::kCaption | DialogStyle::kModalFrame));
-  EXPECT_FALSE(ui::HasFlag(t.style, DialogStyle::kAppWindow));
-  ExpectControls(t, {
-                        {1, ControlKind::kDefaultPushButton, 95, 220, 50, 14, ControlStyle::kNone},
+  const ui::DialogTemplate& help = resources::HelpDialogTemplate();
+  EXPECT_EQ((std::array{help.id, help.width, help.height}), (std::array{147, 242, 241}));
+  EXPECT_EQ(help.font_name, "MS Sans Serif");
+  EXPECT_TRUE(ui::HasFlag(help.style, DialogStyle::kCaption | DialogStyle::kModalFrame));
+  EXPECT_FALSE(ui::HasFlag(help.style, DialogStyle::kAppWindow));
+  ExpectControls(help, {{1, ControlKind::kDefaultPushButton, 95, 220, 50, 14, none},
                         {1067, ControlKind::kEdit, 5, 5, 230, 205,
                          kEditBits | ControlStyle::kBorder | ControlStyle::kClientEdge |
-                             ControlStyle::kVerticalScroll},
-                    });
+                             ControlStyle::kVerticalScroll}});
+
+  resources::GameResources set;
+  for (int id : {102, 145, 146, 147}) {
+    ASSERT_NE(set.FindDialog(id), nullptr) << id;
+    EXPECT_EQ(set.FindDialog(id)->id, id);
+  }
+  EXPECT_EQ(set.FindDialog(103), nullptr);
 }
 
 // The controller window: every row complete (label, list, assign button in
@@ -124,16 +127,6 @@ TEST(DialogTemplates, ControllerWindowRowsComplete) {
     EXPECT_TRUE(c.x >= 0 && c.y >= 0 && c.x + c.width <= t.width && c.y + c.height <= t.height)
         << c.id;
   }
-}
-
-// Every template is reachable through the resource set by its id.
-TEST(DialogTemplates, LookupById) {
-  resources::GameResources set;
-  for (int id : {102, 145, 146, 147}) {
-    ASSERT_NE(set.FindDialog(id), nullptr) << id;
-    EXPECT_EQ(set.FindDialog(id)->id, id);
-  }
-  EXPECT_EQ(set.FindDialog(103), nullptr);
 }
 
 }  // namespace

@@ -11,13 +11,11 @@
 
 namespace {
 
-std::uint32_t Read32(std::span<const std::uint8_t> bytes, std::size_t at) {
-  return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
-         static_cast<std::uint32_t>(bytes[at + 3]) << 24;
-}
-
-std::uint16_t Read16(std::span<const std::uint8_t> bytes, std::size_t at) {
-  return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
+// The little-endian number of `size` bytes at `at`.
+std::uint32_t Read(std::span<const std::uint8_t> bytes, std::size_t at, int size = 4) {
+  std::uint32_t value = 0;
+  for (int i = size - 1; i >= 0; --i) value = value << 8 | bytes[at + i];
+  return value;
 }
 
 // The banner is a complete, self-consistent 205 x 510, 24-bit, uncompressed
@@ -26,16 +24,16 @@ TEST(GameImages, BannerIsAn24BitUncompressedBmp) {
   resources::GameResources set;
   const std::span<const std::uint8_t> bmp = set.FindBitmap(resources::kBannerBitmap);
   ASSERT_GT(bmp.size(), 54u);
-  EXPECT_EQ(Read16(bmp, 0), 'B' | 'M' << 8);
-  EXPECT_EQ(Read32(bmp, 2), bmp.size());
-  const std::uint32_t offset = Read32(bmp, 10);
-  EXPECT_EQ(Read32(bmp, 14), 40u);  // info header size
-  EXPECT_EQ(static_cast<std::int32_t>(Read32(bmp, 18)), 205);
-  EXPECT_EQ(static_cast<std::int32_t>(Read32(bmp, 22)), 510);
-  EXPECT_EQ(Read16(bmp, 26), 1);
-  EXPECT_EQ(Read16(bmp, 28), 24);
-  EXPECT_EQ(Read32(bmp, 30), 0u);  // uncompressed
-  EXPECT_EQ(Read32(bmp, 46), 0u);  // no colour table: 2^24 colours
+  EXPECT_EQ(Read(bmp, 0, 2), 0x4D42u);  // "BM"
+  EXPECT_EQ(Read(bmp, 2), bmp.size());
+  const std::uint32_t offset = Read(bmp, 10);
+  EXPECT_EQ(Read(bmp, 14), 40u);  // info header size
+  EXPECT_EQ(static_cast<std::int32_t>(Read(bmp, 18)), 205);
+  EXPECT_EQ(static_cast<std::int32_t>(Read(bmp, 22)), 510);
+  EXPECT_EQ(Read(bmp, 26, 2), 1u);
+  EXPECT_EQ(Read(bmp, 28, 2), 24u);
+  EXPECT_EQ(Read(bmp, 30), 0u);  // uncompressed
+  EXPECT_EQ(Read(bmp, 46), 0u);  // no colour table: 2^24 colours
   const std::size_t row = (205 * 3 + 3) / 4 * 4;
   EXPECT_EQ(offset + row * 510, bmp.size());
   std::size_t differing = 0;

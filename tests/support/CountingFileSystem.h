@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,28 +17,29 @@ class CountingFileSystem : public platform::FileSystem {
   CountingFileSystem();
   ~CountingFileSystem() override;
 
-  platform::NativeFile* Open(const std::string& path, const char* mode) override;
-  void Close(platform::NativeFile* file) override;
-  std::size_t Read(platform::NativeFile* file, void* buffer, std::size_t count) override;
-  std::size_t Write(platform::NativeFile* file, const void* buffer, std::size_t count) override;
-  bool Seek(platform::NativeFile* file, std::int64_t offset, platform::SeekOrigin origin) override;
-  std::int64_t Tell(platform::NativeFile* file) override;
-  bool Exists(const std::string& path) override;
-  bool Remove(const std::string& path) override;
+  platform::NativeFile* Open(const std::string& path, const char* mode) override {
+    return ++opens, m_real.Open(path, mode);
+  }
+  void Close(platform::NativeFile* file) override { ++closes, m_real.Close(file); }
+  std::size_t Read(platform::NativeFile* file, void* buffer, std::size_t count) override {
+    return ++reads, read_sizes.push_back(count), m_real.Read(file, buffer, count);
+  }
+  std::size_t Write(platform::NativeFile* file, const void* buffer, std::size_t count) override {
+    ++writes, write_sizes.push_back(count);
+    return m_real.Write(file, buffer, write_limit ? std::min(count, *write_limit) : count);
+  }
+  bool Seek(platform::NativeFile* file, std::int64_t offset, platform::SeekOrigin origin) override {
+    return ++seeks, m_real.Seek(file, offset, origin);
+  }
+  std::int64_t Tell(platform::NativeFile* file) override { return ++tells, m_real.Tell(file); }
+  bool Exists(const std::string& path) override { return ++exists, m_real.Exists(path); }
+  bool Remove(const std::string& path) override { return ++removes, m_real.Remove(path); }
   platform::MakeDirectoryResult MakeDirectory(const std::string& path) override;
   bool FreeSpace(std::uint64_t& bytes) override;
 
-  int opens = 0;
-  int closes = 0;
-  int reads = 0;
-  int writes = 0;
-  int seeks = 0;
-  int tells = 0;
-  int exists = 0;
-  int removes = 0;
+  int opens = 0, closes = 0, reads = 0, writes = 0, seeks = 0, tells = 0, exists = 0, removes = 0;
   // Sizes asked of each Read and Write, in order.
-  std::vector<std::size_t> read_sizes;
-  std::vector<std::size_t> write_sizes;
+  std::vector<std::size_t> read_sizes, write_sizes;
   // Every folder asked for, in order.
   std::vector<std::string> made_directories;
 

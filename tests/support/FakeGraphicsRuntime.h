@@ -5,7 +5,7 @@
 #include "platform/GraphicsRuntime.h"
 
 // A graphics runtime with a chosen version (nullopt: the query fails). It
-// installs itself for its lifetime and counts queries.
+// installs itself for its lifetime.
 class FakeGraphicsRuntime : public platform::GraphicsRuntime {
  public:
   explicit FakeGraphicsRuntime(std::optional<platform::RuntimeVersion> version = std::nullopt)
@@ -16,16 +16,9 @@ class FakeGraphicsRuntime : public platform::GraphicsRuntime {
   FakeGraphicsRuntime(const FakeGraphicsRuntime&) = delete;
   FakeGraphicsRuntime& operator=(const FakeGraphicsRuntime&) = delete;
 
-  std::optional<platform::RuntimeVersion> QueryVersion() override {
-    ++m_query_count;
-    return m_version;
-  }
-
-  void SetVersion(std::optional<platform::RuntimeVersion> version) { m_version = version; }
-  int QueryCount() const { return m_query_count; }
+  std::optional<platform::RuntimeVersion> QueryVersion() override { return m_version; }
 
  private:
   std::optional<platform::RuntimeVersion> m_version;
   platform::GraphicsRuntime* m_previous;
-  int m_query_count = 0;
 };

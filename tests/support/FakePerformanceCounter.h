@@ -24,11 +24,8 @@ class FakePerformanceCounter : public platform::PerformanceCounter {
   FakePerformanceCounter& operator=(const FakePerformanceCounter&) = delete;
 
   bool QueryFrequency(uint64_t& frequency) override {
-    if (!m_frequency) {
-      return false;
-    }
-    frequency = *m_frequency;
-    return true;
+    if (m_frequency) frequency = *m_frequency;
+    return m_frequency.has_value();
   }
 
   bool QueryCounter(uint64_t& ticks) override {
@@ -38,8 +35,6 @@ class FakePerformanceCounter : public platform::PerformanceCounter {
     ticks = m_ticks.fetch_add(m_step) + m_step;
     return true;
   }
-
-  uint64_t Reads() const { return m_reads.load(); }
 
  private:
   std::optional<uint64_t> m_frequency;

@@ -40,8 +40,3 @@ std::string LogCapture::Text() const {
 bool LogCapture::Contains(const std::string& message) const {
   return std::find(m_messages.begin(), m_messages.end(), message) != m_messages.end();
 }
-
-void LogCapture::Clear() {
-  m_messages.clear();
-  m_boxes.clear();
-}

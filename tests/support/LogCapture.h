@@ -39,8 +39,7 @@ class LogCapture {
   bool Contains(const std::string& message) const;
   const std::vector<Box>& Boxes() const { return m_boxes; }
 
-  void SetAnswer(int answer) { m_answer = answer; }
-  void Clear();
+  void Clear() { m_messages.clear(), m_boxes.clear(); }
 
  private:
   std::vector<std::string> m_messages;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/KeyboardState.h"
@@ -89,8 +90,7 @@ class ScriptedWindow final : public ui::DialogWindow {
         m_state(std::move(state)) {}
 
   ~ScriptedWindow() override {
-    m_state->alive = false;
-    m_state->shown = false;
+    m_state->alive = m_state->shown = false;
     m_state->timers.clear();
   }
 
@@ -103,7 +103,6 @@ class ScriptedWindow final : public ui::DialogWindow {
     m_state->shown = true;
     const bool disabled_owner = m_owner != nullptr && m_owner->m_state->enabled;
     if (disabled_owner) m_owner->m_state->enabled = false;
-    m_backend.m_loops.push_back(this);
     while (!m_end_requested) {
       if (!m_backend.RunNext(*this)) {
         ADD_FAILURE() << "the script ran out while window " << m_template.id << " was open";
@@ -111,7 +110,6 @@ class ScriptedWindow final : public ui::DialogWindow {
         break;
       }
     }
-    m_backend.m_loops.pop_back();
     if (disabled_owner) m_owner->m_state->enabled = true;
     m_state->shown = false;
   }
@@ -122,7 +120,7 @@ class ScriptedWindow final : public ui::DialogWindow {
   std::string GetTitle() const override { return m_state->title; }
   void SetIcon(int icon_id) override { m_state->icon_id = icon_id; }
   bool IsEnabled() const override { return m_state->enabled; }
-  void Invalidate() override { ++m_state->invalidations; }
+  void Invalidate() override {}
 
   void SetControlText(int id, std::string_view text) override { m_state->Control(id).text = text; }
   std::string GetControlText(int id) const override { return m_state->Control(id).text; }
@@ -174,9 +172,7 @@ class ScriptedWindow final : public ui::DialogWindow {
   }
   ControlState& List(int id) const {
     ControlState& control = m_state->Control(id);
-    if (control.kind != ui::ControlKind::kDropDownList) {
-      ADD_FAILURE() << "control " << id << " of window " << m_template.id << " is not a list";
-    }
+    EXPECT_EQ(control.kind, ui::ControlKind::kDropDownList) << "control " << id << " is no list";
     return control;
   }
 
@@ -198,21 +194,12 @@ ScriptedBackend::ScriptedBackend() {
 ScriptedBackend::~ScriptedBackend() {
   platform::SetMessageBoxHook(std::move(m_previous_hook));
   platform::ReleaseAllKeys();
-  if (!m_actions.empty()) {
-    ADD_FAILURE() << m_actions.size() << " scripted action(s) were never used";
-  }
+  EXPECT_EQ(m_actions.size(), 0u) << "scripted actions were never used";
 }
 
-ScriptedBackend& ScriptedBackend::Queue(Action::Kind kind, int control_id, int value,
-                                        std::string text, std::function<void()> step) {
-  Action action;
-  action.kind = kind;
-  action.control_id = control_id;
-  action.value = value;
-  action.text = std::move(text);
-  action.step = std::move(step);
-  action.window = std::exchange(m_next_window, std::nullopt);
-  m_actions.push_back(std::move(action));
+ScriptedBackend& ScriptedBackend::Queue(std::function<void(ScriptedWindow&)> run,
+                                        std::optional<int> answer) {
+  m_actions.push_back({std::move(run), answer, std::exchange(m_next_window, std::nullopt)});
   return *this;
 }
 
@@ -222,31 +209,43 @@ ScriptedBackend& ScriptedBackend::In(int template_id) {
 }
 
 ScriptedBackend& ScriptedBackend::Click(int control_id) {
-  return Queue(Action::Kind::kClick, control_id);
+  return Queue([this, control_id](ScriptedWindow& w) { DoClick(w, control_id); });
 }
 
 ScriptedBackend& ScriptedBackend::Select(int control_id, int index) {
-  return Queue(Action::Kind::kSelect, control_id, index);
+  return Queue([this, control_id, index](ScriptedWindow& w) { DoSelect(w, control_id, index); });
 }
 
 ScriptedBackend& ScriptedBackend::SelectText(int control_id, std::string text) {
-  return Queue(Action::Kind::kSelectText, control_id, 0, std::move(text));
+  return Queue([this, control_id, text](ScriptedWindow& w) {
+    const std::vector<std::string> texts = w.State().Control(control_id).ItemTexts();
+    const auto found = std::find(texts.begin(), texts.end(), text);
+    if (found == texts.end()) ADD_FAILURE() << "list " << control_id << " has no item " << text;
+    DoSelect(w, control_id, static_cast<int>(found - texts.begin()));
+  });
 }
 
 ScriptedBackend& ScriptedBackend::OpenList(int control_id) {
-  return Queue(Action::Kind::kOpenList, control_id);
+  return Queue([this, control_id](ScriptedWindow& w) {
+    if (!CheckList(w, control_id, "open")) return;
+    w.State().focus = control_id;
+    w.GetDialog().DispatchCommand(control_id, ui::Notification::kDropDown);
+  });
 }
 
 ScriptedBackend& ScriptedBackend::PressKey(unsigned virtual_key) {
-  return Queue(Action::Kind::kPressKey, 0, static_cast<int>(virtual_key));
+  return Queue([this, virtual_key](ScriptedWindow& w) {
+    DoKey(w, virtual_key, true);
+    DoKey(w, virtual_key, false);
+  });
 }
 
 ScriptedBackend& ScriptedBackend::HoldKey(unsigned virtual_key) {
-  return Queue(Action::Kind::kKeyDown, 0, static_cast<int>(virtual_key));
+  return Queue([this, virtual_key](ScriptedWindow& w) { DoKey(w, virtual_key, true); });
 }
 
 ScriptedBackend& ScriptedBackend::ReleaseKey(unsigned virtual_key) {
-  return Queue(Action::Kind::kKeyUp, 0, static_cast<int>(virtual_key));
+  return Queue([this, virtual_key](ScriptedWindow& w) { DoKey(w, virtual_key, false); });
 }
 
 ScriptedBackend& ScriptedBackend::Escape() {
@@ -254,28 +253,43 @@ ScriptedBackend& ScriptedBackend::Escape() {
 }
 
 ScriptedBackend& ScriptedBackend::CloseBox() {
-  return Queue(Action::Kind::kCloseBox);
+  return Queue([](ScriptedWindow& w) {
+    w.GetDialog().DispatchCommand(platform::kIdCancel, ui::Notification::kClicked);
+  });
 }
 
 ScriptedBackend& ScriptedBackend::AnswerMessageBox(int result) {
-  return Queue(Action::Kind::kAnswer, 0, result);
+  return Queue(
+      [result](ScriptedWindow&) {
+        ADD_FAILURE() << "a message-box answer (" << result << ") was queued but no box came";
+      },
+      result);
 }
 
 ScriptedBackend& ScriptedBackend::FireTimer(unsigned timer_id) {
-  return Queue(Action::Kind::kTimer, 0, static_cast<int>(timer_id));
+  return Queue([timer_id](ScriptedWindow& w) {
+    if (w.State().timers.count(timer_id) == 0) {
+      ADD_FAILURE() << "timer " << timer_id << " is not running in window " << w.Template().id;
+    } else {
+      w.GetDialog().DispatchTimer(timer_id);
+    }
+  });
 }
 
 ScriptedBackend& ScriptedBackend::Paint(bool minimized) {
-  return Queue(Action::Kind::kPaint, 0, minimized ? 1 : 0);
+  return Queue([minimized](ScriptedWindow& w) {
+    RecordingPaintContext context(w.State(), minimized);
+    w.GetDialog().DispatchPaint(context);
+  });
 }
 
 ScriptedBackend& ScriptedBackend::Run(std::function<void()> step) {
-  return Queue(Action::Kind::kRun, 0, 0, std::string(), std::move(step));
+  return Queue([step = std::move(step)](ScriptedWindow&) { step(); });
 }
 
 WindowState& ScriptedBackend::Window(int template_id) {
-  if (const WindowState* found = FindWindow(template_id)) {
-    return const_cast<WindowState&>(*found);
+  for (auto it = m_windows.rbegin(); it != m_windows.rend(); ++it) {
+    if ((*it)->template_id == template_id) return **it;
   }
   ADD_FAILURE() << "no window " << template_id << " was built";
   static WindowState nowhere;
@@ -283,26 +297,10 @@ WindowState& ScriptedBackend::Window(int template_id) {
   return nowhere;
 }
 
-const WindowState* ScriptedBackend::FindWindow(int template_id) const {
-  for (auto it = m_windows.rbegin(); it != m_windows.rend(); ++it) {
-    if ((*it)->template_id == template_id) return it->get();
-  }
-  return nullptr;
-}
-
-void ScriptedBackend::SetKey(unsigned virtual_key, bool down) {
-  platform::UpdateKeyboardState(
-      virtual_key, down ? platform::KeyTransition::kDown : platform::KeyTransition::kUp);
-}
-
 ui::KeyboardState ScriptedBackend::GetKeyboardState() const {
   platform::KeyboardStateBytes state{};
   platform::GetKeyboardState(state);
   return state;
-}
-
-bool ScriptedBackend::IsKeyDown(unsigned virtual_key) const {
-  return (GetKeyboardState()[virtual_key & 0xFF] & platform::kKeyDownBit) != 0;
 }
 
 std::unique_ptr<ui::DialogWindow> ScriptedBackend::CreateDialogWindow(
@@ -328,22 +326,17 @@ std::unique_ptr<ui::DialogWindow> ScriptedBackend::CreateDialogWindow(
 
 int ScriptedBackend::ShowMessageBox(ui::DialogWindow* owner, std::string_view text,
                                     std::string_view caption, unsigned flags) {
-  MessageBoxRecord record;
-  record.owner_template_id =
-      owner != nullptr ? static_cast<ScriptedWindow*>(owner)->Template().id : 0;
-  record.text = text;
-  record.caption = caption;
-  record.flags = flags;
+  const int owner_id = owner != nullptr ? static_cast<ScriptedWindow*>(owner)->Template().id : 0;
   const bool yes_no = (flags & platform::kMbButtonMask) == platform::kMbYesNo;
-  record.answer = yes_no ? platform::kIdYes : platform::kIdOk;
-  if (m_actions.empty() || m_actions.front().kind != Action::Kind::kAnswer) {
+  int answer = yes_no ? platform::kIdYes : platform::kIdOk;
+  if (m_actions.empty() || !m_actions.front().answer) {
     ADD_FAILURE() << "unexpected message box \"" << text << "\" (" << caption << ")";
   } else {
-    record.answer = m_actions.front().value;
+    answer = *m_actions.front().answer;
     m_actions.pop_front();
   }
-  m_message_boxes.push_back(record);
-  return record.answer;
+  m_message_boxes.push_back({owner_id, std::string(text), std::string(caption), flags, answer});
+  return answer;
 }
 
 bool ScriptedBackend::RunNext(ScriptedWindow& window) {
@@ -354,96 +347,34 @@ bool ScriptedBackend::RunNext(ScriptedWindow& window) {
     ADD_FAILURE() << "a scripted action meant for window " << *action.window << " reached window "
                   << window.Template().id;
   }
-  Execute(action, window);
+  action.run(window);
   return true;
 }
 
 bool ScriptedBackend::CheckList(ScriptedWindow& window, int control_id, const char* what) {
   WindowState& state = window.State();
-  if (state.controls.count(control_id) == 0 ||
-      state.controls[control_id].kind != ui::ControlKind::kDropDownList) {
+  const auto found = state.controls.find(control_id);
+  if (found == state.controls.end() || found->second.kind != ui::ControlKind::kDropDownList) {
     ADD_FAILURE() << what << ": window " << state.template_id << " has no list " << control_id;
     return false;
   }
-  const ControlState& list = state.controls[control_id];
-  if (!state.enabled || !list.enabled || !list.visible) {
+  if (!state.enabled || !found->second.enabled || !found->second.visible) {
     m_ignored.push_back(std::string(what) + " on unavailable list " + std::to_string(control_id));
     return false;
   }
   return true;
 }
 
-void ScriptedBackend::Execute(const Action& action, ScriptedWindow& window) {
-  Dialog& dialog = window.GetDialog();
-  WindowState& state = window.State();
-  switch (action.kind) {
-    case Action::Kind::kClick:
-      DoClick(window, action.control_id);
-      break;
-    case Action::Kind::kSelect:
-    case Action::Kind::kSelectText: {
-      if (!CheckList(window, action.control_id, "select")) break;
-      ControlState& list = state.controls[action.control_id];
-      int index = action.value;
-      if (action.kind == Action::Kind::kSelectText) {
-        index = -1;
-        for (std::size_t i = 0; i < list.items.size(); ++i) {
-          if (list.items[i].text == action.text) {
-            index = static_cast<int>(i);
-            break;
-          }
-        }
-      }
-      if (index < 0 || index >= static_cast<int>(list.items.size())) {
-        ADD_FAILURE() << "list " << action.control_id << " has no item "
-                      << (action.kind == Action::Kind::kSelectText ? action.text
-                                                                   : std::to_string(index));
-        break;
-      }
-      list.selection = index;
-      state.focus = action.control_id;
-      dialog.DispatchCommand(action.control_id, ui::Notification::kSelectionChanged);
-      break;
-    }
-    case Action::Kind::kOpenList:
-      if (!CheckList(window, action.control_id, "open")) break;
-      state.focus = action.control_id;
-      dialog.DispatchCommand(action.control_id, ui::Notification::kDropDown);
-      break;
-    case Action::Kind::kPressKey:
-      DoKeyDown(window, static_cast<unsigned>(action.value));
-      DoKeyUp(window, static_cast<unsigned>(action.value));
-      break;
-    case Action::Kind::kKeyDown:
-      DoKeyDown(window, static_cast<unsigned>(action.value));
-      break;
-    case Action::Kind::kKeyUp:
-      DoKeyUp(window, static_cast<unsigned>(action.value));
-      break;
-    case Action::Kind::kCloseBox:
-      dialog.DispatchCommand(platform::kIdCancel, ui::Notification::kClicked);
-      break;
-    case Action::Kind::kAnswer:
-      ADD_FAILURE() << "a message-box answer (" << action.value
-                    << ") was queued but no message box came";
-      break;
-    case Action::Kind::kTimer:
-      if (state.timers.count(static_cast<unsigned>(action.value)) == 0) {
-        ADD_FAILURE() << "timer " << action.value << " is not running in window "
-                      << state.template_id;
-        break;
-      }
-      dialog.DispatchTimer(static_cast<unsigned>(action.value));
-      break;
-    case Action::Kind::kPaint: {
-      RecordingPaintContext context(state, action.value != 0);
-      dialog.DispatchPaint(context);
-      break;
-    }
-    case Action::Kind::kRun:
-      action.step();
-      break;
+void ScriptedBackend::DoSelect(ScriptedWindow& window, int control_id, int index) {
+  if (!CheckList(window, control_id, "select")) return;
+  ControlState& list = window.State().controls[control_id];
+  if (index < 0 || index >= static_cast<int>(list.items.size())) {
+    ADD_FAILURE() << "list " << control_id << " has no item " << index;
+    return;
   }
+  list.selection = index;
+  window.State().focus = control_id;
+  window.GetDialog().DispatchCommand(control_id, ui::Notification::kSelectionChanged);
 }
 
 void ScriptedBackend::DoClick(ScriptedWindow& window, int control_id) {
@@ -461,54 +392,45 @@ void ScriptedBackend::DoClick(ScriptedWindow& window, int control_id) {
   window.GetDialog().DispatchCommand(control_id, ui::Notification::kClicked);
 }
 
-void ScriptedBackend::DoKeyDown(ScriptedWindow& window, unsigned virtual_key) {
-  SetKey(virtual_key, true);
-  const bool alt = IsKeyDown(ui::kVkMenu);
-  const bool system = alt || virtual_key == kVkF10 || virtual_key == ui::kVkMenu;
+// Key down (then its character) or key up, through the key filter, then the
+// dialog's own keys on key down.
+void ScriptedBackend::DoKey(ScriptedWindow& window, unsigned virtual_key, bool down) {
+  using ui::KeyMessageKind;
+  platform::UpdateKeyboardState(
+      virtual_key, down ? platform::KeyTransition::kDown : platform::KeyTransition::kUp);
+  const ui::KeyboardState keys = GetKeyboardState();
+  auto held = [&keys](unsigned key) { return (keys[key] & platform::kKeyDownBit) != 0; };
+  const bool system = held(ui::kVkMenu) || virtual_key == kVkF10 || virtual_key == ui::kVkMenu;
   Dialog& dialog = window.GetDialog();
-  if (dialog.DispatchKey(
-          {system ? ui::KeyMessageKind::kSysKeyDown : ui::KeyMessageKind::kKeyDown, virtual_key})) {
+  if (!down) {
+    dialog.DispatchKey({system ? KeyMessageKind::kSysKeyUp : KeyMessageKind::kKeyUp, virtual_key});
     return;
   }
-  const unsigned character = CharacterOf(virtual_key, IsKeyDown(ui::kVkShift));
+  if (dialog.DispatchKey(
+          {system ? KeyMessageKind::kSysKeyDown : KeyMessageKind::kKeyDown, virtual_key})) {
+    return;
+  }
+  const unsigned character = CharacterOf(virtual_key, held(ui::kVkShift));
   if (character != 0 &&
-      dialog.DispatchKey(
-          {system ? ui::KeyMessageKind::kSysChar : ui::KeyMessageKind::kChar, character})) {
+      dialog.DispatchKey({system ? KeyMessageKind::kSysChar : KeyMessageKind::kChar, character})) {
     return;
   }
   WindowState& state = window.State();
   if (virtual_key == ui::kVkReturn) {
     // A focused push button takes Return; otherwise the default button does.
-    int target = -1;
     auto focused = state.controls.find(state.focus);
     if (focused != state.controls.end() && IsButton(focused->second.kind)) {
-      target = state.focus;
-    } else {
-      for (const ui::ControlTemplate& control : window.Template().controls) {
-        if (control.kind == ui::ControlKind::kDefaultPushButton) {
-          target = control.id;
-          break;
-        }
-      }
+      return DoClick(window, state.focus);
     }
-    if (target == -1) {
-      dialog.DispatchCommand(platform::kIdOk, ui::Notification::kClicked);
-    } else {
-      DoClick(window, target);
+    for (const ui::ControlTemplate& control : window.Template().controls) {
+      if (control.kind == ui::ControlKind::kDefaultPushButton) return DoClick(window, control.id);
     }
+    dialog.DispatchCommand(platform::kIdOk, ui::Notification::kClicked);
   } else if (virtual_key == ui::kVkEscape) {
     dialog.DispatchCommand(platform::kIdCancel, ui::Notification::kClicked);
   } else if (virtual_key == ui::kVkF1) {
     dialog.DispatchHelp();
   }
-}
-
-void ScriptedBackend::DoKeyUp(ScriptedWindow& window, unsigned virtual_key) {
-  SetKey(virtual_key, false);
-  const bool alt = IsKeyDown(ui::kVkMenu);
-  const bool system = alt || virtual_key == kVkF10 || virtual_key == ui::kVkMenu;
-  window.GetDialog().DispatchKey(
-      {system ? ui::KeyMessageKind::kSysKeyUp : ui::KeyMessageKind::kKeyUp, virtual_key});
 }
 
 }  // namespace test

@@ -28,8 +28,7 @@ struct ListItem {
 struct ControlState {
   ui::ControlKind kind = ui::ControlKind::kStaticText;
   std::string text;
-  bool visible = true;
-  bool enabled = true;
+  bool visible = true, enabled = true;
   int icon_id = 0;
   std::vector<ListItem> items;
   int selection = -1;
@@ -40,18 +39,14 @@ struct ControlState {
 // The recorded state of one window; it outlives the window, so tests can
 // look at it after DoModal returned.
 struct WindowState {
-  int template_id = 0;
-  int owner_template_id = 0;  // 0: no owner
-  bool alive = true;
-  bool shown = false;
-  bool enabled = true;
+  int template_id = 0, owner_template_id = 0;  // 0: no owner
+  bool alive = true, shown = false, enabled = true;
   std::string title;
   int icon_id = 0;
   int focus = ui::kWindowId;
   std::map<int, ControlState> controls;
   std::map<unsigned, unsigned> timers;  // id -> period in ms
   std::vector<std::string> paints;      // what the paint hook drew
-  int invalidations = 0;
 
   // The control's state; a test failure and an empty state for an unknown id.
   ControlState& Control(int control_id);
@@ -60,8 +55,7 @@ struct WindowState {
 
 struct MessageBoxRecord {
   int owner_template_id = 0;  // 0: no owner window
-  std::string text;
-  std::string caption;
+  std::string text, caption;
   unsigned flags = 0;
   int answer = 0;
 };
@@ -108,16 +102,11 @@ class ScriptedBackend final : public ui::DialogBackend {
   // The latest window built from a template (open or closed); a test failure
   // and an empty state when there is none.
   WindowState& Window(int template_id);
-  const WindowState* FindWindow(int template_id) const;
   // Every window built, in creation order.
   const std::vector<std::shared_ptr<WindowState>>& Windows() const { return m_windows; }
   const std::vector<MessageBoxRecord>& MessageBoxes() const { return m_message_boxes; }
   // Actions that had no effect (a click on a disabled button, ...).
   const std::vector<std::string>& Ignored() const { return m_ignored; }
-
-  // Presses or releases a key in the platform's keyboard state without any
-  // message (a key held since before the window opened).
-  void SetKey(unsigned virtual_key, bool down);
 
   // ui::DialogBackend
   std::unique_ptr<ui::DialogWindow> CreateDialogWindow(Dialog& dialog,
@@ -131,44 +120,25 @@ class ScriptedBackend final : public ui::DialogBackend {
  private:
   friend class ScriptedWindow;
 
+  // One user action; `answer` marks a message-box answer.
   struct Action {
-    enum class Kind {
-      kClick,
-      kSelect,
-      kSelectText,
-      kOpenList,
-      kKeyDown,
-      kKeyUp,
-      kPressKey,
-      kCloseBox,
-      kAnswer,
-      kTimer,
-      kPaint,
-      kRun,
-    };
-    Kind kind = Kind::kRun;
-    int control_id = 0;
-    int value = 0;
-    std::string text;
-    std::function<void()> step;
+    std::function<void(ScriptedWindow&)> run;
+    std::optional<int> answer;
     std::optional<int> window;
   };
 
-  ScriptedBackend& Queue(Action::Kind kind, int control_id = 0, int value = 0,
-                         std::string text = std::string(), std::function<void()> step = {});
+  ScriptedBackend& Queue(std::function<void(ScriptedWindow&)> run,
+                         std::optional<int> answer = std::nullopt);
   // Runs the next action in the innermost loop's window; false when none is left.
   bool RunNext(ScriptedWindow& window);
-  void Execute(const Action& action, ScriptedWindow& window);
   void DoClick(ScriptedWindow& window, int control_id);
-  void DoKeyDown(ScriptedWindow& window, unsigned virtual_key);
-  void DoKeyUp(ScriptedWindow& window, unsigned virtual_key);
-  bool IsKeyDown(unsigned virtual_key) const;
+  void DoSelect(ScriptedWindow& window, int control_id, int index);
+  void DoKey(ScriptedWindow& window, unsigned virtual_key, bool down);
   bool CheckList(ScriptedWindow& window, int control_id, const char* what);
 
   std::deque<Action> m_actions;
   std::optional<int> m_next_window;
   std::vector<std::shared_ptr<WindowState>> m_windows;
-  std::vector<ScriptedWindow*> m_loops;  // windows whose loop runs, innermost last
   std::vector<MessageBoxRecord> m_message_boxes;
   std::vector<std::string> m_ignored;
   platform::MessageBoxHook m_previous_hook;

@@ -34,8 +34,6 @@ class TestResources final : public ui::ResourceSet {
   TestResources() {
     const ControlStyle tab = ControlStyle::kTabStop;
     m_parent.id = kParentId;
-    m_parent.width = 200;
-    m_parent.height = 100;
     m_parent.controls = {
         {kName, ControlKind::kEdit, 5, 5, 80, 12, tab, "name placeholder"},
         {kLevel, ControlKind::kDropDownList, 5, 20, 80, 60, tab, ""},
@@ -46,12 +44,10 @@ class TestResources final : public ui::ResourceSet {
         {1004, ControlKind::kDefaultPushButton, 150, 76, 40, 14, tab, ""},
     };
     for (int i = 0; i < 4; ++i) {
-      m_parent.controls.push_back(
-          {kRangeFirst + i, ControlKind::kPushButton, 5, 40 + 15 * i, 20, 14, ControlStyle::kNone, ""});
+      m_parent.controls.push_back({kRangeFirst + i, ControlKind::kPushButton, 5, 40 + 15 * i, 20,
+                                   14, ControlStyle::kNone, ""});
     }
     m_child.id = kChildId;
-    m_child.width = 100;
-    m_child.height = 50;
     m_child.controls = {
         {kName, ControlKind::kStaticText, 5, 5, 80, 12, ControlStyle::kDisabled, "child text"},
         {kIdOk, ControlKind::kDefaultPushButton, 5, 30, 40, 14, tab, "OK"},
@@ -120,6 +116,8 @@ class ParentDialog : public Dialog {
   int helps = 0;
   int reads_back = 0;
   bool fail_validation = false;
+  bool by_data = false;
+  std::intptr_t code = 200;
 
  protected:
   bool OnInitDialog() override {
@@ -131,7 +129,11 @@ class ParentDialog : public Dialog {
   void DoDataExchange(ui::DataExchange& exchange) override {
     if (exchange.IsSaving()) ++reads_back;
     exchange.Text(kName, name);
-    exchange.ListIndex(kLevel, level);
+    if (by_data) {
+      exchange.ListItemData(kLevel, code);
+    } else {
+      exchange.ListIndex(kLevel, level);
+    }
     if (exchange.IsSaving() && fail_validation) exchange.Fail(kLevel);
   }
   void OnTimer(unsigned timer_id) override { timers.push_back(timer_id); }
@@ -299,23 +301,28 @@ TEST_F(DialogTest, KeyFilterSeesKeysFirstAndCanSwallowThem) {
   EXPECT_EQ(dialog.DoModal(), kIdCancel);
 }
 
-// Timers fire by id until killed; a window's timers end with it.
-TEST_F(DialogTest, TimersFireByIdUntilKilled) {
+// Timers fire by id until killed and end with their window; painting picks
+// icon or bitmap by the minimised state; a closed dialog's accessors are inert.
+TEST_F(DialogTest, TimersPaintingAndClosedAccessors) {
   ParentDialog dialog;
   backend.Run([&] {
     dialog.SetTimer(342, 100);
     dialog.SetTimer(7, 50);
     EXPECT_EQ(backend.Window(kParentId).timers.at(342), 100u);
   });
-  backend.FireTimer(342).FireTimer(7).FireTimer(342);
-  backend.Run([&] {
-    EXPECT_EQ((std::vector<unsigned>{342, 7, 342}), dialog.timers);
+  backend.FireTimer(342).FireTimer(7).FireTimer(342).Run([&] {
     dialog.KillTimer(342);
     EXPECT_EQ(backend.Window(kParentId).timers.count(342), 0u);
   });
-  backend.Click(kIdCancel);
+  backend.Paint().Paint(true).Click(kIdCancel);
   dialog.DoModal();
+  EXPECT_EQ((std::vector<unsigned>{342, 7, 342}), dialog.timers);
   EXPECT_TRUE(backend.Window(kParentId).timers.empty());
+  EXPECT_EQ((std::vector<std::string>{"bitmap 141 on 1000", "icon 128 centred"}),
+            backend.Window(kParentId).paints);
+  dialog.SetControlText(kName, "late");
+  EXPECT_EQ(dialog.GetControlText(kName), "");
+  EXPECT_FALSE(dialog.UpdateData(true));
 }
 
 // Message boxes return the scripted answer, are owned by the window that
@@ -327,7 +334,8 @@ TEST_F(DialogTest, MessageBoxesReturnScriptedAnswers) {
     answers.push_back(
         dialog.MessageBox("Sure?", "Question", platform::kMbYesNo | platform::kMbIconExclamation));
     answers.push_back(dialog.MessageBox("Sure?", "Question", platform::kMbYesNo));
-    answers.push_back(platform::ShowMessageBox("Bad", "Error", platform::kMbOk | platform::kMbIconStop));
+    answers.push_back(
+        platform::ShowMessageBox("Bad", "Error", platform::kMbOk | platform::kMbIconStop));
   });
   backend.AnswerMessageBox(kIdNo).AnswerMessageBox(kIdYes).AnswerMessageBox(kIdOk).Click(kIdCancel);
   dialog.DoModal();
@@ -339,35 +347,11 @@ TEST_F(DialogTest, MessageBoxesReturnScriptedAnswers) {
   EXPECT_EQ(backend.MessageBoxes()[2].caption, "Error");
 }
 
-// Painting picks icon or bitmap by the minimised state; a closed dialog's accessors are inert.
-TEST_F(DialogTest, PaintingAndClosedAccessors) {
-  ParentDialog dialog;
-  backend.Paint().Paint(true).Click(kIdCancel);
-  dialog.DoModal();
-  EXPECT_EQ((std::vector<std::string>{"bitmap 141 on 1000", "icon 128 centred"}),
-            backend.Window(kParentId).paints);
-  dialog.SetControlText(kName, "late");
-  EXPECT_EQ(dialog.GetControlText(kName), "");
-  EXPECT_FALSE(dialog.UpdateData(true));
-}
-
 // Exchanging a list by item data: writing selects the first item carrying
 // the value (none when absent), reading with no selection keeps the value.
 TEST_F(DialogTest, ListItemDataExchange) {
-  class DataDialog : public Dialog {
-   public:
-    DataDialog() : Dialog(kParentId) {}
-    std::intptr_t code = 200;
-
-   protected:
-    bool OnInitDialog() override {
-      for (std::intptr_t data : {100, 200, 300}) AddListItem(kLevel, "item", data);
-      return Dialog::OnInitDialog();
-    }
-    void DoDataExchange(ui::DataExchange& exchange) override {
-      exchange.ListItemData(kLevel, code);
-    }
-  } dialog;
+  ParentDialog dialog;
+  dialog.by_data = true;
   backend.Run([&] {
     EXPECT_EQ(dialog.GetListSelection(kLevel), 1);
     dialog.code = 999;
@@ -375,8 +359,9 @@ TEST_F(DialogTest, ListItemDataExchange) {
     EXPECT_EQ(dialog.GetListSelection(kLevel), -1);
     EXPECT_TRUE(dialog.UpdateData(true));
     EXPECT_EQ(dialog.code, 999);
+    backend.Window(kParentId).Control(kLevel).selection = 2;
   });
-  backend.Select(kLevel, 2).Click(kIdOk);
+  backend.Click(kIdOk);
   EXPECT_EQ(dialog.DoModal(), kIdOk);
   EXPECT_EQ(dialog.code, 300);
 }

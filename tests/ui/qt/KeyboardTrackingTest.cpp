@@ -51,12 +51,10 @@ TEST(VirtualKeyMap, BindableKeysAndTwins) {
   EXPECT_EQ(ui::qt::GenericVirtualKey(0x41), 0x41u);
 }
 
-class KeyboardTrackingTest : public testing::Test {
+// No key is held before or after each test.
+class KeyboardTrackingTest : public qttest::BackendTest {
  protected:
-  KeyboardTrackingTest() {
-    m_resources.AddDialog(qttest::SampleTemplate());
-    platform::ReleaseAllKeys();
-  }
+  KeyboardTrackingTest() { platform::ReleaseAllKeys(); }
   ~KeyboardTrackingTest() override { platform::ReleaseAllKeys(); }
 
   static bool Down(unsigned code) {
@@ -64,25 +62,14 @@ class KeyboardTrackingTest : public testing::Test {
     platform::GetKeyboardState(state);
     return (state[code] & platform::kKeyDownBit) != 0;
   }
-
-  // Runs `keys` on the sample window once its loop runs.
-  void WithWindow(qttest::TestDialog& dialog,
-                  std::function<void(qttest::TestDialog&, QWindow*)> keys) {
-    dialog.on_init = [keys](qttest::TestDialog& d) {
-      qttest::Later([&d, keys] { keys(d, d.QtWindow().Widget()->windowHandle()); });
-    };
-  }
-
-  qttest::ApplicationFirst m_application;
-  qttest::TestResources m_resources;
-  ui::qt::QtDialogBackend m_backend;
 };
 
 // Key events the application receives update the keyboard state: pad keys
 // apart from their twins, Shift and Control as themselves, releases clear.
 TEST_F(KeyboardTrackingTest, KeyEventsUpdateState) {
   qttest::TestDialog dialog(500);
-  WithWindow(dialog, [](qttest::TestDialog& d, QWindow* window) {
+  dialog.on_open = [](qttest::TestDialog& d) {
+    QWindow* window = d.Handle();
     QTest::keyPress(window, Qt::Key_8, Qt::KeypadModifier);
     EXPECT_TRUE(Down(0x68));
     EXPECT_FALSE(Down(0x38));
@@ -108,7 +95,7 @@ TEST_F(KeyboardTrackingTest, KeyEventsUpdateState) {
     QTest::keyPress(window, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_TRUE(Down(0x0D));
     d.EndDialog(platform::kIdOk);
-  });
+  };
   EXPECT_EQ(dialog.DoModal(), platform::kIdOk);
 }
 
@@ -128,7 +115,8 @@ TEST_F(KeyboardTrackingTest, KeyFilterSeesMessagesFirstAndMaySwallow) {
   dialog.on_help = [&] { ++help; };
   dialog.MapCommand(qttest::kSampleDefault, ui::Notification::kClicked, [&] { ++default_clicks; });
   bool escape_was_down = false;
-  WithWindow(dialog, [&](qttest::TestDialog& d, QWindow* window) {
+  dialog.on_open = [&](qttest::TestDialog& d) {
+    QWindow* window = d.Handle();
     QTest::keyPress(window, Qt::Key_Escape);
     escape_was_down = Down(0x1B);
     QTest::keyRelease(window, Qt::Key_Escape);
@@ -139,7 +127,7 @@ TEST_F(KeyboardTrackingTest, KeyFilterSeesMessagesFirstAndMaySwallow) {
     swallow = false;
     QTest::keyClick(window, Qt::Key_F1);
     QTest::keyClick(window, Qt::Key_Escape);
-  });
+  };
   EXPECT_EQ(dialog.DoModal(), platform::kIdCancel);
   EXPECT_TRUE(escape_was_down);
   EXPECT_EQ(help, 1);

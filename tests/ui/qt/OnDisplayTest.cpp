@@ -31,41 +31,27 @@ int EnvironmentNumber(const char* name, int fallback) {
 // windows built on them do, so that it can be looked at (others keep the
 // template's texts).
 void FillWithTexts(qttest::TestDialog& d) {
-  const auto set_texts = [&d](std::initializer_list<std::pair<int, unsigned>> texts) {
-    for (const auto& [control, string_id] : texts)
-      d.SetControlText(control, ui::LoadString(string_id));
-  };
-  switch (d.GetTemplateId()) {
-    case kMainDialog:
-      d.SetWindowText(ui::LoadString(4));
-      d.SetWindowIcon(kAppIcon);
-      set_texts({{kMainWelcome, 14},
-                 {kMainQualityLabel, 8},
-                 {kMainRecommendedLabel, 9},
-                 {kMainDirectXLabel, 10},
-                 {platform::kIdOk, 11},
-                 {platform::kIdCancel, 12},
-                 {kMainHelp, 13},
-                 {kMainResetAll, 65},
-                 {kMainStartGame, 23},
-                 {kMainRecommendedName, 6},
-                 {kMainDescription, 15},
-                 {kMainDirectXText, 1}});
-      for (int player = 0; player < 4; ++player) {
-        d.SetControlText(kMainPlayer1Label + player, ui::LoadString(18 + player) + ":");
-        d.SetControlText(kMainConfigure1 + player, ui::LoadString(22));
-      }
-      for (unsigned id = 5; id <= 7; ++id) d.AddListItem(kMainQualityList, ui::LoadString(id), 0);
-      d.SetListSelection(kMainQualityList, 0);
-      d.HideControl(kMainDirectXMissing);
-      d.ShowControl(kMainDirectXPresent);
-      d.on_paint = [](ui::PaintContext& context) {
-        context.StretchBitmapToControl(kMainBannerFrame, kBannerBitmap);
-      };
-      break;
-    default:
-      break;
+  if (d.GetTemplateId() != kMainDialog) return;
+  d.SetWindowText(ui::LoadString(4));
+  d.SetWindowIcon(kAppIcon);
+  const std::pair<int, unsigned> texts[] = {
+      {kMainWelcome, 14},        {kMainQualityLabel, 8}, {kMainRecommendedLabel, 9},
+      {kMainDirectXLabel, 10},   {platform::kIdOk, 11},  {platform::kIdCancel, 12},
+      {kMainHelp, 13},           {kMainResetAll, 65},    {kMainStartGame, 23},
+      {kMainRecommendedName, 6}, {kMainDescription, 15}, {kMainDirectXText, 1}};
+  for (const auto& [control, string_id] : texts)
+    d.SetControlText(control, ui::LoadString(string_id));
+  for (int player = 0; player < 4; ++player) {
+    d.SetControlText(kMainPlayer1Label + player, ui::LoadString(18 + player) + ":");
+    d.SetControlText(kMainConfigure1 + player, ui::LoadString(22));
   }
+  for (unsigned id = 5; id <= 7; ++id) d.AddListItem(kMainQualityList, ui::LoadString(id), 0);
+  d.SetListSelection(kMainQualityList, 0);
+  d.HideControl(kMainDirectXMissing);
+  d.ShowControl(kMainDirectXPresent);
+  d.on_paint = [](ui::PaintContext& context) {
+    context.StretchBitmapToControl(kMainBannerFrame, kBannerBitmap);
+  };
 }
 
 // Shows one of the program's windows on a real display, for a person to look

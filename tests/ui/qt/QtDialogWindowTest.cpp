@@ -22,24 +22,10 @@ namespace {
 using namespace qttest;
 using ui::Notification;
 
-class QtDialogWindowTest : public testing::Test {
- protected:
-  QtDialogWindowTest() {
-    m_resources.AddDialog(SampleTemplate());
-    m_resources.AddIcon(kSampleIconId, 32, 0xFF00A000);
-  }
-
-  ApplicationFirst m_application;
-  TestResources m_resources;
-  ui::qt::QtDialogBackend m_backend;
-};
+using QtDialogWindowTest = BackendTest;
 
 QRect Expected(const TestDialog& dialog, int x, int y, int w, int h) {
   return ui::qt::DialogRectToPixels(x, y, w, h, dialog.QtWindow().GetBaseUnits());
-}
-
-QWindow* WindowOf(const TestDialog& dialog) {
-  return dialog.QtWindow().Widget()->windowHandle();
 }
 
 // A template becomes a fixed window of the converted client size with each
@@ -109,20 +95,18 @@ TEST_F(QtDialogWindowTest, ClicksAndWindowKeysReachHandlers) {
     dialog.MapCommand(id, Notification::kClicked, [&clicks, id] { clicks.push_back(id); });
   }
   dialog.on_help = [&] { ++help; };
-  dialog.on_init = [&](TestDialog& d) {
-    Later([&] {
-      focus_at_open = d.GetFocus();
-      UserClick(d.Control(kSampleButton));
-      d.SetFocus(kSampleList);
-      QTest::keyClick(WindowOf(d), Qt::Key_Return);  // the default button
-      QTest::keyClick(WindowOf(d), Qt::Key_F1);
-      d.SetFocus(kSampleButton);
-      QTest::keyClick(WindowOf(d), Qt::Key_Return);  // a focused button takes Enter itself
-      QTest::keyClick(WindowOf(d), Qt::Key_Space);
-      d.SetFocus(kSampleScrollEdit);
-      QTest::keyClick(WindowOf(d), Qt::Key_Return);  // a read-only edit leaves Enter to the window
-      QTest::keyClick(WindowOf(d), Qt::Key_Escape);
-    });
+  dialog.on_open = [&](TestDialog& d) {
+    focus_at_open = d.GetFocus();
+    UserClick(d.Control(kSampleButton));
+    d.SetFocus(kSampleList);
+    QTest::keyClick(d.Handle(), Qt::Key_Return);  // the default button
+    QTest::keyClick(d.Handle(), Qt::Key_F1);
+    d.SetFocus(kSampleButton);
+    QTest::keyClick(d.Handle(), Qt::Key_Return);  // a focused button takes Enter itself
+    QTest::keyClick(d.Handle(), Qt::Key_Space);
+    d.SetFocus(kSampleScrollEdit);
+    QTest::keyClick(d.Handle(), Qt::Key_Return);  // a read-only edit leaves Enter to the window
+    QTest::keyClick(d.Handle(), Qt::Key_Escape);
   };
   EXPECT_EQ(dialog.DoModal(), platform::kIdCancel);
   EXPECT_EQ(focus_at_open, kSampleList);
@@ -135,12 +119,10 @@ TEST_F(QtDialogWindowTest, ClicksAndWindowKeysReachHandlers) {
   TestDialog refusing(500);
   int close_requests = 0;
   refusing.MapCommand(platform::kIdCancel, Notification::kClicked, [&] { ++close_requests; });
-  refusing.on_init = [&](TestDialog& d) {
-    Later([&] {
-      d.QtWindow().Widget()->close();
-      EXPECT_TRUE(d.QtWindow().Widget()->isVisible());
-      d.EndDialog(42);
-    });
+  refusing.on_open = [&](TestDialog& d) {
+    d.QtWindow().Widget()->close();
+    EXPECT_TRUE(d.QtWindow().Widget()->isVisible());
+    d.EndDialog(42);
   };
   EXPECT_EQ(refusing.DoModal(), 42);
   EXPECT_EQ(close_requests, 1);
@@ -170,27 +152,27 @@ TEST_F(QtDialogWindowTest, ListNotifiesOnlyUserChoices) {
     EXPECT_EQ(d.GetListSelection(kSampleList), -1);  // adding selects nothing
     d.SetListSelection(kSampleList, 1);
     EXPECT_EQ(d.GetControlText(kSampleList), "Medium");
-    Later([&] {
-      EXPECT_TRUE(seen.empty());
-      d.SetFocus(kSampleList);
-      QTest::keyClick(WindowOf(d), Qt::Key_Down);
-      EXPECT_EQ(d.GetListSelection(kSampleList), 2);
-      EXPECT_EQ(seen, (std::vector<Notification>{Notification::kSelectionChanged}));
-      d.SetListSelection(kSampleList, 0);
-      EXPECT_EQ(seen.size(), 1u);
+  };
+  dialog.on_open = [&](TestDialog& d) {
+    EXPECT_TRUE(seen.empty());
+    d.SetFocus(kSampleList);
+    QTest::keyClick(d.Handle(), Qt::Key_Down);
+    EXPECT_EQ(d.GetListSelection(kSampleList), 2);
+    EXPECT_EQ(seen, (std::vector<Notification>{Notification::kSelectionChanged}));
+    d.SetListSelection(kSampleList, 0);
+    EXPECT_EQ(seen.size(), 1u);
 
-      auto* list = qobject_cast<QComboBox*>(d.Control(kSampleList));
-      list->showPopup();
-      EXPECT_EQ(seen.back(), Notification::kDropDown);
-      EXPECT_FALSE(popup_visible_when_dropping);
-      EXPECT_EQ(count_when_dropping, 5);
-      EXPECT_TRUE(list->view()->isVisible());
-      EXPECT_EQ(list->view()->model()->rowCount(), 5);
-      d.MoveFocusToWindowAndBack();  // closes the open list
-      EXPECT_FALSE(list->view()->isVisible());
-      EXPECT_EQ(d.GetFocus(), kSampleList);
-      d.EndDialog(platform::kIdOk);
-    });
+    auto* list = qobject_cast<QComboBox*>(d.Control(kSampleList));
+    list->showPopup();
+    EXPECT_EQ(seen.back(), Notification::kDropDown);
+    EXPECT_FALSE(popup_visible_when_dropping);
+    EXPECT_EQ(count_when_dropping, 5);
+    EXPECT_TRUE(list->view()->isVisible());
+    EXPECT_EQ(list->view()->model()->rowCount(), 5);
+    d.MoveFocusToWindowAndBack();  // closes the open list
+    EXPECT_FALSE(list->view()->isVisible());
+    EXPECT_EQ(d.GetFocus(), kSampleList);
+    d.EndDialog(platform::kIdOk);
   };
   EXPECT_EQ(dialog.DoModal(), platform::kIdOk);
   EXPECT_EQ(seen.size(), 2u);
@@ -207,23 +189,19 @@ TEST_F(QtDialogWindowTest, NestedLoopsBlockTheOwner) {
   parent.MapCommand(kSampleButton, Notification::kClicked, [&] {
     ++parent_clicks;
     TestDialog child(500);
-    child.on_init = [&](TestDialog& c) {
-      Later([&] {
-        parent_enabled_during_child = parent.GetWindow()->IsEnabled();
-        EXPECT_TRUE(c.QtWindow().Widget()->isModal());
-        EXPECT_EQ(WindowOf(c)->transientParent(), WindowOf(parent));
-        UserClick(parent.Control(kSampleButton));  // does not get through
-        UserClick(c.Control(kSampleOk));
-      });
+    child.on_open = [&](TestDialog& c) {
+      parent_enabled_during_child = parent.GetWindow()->IsEnabled();
+      EXPECT_TRUE(c.QtWindow().Widget()->isModal());
+      EXPECT_EQ(c.Handle()->transientParent(), parent.Handle());
+      UserClick(parent.Control(kSampleButton));  // does not get through
+      UserClick(c.Control(kSampleOk));
     };
     child_result = child.DoModal();
   });
-  parent.on_init = [&](TestDialog& d) {
-    Later([&] {
-      UserClick(d.Control(kSampleButton));
-      EXPECT_TRUE(d.GetWindow()->IsEnabled());
-      d.EndDialog(platform::kIdCancel);
-    });
+  parent.on_open = [&](TestDialog& d) {
+    UserClick(d.Control(kSampleButton));
+    EXPECT_TRUE(d.GetWindow()->IsEnabled());
+    d.EndDialog(platform::kIdCancel);
   };
   EXPECT_EQ(parent.DoModal(), platform::kIdCancel);
   EXPECT_EQ(parent_clicks, 1);
@@ -245,17 +223,15 @@ TEST_F(QtDialogWindowTest, PaintHookAndDisabledControl) {
     ++paints;
     context.StretchBitmapToControl(kSampleFrame, 141);
   };
-  dialog.on_init = [&](TestDialog& d) {
-    d.DisableControl(kSampleButton);
-    Later([&] {
-      const QImage shot = d.QtWindow().Widget()->grab().toImage();
-      const QRect frame = d.Control(kSampleFrame)->geometry();
-      EXPECT_GT(paints, 0);
-      EXPECT_EQ(shot.pixelColor(frame.left() + 1, frame.top() + 1), QColor(0xFF, 0, 0));
-      EXPECT_EQ(shot.pixelColor(frame.right() - 1, frame.bottom() - 1), QColor(0, 0, 0xFF));
-      UserClick(d.Control(kSampleButton));
-      d.EndDialog(platform::kIdOk);
-    });
+  dialog.on_init = [&](TestDialog& d) { d.DisableControl(kSampleButton); };
+  dialog.on_open = [&](TestDialog& d) {
+    const QImage shot = d.QtWindow().Widget()->grab().toImage();
+    const QRect frame = d.Control(kSampleFrame)->geometry();
+    EXPECT_GT(paints, 0);
+    EXPECT_EQ(shot.pixelColor(frame.left() + 1, frame.top() + 1), QColor(0xFF, 0, 0));
+    EXPECT_EQ(shot.pixelColor(frame.right() - 1, frame.bottom() - 1), QColor(0, 0, 0xFF));
+    UserClick(d.Control(kSampleButton));
+    d.EndDialog(platform::kIdOk);
   };
   EXPECT_EQ(dialog.DoModal(), platform::kIdOk);
   EXPECT_EQ(clicks, 0);

@@ -54,7 +54,7 @@ TEST(QtMessageBox, IconsButtonsAndResults) {
   qttest::EnsureApplication();
   // Buttons in Windows order, which is also the order of their Qt values.
   const Buttons yes_no{QMessageBox::Yes, QMessageBox::No};
-  const Buttons ok_cancel{QMessageBox::Ok, QMessageBox::Cancel};
+  const Buttons ok_cancel{QMessageBox::Ok, QMessageBox::Cancel}, ok{QMessageBox::Ok};
   const struct {
     unsigned flags;
     QMessageBox::StandardButton answer;  // NoButton: Escape
@@ -67,23 +67,20 @@ TEST(QtMessageBox, IconsButtonsAndResults) {
       {platform::kMbYesNo | platform::kMbIconStop, QMessageBox::Yes, platform::kIdYes,
        QMessageBox::Critical, yes_no},
       {platform::kMbYesNo, QMessageBox::NoButton, platform::kIdNo, QMessageBox::NoIcon, yes_no},
-      {platform::kMbOk | platform::kMbIconStop,
-       QMessageBox::NoButton,
-       platform::kIdOk,
-       QMessageBox::Critical,
-       {QMessageBox::Ok}},
+      {platform::kMbOk | platform::kMbIconStop, QMessageBox::NoButton, platform::kIdOk,
+       QMessageBox::Critical, ok},
       {platform::kMbOkCancel | platform::kMbIconInformation, QMessageBox::Cancel,
        platform::kIdCancel, QMessageBox::Information, ok_cancel},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "flags 0x" << std::hex << c.flags);
     SeenBox seen;
     AnswerNextBox(seen, c.answer);
     EXPECT_EQ(ui::qt::ShowQtMessageBox(nullptr, "Are you sure?", "Reset Confirmation", c.flags),
-              c.result)
-        << "flags 0x" << std::hex << c.flags;
-    EXPECT_EQ(seen.icon, c.icon) << "flags 0x" << std::hex << c.flags;
-    EXPECT_EQ(seen.buttons, c.buttons) << "flags 0x" << std::hex << c.flags;
-    EXPECT_EQ(seen.default_button, c.buttons.front()) << "flags 0x" << std::hex << c.flags;
+              c.result);
+    EXPECT_EQ(seen.icon, c.icon);
+    EXPECT_EQ(seen.buttons, c.buttons);
+    EXPECT_EQ(seen.default_button, c.buttons.front());
     EXPECT_EQ(seen.text, QStringLiteral("Are you sure?"));
     EXPECT_EQ(seen.title, QStringLiteral("Reset Confirmation"));
   }

@@ -65,10 +65,20 @@ QWidget* TestDialog::Control(int control_id) const {
   return QtWindow().ControlWidget(control_id);
 }
 
+QWindow* TestDialog::Handle() const {
+  return QtWindow().Widget()->windowHandle();
+}
+
 bool TestDialog::OnInitDialog() {
   const bool result = Dialog::OnInitDialog();
   if (on_init) on_init(*this);
+  if (on_open) Later([this] { on_open(*this); });
   return result;
+}
+
+BackendTest::BackendTest() {
+  m_resources.AddDialog(SampleTemplate());
+  m_resources.AddIcon(kSampleIconId, 32, 0xFF00A000);
 }
 
 void UserClick(QWidget* widget) {

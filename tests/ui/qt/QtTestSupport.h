@@ -5,18 +5,19 @@
 #include <map>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include <QImage>
 
 #include "ui/Dialog.h"
 #include "ui/DialogTemplate.h"
 #include "ui/IconResource.h"
 #include "ui/ResourceSet.h"
+#include "ui/qt/QtDialogBackend.h"
+#include "ui/qt/QtDialogWindow.h"
 
 class QWidget;
-
-namespace ui::qt {
-class QtDialogWindow;
-}
+class QWindow;
 
 namespace qttest {
 
@@ -57,6 +58,8 @@ class TestDialog : public Dialog {
   explicit TestDialog(int template_id) : Dialog(template_id, nullptr) {}
 
   std::function<void(TestDialog&)> on_init;
+  // Runs once the dialog's modal loop processes events.
+  std::function<void(TestDialog&)> on_open;
   std::function<bool(const ui::KeyMessage&)> key_filter;
   std::function<void()> on_help;
   std::function<void(ui::PaintContext&)> on_paint;
@@ -64,6 +67,7 @@ class TestDialog : public Dialog {
 
   ui::qt::QtDialogWindow& QtWindow() const;
   QWidget* Control(int control_id) const;
+  QWindow* Handle() const;
 
  protected:
   bool OnInitDialog() override;
@@ -80,6 +84,16 @@ class TestDialog : public Dialog {
     ++cancel_count;
     Dialog::OnCancel();
   }
+};
+
+// The application, the sample template with its icon, and a Qt backend.
+class BackendTest : public testing::Test {
+ protected:
+  BackendTest();
+
+  ApplicationFirst m_application;
+  TestResources m_resources;
+  ui::qt::QtDialogBackend m_backend;
 };
 
 // Clicks a widget the way the user does, through its window, so that a
