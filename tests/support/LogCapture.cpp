@@ -1,7 +1,5 @@
 #include "support/LogCapture.h"
 
-#include <algorithm>
-
 #include "engine/ErrorReporter.h"
 
 LogCapture::LogCapture(Services services, int answer) : m_services(services), m_answer(answer) {
@@ -29,14 +27,4 @@ LogCapture::~LogCapture() {
     // Leave no latched hard error behind for the next test.
     ErrorReporter::s_instance->Reset();
   }
-}
-
-std::string LogCapture::Text() const {
-  std::string all;
-  for (const std::string& message : m_messages) all += message;
-  return all;
-}
-
-bool LogCapture::Contains(const std::string& message) const {
-  return std::find(m_messages.begin(), m_messages.end(), message) != m_messages.end();
 }

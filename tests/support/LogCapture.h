@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,7 @@ class LogCapture {
   enum class Services { kEnsure, kLeaveAlone };
 
   struct Box {
-    std::string text;
-    std::string caption;
+    std::string text, caption;
     unsigned flags;
   };
 
@@ -34,9 +34,15 @@ class LogCapture {
   // Every logged message in order, each as formatted (with its own line ends).
   const std::vector<std::string>& Messages() const { return m_messages; }
   // All messages joined.
-  std::string Text() const;
+  std::string Text() const {
+    std::string all;
+    for (const std::string& message : m_messages) all += message;
+    return all;
+  }
   // True when some message equals `message` exactly.
-  bool Contains(const std::string& message) const;
+  bool Contains(const std::string& message) const {
+    return std::find(m_messages.begin(), m_messages.end(), message) != m_messages.end();
+  }
   const std::vector<Box>& Boxes() const { return m_boxes; }
 
   void Clear() { m_messages.clear(), m_boxes.clear(); }

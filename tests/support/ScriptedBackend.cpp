@@ -203,32 +203,9 @@ ScriptedBackend& ScriptedBackend::Queue(std::function<void(ScriptedWindow&)> run
   return *this;
 }
 
-ScriptedBackend& ScriptedBackend::In(int template_id) {
-  m_next_window = template_id;
-  return *this;
-}
-
-ScriptedBackend& ScriptedBackend::Click(int control_id) {
-  return Queue([this, control_id](ScriptedWindow& w) { DoClick(w, control_id); });
-}
-
-ScriptedBackend& ScriptedBackend::Select(int control_id, int index) {
-  return Queue([this, control_id, index](ScriptedWindow& w) { DoSelect(w, control_id, index); });
-}
-
-ScriptedBackend& ScriptedBackend::SelectText(int control_id, std::string text) {
-  return Queue([this, control_id, text](ScriptedWindow& w) {
-    const std::vector<std::string> texts = w.State().Control(control_id).ItemTexts();
-    const auto found = std::find(texts.begin(), texts.end(), text);
-    if (found == texts.end()) ADD_FAILURE() << "list " << control_id << " has no item " << text;
-    DoSelect(w, control_id, static_cast<int>(found - texts.begin()));
-  });
-}
-
 ScriptedBackend& ScriptedBackend::OpenList(int control_id) {
   return Queue([this, control_id](ScriptedWindow& w) {
-    if (!CheckList(w, control_id, "open")) return;
-    w.State().focus = control_id;
+    if (!Available(w, control_id, true, "open")) return;
     w.GetDialog().DispatchCommand(control_id, ui::Notification::kDropDown);
   });
 }
@@ -238,18 +215,6 @@ ScriptedBackend& ScriptedBackend::PressKey(unsigned virtual_key) {
     DoKey(w, virtual_key, true);
     DoKey(w, virtual_key, false);
   });
-}
-
-ScriptedBackend& ScriptedBackend::HoldKey(unsigned virtual_key) {
-  return Queue([this, virtual_key](ScriptedWindow& w) { DoKey(w, virtual_key, true); });
-}
-
-ScriptedBackend& ScriptedBackend::ReleaseKey(unsigned virtual_key) {
-  return Queue([this, virtual_key](ScriptedWindow& w) { DoKey(w, virtual_key, false); });
-}
-
-ScriptedBackend& ScriptedBackend::Escape() {
-  return PressKey(ui::kVkEscape);
 }
 
 ScriptedBackend& ScriptedBackend::CloseBox() {
@@ -283,10 +248,6 @@ ScriptedBackend& ScriptedBackend::Paint(bool minimized) {
   });
 }
 
-ScriptedBackend& ScriptedBackend::Run(std::function<void()> step) {
-  return Queue([step = std::move(step)](ScriptedWindow&) { step(); });
-}
-
 WindowState& ScriptedBackend::Window(int template_id) {
   for (auto it = m_windows.rbegin(); it != m_windows.rend(); ++it) {
     if ((*it)->template_id == template_id) return **it;
@@ -312,12 +273,10 @@ std::unique_ptr<ui::DialogWindow> ScriptedBackend::CreateDialogWindow(
   state->owner_template_id = owner_window != nullptr ? owner_window->Template().id : 0;
   for (const ui::ControlTemplate& control : dialog_template.controls) {
     if (control.id == ui::kStaticId) continue;
-    ControlState& entry = state->controls[control.id];
-    entry.kind = control.kind;
-    entry.text = control.text;
-    entry.visible = !ui::HasFlag(control.style, ui::ControlStyle::kHidden);
-    entry.enabled = !ui::HasFlag(control.style, ui::ControlStyle::kDisabled);
-    entry.icon_id = control.image_id;
+    const bool hidden = ui::HasFlag(control.style, ui::ControlStyle::kHidden);
+    const bool disabled = ui::HasFlag(control.style, ui::ControlStyle::kDisabled);
+    state->controls[control.id] = {control.kind,     control.text, !hidden, !disabled,
+                                   control.image_id, {},           -1};
   }
   m_windows.push_back(state);
   return std::make_unique<ScriptedWindow>(*this, dialog, dialog_template, owner_window,
@@ -351,45 +310,42 @@ bool ScriptedBackend::RunNext(ScriptedWindow& window) {
   return true;
 }
 
-bool ScriptedBackend::CheckList(ScriptedWindow& window, int control_id, const char* what) {
+bool ScriptedBackend::Available(ScriptedWindow& window, int control_id, bool list,
+                                const char* what) {
   WindowState& state = window.State();
   const auto found = state.controls.find(control_id);
-  if (found == state.controls.end() || found->second.kind != ui::ControlKind::kDropDownList) {
-    ADD_FAILURE() << what << ": window " << state.template_id << " has no list " << control_id;
+  const ui::ControlKind kind =
+      found != state.controls.end() ? found->second.kind : ui::ControlKind{};
+  if (found == state.controls.end() ||
+      (list ? kind != ui::ControlKind::kDropDownList : !IsButton(kind))) {
+    ADD_FAILURE() << what << ": window " << state.template_id << " has no such control "
+                  << control_id;
     return false;
   }
   if (!state.enabled || !found->second.enabled || !found->second.visible) {
-    m_ignored.push_back(std::string(what) + " on unavailable list " + std::to_string(control_id));
+    m_ignored.push_back(std::string(what) + " on unavailable control " +
+                        std::to_string(control_id));
     return false;
   }
+  state.focus = control_id;
   return true;
 }
 
 void ScriptedBackend::DoSelect(ScriptedWindow& window, int control_id, int index) {
-  if (!CheckList(window, control_id, "select")) return;
+  if (!Available(window, control_id, true, "select")) return;
   ControlState& list = window.State().controls[control_id];
   if (index < 0 || index >= static_cast<int>(list.items.size())) {
     ADD_FAILURE() << "list " << control_id << " has no item " << index;
     return;
   }
   list.selection = index;
-  window.State().focus = control_id;
   window.GetDialog().DispatchCommand(control_id, ui::Notification::kSelectionChanged);
 }
 
 void ScriptedBackend::DoClick(ScriptedWindow& window, int control_id) {
-  WindowState& state = window.State();
-  auto found = state.controls.find(control_id);
-  if (found == state.controls.end() || !IsButton(found->second.kind)) {
-    ADD_FAILURE() << "click: window " << state.template_id << " has no button " << control_id;
-    return;
+  if (Available(window, control_id, false, "click")) {
+    window.GetDialog().DispatchCommand(control_id, ui::Notification::kClicked);
   }
-  if (!state.enabled || !found->second.enabled || !found->second.visible) {
-    m_ignored.push_back("click on unavailable button " + std::to_string(control_id));
-    return;
-  }
-  state.focus = control_id;
-  window.GetDialog().DispatchCommand(control_id, ui::Notification::kClicked);
 }
 
 // Key down (then its character) or key up, through the key filter, then the

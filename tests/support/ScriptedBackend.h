@@ -13,6 +13,7 @@
 #include "ui/ControlKind.h"
 #include "ui/DialogBackend.h"
 #include "ui/DialogWindow.h"
+#include "ui/KeyMessage.h"
 
 namespace test {
 
@@ -74,28 +75,40 @@ class ScriptedBackend final : public ui::DialogBackend {
   ~ScriptedBackend() override;
 
   // The next queued action must happen in the window of this template.
-  ScriptedBackend& In(int template_id);
+  ScriptedBackend& In(int template_id) {
+    m_next_window = template_id;
+    return *this;
+  }
   // A click on a button; ignored (and logged) when the button or its window
   // is disabled or hidden, as a real click would be.
-  ScriptedBackend& Click(int control_id);
+  ScriptedBackend& Click(int id) {
+    return Queue([this, id](ScriptedWindow& w) { DoClick(w, id); });
+  }
   // The user picks a list item: selection changes, then the notification.
-  ScriptedBackend& Select(int control_id, int index);
-  ScriptedBackend& SelectText(int control_id, std::string text);
+  ScriptedBackend& Select(int id, int index) {
+    return Queue([this, id, index](ScriptedWindow& w) { DoSelect(w, id, index); });
+  }
   // The user opens a list (only the "about to drop down" notification).
   ScriptedBackend& OpenList(int control_id);
   // Key down (and its character), then key up, through the key filter and
   // then the dialog's own keys: Return, Escape, F1.
   ScriptedBackend& PressKey(unsigned virtual_key);
-  ScriptedBackend& HoldKey(unsigned virtual_key);
-  ScriptedBackend& ReleaseKey(unsigned virtual_key);
-  ScriptedBackend& Escape();
+  ScriptedBackend& HoldKey(unsigned key) {
+    return Queue([this, key](ScriptedWindow& w) { DoKey(w, key, true); });
+  }
+  ScriptedBackend& ReleaseKey(unsigned key) {
+    return Queue([this, key](ScriptedWindow& w) { DoKey(w, key, false); });
+  }
+  ScriptedBackend& Escape() { return PressKey(ui::kVkEscape); }
   ScriptedBackend& CloseBox();
   // Answers the next message box; it must be the next thing to happen.
   ScriptedBackend& AnswerMessageBox(int result);
   ScriptedBackend& FireTimer(unsigned timer_id);
   ScriptedBackend& Paint(bool minimized = false);
   // Runs test code inside the current modal loop (checks while a window is open).
-  ScriptedBackend& Run(std::function<void()> step);
+  ScriptedBackend& Run(std::function<void()> step) {
+    return Queue([step = std::move(step)](ScriptedWindow&) { step(); });
+  }
 
   std::size_t PendingActions() const { return m_actions.size(); }
 
@@ -134,7 +147,9 @@ class ScriptedBackend final : public ui::DialogBackend {
   void DoClick(ScriptedWindow& window, int control_id);
   void DoSelect(ScriptedWindow& window, int control_id, int index);
   void DoKey(ScriptedWindow& window, unsigned virtual_key, bool down);
-  bool CheckList(ScriptedWindow& window, int control_id, const char* what);
+  // Whether the control is there and can take the user's action (which
+  // focuses it); an action on an unavailable one is ignored and logged.
+  bool Available(ScriptedWindow& window, int control_id, bool list, const char* what);
 
   std::deque<Action> m_actions;
   std::optional<int> m_next_window;

@@ -254,7 +254,7 @@ TEST_F(DialogTest, CommandsComeFromUserActionsOnly) {
     dialog.DisableControl(kRangeFirst + 1);
   });
   backend.Click(kRangeFirst + 3).Click(kRangeFirst + 1).Click(kRangeFirst).Click(kHiddenButton);
-  backend.SelectText(kLevel, "Medium");
+  backend.Select(kLevel, 1);
   backend.Run([&] {
     EXPECT_EQ((std::vector<int>{kRangeFirst + 3, kRangeFirst}), dialog.range_clicks);
     EXPECT_EQ(backend.Ignored().size(), 2u);
