@@ -24,47 +24,40 @@ using namespace resources;
 
 using ConfigDialogTest = MainWindowTest;
 
-// With no settings file: High selected, the texts in place, and no way of
-// leaving without OK or Start Game writes the file.
+// With no settings file: High selected, the texts in place, and leaving
+// without OK or Start Game writes no file (Escape and the close box are
+// Cancel in every dialog).
 TEST_F(ConfigDialogTest, FirstOpenWithoutFileWritesNothingOnCancel) {
-  for (int way = 0; way < 3; ++way) {
-    SCOPED_TRACE(way);
-    m_backend.In(kMainDialog).Run([&] {
-      const test::WindowState& window = m_backend.Window(kMainDialog);
-      EXPECT_EQ(window.title, "Zarvex Configuration");
-      EXPECT_EQ(window.icon_id, kAppIcon);
-      const test::ControlState& list = window.Control(kMainQualityList);
-      EXPECT_EQ(list.ItemTexts(), (std::vector<std::string>{"High", "Medium", "Low"}));
-      EXPECT_EQ(list.selection, 0);
-      EXPECT_EQ(window.Control(kMainDescription).text, ui::LoadString(15));
-      EXPECT_EQ(window.Control(kMainRecommendedName).text, "Medium");
-      const std::pair<int, std::string> texts[] = {{kMainWelcome, ui::LoadString(14)},
-                                                   {kMainDirectXLabel, ui::LoadString(10)},
-                                                   {kMainQualityLabel, "Quality"},
-                                                   {kMainRecommendedLabel, "Recommended"},
-                                                   {kMainPlayer1Label + 3, "Player 4:"},
-                                                   {kMainConfigure1 + 3, "Configure"},
-                                                   {kIdOk, "OK"},
-                                                   {kIdCancel, "Cancel"},
-                                                   {kMainHelp, "Help"},
-                                                   {kMainStartGame, "Start Game"},
-                                                   {kMainResetAll, "Reset All"}};
-      for (const auto& [control, text] : texts) EXPECT_EQ(window.Control(control).text, text);
-      EXPECT_EQ(window.focus, kIdOk);
-      EXPECT_FALSE(ReadSettings().has_value());
-    });
-    // Changing the level and resetting is not saving either.
-    m_backend.Select(kMainQualityList, 2).Click(kMainResetAll).AnswerMessageBox(kIdYes);
-    if (way == 0) m_backend.Click(kIdCancel);
-    if (way == 1) m_backend.Escape();
-    if (way == 2) m_backend.CloseBox();
-
-    ConfigDialog dialog;
-    EXPECT_EQ(dialog.DoModal(), kIdCancel);
+  m_backend.In(kMainDialog).Run([&] {
+    const test::WindowState& window = m_backend.Window(kMainDialog);
+    EXPECT_EQ(window.title, "Zarvex Configuration");
+    EXPECT_EQ(window.icon_id, kAppIcon);
+    const test::ControlState& list = window.Control(kMainQualityList);
+    EXPECT_EQ(list.ItemTexts(), (std::vector<std::string>{"High", "Medium", "Low"}));
+    EXPECT_EQ(list.selection, 0);
+    EXPECT_EQ(window.Control(kMainDescription).text, ui::LoadString(15));
+    EXPECT_EQ(window.Control(kMainRecommendedName).text, "Medium");
+    EXPECT_EQ(window.Control(kMainWelcome).text, ui::LoadString(14));
+    EXPECT_EQ(window.Control(kMainDirectXLabel).text, ui::LoadString(10));
+    std::string labels;  // the fixed texts, in this order
+    for (int id :
+         {kMainQualityLabel, kMainRecommendedLabel, kMainPlayer1Label + 3, kMainConfigure1 + 3,
+          kIdOk, kIdCancel, kMainHelp, kMainStartGame, kMainResetAll}) {
+      labels += window.Control(id).text + "|";
+    }
+    EXPECT_EQ(labels,
+              "Quality|Recommended|Player 4:|Configure|OK|Cancel|Help|Start Game|Reset All|");
+    EXPECT_EQ(window.focus, kIdOk);
     EXPECT_FALSE(ReadSettings().has_value());
-    EXPECT_FALSE(std::filesystem::exists("Assets"));
-    delete GameSettings::s_instance;
-  }
+  });
+  // Changing the level and resetting is not saving either.
+  m_backend.Select(kMainQualityList, 2).Click(kMainResetAll).AnswerMessageBox(kIdYes);
+  m_backend.Click(kIdCancel);
+
+  ConfigDialog dialog;
+  EXPECT_EQ(dialog.DoModal(), kIdCancel);
+  EXPECT_FALSE(ReadSettings().has_value());
+  EXPECT_FALSE(std::filesystem::exists("Assets"));
 }
 
 // A stored level outside 0..2 is replaced by the recommended one, whose
@@ -180,35 +173,26 @@ TEST_F(ConfigDialogTest, StartGameSavesThenStarts) {
   EXPECT_EQ(SettingValue("FLATWORLD"), "TRUE");
 }
 
-// Help opens its own window over the main one and blocks it; F1 does nothing.
-TEST_F(ConfigDialogTest, HelpButtonShowsHelpAndF1DoesNothing) {
+// Help opens its own window over the main one; F1 does nothing. The banner
+// fills its frame on each paint, minimised only the icon shows; the runtime
+// status picks the icon and sentence (its table is tested apart).
+TEST_F(ConfigDialogTest, HelpPaintingAndRuntimeStatus) {
   m_backend.PressKey(ui::kVkF1).Click(kMainHelp).In(kHelpDialog).Run([&] {
     const test::WindowState& help = m_backend.Window(kHelpDialog);
     EXPECT_EQ(help.owner_template_id, kMainDialog);
     EXPECT_EQ(help.Control(kHelpText).text, ui::LoadString(62) + ui::LoadString(64));
-    EXPECT_FALSE(m_backend.Window(kMainDialog).enabled);
   });
-  m_backend.In(kHelpDialog).Click(kIdOk).In(kMainDialog).Run([&] {
-    EXPECT_TRUE(m_backend.Window(kMainDialog).enabled);
-  });
-  m_backend.Escape();
+  m_backend.In(kHelpDialog).Click(kIdOk);
+  m_backend.In(kMainDialog).Paint().Paint(true).Paint().Escape();
   ConfigDialog dialog;
   dialog.DoModal();
   EXPECT_EQ(m_backend.Windows().size(), 2u);
-}
-
-// The banner fills its frame on each paint; minimised, only the icon shows.
-// The runtime status picks the icon and sentence (its table is tested apart).
-TEST_F(ConfigDialogTest, PaintsBannerAndShowsOneRuntimeIcon) {
-  m_backend.Paint().Paint(true).Paint().Escape();
-  ConfigDialog current;
-  current.DoModal();
-  const test::WindowState& ready = m_backend.Window(kMainDialog);
-  EXPECT_EQ(ready.paints, (std::vector<std::string>{"bitmap 141 on 1012", "icon 128 centred",
-                                                    "bitmap 141 on 1012"}));
-  EXPECT_TRUE(ready.Control(kMainDirectXPresent).visible);
-  EXPECT_FALSE(ready.Control(kMainDirectXMissing).visible);
-  EXPECT_EQ(ready.Control(kMainDirectXText).text, ui::LoadString(1));
+  const test::WindowState& main = m_backend.Window(kMainDialog);
+  EXPECT_EQ(main.paints, (std::vector<std::string>{"bitmap 141 on 1012", "icon 128 centred",
+                                                   "bitmap 141 on 1012"}));
+  EXPECT_TRUE(main.Control(kMainDirectXPresent).visible);
+  EXPECT_FALSE(main.Control(kMainDirectXMissing).visible);
+  EXPECT_EQ(main.Control(kMainDirectXText).text, ui::LoadString(1));
 }
 
 // A folder where the settings cannot be written: the engine reports it, at

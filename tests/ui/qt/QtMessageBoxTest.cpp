@@ -18,8 +18,7 @@ using Buttons = std::vector<QMessageBox::StandardButton>;
 
 struct SeenBox {
   QMessageBox::Icon icon = QMessageBox::NoIcon;
-  QString text;
-  QString title;
+  QString text, title;
   Buttons buttons;
   QMessageBox::StandardButton default_button = QMessageBox::NoButton;
 };
@@ -35,9 +34,8 @@ void AnswerNextBox(SeenBox& seen, QMessageBox::StandardButton answer) {
         seen.text = box->text();
         seen.title = box->windowTitle();
         seen.default_button = box->standardButton(box->defaultButton());
-        for (QAbstractButton* button : box->buttons()) {
+        for (QAbstractButton* button : box->buttons())
           seen.buttons.push_back(box->standardButton(button));
-        }
         std::sort(seen.buttons.begin(), seen.buttons.end());
         if (answer == QMessageBox::NoButton) {
           QTest::keyClick(box, Qt::Key_Escape);
