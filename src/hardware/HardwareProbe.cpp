@@ -141,6 +141,9 @@ void HardwareProbe::WriteReconLine(std::string_view label, int64_t value) {
   // The game's report is a text file of its own platform: CR LF on disk.
   line.append("\r\n");
   std::fwrite(line.data(), 1, line.size(), s_recon_file);
+  // Each line reaches the disk at once: the report is there to explain a
+  // start that went wrong, which may end the process before its exit.
+  std::fflush(s_recon_file);
 }
 
 HardwareProbe::SpeedSource HardwareProbe::SetSpeedSource(SpeedSource source) {
