@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/ErrorReporter.h"
 #include "engine/FileHandle.h"
 #include "engine/OpenMode.h"
 #include "support/LogCapture.h"

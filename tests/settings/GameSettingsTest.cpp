@@ -1,186 +1,145 @@
 #include <clocale>
+#include <memory>
 #include <tuple>
 
-#include "SettingsFixture.h"
-#include "engine/ErrorCode.h"
+#include "assets/AssetRegistry.h"
+#include "config/ConfigFixture.h"
+#include "engine/DeviceManager.h"
+#include "settings/GameSettings.h"
 #include "settings/SettingsKeys.h"
 
 namespace {
 
-// The chapters a save writes from the defaults with the High preset, keys in
-// key order; each block ends before the empty line that separates chapters.
-const std::string kMinos = ConfigFixture::CrLf(
-    {"[MINOS]", "BACKGROUNDMINOS=TRUE", "LODACC1=1000.000000", "LODBODY1=1000.000000",
-     "LODBODY2=1001.000000", "LODBODY3=1002.000000", "LODEYE1=1000.000000", "LODEYE2=1002.000000",
-     "PERSONAL=TRUE", "SHADOW=TRUE", "SHADOWSIZE=6"});
-const std::string kSystem = ConfigFixture::CrLf(
-    {"[SYSTEM]", "DEBUGKEYS=FALSE", "MOVIES=TRUE", "PERFORMANCE=0", "SOFTRENDER=FALSE"});
-const std::string kWorlds =
-    ConfigFixture::CrLf({"[WORLDS]", "FLATBLOCKS=FALSE", "FLATMENUS=FALSE", "FLATWORLD=FALSE",
-                         "HUDSCOREBOARD=FALSE", "LINECLEARS=TRUE", "MEDIUMWORLD=FALSE",
-                         "MUSIC=TRUE", "PRELOADQVSSOUNDS=TRUE", "RIPPLE=TRUE", "SOUND=TRUE"});
+constexpr const char* kPath = "Assets/PC/ANY_LANG/MISC/QVConfig.INI";
 
-// The four default PLAYER chapters, each with `before` and `after` around it.
-std::string PlayerBlocks(const std::string& before, const std::string& after) {
-  static const char* const kKeys[] = {"CANCEL",   "DOWN",  "GUID",       "HARDDROP",    "HOLD",
-                                      "LEFT",     "RIGHT", "ROTATELEFT", "ROTATERIGHT", "SELECT",
-                                      "SOFTDROP", "START", "UP"};
-  static const int kCodes[2][13] = {{10, 40, 0, 32, 16, 37, 39, 17, 38, 13, 40, 112, 38},
-                                    {123, 101, 0, 96, 97, 100, 102, 103, 104, 22, 101, 106, 104}};
-  std::string text;
-  for (int player = 0; player < 4; ++player) {
-    text += before + "[PLAYER0" + std::to_string(player + 1) + "]\r\n";
-    for (int key = 0; key < 13; ++key) {
-      text += std::string(kKeys[key]) + "=" +
-              (key == 2 ? "2757121064:14699:9527:27:93:56:24:54:11:170:221"
-                        : std::to_string(player < 2 ? kCodes[player][key] : 0)) +
-              "\r\n";
-    }
-    text += after;
-  }
-  return text;
+// The text with every "|" turned into a CR LF line end.
+std::string Lines(const std::string& text) {
+  std::string lines;
+  for (char c : text) lines += c == '|' ? std::string("\r\n") : std::string(1, c);
+  return lines;
 }
+
+// A fresh game folder with the engine services the settings need, recording every log message
+// and every message box.
+class SettingsTest : public ConfigFixture {
+ protected:
+  ErrorCode Load() { return m_settings->Load(kAssetQVConfig_INI, nullptr); }
+  ErrorCode Save() { return m_settings->Save(kAssetQVConfig_INI, nullptr); }
+  std::unique_ptr<DeviceManager> m_devices = std::make_unique<DeviceManager>();
+  std::unique_ptr<GameSettings> m_settings = std::make_unique<GameSettings>();
+};
+
+const std::string kGuid = "|GUID=2757121064:14699:9527:27:93:56:24:54:11:170:221";
+const std::string kUnset = "CANCEL=0|DOWN=0" + kGuid +
+                           "|HARDDROP=0|HOLD=0|LEFT=0|RIGHT=0|ROTATELEFT=0|ROTATERIGHT=0|SELECT=0|"
+                           "SOFTDROP=0|START=0|UP=0|";
+// The chapters a save writes from the defaults with the High preset, keys in key order, each
+// after an empty line.
+const std::string kFirstStore = Lines(
+    "|[MINOS]|BACKGROUNDMINOS=TRUE|LODACC1=1000.000000|LODBODY1=1000.000000|LODBODY2=1001.000000|"
+    "LODBODY3=1002.000000|LODEYE1=1000.000000|LODEYE2=1002.000000|PERSONAL=TRUE|SHADOW=TRUE|"
+    "SHADOWSIZE=6||[PLAYER01]|CANCEL=10|DOWN=40" +
+    kGuid +
+    "|HARDDROP=32|HOLD=16|LEFT=37|RIGHT=39|ROTATELEFT=17|ROTATERIGHT=38|SELECT=13|SOFTDROP=40|"
+    "START=112|UP=38||[PLAYER02]|CANCEL=123|DOWN=101" +
+    kGuid +
+    "|HARDDROP=96|HOLD=97|LEFT=100|RIGHT=102|ROTATELEFT=103|ROTATERIGHT=104|SELECT=22|"
+    "SOFTDROP=101|START=106|UP=104||[PLAYER03]|" +
+    kUnset + "|[PLAYER04]|" + kUnset +
+    "|[SYSTEM]|DEBUGKEYS=FALSE|MOVIES=TRUE|PERFORMANCE=0|SOFTRENDER=FALSE||[WORLDS]|"
+    "FLATBLOCKS=FALSE|FLATMENUS=FALSE|FLATWORLD=FALSE|HUDSCOREBOARD=FALSE|LINECLEARS=TRUE|"
+    "MEDIUMWORLD=FALSE|MUSIC=TRUE|PRELOADQVSSOUNDS=TRUE|RIPPLE=TRUE|SOUND=TRUE|");
 
 }  // namespace
 
-// Reset brings back every default, and the process-wide pointer follows the instance.
-TEST_F(SettingsFixture, ResetAndInstance) {
-  EXPECT_EQ(GameSettings::s_instance, m_settings.get());
-  m_settings->m_first_repeat_delay = 9.0f;
-  m_settings->m_players[2].m_device = Guid{};
-  m_settings->m_performance = static_cast<QualityLevel>(3);
-  m_settings->Reset();
-  EXPECT_EQ(m_settings->m_first_repeat_delay, 1.5f);
-  EXPECT_EQ(m_settings->m_players[2], kDefaultPlayerControls[2]);
-  EXPECT_EQ(m_settings->m_performance, QualityLevel::High);
-  m_settings.reset();
-  EXPECT_EQ(GameSettings::s_instance, nullptr);
-}
-
-// A file with only SYSTEM/PERFORMANCE warns once for each of the other 83 keys.
-TEST_F(SettingsFixture, LoadOnlyPerformance) {
-  WriteSettingsFile(CrLf({"[SYSTEM]", "PERFORMANCE=1"}));
-  EXPECT_EQ(m_settings->Load(kAssetQVConfig_INI, nullptr), ErrorCode(0));
+// A file with only SYSTEM/PERFORMANCE warns once for each of the other 83 keys, then dumps
+// what it read.
+TEST_F(SettingsTest, LoadOnlyPerformance) {
+  WriteBytes(kPath, Lines("[SYSTEM]|PERFORMANCE=1|"));
+  EXPECT_EQ(Load(), ErrorCode(0));
   EXPECT_EQ(m_settings->m_performance, QualityLevel::Medium);
-  EXPECT_EQ(CountLog("config warning: guid value "), 4);
-  EXPECT_EQ(CountLog("config warning"), 83);
-  EXPECT_EQ(CountLog("config warning: value PLAYER03:RIGHT not found\n"), 1);
-  EXPECT_EQ(CountLog("config warning: value MINOS:LODBody1 not found\n"), 1);
-  EXPECT_EQ(m_settings->m_players[0], kDefaultPlayerControls[0]);
-  EXPECT_EQ(CountLog("Using the following config:\n"), 1);
-  EXPECT_EQ(CountLog("*PERFORMANCE* = *1*\n"), 1);  // the dump of what was read
-}
-
-// Every kind of field is read, in any case, RIGHT and LEFT each into their own field.
-TEST_F(SettingsFixture, LoadReadsEveryKind) {
-  WriteSettingsFile(
-      CrLf({"[game]", "NextStyle=2", "FIRSTREPEATDELAY=0.25", "wireframe=true", "[Minos]",
-            "lodbody1=2.5", "mooddebug=TRUE", "SHADOWSIZE=3", "[PLAYER02]", "RIGHT=5", "LEFT=6",
-            "GUID=1:2:3:4:5:6:7:8:9:10:11", "[SYSTEM]", "PERFORMANCE=-1", "MOVIES=FALSE"}));
-  EXPECT_EQ(m_settings->Load(kAssetQVConfig_INI, nullptr), ErrorCode(0));
-  const GameSettings& got = *m_settings;
-  EXPECT_EQ(std::tuple(got.m_next_style, got.m_first_repeat_delay, got.m_wireframe, got.m_lod_body1,
-                       got.m_mood_debug, got.m_shadow_size, got.m_movies),
-            std::tuple(2, 0.25f, true, 2.5f, true, 3, false));
-  EXPECT_EQ(std::tuple(got.m_players[1][GameAction::RIGHT], got.m_players[1][GameAction::LEFT]),
-            std::tuple(5, 6));
-  EXPECT_EQ(got.m_players[1].m_device, (Guid{1, 2, 3, {4, 5, 6, 7, 8, 9, 10, 11}}));
-  EXPECT_FALSE(IsChosen(m_settings->m_performance));
+  std::vector<std::string> warnings;
+  for (const std::string& line : m_capture.Messages())
+    if (line.rfind("config warning", 0) == 0) warnings.push_back(line);
+  ASSERT_EQ(warnings.size(), 83u);
+  EXPECT_EQ(warnings.front(), "config warning: value SYSTEM:SOFTRENDER not found\n");
+  EXPECT_EQ(warnings.back(), "config warning: guid value PLAYER04:GUID not found\n");
+  EXPECT_EQ(CountLog("*PERFORMANCE* = *1*\n"), 1);
 }
 
 // No old file, then a second and a third save: the three layouts of the writer.
-TEST_F(SettingsFixture, SaveLayouts) {
+TEST_F(SettingsTest, SaveLayouts) {
   m_settings->m_line_clears = true;  // the High preset's fields that differ from the defaults
   m_settings->m_shadow_size = 6;
   m_settings->m_performance = QualityLevel::High;
-  EXPECT_EQ(m_settings->Save(kAssetQVConfig_INI, nullptr), ErrorCode(0));
-  EXPECT_EQ(ReadSettingsFile(),
-            "\r\n" + kMinos + PlayerBlocks("\r\n", "") + "\r\n" + kSystem + "\r\n" + kWorlds);
-
-  EXPECT_EQ(m_settings->Save(kAssetQVConfig_INI, nullptr), ErrorCode(0));
-  const std::string second = ReadSettingsFile();
-  EXPECT_EQ(second,
-            kMinos + "\r\n" + PlayerBlocks("", "\r\n") + kSystem + "\r\n" + kWorlds + "\r\n");
-  EXPECT_EQ(m_settings->Save(kAssetQVConfig_INI, nullptr), ErrorCode(0));
-  EXPECT_EQ(ReadSettingsFile(), second);
+  EXPECT_EQ(Save(), ErrorCode(0));
+  EXPECT_EQ(ReadBytes(kPath), kFirstStore);
+  const std::string second = kFirstStore.substr(2) + "\r\n";  // each chapter before an empty line
+  for (int store = 2; store <= 3; ++store) {
+    EXPECT_EQ(Save(), ErrorCode(0));
+    EXPECT_EQ(ReadBytes(kPath), second) << store;
+  }
   EXPECT_TRUE(Boxes().empty());
 }
 
-// Unknown chapters, comments, GAME and MoodDebug survive; owned keys are replaced.
-TEST_F(SettingsFixture, SaveMergesIntoTheOldFile) {
-  WriteSettingsFile(CrLf({"! made by hand", "[CUSTOM]", "zeta=1", "alpha = two words", "[GAME]",
-                          "RIBBON=TRUE", "! between keys", "NEXTSTYLE=4", "[MINOS]", "lodbody1=7",
-                          "mooddebug=TRUE", "[SYSTEM]", "PERFORMANCE=2"}));
-  ASSERT_EQ(m_settings->Load(kAssetQVConfig_INI, nullptr), ErrorCode(0));
-  EXPECT_TRUE(m_settings->m_mood_debug);
-  EXPECT_EQ(m_settings->m_performance, QualityLevel::Low);
+// Unknown chapters, keys and comments, GAME and MoodDebug survive; owned keys are replaced.
+TEST_F(SettingsTest, SaveMergesIntoTheOldFile) {
+  WriteBytes(kPath, Lines("! made by hand|[CUSTOM]|zeta=1|alpha = two words|[GAME]|RIBBON=TRUE|"
+                          "! between keys|NEXTSTYLE=4|[MINOS]|lodbody1=7|mooddebug=TRUE|[SYSTEM]|"
+                          "PERFORMANCE=2|"));
+  ASSERT_EQ(Load(), ErrorCode(0));
   m_settings->m_lod_body1 = 0.0f;
   m_settings->m_players[1][GameAction::HARDDROP] = 65;
-  EXPECT_EQ(m_settings->Save(kAssetQVConfig_INI, nullptr), ErrorCode(0));
-
-  const std::string saved = ReadSettingsFile();
-  const std::string head = CrLf(
-      {"! made by hand", "[CUSTOM]", "ALPHA=two words", "ZETA=1", "", "[GAME]", "NEXTSTYLE=4",
-       "RIBBON=TRUE", "", "! between keys", "[MINOS]", "BACKGROUNDMINOS=TRUE", "LODACC1=1000.000000",
-       "LODBODY1=0.000000", "LODBODY2=1001.000000", "LODBODY3=1002.000000", "LODEYE1=1000.000000",
-       "LODEYE2=1002.000000", "MOODDEBUG=TRUE", "PERSONAL=TRUE", "SHADOW=TRUE", "SHADOWSIZE=5", "",
-       "[SYSTEM]", "DEBUGKEYS=FALSE", "MOVIES=TRUE", "PERFORMANCE=2", "SOFTRENDER=FALSE", ""});
+  EXPECT_EQ(Save(), ErrorCode(0));
+  const std::string saved = ReadBytes(kPath);
+  const std::string head = Lines(
+      "! made by hand|[CUSTOM]|ALPHA=two words|ZETA=1||[GAME]|NEXTSTYLE=4|RIBBON=TRUE||"
+      "! between keys|[MINOS]|BACKGROUNDMINOS=TRUE|LODACC1=1000.000000|LODBODY1=0.000000|"
+      "LODBODY2=1001.000000|LODBODY3=1002.000000|LODEYE1=1000.000000|LODEYE2=1002.000000|"
+      "MOODDEBUG=TRUE|PERSONAL=TRUE|SHADOW=TRUE|SHADOWSIZE=5||[SYSTEM]|DEBUGKEYS=FALSE|"
+      "MOVIES=TRUE|PERFORMANCE=2|SOFTRENDER=FALSE|||[PLAYER01]|");
   EXPECT_EQ(saved.substr(0, head.size()), head);
-  const std::string rest = saved.substr(std::min(head.size(), saved.size()));
-  EXPECT_EQ(rest.rfind("\r\n[PLAYER01]\r\n", 0), 0u);
-  EXPECT_NE(rest.find("HARDDROP=65\r\n"), std::string::npos);
-  EXPECT_LT(rest.find("[PLAYER04]"), rest.find("[WORLDS]"));
-  EXPECT_EQ(rest.find("[GAME]"), std::string::npos);
-
-  // A second save reads the first one's output and keeps it all.
-  EXPECT_EQ(m_settings->Save(kAssetQVConfig_INI, nullptr), ErrorCode(0));
-  EXPECT_EQ(ReadSettingsFile().substr(0, head.size()), head);
+  EXPECT_NE(saved.find("HARDDROP=65\r\n"), std::string::npos);
+  EXPECT_LT(saved.find("[PLAYER04]"), saved.find("[WORLDS]"));
+  EXPECT_EQ(saved.find("[GAME]", head.size()), std::string::npos);
 }
 
-// No file, then a folder at the settings path: Load leaves the record, Save fails without a
-// crash or more than one box, and the folder is kept.
-TEST_F(SettingsFixture, NoFileOrAFolderAtTheSettingsPath) {
+// No file leaves the record as it was; where the settings folder cannot be made there are
+// soft errors up to Open, then one box from Write.
+TEST_F(SettingsTest, MissingFileAndUnwritableFolder) {
   m_settings->m_shadow_size = 42;
-  EXPECT_EQ(m_settings->Load(kAssetQVConfig_INI, nullptr), ErrorCode(0x30010010));
-  EXPECT_EQ(CountLog("Using the following config"), 0);
-  EXPECT_TRUE(Boxes().empty());
-
-  std::filesystem::create_directories(std::string(kSettingsPath) + "/inside");
-  m_settings->Load(kAssetQVConfig_INI, nullptr);
+  EXPECT_EQ(Load(), ErrorCode(0x30010010));
   EXPECT_EQ(m_settings->m_shadow_size, 42);
-  EXPECT_NE(m_settings->Save(kAssetQVConfig_INI, nullptr), ErrorCode(0));
-  EXPECT_LE(Boxes().size(), 1u);
-  EXPECT_TRUE(std::filesystem::is_directory(std::string(kSettingsPath) + "/inside"));
-}
-
-// A file that cannot be created: soft errors up to Open, then one box from Write.
-TEST_F(SettingsFixture, SaveWhereNothingCanBeWritten) {
-  // The MISC folder is a file, so neither the folder nor the settings file can be made.
+  EXPECT_TRUE(Boxes().empty());
   WriteBytes("Assets/PC/ANY_LANG/MISC", "not a folder");
-  EXPECT_EQ(m_settings->Save(kAssetQVConfig_INI, nullptr), ErrorCode(0x30010013));
+  EXPECT_EQ(Save(), ErrorCode(0x30010013));
   EXPECT_GE(CountLog("### SOFT ERR: Unable to write to file "), 1);
-  // PrepareFile found no file to name the handle after, so the box names none.
   ASSERT_EQ(Boxes().size(), 1u);
   EXPECT_EQ(Boxes()[0].rfind("Error: Unable to write to file", 0), 0u);
 }
 
-// A German process locale changes neither what a save writes nor what a load reads.
-TEST_F(SettingsFixture, NumbersIgnoreTheProcessLocale) {
+// Every kind of field is read in any case, and a German process locale changes neither what a
+// load reads nor what a save writes.
+TEST_F(SettingsTest, LoadEveryKindUnderAGermanLocale) {
+  WriteBytes(kPath, Lines("[game]|NextStyle=2|FIRSTREPEATDELAY=0.25|wireframe=true|[Minos]|"
+                          "lodbody1=2.5|LODEYE2=2,5|SHADOWSIZE=3|[PLAYER02]|RIGHT=5|LEFT=6|"
+                          "GUID=1:2:3:4:5:6:7:8:9:10:11|[SYSTEM]|PERFORMANCE=-1|MOVIES=FALSE|"));
   const std::string saved_locale = std::setlocale(LC_ALL, nullptr);
   ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "needs the package locales-all";
-  WriteSettingsFile(CrLf({"[GAME]", "FIRSTREPEATDELAY=1.5", "[MINOS]", "LODEYE2=2,5"}));
-  const ErrorCode loaded = m_settings->Load(kAssetQVConfig_INI, nullptr);
+  const ErrorCode loaded = Load();
   m_settings->m_lod_body2 = 0.25f;
-  const ErrorCode stored = m_settings->Save(kAssetQVConfig_INI, nullptr);
+  const ErrorCode stored = Save();
   std::setlocale(LC_ALL, saved_locale.c_str());
-
-  EXPECT_EQ(loaded, ErrorCode(0));
-  EXPECT_EQ(stored, ErrorCode(0));
-  EXPECT_EQ(m_settings->m_first_repeat_delay, 1.5f);
-  EXPECT_EQ(m_settings->m_lod_eye2, 2.0f);
-  const std::string text = ReadSettingsFile();
-  for (const char* line :
-       {"LODBODY1=1000.000000", "LODBODY2=0.250000", "LODEYE2=2.000000", "FIRSTREPEATDELAY=1.5"}) {
+  EXPECT_EQ(std::tuple(loaded, stored), std::tuple(ErrorCode(0), ErrorCode(0)));
+  const GameSettings& got = *m_settings;
+  EXPECT_EQ(std::tuple(got.m_next_style, got.m_first_repeat_delay, got.m_wireframe, got.m_lod_body1,
+                       got.m_lod_eye2, got.m_shadow_size, got.m_movies),
+            std::tuple(2, 0.25f, true, 2.5f, 2.0f, 3, false));
+  EXPECT_EQ(std::tuple(got.m_players[1][GameAction::RIGHT], got.m_players[1][GameAction::LEFT]),
+            std::tuple(5, 6));
+  EXPECT_EQ(got.m_players[1].m_device, (Guid{1, 2, 3, {4, 5, 6, 7, 8, 9, 10, 11}}));
+  EXPECT_FALSE(IsChosen(m_settings->m_performance));
+  const std::string text = ReadBytes(kPath);
+  for (const char* line : {"LODBODY1=2.500000", "LODBODY2=0.250000", "FIRSTREPEATDELAY=0.25"})
     EXPECT_NE(text.find("\r\n" + std::string(line) + "\r\n"), std::string::npos) << line;
-  }
 }
