@@ -1,22 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "MainWindowFixture.h"
 #include "app/ConfigApp.h"
 #include "app/ConfigDialog.h"
 #include "platform/SingleInstance.h"
 #include "resources/ResourceIds.h"
-#include "settings/GameSettings.h"
 
 namespace {
 
 // The single-instance name as the application uses it, with a scripted
-// other instance; it is also the responder handed to Add.
-class FakeSingleInstance final : public platform::SingleInstance,
-                                 public platform::InstanceResponder {
- public:
+// other instance; it is also the responder handed to Add and records the calls.
+struct FakeSingleInstance final : platform::SingleInstance, platform::InstanceResponder {
   struct Name final : platform::InstanceName {
     explicit Name(bool& held) : m_held(held) { m_held = true; }
     ~Name() override { m_held = false; }
@@ -31,19 +25,14 @@ class FakeSingleInstance final : public platform::SingleInstance,
     Call("focus " + name + " " + title, false);
   }
   std::unique_ptr<platform::InstanceName> Add(const std::string& name,
-                                              platform::InstanceResponder& responder) override {
-    m_responder = &responder;
+                                              platform::InstanceResponder&) override {
     return Call("add " + name, m_other_holds) ? nullptr : std::make_unique<Name>(m_held);
   }
   bool HasTopLevelWindow(const std::string&) override { return false; }
   void TakeFocus(const std::string&) override {}
+  bool Call(const std::string& call, bool result) { return m_calls.push_back(call), result; }
 
-  bool Call(const std::string& call, bool result) {
-    m_calls.push_back(call);
-    return result;
-  }
   bool m_other_holds = false, m_other_has_window = false, m_held = false;
-  platform::InstanceResponder* m_responder = nullptr;
   std::vector<std::string> m_calls;
 };
 
@@ -55,27 +44,22 @@ using ConfigAppTest = MainWindowTest;
 TEST_F(ConfigAppTest, SingleInstanceRules) {
   const std::string find = "find QVConfigAppAtom", add = "add QVConfigAppAtom",
                     window = "window QVConfigAppAtom Zarvex Configuration";
-  struct Case {
-    bool other_holds, other_has_window;
-    std::size_t windows;
-    std::vector<std::string> calls;
-  };
-  const Case cases[] = {
-      {false, false, 1, {find, add}},
-      {true, false, 1, {find, window, add}},
-      {true, true, 0, {find, window, "focus QVConfigAppAtom Zarvex Configuration"}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.calls.size() + c.other_has_window);
+  const std::vector<std::string> calls[] = {
+      {find, add},
+      {find, window, add},
+      {find, window, "focus QVConfigAppAtom Zarvex Configuration"}};
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(i);
     FakeSingleInstance instance;
-    instance.m_other_holds = c.other_holds;
-    instance.m_other_has_window = c.other_has_window;
+    instance.m_other_holds = i > 0;
+    instance.m_other_has_window = i == 2;
+    const bool opens = i < 2;
     ConfigApp app(instance, instance);
     const std::size_t windows_before = m_backend.Windows().size();
-    if (c.windows == 1) {
+    if (opens) {
       m_backend.In(resources::kMainDialog)
           .Run([&] {
-            EXPECT_EQ(instance.m_held, !c.other_holds);
+            EXPECT_EQ(instance.m_held, i == 0);
             EXPECT_NE(app.GetMainWindow(), nullptr);
           })
           .Escape();
@@ -83,11 +67,8 @@ TEST_F(ConfigAppTest, SingleInstanceRules) {
     EXPECT_FALSE(app.InitInstance());
     EXPECT_FALSE(instance.m_held);
     EXPECT_EQ(app.GetMainWindow(), nullptr);
-    EXPECT_EQ(instance.m_calls, c.calls);
-    EXPECT_EQ(m_backend.Windows().size() - windows_before, c.windows);
-    if (c.windows == 1) {
-      EXPECT_EQ(instance.m_responder, &instance);
-    }
+    EXPECT_EQ(instance.m_calls, calls[i]);
+    EXPECT_EQ(m_backend.Windows().size() - windows_before, opens ? 1u : 0u);
     delete GameSettings::s_instance;
   }
 }

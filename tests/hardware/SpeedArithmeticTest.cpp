@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -15,12 +16,9 @@ CounterReadings AttemptAt(uint32_t mhz) {
 
 SpeedOutcome Measure(const std::vector<CounterReadings>& attempts,
                      uint32_t frequency = kFrequency) {
-  size_t next = 0;
-  return SpeedFromReadings(frequency, [&] {
-    const CounterReadings readings = attempts[next < attempts.size() ? next : attempts.size() - 1];
-    ++next;
-    return readings;
-  });
+  size_t next = 0;  // the last reading repeats
+  return SpeedFromReadings(frequency,
+                           [&] { return attempts[std::min(next++, attempts.size() - 1)]; });
 }
 
 }  // namespace
@@ -49,24 +47,18 @@ TEST(SpeedArithmetic, CombinesAttemptsAndStops) {
   EXPECT_EQ(*outcome.speed, 500.0f);
   // One stray attempt keeps the measurement going until it leaves the window.
   outcome = Measure({AttemptAt(500), AttemptAt(510), AttemptAt(500), AttemptAt(500)});
-  EXPECT_EQ(outcome.tries, 5u);  // the last reading repeats
+  EXPECT_EQ(outcome.tries, 5u);
   // Never settling stops at twenty attempts, with the last three averaged.
   std::vector<CounterReadings> restless;
-  for (uint32_t i = 0; i < 40; ++i) {
-    restless.push_back(AttemptAt(i % 2 == 0 ? 500 : 1000));
-  }
+  for (uint32_t i = 0; i < 40; ++i) restless.push_back(AttemptAt(i % 2 == 0 ? 500 : 1000));
   outcome = Measure(restless);
   EXPECT_EQ(outcome.tries, 20u);
   EXPECT_FLOAT_EQ(*outcome.speed, (1000 + 500 + 1000) * 0.33333334f);
-}
-
-// A zero interval or a tiny frequency is a fault: no speed, and no further attempts.
-TEST(SpeedArithmetic, DivisionByZeroEndsTheMeasurement) {
-  SpeedOutcome outcome = Measure({AttemptAt(500), {3, 3, 0, 100}, AttemptAt(500)});
+  // A zero interval or a tiny frequency is a fault: no speed, and no further attempts.
+  outcome = Measure({AttemptAt(500), {3, 3, 0, 100}, AttemptAt(500)});
   EXPECT_EQ(outcome.speed, std::nullopt);
   EXPECT_EQ(outcome.tries, 2u);
   outcome = Measure({AttemptAt(500)}, 9);
   EXPECT_EQ(outcome.speed, std::nullopt);
   EXPECT_EQ(outcome.tries, 1u);
-  EXPECT_EQ(FinishSpeed(0), 0.0f);
 }

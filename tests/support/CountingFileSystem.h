@@ -1,12 +1,14 @@
 #pragma once
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "platform/LastError.h"
 
 // Passes every call to the real file system and counts it, so tests can see
 // how often the engine reaches the operating system. It can also pretend a
@@ -14,8 +16,8 @@
 // lifetime.
 class CountingFileSystem : public platform::FileSystem {
  public:
-  CountingFileSystem();
-  ~CountingFileSystem() override;
+  CountingFileSystem() : m_previous(platform::SetFileSystem(this)) {}
+  ~CountingFileSystem() override { platform::SetFileSystem(m_previous); }
 
   platform::NativeFile* Open(const std::string& path, const char* mode) override {
     return ++opens, m_real.Open(path, mode);
@@ -34,8 +36,16 @@ class CountingFileSystem : public platform::FileSystem {
   std::int64_t Tell(platform::NativeFile* file) override { return ++tells, m_real.Tell(file); }
   bool Exists(const std::string& path) override { return ++exists, m_real.Exists(path); }
   bool Remove(const std::string& path) override { return ++removes, m_real.Remove(path); }
-  platform::MakeDirectoryResult MakeDirectory(const std::string& path) override;
-  bool FreeSpace(std::uint64_t& bytes) override;
+  platform::MakeDirectoryResult MakeDirectory(const std::string& path) override {
+    made_directories.push_back(path);
+    if (path != failing_directory) return m_real.MakeDirectory(path);
+    platform::SetLastError(EACCES);
+    return platform::MakeDirectoryResult::kFailed;
+  }
+  bool FreeSpace(std::uint64_t& bytes) override {
+    if (free_space && !free_space_fails) bytes = *free_space;
+    return !free_space_fails && (free_space || m_real.FreeSpace(bytes));
+  }
 
   int opens = 0, closes = 0, reads = 0, writes = 0, seeks = 0, tells = 0, exists = 0, removes = 0;
   // Sizes asked of each Read and Write, in order.
@@ -45,17 +55,19 @@ class CountingFileSystem : public platform::FileSystem {
 
   // Writes accept at most this many bytes each.
   std::optional<std::size_t> write_limit;
-  // Free space to report instead of the real one; nullopt with
-  // `free_space_fails` makes the query fail.
+  // Free space to report instead of the real one; `free_space_fails` makes the query fail.
   std::optional<std::uint64_t> free_space;
   bool free_space_fails = false;
   // MakeDirectory fails for this exact path.
   std::string failing_directory;
 
   int FileCalls() const { return opens + closes + reads + writes + seeks + tells; }
-  void ResetCounts();
+  void ResetCounts() {
+    opens = closes = reads = writes = seeks = tells = exists = removes = 0;
+    read_sizes.clear(), write_sizes.clear(), made_directories.clear();
+  }
 
  private:
-  platform::FileSystem& m_real;
+  platform::FileSystem& m_real = platform::RealFileSystem();
   platform::FileSystem* m_previous;
 };

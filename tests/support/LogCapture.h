@@ -1,13 +1,14 @@
 #pragma once
 
 #include <algorithm>
+#include <memory>
+#include <numeric>
 #include <string>
 #include <vector>
 
-#include "platform/MessageBox.h"
+#include "engine/ErrorReporter.h"
 #include "engine/Log.h"
-
-class ErrorReporter;
+#include "platform/MessageBox.h"
 
 // Records, for its lifetime, every message the engine logs (whether or not
 // the log's channel writes to the file) and every message box shown through
@@ -26,18 +27,33 @@ class LogCapture {
     unsigned flags;
   };
 
-  explicit LogCapture(Services services = Services::kEnsure, int answer = platform::kIdOk);
-  ~LogCapture();
-  LogCapture(const LogCapture&) = delete;
-  LogCapture& operator=(const LogCapture&) = delete;
+  explicit LogCapture(Services services = Services::kEnsure, int answer = platform::kIdOk)
+      : m_ensure(services == Services::kEnsure) {
+    if (m_ensure) {
+      if (ErrorReporter::s_instance == nullptr) m_owned_reporter.reset(new ErrorReporter());
+      if (Log::s_instance == nullptr) m_owned_log.reset(new Log());
+      ErrorReporter::s_instance->Reset();
+    }
+    m_previous_observer =
+        Log::SetObserver([this](const char* text) { m_messages.push_back(text); });
+    m_previous_hook = platform::SetMessageBoxHook(
+        [this, answer](const std::string& text, const std::string& caption, unsigned flags) {
+          m_boxes.push_back({text, caption, flags});
+          return answer;
+        });
+  }
+  ~LogCapture() {
+    platform::SetMessageBoxHook(std::move(m_previous_hook));
+    Log::SetObserver(std::move(m_previous_observer));
+    // Leave no latched hard error behind for the next test.
+    if (m_ensure && ErrorReporter::s_instance) ErrorReporter::s_instance->Reset();
+  }
 
   // Every logged message in order, each as formatted (with its own line ends).
   const std::vector<std::string>& Messages() const { return m_messages; }
   // All messages joined.
   std::string Text() const {
-    std::string all;
-    for (const std::string& message : m_messages) all += message;
-    return all;
+    return std::accumulate(m_messages.begin(), m_messages.end(), std::string());
   }
   // True when some message equals `message` exactly.
   bool Contains(const std::string& message) const {
@@ -50,10 +66,9 @@ class LogCapture {
  private:
   std::vector<std::string> m_messages;
   std::vector<Box> m_boxes;
-  Services m_services;
-  int m_answer;
+  bool m_ensure;
   Log::Observer m_previous_observer;
   platform::MessageBoxHook m_previous_hook;
-  Log* m_owned_log = nullptr;
-  ErrorReporter* m_owned_reporter = nullptr;
+  std::unique_ptr<ErrorReporter> m_owned_reporter;
+  std::unique_ptr<Log> m_owned_log;  // released first, as the log came last
 };

@@ -19,39 +19,27 @@ namespace test {
 
 class ScriptedWindow;
 
-// One list item as the scripted window holds it.
-struct ListItem {
-  std::string text;
-  std::intptr_t data = 0;
-};
-
 // The recorded state of one control.
 struct ControlState {
   ui::ControlKind kind = ui::ControlKind::kStaticText;
   std::string text;
   bool visible = true, enabled = true;
-  int icon_id = 0;
-  std::vector<ListItem> items;
+  std::vector<std::pair<std::string, std::intptr_t>> items;  // text, data
   int selection = -1;
-
-  std::vector<std::string> ItemTexts() const;
 };
 
 // The recorded state of one window; it outlives the window, so tests can
 // look at it after DoModal returned.
 struct WindowState {
-  int template_id = 0, owner_template_id = 0;  // 0: no owner
+  int template_id = 0, owner_template_id = 0, focus = ui::kWindowId;  // owner 0: none
   bool alive = true, shown = false, enabled = true;
   std::string title;
-  int icon_id = 0;
-  int focus = ui::kWindowId;
   std::map<int, ControlState> controls;
   std::map<unsigned, unsigned> timers;  // id -> period in ms
   std::vector<std::string> paints;      // what the paint hook drew
 
   // The control's state; a test failure and an empty state for an unknown id.
-  ControlState& Control(int control_id);
-  const ControlState& Control(int control_id) const;
+  ControlState& Control(int control_id) const;
 };
 
 struct MessageBoxRecord {
@@ -75,24 +63,21 @@ class ScriptedBackend final : public ui::DialogBackend {
   ~ScriptedBackend() override;
 
   // The next queued action must happen in the window of this template.
-  ScriptedBackend& In(int template_id) {
-    m_next_window = template_id;
-    return *this;
-  }
+  ScriptedBackend& In(int template_id) { return m_next_window = template_id, *this; }
   // A click on a button; ignored (and logged) when the button or its window
   // is disabled or hidden, as a real click would be.
   ScriptedBackend& Click(int id) {
     return Queue([this, id](ScriptedWindow& w) { DoClick(w, id); });
   }
   // The user picks a list item: selection changes, then the notification.
-  ScriptedBackend& Select(int id, int index) {
-    return Queue([this, id, index](ScriptedWindow& w) { DoSelect(w, id, index); });
-  }
+  ScriptedBackend& Select(int id, int index);
   // The user opens a list (only the "about to drop down" notification).
   ScriptedBackend& OpenList(int control_id);
   // Key down (and its character), then key up, through the key filter and
   // then the dialog's own keys: Return, Escape, F1.
-  ScriptedBackend& PressKey(unsigned virtual_key);
+  ScriptedBackend& PressKey(unsigned key) {
+    return Queue([this, key](ScriptedWindow& w) { DoKey(w, key, true), DoKey(w, key, false); });
+  }
   ScriptedBackend& HoldKey(unsigned key) {
     return Queue([this, key](ScriptedWindow& w) { DoKey(w, key, true); });
   }
@@ -121,7 +106,6 @@ class ScriptedBackend final : public ui::DialogBackend {
   // Actions that had no effect (a click on a disabled button, ...).
   const std::vector<std::string>& Ignored() const { return m_ignored; }
 
-  // ui::DialogBackend
   std::unique_ptr<ui::DialogWindow> CreateDialogWindow(Dialog& dialog,
                                                        const ui::DialogTemplate& dialog_template,
                                                        ui::DialogWindow* owner) override;
@@ -136,16 +120,12 @@ class ScriptedBackend final : public ui::DialogBackend {
   // One user action; `answer` marks a message-box answer.
   struct Action {
     std::function<void(ScriptedWindow&)> run;
-    std::optional<int> answer;
-    std::optional<int> window;
+    std::optional<int> answer, window;
   };
 
   ScriptedBackend& Queue(std::function<void(ScriptedWindow&)> run,
                          std::optional<int> answer = std::nullopt);
-  // Runs the next action in the innermost loop's window; false when none is left.
-  bool RunNext(ScriptedWindow& window);
   void DoClick(ScriptedWindow& window, int control_id);
-  void DoSelect(ScriptedWindow& window, int control_id, int index);
   void DoKey(ScriptedWindow& window, unsigned virtual_key, bool down);
   // Whether the control is there and can take the user's action (which
   // focuses it); an action on an unavailable one is ignored and logged.

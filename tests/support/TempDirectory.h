@@ -1,13 +1,27 @@
 #pragma once
 
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 // Makes a fresh, empty directory, makes it the current directory for the
 // guard's lifetime, then goes back and removes it with everything in it.
 class TempDirectory {
  public:
-  TempDirectory();
-  ~TempDirectory();
+  TempDirectory() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "qvtest-XXXXXX").string();
+    if (mkdtemp(pattern.data()) != nullptr) std::filesystem::current_path(m_path = pattern);
+    EXPECT_FALSE(m_path.empty()) << "cannot make a temporary directory";
+  }
+  ~TempDirectory() {
+    std::error_code ignored;
+    std::filesystem::current_path(m_previous, ignored);
+    if (!m_path.empty()) std::filesystem::remove_all(m_path, ignored);
+  }
   TempDirectory(const TempDirectory&) = delete;
   TempDirectory& operator=(const TempDirectory&) = delete;
 
@@ -15,10 +29,17 @@ class TempDirectory {
   const std::string& Path() const { return m_path; }
 
   // Whole-file helpers for tests: writing makes the parent folders first.
-  static void WriteFile(const std::string& path, const std::string& content);
-  static std::string ReadFile(const std::string& path);
+  static void WriteFile(const std::string& path, const std::string& content) {
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    if (!parent.empty()) std::filesystem::create_directories(parent);
+    std::ofstream(path, std::ios::binary) << content;
+  }
+  static std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
 
  private:
   std::string m_path;
-  std::string m_previous;
+  const std::string m_previous = std::filesystem::current_path().string();
 };

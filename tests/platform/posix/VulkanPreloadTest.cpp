@@ -1,55 +1,34 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <tuple>
+
 #include "platform/posix/VulkanFindings.h"
 
-namespace {
-
-struct Pipe {
-  Pipe() { EXPECT_EQ(pipe(ends), 0); }
-  ~Pipe() {
-    CloseWriter();
-    close(ends[0]);
-  }
-  void CloseWriter() {
-    if (ends[1] >= 0) close(ends[1]);
-    ends[1] = -1;
-  }
-  int ends[2] = {-1, -1};
-};
-
-// What the examining child sends arrives whole; a child that dies half-way
-// or never answers gives nothing.
+// What the examining child sends arrives whole, even in pieces; a child that
+// dies half-way or never answers gives nothing.
 TEST(VulkanPreload, ReceivesOneWholeRecordOrNothing) {
   platform::VulkanFindings sent;
-  sent.loader_loaded = true;
-  sent.devices_enumerated = true;
+  sent.loader_loaded = sent.devices_enumerated = true;
   sent.device_count = 3;
   sent.first_device_type = 4;
   sent.loader_version = 0x00403000;
-  {
-    Pipe pipe;
-    const char* bytes = reinterpret_cast<const char*>(&sent);
-    ASSERT_EQ(write(pipe.ends[1], bytes, 5), 5);
-    ASSERT_EQ(write(pipe.ends[1], bytes + 5, sizeof sent - 5),
-              static_cast<ssize_t>(sizeof sent - 5));
-    const auto received = platform::ReceiveFindings(pipe.ends[0], 1000);
-    ASSERT_TRUE(received);
-    EXPECT_TRUE(received->loader_loaded);
-    EXPECT_EQ(received->device_count, 3u);
-    EXPECT_EQ(received->first_device_type, 4);
-    EXPECT_EQ(received->loader_version, 0x00403000u);
-  }
-  {
-    Pipe pipe;
-    ASSERT_EQ(write(pipe.ends[1], &sent, 3), 3);
-    pipe.CloseWriter();
-    EXPECT_FALSE(platform::ReceiveFindings(pipe.ends[0], 1000));
-  }
-  {
-    Pipe pipe;
-    EXPECT_FALSE(platform::ReceiveFindings(pipe.ends[0], 100));
+  const char* bytes = reinterpret_cast<const char*>(&sent);
+  for (const ssize_t written : {static_cast<ssize_t>(sizeof sent), ssize_t{3}, ssize_t{0}}) {
+    SCOPED_TRACE(written);
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    const ssize_t first = written > 3 ? 3 : written, rest = written - first;
+    ASSERT_EQ(write(ends[1], bytes, first) + write(ends[1], bytes + first, rest), written);
+    if (written == 3) close(ends[1]);  // the child died half-way
+    const auto received = platform::ReceiveFindings(ends[0], written == 0 ? 100 : 1000);
+    ASSERT_EQ(received.has_value(), written > 3);
+    if (received) {
+      EXPECT_EQ(std::tuple(received->loader_loaded, received->device_count,
+                           received->first_device_type, received->loader_version),
+                std::tuple(true, 3u, 4, 0x00403000u));
+    }
+    close(ends[0]);
+    if (written != 3) close(ends[1]);
   }
 }
-
-}  // namespace
