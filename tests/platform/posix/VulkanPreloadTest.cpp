@@ -3,6 +3,8 @@
 
 #include <tuple>
 
+#include "platform/GraphicsAdapter.h"
+#include "platform/GraphicsRuntime.h"
 #include "platform/posix/VulkanFindings.h"
 
 // What the examining child sends arrives whole, even in pieces; a child that
@@ -31,4 +33,20 @@ TEST(VulkanPreload, ReceivesOneWholeRecordOrNothing) {
     close(ends[0]);
     if (written != 3) close(ends[1]);
   }
+}
+
+// The real loader as installed here: the forked examination finds what one in
+// this process finds, and both queries answer from it.
+TEST(VulkanPreload, ChildFindsWhatThisProcessFinds) {
+  const platform::VulkanFindings here = platform::ExamineVulkan(platform::kVulkanLoaderName);
+  if (!here.loader_loaded) GTEST_SKIP() << "no Vulkan loader on this machine";
+  platform::StartGraphicsPreload();
+  const platform::VulkanFindings& child = platform::ProcessVulkanFindings();
+  EXPECT_EQ(std::tuple(child.loader_loaded, child.instance_created, child.device_count,
+                       child.first_device_type, child.loader_version),
+            std::tuple(here.loader_loaded, here.instance_created, here.device_count,
+                       here.first_device_type, here.loader_version));
+  EXPECT_EQ(platform::CurrentGraphicsAdapter().QueryDefaultDeviceCaps(),
+            platform::DevCapsFromFindings(here));
+  EXPECT_TRUE(platform::CurrentGraphicsRuntime().QueryVersion());
 }
