@@ -1,5 +1,7 @@
 // The process-wide Vulkan findings, examined in a child process when the
 // preload was started (see VulkanFindings.h).
+#include "platform/posix/VulkanFindings.h"
+
 #include <errno.h>
 #include <fcntl.h>
 #include <poll.h>
@@ -11,8 +13,6 @@
 #include <cstddef>
 #include <mutex>
 #include <optional>
-
-#include "platform/posix/VulkanFindings.h"
 
 namespace platform {
 namespace {
