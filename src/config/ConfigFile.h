@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "config/Chapter.h"
-#include "config/Guid.h"
+#include "platform/Guid.h"
 #include "engine/ErrorCode.h"
 #include "engine/String.h"
 

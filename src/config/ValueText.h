@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "config/Guid.h"
+#include "platform/Guid.h"
 
 // The text forms of typed configuration values. Everything here works as the
 // "C" locale does, whatever locale the process runs in: the decimal point is

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstddef>
 
-#include "config/Guid.h"
+#include "platform/Guid.h"
 #include "settings/PlayerControls.h"
 
 inline constexpr std::size_t kPlayerCount = 4;

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "config/Guid.h"
+#include "platform/Guid.h"
 #include "settings/GameAction.h"
 
 // One player's bindings: a signed code per game action, indexed by
