@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/ConfigDialog.h"
-#include "app/StringIds.h"
+#include "resources/StringIds.h"
 #include "platform/SingleInstance.h"
 #include "ui/StringTable.h"
 

@@ -5,7 +5,8 @@
 
 #include "app/HelpDialog.h"
 #include "app/RuntimeStatus.h"
-#include "app/StringIds.h"
+#include "controls/ControllerDialog.h"
+#include "resources/StringIds.h"
 #include "assets/AssetRegistry.h"
 #include "engine/DeviceManager.h"
 #include "engine/ErrorReporter.h"
@@ -49,16 +50,6 @@ unsigned DescriptionId(int quality_index) {
   }
 }
 
-// The player labels' format has one "%s"; it is filled by hand rather than
-// handed to a printf-style function.
-std::string FormatLabel(const std::string& format, const std::string& name) {
-  const std::size_t slot = format.find("%s");
-  if (slot == std::string::npos) {
-    return format;
-  }
-  return format.substr(0, slot) + name + format.substr(slot + 2);
-}
-
 }  // namespace
 
 ConfigDialog::ConfigDialog() : Dialog(resources::kMainDialog) {
@@ -81,9 +72,9 @@ void ConfigDialog::DoDataExchange(ui::DataExchange& exchange) {
     m_quality_label = ui::LoadString(kStrQualityLabel);
     m_recommended_label = ui::LoadString(kStrRecommendedLabel);
     m_runtime_label = ui::LoadString(kStrRuntimeLabel);
-    const std::string format = ui::LoadString(kStrPlayerLabelFormat);
     for (int player = 0; player < kPlayerCount; ++player) {
-      m_player_labels[player] = FormatLabel(format, ui::LoadString(kStrPlayer1 + player));
+      m_player_labels[player] =
+          ui::FormatString(kStrPlayerLabelFormat, {ui::LoadString(kStrPlayer1 + player)});
     }
     // Every refresh asks again, so the report gains a result line each time.
     m_recommended_name = LevelName(HardwareProbe::Recommend());
@@ -214,9 +205,11 @@ void ConfigDialog::OnResetAll() {
 }
 
 void ConfigDialog::OnConfigure(int button_id) {
-  // FIXME: open the controller window on player (button_id - 1046 + 1)'s
-  // block of the settings once the controls layer provides it.
-  static_cast<void>(button_id);
+  // The controller window edits the record in memory; OK or Start Game here
+  // saves it with everything else.
+  const int player = button_id - resources::kMainConfigure1;
+  ControllerDialog controller(GameSettings::s_instance->m_players[player], this);
+  controller.DoModal();
 }
 
 void ConfigDialog::OnPaint(ui::PaintContext& context) {

@@ -1,6 +1,6 @@
 #include "app/HelpDialog.h"
 
-#include "app/StringIds.h"
+#include "resources/StringIds.h"
 #include "platform/MessageBox.h"
 #include "resources/ResourceIds.h"
 #include "ui/StringTable.h"

@@ -1,6 +1,6 @@
 #include "app/RuntimeStatus.h"
 
-#include "app/StringIds.h"
+#include "resources/StringIds.h"
 
 // A failed query means no runtime could be loaded at all, so the player is
 // told to install it (text 2). A query that succeeds with a version below the

@@ -22,3 +22,6 @@ const std::array<PlayerControls, kPlayerCount> kDefaultPlayerControls{
     MakeBlock({}),
     MakeBlock({}),
 };
+
+// Stick up/down/left/right for the directions, buttons 1 to 4 for the rest.
+const PlayerControls kDefaultGamepadControls{{15, 16, 18, 17, 1, 0, 2, 3, 0, 1, 16, 15}, Guid{}};

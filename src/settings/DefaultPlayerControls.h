@@ -15,3 +15,7 @@ extern const Guid KeyboardDeviceGuid;
 // The default blocks of the four players, keyboard device included. Built
 // once at start-up, before any window opens.
 extern const std::array<PlayerControls, kPlayerCount> kDefaultPlayerControls;
+
+// The gamepad layout every player starts from when choosing a pad; its
+// device stays all-zero until a pad is chosen.
+extern const PlayerControls kDefaultGamepadControls;

@@ -1,6 +1,6 @@
 #pragma once
 
-// The string-table entries the main window and the help window use.
+// The string-table entries the windows use by name.
 constexpr unsigned kStrRuntimeReady = 1;
 constexpr unsigned kStrRuntimeMissing = 2;
 constexpr unsigned kStrRuntimeOlder = 3;
@@ -22,11 +22,27 @@ constexpr unsigned kStrPlayer1 = 18;
 constexpr unsigned kStrConfigure = 22;
 constexpr unsigned kStrStartGame = 23;
 constexpr unsigned kStrGameErrorCaption = 24;
+constexpr unsigned kStrAssign = 25;
+constexpr unsigned kStrButton1 = 30;  // to 44 for Button 15
+constexpr unsigned kStrControllerLabel = 54;
+constexpr unsigned kStrCapturePrompt = 55;
+constexpr unsigned kStrControllerTitle = 56;
+constexpr unsigned kStrCaptureTitle = 57;
+constexpr unsigned kStrKeyboard = 58;
+constexpr unsigned kStrKeyNone = 60;
 constexpr unsigned kStrHelpTitle = 61;
 constexpr unsigned kStrHelpText = 62;
 constexpr unsigned kStrDescriptionUnknown = 63;
 constexpr unsigned kStrHelpTextMore = 64;
 constexpr unsigned kStrResetAll = 65;
+constexpr unsigned kStrCodeInUse = 66;
+constexpr unsigned kStrAnotherKey = 67;
+constexpr unsigned kStrConflictCaption = 68;
+constexpr unsigned kStrGameGroup = 69;
+constexpr unsigned kStrMenuGroup = 70;
+constexpr unsigned kStrRestore = 71;
+constexpr unsigned kStrSharedGroup = 96;
+constexpr unsigned kStrPlayerConflict = 198;
 constexpr unsigned kStrPlayerLabelFormat = 199;
 constexpr unsigned kStrResetQuestion = 200;
 constexpr unsigned kStrResetCaption = 201;
