@@ -6,6 +6,7 @@
 #include "MainWindowFixture.h"
 #include "app/ConfigDialog.h"
 #include "resources/ResourceIds.h"
+#include "settings/GameAction.h"
 #include "ui/KeyMessage.h"
 #include "ui/StringTable.h"
 
@@ -146,6 +147,43 @@ TEST_F(ConfigDialogTest, HelpAndPainting) {
   dialog.DoModal();
   EXPECT_EQ(m_backend.Window(kMainDialog).paints,
             (std::vector<std::string>{"bitmap 141 on 1012", "icon 128 centred"}));
+}
+
+// A Configure button edits its player's block in memory: the main window's
+// OK saves the new codes and pad, its Cancel drops them; codes that no table
+// names and a malformed device are carried over untouched.
+TEST_F(ConfigDialogTest, ConfigureSavesThroughTheMainWindow) {
+  m_pads.Plug("Pad", 0x01020304);
+  TempDirectory::WriteFile(kSettingsPath,
+                           "[SYSTEM]\r\nPERFORMANCE=0\r\n[PLAYER01]\r\nUP=300\r\n"
+                           "[PLAYER03]\r\nUP=-5\r\nGUID=1:2:x\r\n");
+  const std::string before = *ReadSettings();
+  m_backend.Click(kMainConfigure1 + 1)
+      .In(kControllerDialog)
+      .SelectText(kControllerDeviceList, "Pad");
+  m_backend.SelectText(kControllerActionListBase + int(GameAction::HARDDROP), "Button 15");
+  m_backend.Click(kIdOk).In(kMainDialog).Click(kIdCancel);
+  ConfigDialog cancelled;
+  cancelled.DoModal();
+  EXPECT_EQ(ReadSettings(), before);
+  delete GameSettings::s_instance;
+
+  m_backend.Click(kMainConfigure1 + 1)
+      .In(kControllerDialog)
+      .SelectText(kControllerDeviceList, "Pad");
+  m_backend.SelectText(kControllerActionListBase + int(GameAction::HARDDROP), "Button 15");
+  m_backend.Click(kIdOk).Click(kMainConfigure1).In(kControllerDialog);
+  m_backend.SelectText(kControllerActionListBase + int(GameAction::SELECT), "Tab").Click(kIdOk);
+  m_backend.In(kMainDialog).Click(kIdOk);
+  ConfigDialog saved;
+  saved.DoModal();
+  EXPECT_EQ(SettingValue("HARDDROP", "PLAYER02"), "14");
+  EXPECT_EQ(SettingValue("UP", "PLAYER02"), "15");
+  EXPECT_EQ(SettingValue("GUID", "PLAYER02"), "16909060:0:0:0:0:0:0:0:0:0:0");
+  EXPECT_EQ(SettingValue("UP", "PLAYER01"), "300");
+  EXPECT_EQ(SettingValue("UP", "PLAYER03"), "-5");
+  EXPECT_EQ(SettingValue("GUID", "PLAYER03"), "1:2:0:0:0:0:0:0:0:0:0");
+  EXPECT_EQ(SettingValue("SELECT", "PLAYER01"), "9");
 }
 
 }  // namespace

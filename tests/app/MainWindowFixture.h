@@ -16,6 +16,7 @@
 #include "platform/ProcessLauncher.h"
 #include "resources/GameResources.h"
 #include "settings/GameSettings.h"
+#include "support/FakeGamepads.h"
 #include "support/FakeGraphicsAdapter.h"
 #include "support/ScriptedBackend.h"
 #include "support/TempDirectory.h"
@@ -23,7 +24,7 @@
 // The main window in a fresh, empty game folder on the scripted backend,
 // with the program's resources, a fake game launcher (it records what it was
 // asked to start and what the settings file held then) and fake hardware (a
-// 500 MHz processor with hardware rasterisation, so the probe recommends
+// 500 MHz processor with hardware rasterisation, no gamepad, so the probe recommends
 // Medium unless a test changes that, and the current graphics runtime).
 // Engine services that a test leaves behind are released after it.
 class MainWindowTest : public ::testing::Test,
@@ -37,11 +38,17 @@ class MainWindowTest : public ::testing::Test,
     if (!std::filesystem::is_regular_file(kSettingsPath)) return std::nullopt;
     return TempDirectory::ReadFile(kSettingsPath);
   }
-  // The value of `key` in the settings file as written ("" when missing).
-  static std::string SettingValue(const std::string& key) {
+  // The value of `key` in the settings file as written ("" when missing),
+  // the first one or the one in `chapter`.
+  static std::string SettingValue(const std::string& key, const std::string& chapter = "") {
     const std::regex line("(^|\n)" + key + " *= *([^\r\n]*)");
     std::smatch match;
-    const std::string text = ReadSettings().value_or("");
+    std::string text = ReadSettings().value_or("");
+    if (!chapter.empty()) {
+      const std::size_t start = text.find("[" + chapter + "]");
+      text =
+          start == std::string::npos ? "" : text.substr(start, text.find("\n[", start + 1) - start);
+    }
     return std::regex_search(text, match, line) ? match[2].str() : std::string();
   }
 
@@ -81,6 +88,7 @@ class MainWindowTest : public ::testing::Test,
   resources::GameResources m_resources;
   test::ScriptedBackend m_backend;
   FakeGraphicsAdapter m_adapter;
+  FakeGamepads m_pads;
   float m_speed_mhz = 0;
   platform::StartResult m_start_result;
   std::vector<std::string> m_started;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/KeyboardState.h"
@@ -169,6 +170,18 @@ ScriptedBackend& ScriptedBackend::Select(int id, int index) {
     ControlState& list = w.state->controls[id];
     if (index < 0 || index >= std::ssize(list.items)) return void(ADD_FAILURE() << "no item");
     list.selection = index;
+    w.dialog.DispatchCommand(id, ui::Notification::kSelectionChanged);
+  });
+}
+
+ScriptedBackend& ScriptedBackend::SelectText(int id, std::string text) {
+  return Queue([this, id, text = std::move(text)](ScriptedWindow& w) {
+    if (!Available(w, id, true, "select")) return;
+    ControlState& list = w.state->controls[id];
+    const auto found = std::find_if(list.items.begin(), list.items.end(),
+                                    [&text](const auto& item) { return item.first == text; });
+    if (found == list.items.end()) return void(ADD_FAILURE() << "no item " << text);
+    list.selection = static_cast<int>(found - list.items.begin());
     w.dialog.DispatchCommand(id, ui::Notification::kSelectionChanged);
   });
 }

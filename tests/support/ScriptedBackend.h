@@ -71,6 +71,8 @@ class ScriptedBackend final : public ui::DialogBackend {
   }
   // The user picks a list item: selection changes, then the notification.
   ScriptedBackend& Select(int id, int index);
+  // The same, for the first item with this text.
+  ScriptedBackend& SelectText(int id, std::string text);
   // The user opens a list (only the "about to drop down" notification).
   ScriptedBackend& OpenList(int control_id);
   // Key down (and its character), then key up, through the key filter and

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "controls/CaptureDialog.h"
+#include "controls/ControllerDialog.h"
+#include "platform/KeyboardState.h"
+#include "resources/GameResources.h"
+#include "resources/ResourceIds.h"
+#include "settings/GameSettings.h"
+#include "support/FakeGamepads.h"
+#include "support/ScriptedBackend.h"
+
+// The controls' windows on the scripted backend with the program's
+// resources, a default settings record and a fake gamepad system.
+class ControlsTest : public ::testing::Test {
+ protected:
+  ControlsTest() { platform::ReleaseAllKeys(); }
+  ~ControlsTest() override { delete GameSettings::s_instance; }
+
+  GameSettings& Settings() { return *GameSettings::s_instance; }
+  PlayerControls& Player(std::size_t index) { return Settings().m_players[index]; }
+
+  // Runs the capture window on `device` through the queued script.
+  std::int32_t Capture(const Guid& device) {
+    CaptureDialog capture;
+    capture.SetDevice(device);
+    m_capture_result = capture.DoModal();
+    return capture.GetResult();
+  }
+  // Runs the controller window on a player's block through the queued script.
+  int Configure(std::size_t player) {
+    ControllerDialog dialog(Player(player), nullptr);
+    return dialog.DoModal();
+  }
+
+  const test::WindowState& Controller() { return m_backend.Window(resources::kControllerDialog); }
+  // The texts of a list's items, joined by '|'.
+  std::string Items(int list) {
+    std::string joined;
+    for (const auto& [text, data] : Controller().Control(list).items) joined += text + "|";
+    return joined;
+  }
+  std::string Selected(int list) {
+    const test::ControlState& control = Controller().Control(list);
+    return control.selection < 0 ? "-" : control.items[control.selection].first;
+  }
+
+  resources::GameResources m_resources;
+  test::ScriptedBackend m_backend;
+  FakeGamepads m_pads;
+  int m_capture_result = 0;
+
+ private:
+  GameSettings* m_settings = new GameSettings();
+};
