@@ -1,0 +1,201 @@
+#include "platform/Gamepads.h"
+
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr Guid kKeyboardGuid{
+    0xA4565428, 0x396B, 0x2537, {0x1B, 0x5D, 0x38, 0x18, 0x36, 0x0B, 0xAA, 0xDD}};
+
+// A virtual joystick plugged in for its lifetime, with a handle to move its
+// controls. It is found again by SDL's id, since unplugging renumbers the rest.
+class VirtualPad {
+ public:
+  explicit VirtualPad(const char* name, SDL_JoystickType type = SDL_JOYSTICK_TYPE_GAMECONTROLLER,
+                      int axes = 6, int buttons = 15) {
+    SDL_VirtualJoystickDesc desc{};
+    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    desc.type = static_cast<Uint16>(type);
+    desc.naxes = static_cast<Uint16>(axes);
+    desc.nbuttons = static_cast<Uint16>(buttons);
+    desc.name = name;
+    const int index = SDL_JoystickAttachVirtualEx(&desc);
+    if (index < 0) return;
+    m_id = SDL_JoystickGetDeviceInstanceID(index);
+    m_handle = SDL_JoystickOpen(index);
+  }
+  ~VirtualPad() { Unplug(); }
+  VirtualPad(const VirtualPad&) = delete;
+  VirtualPad& operator=(const VirtualPad&) = delete;
+
+  bool Plugged() const { return m_handle != nullptr; }
+  void SetButton(int button, bool down) {
+    SDL_JoystickSetVirtualButton(m_handle, button, down ? SDL_PRESSED : SDL_RELEASED);
+  }
+  void SetAxis(int axis, Sint16 value) { SDL_JoystickSetVirtualAxis(m_handle, axis, value); }
+  void Unplug() {
+    if (m_handle == nullptr) return;
+    for (int index = 0; index < SDL_NumJoysticks(); ++index) {
+      if (SDL_JoystickGetDeviceInstanceID(index) == m_id) SDL_JoystickDetachVirtual(index);
+    }
+    SDL_JoystickClose(m_handle);
+    m_handle = nullptr;
+  }
+
+ private:
+  SDL_JoystickID m_id = -1;
+  SDL_Joystick* m_handle = nullptr;
+};
+
+// Runs on the real backend. Real pads may be attached too, so every check
+// looks only at the virtual pads by their names.
+class SdlGamepadsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto error = gamepads.Start();
+    ASSERT_FALSE(error) << error->text;
+  }
+
+  std::vector<platform::GamepadInfo> Named(const std::string& name) {
+    std::vector<platform::GamepadInfo> found;
+    for (const auto& info : gamepads.Enumerate()) {
+      if (info.product_name == name) found.push_back(info);
+    }
+    return found;
+  }
+
+  platform::Gamepads& gamepads = platform::RealGamepads();
+};
+
+std::vector<std::uint8_t> Buttons(const platform::GamepadState& state) {
+  return {state.buttons.begin(), state.buttons.end()};
+}
+
+std::vector<std::uint8_t> Pressed(std::size_t button) {
+  std::vector<std::uint8_t> buttons(platform::kGamepadButtonCount, 0);
+  buttons.at(button) = platform::kGamepadButtonDownBit;
+  return buttons;
+}
+
+}  // namespace
+
+// A game controller is listed by its name and read: buttons with the high bit,
+// axes scaled to -100..100; a pad with fewer controls reads the rest as up and
+// centred.
+TEST_F(SdlGamepadsTest, ListsAndReadsAGameController) {
+  VirtualPad pad("QvTest Reading Pad");
+  ASSERT_TRUE(pad.Plugged()) << SDL_GetError();
+  const auto listed = Named("QvTest Reading Pad");
+  ASSERT_EQ(listed.size(), 1u);
+  const auto opened = gamepads.Open(listed[0].instance);
+  ASSERT_NE(opened, nullptr);
+  EXPECT_EQ(opened->GetInstanceGuid(), listed[0].instance);
+
+  pad.SetButton(3, true);
+  pad.SetAxis(0, -32768);
+  pad.SetAxis(1, 16384);
+  ASSERT_TRUE(opened->Acquire());
+  ASSERT_TRUE(opened->Poll());
+  auto state = opened->ReadState();
+  ASSERT_TRUE(state);
+  EXPECT_EQ(Buttons(*state), Pressed(3));
+  EXPECT_EQ(state->x, -100);
+  EXPECT_EQ(state->y, 50);
+  opened->Unacquire();
+
+  pad.SetButton(3, false);
+  pad.SetButton(14, true);
+  pad.SetAxis(0, 32767);
+  pad.SetAxis(1, 0);
+  ASSERT_TRUE(opened->Acquire());
+  ASSERT_TRUE(opened->Poll());
+  state = opened->ReadState();
+  ASSERT_TRUE(state);
+  EXPECT_EQ(Buttons(*state), Pressed(14));
+  EXPECT_EQ(state->x, 100);
+  EXPECT_EQ(state->y, 0);
+
+  VirtualPad small("QvTest Button Pad", SDL_JOYSTICK_TYPE_GAMECONTROLLER, 0, 2);
+  ASSERT_TRUE(small.Plugged());
+  const auto small_listed = Named("QvTest Button Pad");
+  ASSERT_EQ(small_listed.size(), 1u);
+  const auto small_opened = gamepads.Open(small_listed[0].instance);
+  ASSERT_NE(small_opened, nullptr);
+  small.SetButton(1, true);
+  ASSERT_TRUE(small_opened->Poll());
+  state = small_opened->ReadState();
+  ASSERT_TRUE(state);
+  EXPECT_EQ(Buttons(*state), Pressed(1));
+  EXPECT_EQ(state->x, 0);
+  EXPECT_EQ(state->y, 0);
+}
+
+// Identical pads get GUIDs of their own that the next enumerations keep, a pad
+// plugged in later is found by the next call, and each GUID opens its own pad.
+TEST_F(SdlGamepadsTest, IdenticalPadsKeepDistinctGuids) {
+  VirtualPad first("QvTest Twin");
+  VirtualPad second("QvTest Twin");
+  ASSERT_TRUE(first.Plugged() && second.Plugged());
+  const auto before = Named("QvTest Twin");
+  ASSERT_EQ(before.size(), 2u);
+  EXPECT_NE(before[0].instance, before[1].instance);
+  for (const auto& info : before) {
+    EXPECT_NE(info.instance, Guid{});
+    EXPECT_NE(info.instance, kKeyboardGuid);
+  }
+
+  VirtualPad third("QvTest Twin");
+  ASSERT_TRUE(third.Plugged());
+  const auto after = Named("QvTest Twin");
+  ASSERT_EQ(after.size(), 3u);
+  EXPECT_EQ(after[0].instance, before[0].instance);
+  EXPECT_EQ(after[1].instance, before[1].instance);
+  EXPECT_NE(after[2].instance, before[0].instance);
+  EXPECT_NE(after[2].instance, before[1].instance);
+
+  second.SetButton(5, true);
+  const auto opened_first = gamepads.Open(before[0].instance);
+  const auto opened_second = gamepads.Open(before[1].instance);
+  ASSERT_NE(opened_first, nullptr);
+  ASSERT_NE(opened_second, nullptr);
+  ASSERT_TRUE(opened_second->Poll());
+  EXPECT_EQ(Buttons(*opened_second->ReadState()), Pressed(5));
+  EXPECT_EQ(Buttons(*opened_first->ReadState()),
+            std::vector<std::uint8_t>(platform::kGamepadButtonCount, 0));
+}
+
+// An unplugged pad fails every step of an object already open on it (so the
+// capture window keeps waiting), and is neither listed nor opened any more.
+TEST_F(SdlGamepadsTest, UnpluggedPadFailsEveryStep) {
+  VirtualPad pad("QvTest Unplugged Pad");
+  ASSERT_TRUE(pad.Plugged());
+  const auto listed = Named("QvTest Unplugged Pad");
+  ASSERT_EQ(listed.size(), 1u);
+  const auto opened = gamepads.Open(listed[0].instance);
+  ASSERT_NE(opened, nullptr);
+  ASSERT_TRUE(opened->Poll());
+
+  pad.Unplug();
+  EXPECT_FALSE(opened->Acquire());
+  EXPECT_FALSE(opened->Poll());
+  EXPECT_FALSE(opened->ReadState());
+  opened->Unacquire();
+  EXPECT_EQ(gamepads.Open(listed[0].instance), nullptr);
+  EXPECT_TRUE(Named("QvTest Unplugged Pad").empty());
+}
+
+// Joysticks that SDL does not class as game controllers are left out.
+TEST_F(SdlGamepadsTest, ListsOnlyGameControllers) {
+  VirtualPad wheel("QvTest Wheel", SDL_JOYSTICK_TYPE_WHEEL, 3, 4);
+  VirtualPad stick("QvTest Stick", SDL_JOYSTICK_TYPE_UNKNOWN, 2, 4);
+  VirtualPad pad("QvTest Listed Pad");
+  ASSERT_TRUE(wheel.Plugged() && stick.Plugged() && pad.Plugged());
+  EXPECT_TRUE(Named("QvTest Wheel").empty());
+  EXPECT_TRUE(Named("QvTest Stick").empty());
+  EXPECT_EQ(Named("QvTest Listed Pad").size(), 1u);
+}
