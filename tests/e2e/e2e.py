@@ -12,6 +12,8 @@ import tempfile
 import time
 
 TITLE = "Zarvex Configuration"
+CONTROLLER_TITLE = "Configure Controller for Player"
+CAPTURE_TITLE = "Gamepad Input"
 SETTINGS = os.path.join("Assets", "PC", "ANY_LANG", "MISC", "QVConfig.INI")
 # The stand-in game copies the settings it finds, so the test sees what the
 # game would have read at its start.
@@ -176,8 +178,43 @@ def second_start_focuses_first(session):
     check(session.wait_for_exit(third) == 0, "a later start did not run")
 
 
+def configure_binding_saved(session):
+    tool = session.start_tool()
+    window = session.wait_for_window(process=tool)
+    # From OK, the first control, Player 1's Configure is eight tabs on.
+    session.keys(window, *["Tab"] * 8, "Return")
+    controller = session.wait_for_window(CONTROLLER_TITLE, 10, tool)
+    # The device list has the focus; SELECT's Assign is two tabs on. The
+    # capture window must come up on top with the focus for the key to count.
+    session.keys(controller, "Tab", "Tab", "Return")
+    capture = session.wait_for_window(CAPTURE_TITLE, 10, tool)
+    check(wait_until(lambda: session.xdotool("getwindowfocus") == [capture], 5),
+          "the capture window did not get the focus")
+    # The window looks at the keyboard every 100 ms, so the key is held
+    # across a look, as a player's press is.
+    session.xdotool("keydown", "q")
+    time.sleep(0.3)
+    session.xdotool("keyup", "q")
+    check(wait_until(lambda: not session.windows(CAPTURE_TITLE), 5),
+          "the capture window did not close on a key press")
+    # Back on the Assign button; OK is the last but two in the tab order.
+    session.keys(controller, "shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab",
+                 "Return")
+    check(wait_until(lambda: not session.windows(CONTROLLER_TITLE), 5),
+          "the controller window did not close on OK")
+    # Back on Configure; OK is eight tabs back.
+    session.keys(window, *["shift+Tab"] * 8, "Return")
+    code = session.wait_for_exit(tool)
+    check(code == 0, "exit code %d after OK: %s" % (code, tool.stdout.read()))
+    with open(session.path(SETTINGS), "rb") as f:
+        saved = f.read().decode("latin-1")
+    player1 = saved[saved.index("[PLAYER01]"):].split("\r\n\r\n")[0]
+    check("SELECT=81\r\n" in player1, "PLAYER01 does not hold Q for SELECT: %r" % player1)
+    check("\r\nUP=38" in player1, "PLAYER01 lost its other keys: %r" % player1)
+
+
 CASES = {f.__name__: f for f in (escape_writes_nothing, start_game_saves_and_launches,
-                                  second_start_focuses_first)}
+                                  second_start_focuses_first, configure_binding_saved)}
 
 
 def main():
