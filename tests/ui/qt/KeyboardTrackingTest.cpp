@@ -11,8 +11,8 @@ using ui::qt::KeypadKey;
 
 // Bindable keys get their Windows codes: numeric-pad keys apart from their
 // twins, shifted symbols name their key, the pad without Num Lock navigates,
-// unknown keys none; X11 key positions for the digit row, punctuation and the
-// sided Shift and Control keys.
+// unknown keys none; X11 key positions for the digit row, punctuation, the
+// sided Shift and Control keys and the Windows keys.
 TEST(VirtualKeyMap, RepresentativeRowsAndEdges) {
   const KeypadKey no = KeypadKey::kNo, pad = KeypadKey::kYes;
   const std::tuple<int, KeypadKey, unsigned> rows[] = {
@@ -25,7 +25,8 @@ TEST(VirtualKeyMap, RepresentativeRowsAndEdges) {
     EXPECT_EQ(ui::qt::VirtualKeyFromQtKey(key, keypad), code)
         << "Qt key 0x" << std::hex << key << (keypad == pad ? " on the pad" : "");
   }
-  const unsigned by_position[][2] = {{10, 0x31}, {61, 0xBF}, {50, 0xA0}, {105, 0xA3}, {38, 0}};
+  const unsigned by_position[][2] = {{10, 0x31},  {61, 0xBF},  {50, 0xA0},
+                                     {105, 0xA3}, {134, 0x5C}, {38, 0}};
   for (const auto& [keycode, code] : by_position) {
     EXPECT_EQ(ui::qt::VirtualKeyFromXkbKeycode(keycode), code) << "keycode " << keycode;
   }
