@@ -1,5 +1,7 @@
 #include "ui/qt/KeyEventRouter.h"
 
+#include <algorithm>
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QWindow>
@@ -15,13 +17,22 @@ namespace {
 
 constexpr unsigned kVkF10 = 0x79;
 
-void Release(unsigned code) {
-  platform::UpdateKeyboardState(code, platform::KeyTransition::kUp);
+bool SetsCode(unsigned held_code, unsigned code) {
+  return held_code == code || GenericVirtualKey(held_code) == code;
 }
 
 }  // namespace
 
-KeyEventRouter::KeyEventRouter(QObject* parent) : QObject(parent) {}
+KeyEventRouter::KeyEventRouter(QObject* parent) : QObject(parent) {
+  if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+    // Another program's window (or none) has the keyboard now.
+    connect(application, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
+      if (window == nullptr) {
+        ReleaseAll();
+      }
+    });
+  }
+}
 
 bool KeyEventRouter::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
@@ -36,14 +47,23 @@ bool KeyEventRouter::eventFilter(QObject* watched, QEvent* event) {
       if (key_event.type() == QEvent::KeyRelease && key_event.isAutoRepeat()) {
         return false;  // the key is still held
       }
-      const unsigned virtual_key = TrackKey(key_event);
-      return RouteToDialog(*static_cast<QWindow*>(watched), key_event, virtual_key);
+      const auto& window = *static_cast<QWindow*>(watched);
+      const unsigned virtual_key = TrackKey(window, key_event);
+      return RouteToDialog(window, key_event, virtual_key);
     }
+    case QEvent::Hide:
+      // A key that closed its window (a capture window closes on the press)
+      // must not look held to the next one; its release, wherever it goes,
+      // then changes nothing.
+      if (watched->isWindowType()) {
+        ReleaseKeysOf(static_cast<QWindow*>(watched));
+      }
+      return false;
     case QEvent::ApplicationStateChange:
       // Keys released while another program has the keyboard are never seen.
-      if (QGuiApplication::applicationState() != Qt::ApplicationActive) {
-        platform::ReleaseAllKeys();
-        m_code_of_scan_code.fill(0);
+      if (static_cast<QApplicationStateChangeEvent*>(event)->applicationState() !=
+          Qt::ApplicationActive) {
+        ReleaseAll();
       }
       return false;
     default:
@@ -51,46 +71,67 @@ bool KeyEventRouter::eventFilter(QObject* watched, QEvent* event) {
   }
 }
 
-unsigned KeyEventRouter::TrackKey(const QKeyEvent& event) {
+unsigned KeyEventRouter::TrackKey(const QWindow& window, const QKeyEvent& event) {
   const bool press = event.type() == QEvent::KeyPress;
   const std::uint32_t scan_code = event.nativeScanCode();
   unsigned code = VirtualKeyOf(event);
-  if (scan_code != 0 && scan_code < m_code_of_scan_code.size()) {
-    if (press) {
-      m_code_of_scan_code[scan_code] = static_cast<std::uint8_t>(code);
-    } else if (m_code_of_scan_code[scan_code] != 0) {
-      code = m_code_of_scan_code[scan_code];
-      m_code_of_scan_code[scan_code] = 0;
-    }
+  // The physical key: by its scan code, so that its release clears the code
+  // its press set even if Shift, AltGr or Num Lock changed in between.
+  const auto held = std::find_if(m_held.begin(), m_held.end(), [&](const HeldKey& key) {
+    return scan_code != 0 ? key.scan_code == scan_code : key.scan_code == 0 && key.code == code;
+  });
+  if (held != m_held.end()) {
+    code = held->code;
   }
-  const unsigned generic = GenericVirtualKey(code);
   if (code == 0) {
     return 0;
   }
   if (press) {
+    if (held != m_held.end()) {
+      held->window = &window;  // a repeat, maybe after the focus moved
+    } else {
+      m_held.push_back({scan_code, code, &window});
+    }
     platform::UpdateKeyboardState(code, platform::KeyTransition::kDown);
-    if (generic != code) {
-      platform::UpdateKeyboardState(generic, platform::KeyTransition::kDown);
+    platform::UpdateKeyboardState(GenericVirtualKey(code), platform::KeyTransition::kDown);
+  } else {
+    if (held != m_held.end()) {
+      m_held.erase(held);
     }
-    return generic;
+    ReleaseCode(code);
   }
-  Release(code);
-  if (generic != code) {
-    // Shift stays down while the Shift key of the other side is held.
-    platform::KeyboardStateBytes state{};
-    platform::GetKeyboardState(state);
-    bool other_side_down = false;
-    for (unsigned sided = 0xA0; sided <= 0xA5; ++sided) {
-      if (sided != code && GenericVirtualKey(sided) == generic &&
-          (state[sided] & platform::kKeyDownBit) != 0) {
-        other_side_down = true;
-      }
-    }
-    if (!other_side_down) {
-      Release(generic);
+  return GenericVirtualKey(code);
+}
+
+void KeyEventRouter::ReleaseCode(unsigned code) {
+  // Shift stays down while the Shift key of the other side is held.
+  for (const unsigned released : {code, GenericVirtualKey(code)}) {
+    const bool still_set = std::any_of(m_held.begin(), m_held.end(), [&](const HeldKey& key) {
+      return SetsCode(key.code, released);
+    });
+    if (!still_set) {
+      platform::UpdateKeyboardState(released, platform::KeyTransition::kUp);
     }
   }
-  return generic;
+}
+
+void KeyEventRouter::ReleaseKeysOf(const QWindow* window) {
+  std::vector<unsigned> codes;
+  std::erase_if(m_held, [&](const HeldKey& key) {
+    if (key.window != window) {
+      return false;
+    }
+    codes.push_back(key.code);
+    return true;
+  });
+  for (const unsigned code : codes) {
+    ReleaseCode(code);
+  }
+}
+
+void KeyEventRouter::ReleaseAll() {
+  m_held.clear();
+  platform::ReleaseAllKeys();
 }
 
 bool KeyEventRouter::RouteToDialog(const QWindow& window, const QKeyEvent& event,

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <vector>
 
 #include <QObject>
 
@@ -15,6 +15,10 @@ namespace ui::qt {
 // key-down, key-up and character messages of a dialog's window (or of its
 // open list) to the dialog's key filter, which may swallow them; an F1 that
 // gets through becomes the dialog's help request.
+//
+// A key counts as held only while its release can still be seen: keys are
+// let go when the application loses the keyboard, and the keys pressed in a
+// window are let go when that window hides.
 class KeyEventRouter final : public QObject {
  public:
   explicit KeyEventRouter(QObject* parent = nullptr);
@@ -23,14 +27,22 @@ class KeyEventRouter final : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // Updates the keyboard state; returns the key's generic virtual-key code.
-  unsigned TrackKey(const QKeyEvent& event);
-  bool RouteToDialog(const QWindow& window, const QKeyEvent& event, unsigned virtual_key);
+  // One physical key that is down.
+  struct HeldKey {
+    std::uint32_t scan_code;  // 0 where the platform gives none
+    unsigned code;            // the virtual key its press set
+    const QWindow* window;    // where it was last pressed; only compared
+  };
 
-  // The code each physical key (native scan code) got when pressed, so that
-  // its release clears the same code even if Shift or Num Lock changed in
-  // between.
-  std::array<std::uint8_t, 256> m_code_of_scan_code{};
+  // Updates the keyboard state; returns the key's generic virtual-key code.
+  unsigned TrackKey(const QWindow& window, const QKeyEvent& event);
+  bool RouteToDialog(const QWindow& window, const QKeyEvent& event, unsigned virtual_key);
+  // Clears `code` and its generic code unless another held key still sets them.
+  void ReleaseCode(unsigned code);
+  void ReleaseKeysOf(const QWindow* window);
+  void ReleaseAll();
+
+  std::vector<HeldKey> m_held;
 };
 
 }  // namespace ui::qt

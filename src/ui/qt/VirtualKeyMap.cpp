@@ -216,6 +216,12 @@ unsigned VirtualKeyFromXkbKeycode(std::uint32_t keycode) {
       return kVkRightControl;
     case 108:
       return kVkRightMenu;
+    case 133:
+      return 0x5B;  // left Windows key
+    case 134:
+      return 0x5C;  // right Windows key
+    case 135:
+      return 0x5D;  // menu key
     default:
       return 0;
   }

@@ -19,7 +19,7 @@ unsigned VirtualKeyFromQtKey(int qt_key, KeypadKey keypad);
 // on X11 and Wayland), by key position, for the keys whose Qt key depends on
 // the layout or on Shift (digit row, punctuation) and for the keys that Qt
 // merges (left and right Shift, Control, Alt give their own sided codes
-// 0xA0 to 0xA5). 0 for every other key.
+// 0xA0 to 0xA5; both Windows keys are Qt's Meta). 0 for every other key.
 unsigned VirtualKeyFromXkbKeycode(std::uint32_t keycode);
 
 // Generic code of a sided modifier code (0xA0/0xA1 -> Shift, ...), else the code itself.

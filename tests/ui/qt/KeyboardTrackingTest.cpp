@@ -1,5 +1,7 @@
 #include "ui/qt/VirtualKeyMap.h"
 
+#include <QKeyEvent>
+
 #include "QtTestSupport.h"
 #include "platform/KeyboardState.h"
 #include "platform/MessageBox.h"
@@ -11,8 +13,8 @@ using ui::qt::KeypadKey;
 
 // Bindable keys get their Windows codes: numeric-pad keys apart from their
 // twins, shifted symbols name their key, the pad without Num Lock navigates,
-// unknown keys none; X11 key positions for the digit row, punctuation and the
-// sided Shift and Control keys.
+// unknown keys none; X11 key positions for the digit row, punctuation, the
+// sided Shift and Control keys and the Windows keys.
 TEST(VirtualKeyMap, RepresentativeRowsAndEdges) {
   const KeypadKey no = KeypadKey::kNo, pad = KeypadKey::kYes;
   const std::tuple<int, KeypadKey, unsigned> rows[] = {
@@ -25,7 +27,8 @@ TEST(VirtualKeyMap, RepresentativeRowsAndEdges) {
     EXPECT_EQ(ui::qt::VirtualKeyFromQtKey(key, keypad), code)
         << "Qt key 0x" << std::hex << key << (keypad == pad ? " on the pad" : "");
   }
-  const unsigned by_position[][2] = {{10, 0x31}, {61, 0xBF}, {50, 0xA0}, {105, 0xA3}, {38, 0}};
+  const unsigned by_position[][2] = {{10, 0x31},  {61, 0xBF},  {50, 0xA0},
+                                     {105, 0xA3}, {134, 0x5C}, {38, 0}};
   for (const auto& [keycode, code] : by_position) {
     EXPECT_EQ(ui::qt::VirtualKeyFromXkbKeycode(keycode), code) << "keycode " << keycode;
   }
@@ -39,7 +42,54 @@ bool Down(unsigned code) {
   return (state[code] & platform::kKeyDownBit) != 0;
 }
 
-using KeyboardTrackingTest = qttest::BackendTest;
+using Held = std::vector<unsigned>;
+
+Held HeldCodes() {
+  Held held;
+  for (unsigned code = 1; code < platform::kKeyboardStateSize; ++code) {
+    if (Down(code)) held.push_back(code);
+  }
+  return held;
+}
+
+// The held keys of the capture window's scan table.
+Held HeldBindable() {
+  static const unsigned ranges[][2] = {
+      {0x08, 0x09}, {0x0D, 0x0D}, {0x10, 0x11}, {0x13, 0x14}, {0x1B, 0x1B},
+      {0x20, 0x28}, {0x2C, 0x2E}, {0x30, 0x39}, {0x41, 0x5A}, {0x60, 0x6B},
+      {0x6D, 0x6F}, {0x70, 0x7B}, {0x90, 0x91}, {0xBA, 0xC0}, {0xDB, 0xDE},
+  };
+  Held held;
+  for (const unsigned code : HeldCodes()) {
+    for (const auto& [first, last] : ranges) {
+      if (code >= first && code <= last) held.push_back(code);
+    }
+  }
+  return held;
+}
+
+// Key events as the platform sends them, with the keys' X11 key codes.
+struct KeyStep {
+  bool press;
+  int key;
+  std::uint32_t scan_code;
+  Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+};
+constexpr bool kPress = true, kRelease = false;
+
+void Play(QWindow& window, std::initializer_list<KeyStep> steps) {
+  for (const KeyStep& step : steps) {
+    QKeyEvent event(step.press ? QEvent::KeyPress : QEvent::KeyRelease, step.key, step.modifiers,
+                    step.scan_code, 0, 0);
+    QCoreApplication::sendEvent(&window, &event);
+  }
+}
+
+class KeyboardTrackingTest : public qttest::BackendTest {
+ protected:
+  KeyboardTrackingTest() { platform::ReleaseAllKeys(); }
+  QWindow m_window;
+};
 
 // The key filter sees key down, character and key up first and may swallow
 // them: a swallowed Escape, Enter or F1 does nothing, yet the keyboard state
@@ -47,7 +97,6 @@ using KeyboardTrackingTest = qttest::BackendTest;
 // clear).
 TEST_F(KeyboardTrackingTest, KeyFilterAndKeyboardState) {
   using ui::KeyMessageKind;
-  platform::ReleaseAllKeys();
   qttest::TestDialog dialog;
   std::vector<ui::KeyMessage> seen;
   bool swallow = true;
@@ -99,6 +148,145 @@ TEST_F(KeyboardTrackingTest, KeyFilterAndKeyboardState) {
   EXPECT_TRUE(saw_system_key);
   // A swallowed key down makes no character; the last Escape made one.
   EXPECT_EQ(characters, std::vector<unsigned>{0x1B});
+}
+
+// Both Shift and both Control keys set the generic code, held while either
+// side is down; the numeric pad gives its digits with Num Lock on and the
+// navigation codes with it off, and a release clears what the key's press set
+// when Num Lock changed in between; the pad's operators keep their codes.
+TEST_F(KeyboardTrackingTest, SidedModifiersAndNumericPad) {
+  const std::tuple<int, std::uint32_t, std::uint32_t, unsigned> sided[] = {
+      {Qt::Key_Shift, 50, 62, 0x10}, {Qt::Key_Control, 37, 105, 0x11}};
+  for (const auto& [key, left, right, code] : sided) {
+    for (const auto& [first, second] : {std::pair(left, right), std::pair(right, left)}) {
+      Play(m_window, {{kPress, key, first}, {kPress, key, second}, {kRelease, key, first}});
+      EXPECT_EQ(HeldCodes(), Held{code}) << "key code " << first << " released first";
+      Play(m_window, {{kRelease, key, second}});
+      EXPECT_EQ(HeldCodes(), Held{});
+    }
+  }
+  // Pad 0 to 9, its decimal key and operators: key codes, Qt keys and codes
+  // with Num Lock off (the digits and operators follow with it on).
+  const std::uint32_t scan_codes[] = {90, 87, 88, 89, 83, 84, 85, 79, 80, 81, 91, 63, 86, 82, 106};
+  const int off_keys[] = {Qt::Key_Insert, Qt::Key_End,    Qt::Key_Down,  Qt::Key_PageDown,
+                          Qt::Key_Left,   Qt::Key_Clear,  Qt::Key_Right, Qt::Key_Home,
+                          Qt::Key_Up,     Qt::Key_PageUp, Qt::Key_Delete};
+  const unsigned off_codes[] = {0x2D, 0x23, 0x28, 0x22, 0x25, 0x0C, 0x27, 0x24, 0x26, 0x21, 0x2E};
+  const std::pair<int, unsigned> others[] = {{Qt::Key_Period, 0x6E},
+                                             {Qt::Key_Asterisk, 0x6A},
+                                             {Qt::Key_Plus, 0x6B},
+                                             {Qt::Key_Minus, 0x6D},
+                                             {Qt::Key_Slash, 0x6F}};
+  for (int i = 0; i < 15; ++i) {
+    const std::uint32_t scan = scan_codes[i];
+    const auto [on_key, on_code] = i < 10 ? std::pair(Qt::Key_0 + i, 0x60u + i) : others[i - 10];
+    const auto [off_key, off_code] = i < 11 ? std::pair(off_keys[i], off_codes[i]) : others[i - 10];
+    const auto pad = Qt::KeypadModifier;
+    Play(m_window, {{kPress, on_key, scan, pad}});
+    EXPECT_EQ(HeldCodes(), Held{on_code}) << "Num Lock on, key code " << scan;
+    Play(m_window, {{kRelease, off_key, scan, pad}, {kPress, off_key, scan, pad}});
+    EXPECT_EQ(HeldCodes(), Held{off_code}) << "Num Lock off, key code " << scan;
+    Play(m_window, {{kRelease, on_key, scan, pad}});
+    EXPECT_EQ(HeldCodes(), Held{});
+  }
+}
+
+// Alt, AltGr and the Windows keys set no bindable code, alone or with Shift
+// (X11 turns Alt into Meta with it); a key pressed with AltGr and a dead key
+// leave nothing held once released, in whatever order.
+TEST_F(KeyboardTrackingTest, AltWindowsAltGrAndDeadKeys) {
+  const std::pair<int, std::uint32_t> keys[] = {
+      {Qt::Key_Alt, 64},   {Qt::Key_Alt, 108},  {Qt::Key_AltGr, 92},  {Qt::Key_AltGr, 108},
+      {Qt::Key_Meta, 133}, {Qt::Key_Meta, 134}, {Qt::Key_Super_L, 0}, {Qt::Key_Super_R, 0},
+  };
+  for (const auto& [key, scan_code] : keys) {
+    Play(m_window, {{kPress, key, scan_code}});
+    EXPECT_EQ(HeldBindable(), Held{}) << "Qt key 0x" << std::hex << key;
+    Play(m_window, {{kRelease, key, scan_code}});
+  }
+  const auto shift_alt = Qt::ShiftModifier | Qt::AltModifier;
+  Play(m_window, {{kPress, Qt::Key_Shift, 50}, {kPress, Qt::Key_Meta, 64, shift_alt}});
+  EXPECT_EQ(HeldBindable(), Held{0x10});
+  Play(m_window, {{kRelease, Qt::Key_Meta, 64, shift_alt}, {kRelease, Qt::Key_Shift, 50}});
+  // AltGr+Q gives @, and Q is let go after AltGr; an input method may keep
+  // the presses of a dead key and of the key it composes with.
+  Play(m_window, {{kPress, Qt::Key_AltGr, 108},
+                  {kPress, Qt::Key_At, 24, Qt::GroupSwitchModifier},
+                  {kRelease, Qt::Key_AltGr, 108, Qt::GroupSwitchModifier},
+                  {kRelease, Qt::Key_Q, 24},
+                  {kPress, Qt::Key_Dead_Acute, 48},
+                  {kRelease, Qt::Key_Dead_Acute, 48},
+                  {kRelease, Qt::Key_E, 26},
+                  {kRelease, Qt::Key_Dead_Circumflex, 34}});
+  EXPECT_EQ(HeldBindable(), Held{});
+}
+
+// Keys whose release may go unseen are let go: when the application turns
+// inactive, when none of its windows has the focus, and the keys pressed in a
+// window when it hides (keys pressed in another window stay held).
+TEST_F(KeyboardTrackingTest, UnseenReleasesLetKeysGo) {
+  Play(m_window, {{kPress, Qt::Key_A, 38}});
+  QApplicationStateChangeEvent inactive(Qt::ApplicationInactive);
+  QCoreApplication::sendEvent(QCoreApplication::instance(), &inactive);
+  EXPECT_EQ(HeldCodes(), Held{});
+  Play(m_window, {{kPress, Qt::Key_A, 38}});
+  emit qGuiApp->focusWindowChanged(nullptr);
+  EXPECT_EQ(HeldCodes(), Held{});
+  QWindow closing;
+  closing.show();
+  Play(m_window, {{kPress, Qt::Key_Shift, 50}});
+  Play(closing, {{kPress, Qt::Key_A, 38}, {kPress, Qt::Key_Shift, 62}});
+  closing.hide();
+  EXPECT_EQ(HeldCodes(), Held{0x10});
+  Play(m_window, {{kRelease, Qt::Key_A, 38}, {kPress, Qt::Key_B, 56}});
+  EXPECT_EQ(HeldCodes(), (Held{0x10, 0x42}));
+}
+
+// A window without a parent opened from a handler of another (the capture
+// window's case) comes up active with the focus, owned by the opener, which
+// takes no keys meanwhile; its key filter sees the keys it swallows. The key
+// that closes it on its press is not held for the next one, wherever its
+// release goes.
+TEST_F(KeyboardTrackingTest, ParentlessWindowFromAHandlerTakesTheKeyboard) {
+  qttest::TestDialog opener;
+  std::vector<unsigned> captured;
+  std::vector<Held> held_at_open;
+  int results = 0;
+  opener.MapCommand(qttest::kSampleButton, ui::Notification::kClicked, [&] {
+    qttest::TestDialog capture(qttest::kPromptTemplate);
+    capture.key_filter = [&](const ui::KeyMessage& message) {
+      if (message.kind == ui::KeyMessageKind::kKeyDown) {
+        captured.push_back(message.code);
+        capture.EndDialog(platform::kIdOk);
+      }
+      return true;
+    };
+    capture.on_open = [&](qttest::TestDialog& c) {
+      QCoreApplication::processEvents();  // the activation the platform queued
+      EXPECT_EQ(QGuiApplication::focusWindow(), c.Handle());
+      EXPECT_EQ(QApplication::activeWindow(), c.QtWindow().Widget());
+      EXPECT_EQ(QApplication::focusWidget(), c.Control(platform::kIdCancel));
+      EXPECT_EQ(c.Handle()->transientParent(), opener.Handle());
+      held_at_open.push_back(HeldBindable());
+      QTest::keyPress(opener.Handle(), Qt::Key_B);
+      QTest::keyPress(QGuiApplication::focusWindow(),
+                      captured.empty() ? Qt::Key_Escape : Qt::Key_A);
+    };
+    results += capture.DoModal() == platform::kIdOk ? 1 : 0;
+    EXPECT_EQ(capture.cancel_count, 0);
+  });
+  opener.on_open = [&](qttest::TestDialog& d) {
+    qttest::UserClick(d.Control(qttest::kSampleButton));
+    qttest::UserClick(d.Control(qttest::kSampleButton));
+    QTest::keyRelease(d.Handle(), Qt::Key_Escape);
+    QTest::keyRelease(d.Handle(), Qt::Key_A);
+    d.EndDialog(platform::kIdCancel);
+  };
+  EXPECT_EQ(opener.DoModal(), platform::kIdCancel);
+  EXPECT_EQ(captured, (std::vector<unsigned>{0x1B, 0x41}));
+  EXPECT_EQ(held_at_open, (std::vector<Held>{{}, {}}));
+  EXPECT_EQ(results, 2);
+  EXPECT_EQ(HeldBindable(), Held{});
 }
 
 }  // namespace

@@ -59,12 +59,26 @@ inline ui::DialogTemplate SampleTemplate() {
   return t;
 }
 
-// The sample template, a green 32 x 32 icon, and bitmap 141 once set.
+// A prompt with a Cancel button (id 501), like the windows that a handler of
+// another window opens without a parent.
+constexpr int kPromptTemplate = 501;
+inline ui::DialogTemplate PromptTemplate() {
+  const auto style =
+      ui::DialogStyle::kCaption | ui::DialogStyle::kSystemMenu | ui::DialogStyle::kModalFrame;
+  ui::DialogTemplate t{kPromptTemplate, 200, 75, "MS Sans Serif", 8, style, "Prompt", {}};
+  t.controls = {
+      {kSampleLabel, ui::ControlKind::kStaticText, 7, 7, 186, 40, ui::ControlStyle::kNone, "Press"},
+      {2, ui::ControlKind::kPushButton, 75, 54, 50, 14, ui::ControlStyle::kTabStop, "Cancel"},
+  };
+  return t;
+}
+
+// The sample and prompt templates, a green 32 x 32 icon, and bitmap 141 once set.
 class TestResources final : public ui::ResourceSet {
  public:
   std::optional<std::string_view> FindString(unsigned) const override { return std::nullopt; }
   const ui::DialogTemplate* FindDialog(int id) const override {
-    return id == m_dialog.id ? &m_dialog : nullptr;
+    return id == m_dialog.id ? &m_dialog : id == m_prompt.id ? &m_prompt : nullptr;
   }
   const ui::IconResource* FindIcon(int id) const override {
     return id == m_icon.id ? &m_icon : nullptr;
@@ -81,6 +95,7 @@ class TestResources final : public ui::ResourceSet {
 
  private:
   ui::DialogTemplate m_dialog = SampleTemplate();
+  ui::DialogTemplate m_prompt = PromptTemplate();
   std::vector<std::uint32_t> m_pixels = std::vector<std::uint32_t>(32 * 32, 0xFF00A000);
   std::vector<ui::IconImage> m_images{ui::IconImage{32, 32, m_pixels.data()}};
   ui::IconResource m_icon{kSampleIconId, m_images};
