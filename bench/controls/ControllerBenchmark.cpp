@@ -1,0 +1,244 @@
+// Times the opening of the controller window, from the Configure click to
+// the window's first paint, with the real Qt backend, resources and SDL
+// gamepads: cold (the first opening in a process) and warm (the second), with
+// no pads and with two virtual game controllers, offscreen and under an Xvfb
+// of its own. Every sample is a fresh run of this program with
+// --one cold|warm pads|nopads, which prints one figure in milliseconds.
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ControllerOpening.h"
+
+extern char** environ;
+
+namespace {
+
+constexpr int kRuns = 21;
+constexpr int kWarmUpRuns = 1;
+constexpr int kTimeoutMs = 10000;
+constexpr double kColdTargetMs = 50.0;
+constexpr double kWarmTargetMs = 20.0;
+
+struct Case {
+  const char* opening;
+  const char* pads;
+  double target_ms;
+};
+
+constexpr Case kCases[] = {{"cold", "nopads", kColdTargetMs},
+                           {"cold", "pads", kColdTargetMs},
+                           {"warm", "nopads", kWarmTargetMs},
+                           {"warm", "pads", kWarmTargetMs}};
+
+double NowMs() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+std::string SelfPath() {
+  char path[4096];
+  const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+  return length > 0 ? std::string(path, static_cast<size_t>(length)) : "/proc/self/exe";
+}
+
+std::vector<std::string> Environment(const std::string& platform, const std::string& display) {
+  std::vector<std::string> result;
+  for (char** entry = environ; *entry != nullptr; ++entry) {
+    const std::string text = *entry;
+    if (!text.starts_with("QT_QPA_PLATFORM=") && !text.starts_with("DISPLAY=") &&
+        !text.starts_with("WAYLAND_DISPLAY=")) {
+      result.push_back(text);
+    }
+  }
+  result.push_back("QT_QPA_PLATFORM=" + platform);
+  if (!display.empty()) {
+    result.push_back("DISPLAY=" + display);
+  }
+  return result;
+}
+
+// Runs this program once for `which` and reads the figure it prints;
+// nothing when it fails or takes too long.
+std::optional<double> RunOne(const Case& which, const std::vector<std::string>& environment) {
+  int pipe_ends[2];
+  if (pipe2(pipe_ends, O_CLOEXEC) != 0) {
+    return std::nullopt;
+  }
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], 1);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  std::vector<char*> env;
+  for (const std::string& entry : environment) {
+    env.push_back(const_cast<char*>(entry.c_str()));
+  }
+  env.push_back(nullptr);
+  std::string program = SelfPath();
+  std::string one = "--one";
+  std::string opening = which.opening;
+  std::string pads = which.pads;
+  char* arguments[] = {program.data(), one.data(), opening.data(), pads.data(), nullptr};
+
+  const double start = NowMs();
+  pid_t child = 0;
+  const int error = posix_spawn(&child, program.c_str(), &actions, nullptr, arguments, env.data());
+  posix_spawn_file_actions_destroy(&actions);
+  close(pipe_ends[1]);
+  std::string output;
+  if (error == 0) {
+    for (;;) {
+      const double left = kTimeoutMs - (NowMs() - start);
+      pollfd entry{pipe_ends[0], POLLIN, 0};
+      if (left <= 0 || poll(&entry, 1, static_cast<int>(left)) <= 0) {
+        break;
+      }
+      char buffer[64];
+      const ssize_t count = read(pipe_ends[0], buffer, sizeof buffer);
+      if (count <= 0) {
+        break;
+      }
+      output.append(buffer, static_cast<size_t>(count));
+    }
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+  }
+  close(pipe_ends[0]);
+  char* end = nullptr;
+  const double figure = std::strtod(output.c_str(), &end);
+  if (end == output.c_str() || *end != '\n') {
+    return std::nullopt;
+  }
+  return figure;
+}
+
+struct Xvfb {
+  pid_t pid = 0;
+  std::string display;
+};
+
+std::optional<Xvfb> StartXvfb() {
+  int pipe_ends[2];
+  if (pipe2(pipe_ends, 0) != 0) {
+    return std::nullopt;
+  }
+  const std::string fd_text = std::to_string(pipe_ends[1]);
+  // -noreset: the server would otherwise reset after each run's last
+  // client and refuse the next run's connection while doing so.
+  std::vector<std::string> words = {"Xvfb",        "-displayfd", fd_text, "-screen", "0",
+                                    "1024x768x24", "-nolisten",  "tcp",   "-noreset"};
+  std::vector<char*> arguments;
+  for (std::string& word : words) {
+    arguments.push_back(word.data());
+  }
+  arguments.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addclose(&actions, pipe_ends[0]);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  Xvfb server;
+  const int error = posix_spawnp(&server.pid, "Xvfb", &actions, nullptr, arguments.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  close(pipe_ends[1]);
+  std::string number;
+  char c = 0;
+  while (error == 0 && read(pipe_ends[0], &c, 1) == 1 && c != '\n') {
+    number += c;
+  }
+  close(pipe_ends[0]);
+  if (error != 0 || number.empty()) {
+    if (error == 0) {
+      kill(server.pid, SIGTERM);
+      waitpid(server.pid, nullptr, 0);
+    }
+    return std::nullopt;
+  }
+  server.display = ":" + number;
+  return server;
+}
+
+// Samples every case in turn, so that a slow spell of the machine spreads
+// over all of them; false when a run failed.
+bool Measure(const char* label, const std::string& platform, const std::string& display) {
+  const std::vector<std::string> environment = Environment(platform, display);
+  std::vector<std::vector<double>> figures(std::size(kCases));
+  for (int run = 0; run < kWarmUpRuns + kRuns; ++run) {
+    for (std::size_t index = 0; index < std::size(kCases); ++index) {
+      const std::optional<double> figure = RunOne(kCases[index], environment);
+      if (!figure) {
+        std::printf("%-10s %s %s: a run did not paint the window within %d ms\n", label,
+                    kCases[index].opening, kCases[index].pads, kTimeoutMs);
+        return false;
+      }
+      if (run >= kWarmUpRuns) {
+        figures[index].push_back(*figure);
+      }
+    }
+  }
+  for (std::size_t index = 0; index < std::size(kCases); ++index) {
+    std::vector<double>& values = figures[index];
+    std::sort(values.begin(), values.end());
+    const double median = values[values.size() / 2];
+    const Case& which = kCases[index];
+    std::printf("%-10s %s %-7s median %6.2f ms  (min %6.2f, max %6.2f)  target < %2.0f ms %s\n",
+                label, which.opening, which.pads, median, values.front(), values.back(),
+                which.target_ms, median < which.target_ms ? "ok" : "MISSED");
+  }
+  std::fflush(stdout);
+  return true;
+}
+
+int One(char** argv) {
+  const std::string opening = argv[2];
+  const std::string pads = argv[3];
+  if ((opening != "cold" && opening != "warm") || (pads != "pads" && pads != "nopads")) {
+    std::fprintf(stderr, "usage: bench_controls [--one cold|warm pads|nopads]\n");
+    return 2;
+  }
+  // Qt sees only the program name.
+  int qt_argc = 1;
+  const std::optional<double> figure =
+      TimeControllerOpening(qt_argc, argv, opening == "cold" ? Opening::kCold : Opening::kWarm,
+                            pads == "pads" ? PadSetup::kTwoPads : PadSetup::kNoPads);
+  if (!figure) {
+    std::fprintf(stderr, "the controller window could not be opened\n");
+    return 1;
+  }
+  std::printf("%.3f\n", *figure);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 4 && std::strcmp(argv[1], "--one") == 0) {
+    return One(argv);
+  }
+  std::printf(
+      "Configure click to the controller window's first paint, median of %d fresh processes "
+      "each\n",
+      kRuns);
+  std::fflush(stdout);
+  bool ok = Measure("offscreen", "offscreen", "");
+  if (std::optional<Xvfb> server = StartXvfb()) {
+    ok = Measure("xvfb", "xcb", server->display) && ok;
+    kill(server->pid, SIGTERM);
+    waitpid(server->pid, nullptr, 0);
+  } else {
+    std::printf("xvfb       skipped: Xvfb is missing or could not be started\n");
+  }
+  return ok ? 0 : 1;
+}
