@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libxcb1-dev libsdl2-dev libvulkan-dev mesa-vulkan-drivers
   xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core
   libinih-dev libsimpleini-dev locales-all
+  g++-mingw-w64-x86-64-posix
 )
 
 missing=()

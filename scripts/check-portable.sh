@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Compiles every portable source (all of src/ but the platform backends and the
+# toolkit backend) with the Windows cross compiler, compile only, so that a
+# POSIX, Linux or toolkit header in portable code fails before a Windows
+# backend exists.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+compiler=x86_64-w64-mingw32-g++-posix
+if ! command -v "$compiler" >/dev/null; then
+  echo "check-portable: $compiler is missing (scripts/install-deps.sh installs it)" >&2
+  exit 1
+fi
+
+mapfile -t sources < <(find src -name '*.cpp' -not -path 'src/platform/posix/*' \
+  -not -path 'src/ui/qt/*' -not -path 'src/main.cpp' | sort)
+failed=0
+for source in "${sources[@]}"; do
+  if ! "$compiler" -std=c++20 -fsyntax-only -Wall -Wextra -Wpedantic -Isrc "$source"; then
+    failed=1
+  fi
+done
+if [ "$failed" -ne 0 ]; then
+  echo "check-portable: portable code does not compile for Windows" >&2
+  exit 1
+fi
+echo "check-portable: ${#sources[@]} portable sources compile for Windows"
