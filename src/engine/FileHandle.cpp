@@ -124,8 +124,8 @@ ErrorCode FileHandle::Flush() {
   return 0;
 }
 
-ErrorCode FileHandle::Seek(std::uint32_t a, std::uint32_t b) {
-  const std::uint32_t target = a + b;
+ErrorCode FileHandle::Seek(std::uint32_t base, std::uint32_t offset) {
+  const std::uint32_t target = base + offset;
   const bool writing = m_mode == kOpenWrite || m_mode == kOpenReadWrite;
   if (target >= m_buffer_offset && target - m_buffer_offset < Capacity()) {
     const std::uint32_t position = target - m_buffer_offset;

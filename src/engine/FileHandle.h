@@ -24,8 +24,8 @@ class FileHandle : public Boid {
   virtual std::uint32_t Size();
   // Open in mode 1 or 2.
   virtual bool IsOpenForWriting() const;
-  // The target file offset is a + b.
-  virtual ErrorCode Seek(std::uint32_t a, std::uint32_t b);
+  // Moves to the file offset base + offset.
+  virtual ErrorCode Seek(std::uint32_t base, std::uint32_t offset);
 
   void SetFileName(const String& path) { m_name = path; }
   String GetName() const { return m_name; }
