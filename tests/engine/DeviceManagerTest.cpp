@@ -23,6 +23,11 @@ const char* kSettingsPath = ".\\Assets\\PC\\ANY_LANG\\MISC\\QVConfig.INI";
 const char* kSettingsDiskPath = "Assets/PC/ANY_LANG/MISC/QVConfig.INI";
 constexpr auto kMake = DeviceManager::MakeDirectories::kYes;
 
+using enum PlatformFlag;
+using enum LanguageFlag;
+using enum ArchiveFlag;
+using enum BinaryFlag;
+
 // Every test runs in a fresh game folder with its own capture and manager.
 class DeviceManagerTest : public testing::Test {
  protected:
@@ -30,9 +35,12 @@ class DeviceManagerTest : public testing::Test {
   LogCapture m_capture;
   CountingFileSystem m_files;
   DeviceManager m_manager;
-  const AssetDescriptor m_settings{"MISC", "QVConfig", ".INI", 1, 0, 0, 2, 1};
-  const AssetDescriptor m_read_only{"MISC", "QVConfig", ".INI", 1, 0, 0, 0, 1};
-  const AssetDescriptor m_archive{"ANISCR", "ANISCR", ".BAD", 0, 0, 1, 2, 1};
+  const AssetDescriptor m_settings = AssetDescriptor(
+      "MISC", "QVConfig", ".INI", kPerPlatform, kAnyLanguage, kPlainFile, kOpenReadWrite, kBinary);
+  const AssetDescriptor m_read_only = AssetDescriptor("MISC", "QVConfig", ".INI", kPerPlatform,
+                                                      kAnyLanguage, kPlainFile, kOpenRead, kBinary);
+  const AssetDescriptor m_archive = AssetDescriptor(
+      "ANISCR", "ANISCR", ".BAD", kAnyPlatform, kAnyLanguage, kInArchive, kOpenReadWrite, kBinary);
 };
 
 }  // namespace
@@ -55,8 +63,10 @@ TEST(DeviceManagerLife, RegistersMountsAndUnmounts) {
 // Descriptors become paths with platform and language folders, one separator
 // each; no device means the default device's root.
 TEST_F(DeviceManagerTest, ComposesPaths) {
-  const AssetDescriptor root_file("", "QVPLINFO", "DAT", 0, 1, 0, 2, 1);
-  const AssetDescriptor archive_at_root("", "ANISCR", ".BAD", 1, 0, 1, 0, 1);
+  const AssetDescriptor root_file("", "QVPLINFO", "DAT", kAnyPlatform, kPerLanguage, kPlainFile,
+                                  kOpenReadWrite, kBinary);
+  const AssetDescriptor archive_at_root("", "ANISCR", ".BAD", kPerPlatform, kAnyLanguage,
+                                        kInArchive, kOpenRead, kBinary);
   EXPECT_EQ(m_manager.ComposePath(root_file, nullptr),
             ".\\Assets\\ANY_PLAT\\ENGLISH\\QVPLINFO.DAT");
   EXPECT_EQ(m_manager.ComposePath(root_file, m_manager.GetSaveDevice()),
@@ -94,7 +104,8 @@ TEST_F(DeviceManagerTest, CreateEmptyFile) {
 TEST_F(DeviceManagerTest, RemoveFileRules) {
   const auto yes = DeviceManager::Confirm::kYes;
   TempDirectory::WriteFile(kSettingsDiskPath, "data");
-  const AssetDescriptor wildcard("MISC", "?", ".INI", 1, 0, 0, 2, 1);
+  const AssetDescriptor wildcard("MISC", "?", ".INI", kPerPlatform, kAnyLanguage, kPlainFile,
+                                 kOpenReadWrite, kBinary);
   EXPECT_EQ(m_manager.RemoveFile(m_settings, nullptr, DeviceManager::Confirm::kNo),
             ErrorCode(0x30000002));
   EXPECT_EQ(m_manager.RemoveFile(m_settings, m_manager.GetHdDevice(), yes), ErrorCode(0x3001001D));
@@ -116,7 +127,8 @@ TEST_F(DeviceManagerTest, PrepareFileSetsUpTheHandle) {
   EXPECT_EQ(handle.GetLineEnding(), LineEnding::kZeroByte);
   EXPECT_EQ(handle.GetMode(), kOpenReadWrite);
   EXPECT_FALSE(handle.IsOpen());
-  const AssetDescriptor text("MISC", "QVConfig", ".INI", 1, 0, 0, 0, 0);
+  const AssetDescriptor text("MISC", "QVConfig", ".INI", kPerPlatform, kAnyLanguage, kPlainFile,
+                             kOpenRead, kText);
   EXPECT_EQ(m_manager.PrepareFile(handle, text, m_manager.GetHdDevice()), ErrorCode(0));
   EXPECT_EQ(handle.GetLineEnding(), LineEnding::kCrLf);
   EXPECT_EQ(handle.GetMode(), kOpenRead);

@@ -72,7 +72,7 @@ TEST_F(FileHandleTest, OpenFailures) {
   EXPECT_TRUE(m_capture.Contains("### SOFT ERR: File .\\missing\\x.ini not found"));
   EXPECT_EQ(handle.Open(kOpenWrite), ErrorCode(0x30010013));
   EXPECT_TRUE(m_capture.Contains("*Unable to open file for write: .\\missing\\x.ini\n"));
-  EXPECT_EQ(handle.Open(7), ErrorCode(0x30000002));
+  EXPECT_EQ(handle.Open(static_cast<OpenMode>(7)), ErrorCode(0x30000002));
   EXPECT_TRUE(m_capture.Contains("Opening File .\\missing\\x.ini for *???*\n"));
   EXPECT_FALSE(handle.IsOpen());
   EXPECT_TRUE(m_capture.Boxes().empty());
