@@ -13,9 +13,9 @@ String WithLeadingDot(const String& extension) {
 }  // namespace
 
 AssetDescriptor::AssetDescriptor(const String& directory, const String& name,
-                                 const String& extension, std::int32_t platform_flag,
-                                 std::int32_t language_flag, std::int32_t archive_flag,
-                                 std::int32_t open_mode, std::int32_t binary_flag)
+                                 const String& extension, PlatformFlag platform_flag,
+                                 LanguageFlag language_flag, ArchiveFlag archive_flag,
+                                 OpenMode open_mode, BinaryFlag binary_flag)
     : m_open_mode(open_mode),
       m_archive_flag(archive_flag),
       m_binary_flag(binary_flag),

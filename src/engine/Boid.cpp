@@ -92,9 +92,9 @@ ErrorCode Boid::Read(void* destination, std::uint32_t count) {
   return 0;
 }
 
-ErrorCode Boid::Seek(std::uint32_t a, std::uint32_t b) {
+ErrorCode Boid::Seek(std::uint32_t base, std::uint32_t offset) {
   if (m_failed) return ReportHardError(kErrInvalidBoid);
-  const std::uint32_t target = a + b;
+  const std::uint32_t target = base + offset;
   if (target >= m_capacity) {
     LogPrintf("*Invalid BOID offset\n");
     return ReportHardError(kErrInvalidOffset);

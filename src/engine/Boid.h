@@ -32,8 +32,8 @@ class Boid {
 
   ErrorCode Write(const void* source, std::uint32_t count);
   ErrorCode Read(void* destination, std::uint32_t count);
-  // The new position is a + b.
-  ErrorCode Seek(std::uint32_t a, std::uint32_t b);
+  // Moves to base + offset; the unsigned sum wraps.
+  ErrorCode Seek(std::uint32_t base, std::uint32_t offset);
 
   // The data length, or 0xFFFFFFFF while failed.
   std::uint32_t Length() const;

@@ -83,11 +83,13 @@ String DeviceManager::PlatformDirectory() const {
 
 String DeviceManager::ComposePath(const AssetDescriptor& descriptor, Device* device) {
   String root = GetDeviceRoot(device);
-  String relative =
-      descriptor.GetPlatformFlag() == 1 ? PlatformDirectory() : String("ANY_PLAT") + kSeparator;
-  relative +=
-      descriptor.GetLanguageFlag() == 1 ? LanguageDirectory() : String("ANY_LANG") + kSeparator;
-  if (descriptor.GetArchiveFlag() == 0 && descriptor.GetDirectory().empty()) {
+  String relative = descriptor.GetPlatformFlag() == PlatformFlag::kPerPlatform
+                        ? PlatformDirectory()
+                        : String("ANY_PLAT") + kSeparator;
+  relative += descriptor.GetLanguageFlag() == LanguageFlag::kPerLanguage
+                  ? LanguageDirectory()
+                  : String("ANY_LANG") + kSeparator;
+  if (descriptor.GetArchiveFlag() == ArchiveFlag::kPlainFile && descriptor.GetDirectory().empty()) {
     relative += descriptor.GetName() + descriptor.GetExtension();
   } else {
     relative +=
@@ -110,10 +112,12 @@ ErrorCode DeviceManager::CreateEmptyFile(const AssetDescriptor& descriptor, Devi
                                          MakeDirectories make_directories) {
   if (device == nullptr) device = m_default_device;
   const String path = ComposePath(descriptor, device);
-  if (descriptor.GetArchiveFlag() == 1) return ReportSoftError(kErrArchiveReadOnly);
+  if (descriptor.GetArchiveFlag() == ArchiveFlag::kInArchive) {
+    return ReportSoftError(kErrArchiveReadOnly);
+  }
   if (descriptor.GetOpenMode() == kOpenRead) return ReportSoftError(kErrCannotWrite, path.c_str());
   if (device->IsReadOnly()) return ReportSoftError(kErrDeviceReadOnly, device->GetName().c_str());
-  if (descriptor.GetArchiveFlag() == 0) {
+  if (descriptor.GetArchiveFlag() == ArchiveFlag::kPlainFile) {
     if (make_directories == MakeDirectories::kYes) CreatePath(descriptor, device);
     platform::FileSystem& file_system = platform::GetFileSystem();
     platform::NativeFile* file = file_system.Open(path, "wb");
@@ -126,7 +130,9 @@ ErrorCode DeviceManager::CreateEmptyFile(const AssetDescriptor& descriptor, Devi
 ErrorCode DeviceManager::RemoveFile(const AssetDescriptor& descriptor, Device* device,
                                     Confirm confirm) {
   if (confirm == Confirm::kNo) return ReportSoftError(kErrUnknown);
-  if (descriptor.GetArchiveFlag() == 1) return ReportSoftError(kErrArchiveReadOnly);
+  if (descriptor.GetArchiveFlag() == ArchiveFlag::kInArchive) {
+    return ReportSoftError(kErrArchiveReadOnly);
+  }
   if (descriptor.GetOpenMode() == kOpenRead) {
     return ReportSoftError(kErrCannotWrite, ComposePath(descriptor, device).c_str());
   }
@@ -141,7 +147,7 @@ ErrorCode DeviceManager::RemoveFile(const AssetDescriptor& descriptor, Device* d
 
 ErrorCode DeviceManager::PrepareFile(FileHandle& handle, const AssetDescriptor& descriptor,
                                      Device* device) {
-  if (descriptor.GetArchiveFlag() != 0) return ReportSoftError(kErrUnknown);
+  if (descriptor.GetArchiveFlag() != ArchiveFlag::kPlainFile) return ReportSoftError(kErrUnknown);
   if (!FileExists(descriptor, device)) {
     return ReportSoftError(kErrFileNotFound, ComposePath(descriptor, device).c_str());
   }
@@ -150,14 +156,17 @@ ErrorCode DeviceManager::PrepareFile(FileHandle& handle, const AssetDescriptor& 
     return ReportSoftError(kErrDeviceReadOnly, device->GetName().c_str());
   }
   handle.SetFileName(ComposePath(descriptor, device));
-  handle.SetLineEnding(descriptor.GetBinaryFlag() == 0 ? LineEnding::kCrLf : LineEnding::kZeroByte);
-  const std::int32_t mode = descriptor.GetOpenMode();
+  handle.SetLineEnding(descriptor.GetBinaryFlag() == BinaryFlag::kText ? LineEnding::kCrLf
+                                                                       : LineEnding::kZeroByte);
+  const OpenMode mode = descriptor.GetOpenMode();
   if (mode == kOpenRead || mode == kOpenWrite || mode == kOpenReadWrite) handle.SetMode(mode);
   return 0;
 }
 
 ErrorCode DeviceManager::CreatePath(const AssetDescriptor& descriptor, Device* device) {
-  if (descriptor.GetArchiveFlag() == 1) return ReportSoftError(kErrArchiveReadOnly);
+  if (descriptor.GetArchiveFlag() == ArchiveFlag::kInArchive) {
+    return ReportSoftError(kErrArchiveReadOnly);
+  }
   // Without a device there is no root to create the path below.
   if (device == nullptr) return ReportSoftError(kErrInvalidDevice);
   if (!device->IsWritable()) return ReportSoftError(kErrDeviceReadOnly, device->GetName().c_str());

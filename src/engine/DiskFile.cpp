@@ -7,7 +7,7 @@ DiskFile::~DiskFile() {
   Close();
 }
 
-bool DiskFile::Open(const String& path, std::int32_t mode) {
+bool DiskFile::Open(const String& path, OpenMode mode) {
   const char* c_mode = mode == kOpenRead        ? "rb"
                        : mode == kOpenWrite     ? "wb"
                        : mode == kOpenReadWrite ? "r+b"

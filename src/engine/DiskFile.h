@@ -2,13 +2,15 @@
 
 #include <cstdint>
 
+#include "engine/OpenMode.h"
 #include "engine/String.h"
 
 namespace platform {
 struct NativeFile;
 }
 
-// A standard-library style file and its path. Modes: 0 "rb", 1 "wb", 2 "r+b".
+// A standard-library style file and its path, opened "rb", "wb" or "r+b" by
+// its mode.
 class DiskFile {
  public:
   DiskFile() = default;
@@ -16,9 +18,9 @@ class DiskFile {
   DiskFile(const DiskFile&) = delete;
   DiskFile& operator=(const DiskFile&) = delete;
 
-  // False for a mode other than 0, 1, 2 or when the file cannot be opened.
+  // False for a value outside the modes or when the file cannot be opened.
   // An open file is closed first.
-  bool Open(const String& path, std::int32_t mode);
+  bool Open(const String& path, OpenMode mode);
   void Close();
   bool IsOpen() const { return m_file != nullptr; }
 

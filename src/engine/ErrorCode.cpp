@@ -8,7 +8,7 @@
 namespace {
 
 struct CodeText {
-  std::uint32_t code;
+  ErrorCode code;
   const char* text;
 };
 
@@ -16,41 +16,41 @@ constexpr std::uint32_t kEngineMask = 0x300FFFFF;
 
 // Looked up with the code masked to its family and group bits.
 constexpr CodeText kEngineTexts[] = {
-    {0x00000000, "No Error"},
-    {0x30000001, "User Defined Error"},
-    {0x30000002, "Unknown Error"},
-    {0x30010001, "Write buffer broken"},
-    {0x30010002, "Read buffer broken"},
-    {0x30010003, "Invalid Offset"},
-    {0x30010004, "File already open"},
-    {0x30010005, "File not open"},
-    {0x30010006, "Memory Error"},
-    {0x30010007, "Invalid Boid"},
-    {0x30010010, "File %s not found"},
-    {0x30010011, "File %s already exists"},
-    {0x30010012, "Path %s not found"},
-    {0x30010013, "Unable to write to file %s"},
-    {0x30010014, "Unable to read from file %s"},
-    {0x30010015, "File not found in BAD"},
-    {0x30010016, "BAD file is read-only"},
-    {0x30010017, "Delete failed"},
-    {0x30010018, "Past EOF"},
-    {0x30010019, "Invalid format"},
-    {0x3001001A, "Unsupported version"},
-    {0x3001001B, "Not enough space"},
-    {0x3001001C, "Invalid Device"},
-    {0x3001001D, "Device %s is read only"},
-    {0x3001001E, "Unable to mount device %s"},
-    {0x30020001, "Out of memory"},
-    {0x30020002, "Unregistered message"},
-    {0x30030001, "No valid NiNodes found in .NIF file '%s'"},
-    {0x30030002, "Unable to create texture"},
-    {0x30040001, "NDL Err: Unable to load .NIF : '%s'"},
-    {0x30040002, "NDL Err: Unable to find node : '%s'"},
-    {0x30040003, "NDL Err: Invalid node"},
-    {0x30070001, "Illegal Block index"},
-    {0x30070002, "Illegal syntax in note track data '%s'"},
-    {0x30070003, "Note track data '%s' out of sequence"},
+    {kErrNone, "No Error"},
+    {kErrUserDefined, "User Defined Error"},
+    {kErrUnknown, "Unknown Error"},
+    {kErrWriteBuffer, "Write buffer broken"},
+    {kErrReadBuffer, "Read buffer broken"},
+    {kErrInvalidOffset, "Invalid Offset"},
+    {kErrAlreadyOpen, "File already open"},
+    {kErrNotOpen, "File not open"},
+    {kErrMemory, "Memory Error"},
+    {kErrInvalidBoid, "Invalid Boid"},
+    {kErrFileNotFound, "File %s not found"},
+    {kErrFileExists, "File %s already exists"},
+    {kErrPathNotFound, "Path %s not found"},
+    {kErrCannotWrite, "Unable to write to file %s"},
+    {kErrCannotRead, "Unable to read from file %s"},
+    {kErrNotInArchive, "File not found in BAD"},
+    {kErrArchiveReadOnly, "BAD file is read-only"},
+    {kErrDeleteFailed, "Delete failed"},
+    {kErrPastEof, "Past EOF"},
+    {kErrInvalidFormat, "Invalid format"},
+    {kErrUnsupportedVersion, "Unsupported version"},
+    {kErrNoSpace, "Not enough space"},
+    {kErrInvalidDevice, "Invalid Device"},
+    {kErrDeviceReadOnly, "Device %s is read only"},
+    {kErrCannotMount, "Unable to mount device %s"},
+    {kErrOutOfMemory, "Out of memory"},
+    {kErrUnregisteredMessage, "Unregistered message"},
+    {kErrNoSceneNodes, "No valid NiNodes found in .NIF file '%s'"},
+    {kErrCannotCreateTexture, "Unable to create texture"},
+    {kErrCannotLoadScene, "NDL Err: Unable to load .NIF : '%s'"},
+    {kErrNodeNotFound, "NDL Err: Unable to find node : '%s'"},
+    {kErrInvalidNode, "NDL Err: Invalid node"},
+    {kErrIllegalBlockIndex, "Illegal Block index"},
+    {kErrNoteTrackSyntax, "Illegal syntax in note track data '%s'"},
+    {kErrNoteTrackOrder, "Note track data '%s' out of sequence"},
 };
 
 // DirectX and COM results, looked up by the exact code. Sorted by code.
@@ -264,7 +264,7 @@ constexpr CodeText kDirectXTexts[] = {
 template <std::size_t N>
 constexpr bool IsSorted(const CodeText (&table)[N]) {
   for (std::size_t i = 1; i < N; ++i) {
-    if (table[i - 1].code >= table[i].code) return false;
+    if (table[i - 1].code.GetCode() >= table[i].code.GetCode()) return false;
   }
   return true;
 }
@@ -275,10 +275,10 @@ static_assert(std::size(kDirectXTexts) == 193);
 template <std::size_t N>
 const char* Find(const CodeText (&table)[N], std::uint32_t code) {
   const CodeText* end = table + N;
-  const CodeText* found =
-      std::lower_bound(table, end, code,
-                       [](const CodeText& row, std::uint32_t wanted) { return row.code < wanted; });
-  return found != end && found->code == code ? found->text : nullptr;
+  const CodeText* found = std::lower_bound(
+      table, end, code,
+      [](const CodeText& row, std::uint32_t wanted) { return row.code.GetCode() < wanted; });
+  return found != end && found->code.GetCode() == code ? found->text : nullptr;
 }
 
 }  // namespace

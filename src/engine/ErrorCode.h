@@ -28,30 +28,39 @@ class ErrorCode {
   std::uint32_t m_code = 0;
 };
 
-// Engine codes used by the engine and its callers.
+// The engine codes; their texts are in ErrorCode.cpp.
 inline constexpr ErrorCode kErrNone{0x00000000};
-inline constexpr ErrorCode kErrUserDefined{0x30000001};         // "User Defined Error"
-inline constexpr ErrorCode kErrUnknown{0x30000002};             // "Unknown Error"
-inline constexpr ErrorCode kErrWriteBuffer{0x30010001};         // "Write buffer broken"
-inline constexpr ErrorCode kErrReadBuffer{0x30010002};          // "Read buffer broken"
-inline constexpr ErrorCode kErrInvalidOffset{0x30010003};       // "Invalid Offset"
-inline constexpr ErrorCode kErrAlreadyOpen{0x30010004};         // "File already open"
-inline constexpr ErrorCode kErrNotOpen{0x30010005};             // "File not open"
-inline constexpr ErrorCode kErrMemory{0x30010006};              // "Memory Error"
-inline constexpr ErrorCode kErrInvalidBoid{0x30010007};         // "Invalid Boid"
-inline constexpr ErrorCode kErrFileNotFound{0x30010010};        // "File %s not found"
-inline constexpr ErrorCode kErrFileExists{0x30010011};          // "File %s already exists"
-inline constexpr ErrorCode kErrPathNotFound{0x30010012};        // "Path %s not found"
-inline constexpr ErrorCode kErrCannotWrite{0x30010013};         // "Unable to write to file %s"
-inline constexpr ErrorCode kErrCannotRead{0x30010014};          // "Unable to read from file %s"
-inline constexpr ErrorCode kErrNotInArchive{0x30010015};        // "File not found in BAD"
-inline constexpr ErrorCode kErrArchiveReadOnly{0x30010016};     // "BAD file is read-only"
-inline constexpr ErrorCode kErrDeleteFailed{0x30010017};        // "Delete failed"
-inline constexpr ErrorCode kErrPastEof{0x30010018};             // "Past EOF"
-inline constexpr ErrorCode kErrInvalidFormat{0x30010019};       // "Invalid format"
-inline constexpr ErrorCode kErrUnsupportedVersion{0x3001001A};  // "Unsupported version"
-inline constexpr ErrorCode kErrNoSpace{0x3001001B};             // "Not enough space"
-inline constexpr ErrorCode kErrInvalidDevice{0x3001001C};       // "Invalid Device"
-inline constexpr ErrorCode kErrDeviceReadOnly{0x3001001D};      // "Device %s is read only"
-inline constexpr ErrorCode kErrCannotMount{0x3001001E};         // "Unable to mount device %s"
-inline constexpr ErrorCode kErrOutOfMemory{0x30020001};         // "Out of memory"
+inline constexpr ErrorCode kErrUserDefined{0x30000001};
+inline constexpr ErrorCode kErrUnknown{0x30000002};
+inline constexpr ErrorCode kErrWriteBuffer{0x30010001};
+inline constexpr ErrorCode kErrReadBuffer{0x30010002};
+inline constexpr ErrorCode kErrInvalidOffset{0x30010003};
+inline constexpr ErrorCode kErrAlreadyOpen{0x30010004};
+inline constexpr ErrorCode kErrNotOpen{0x30010005};
+inline constexpr ErrorCode kErrMemory{0x30010006};
+inline constexpr ErrorCode kErrInvalidBoid{0x30010007};
+inline constexpr ErrorCode kErrFileNotFound{0x30010010};
+inline constexpr ErrorCode kErrFileExists{0x30010011};
+inline constexpr ErrorCode kErrPathNotFound{0x30010012};
+inline constexpr ErrorCode kErrCannotWrite{0x30010013};
+inline constexpr ErrorCode kErrCannotRead{0x30010014};
+inline constexpr ErrorCode kErrNotInArchive{0x30010015};
+inline constexpr ErrorCode kErrArchiveReadOnly{0x30010016};
+inline constexpr ErrorCode kErrDeleteFailed{0x30010017};
+inline constexpr ErrorCode kErrPastEof{0x30010018};
+inline constexpr ErrorCode kErrInvalidFormat{0x30010019};
+inline constexpr ErrorCode kErrUnsupportedVersion{0x3001001A};
+inline constexpr ErrorCode kErrNoSpace{0x3001001B};
+inline constexpr ErrorCode kErrInvalidDevice{0x3001001C};
+inline constexpr ErrorCode kErrDeviceReadOnly{0x3001001D};
+inline constexpr ErrorCode kErrCannotMount{0x3001001E};
+inline constexpr ErrorCode kErrOutOfMemory{0x30020001};
+inline constexpr ErrorCode kErrUnregisteredMessage{0x30020002};
+inline constexpr ErrorCode kErrNoSceneNodes{0x30030001};
+inline constexpr ErrorCode kErrCannotCreateTexture{0x30030002};
+inline constexpr ErrorCode kErrCannotLoadScene{0x30040001};
+inline constexpr ErrorCode kErrNodeNotFound{0x30040002};
+inline constexpr ErrorCode kErrInvalidNode{0x30040003};
+inline constexpr ErrorCode kErrIllegalBlockIndex{0x30070001};
+inline constexpr ErrorCode kErrNoteTrackSyntax{0x30070002};
+inline constexpr ErrorCode kErrNoteTrackOrder{0x30070003};

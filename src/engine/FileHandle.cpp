@@ -38,16 +38,16 @@ std::uint32_t FileHandle::Size() {
 }
 
 bool FileHandle::IsOpenForWriting() const {
-  return m_open && (m_mode == kOpenWrite || m_mode == kOpenReadWrite);
+  return m_open && IsWritingMode(m_mode);
 }
 
-ErrorCode FileHandle::SetMode(std::int32_t mode) {
+ErrorCode FileHandle::SetMode(OpenMode mode) {
   if (m_open) return ReportSoftError(kErrAlreadyOpen);
   m_mode = mode;
   return 0;
 }
 
-ErrorCode FileHandle::Open(std::int32_t mode, std::uint32_t base_offset, std::uint32_t limit) {
+ErrorCode FileHandle::Open(OpenMode mode, std::uint32_t base_offset, std::uint32_t limit) {
   const char* name = m_name.c_str();
   switch (mode) {
     case kOpenRead:
@@ -99,7 +99,7 @@ ErrorCode FileHandle::Open(std::int32_t mode, std::uint32_t base_offset, std::ui
 ErrorCode FileHandle::Close() {
   LogPrintf("Closing file %s\n", m_name.c_str());
   if (!m_open) return ReportHardError(kErrNotOpen);
-  if (m_mode == kOpenWrite || m_mode == kOpenReadWrite) Flush();
+  if (IsWritingMode(m_mode)) Flush();
   m_disk_file.Close();
   m_open = false;
   // A closed handle refuses reads and writes until it is opened again.
@@ -124,9 +124,9 @@ ErrorCode FileHandle::Flush() {
   return 0;
 }
 
-ErrorCode FileHandle::Seek(std::uint32_t a, std::uint32_t b) {
-  const std::uint32_t target = a + b;
-  const bool writing = m_mode == kOpenWrite || m_mode == kOpenReadWrite;
+ErrorCode FileHandle::Seek(std::uint32_t base, std::uint32_t offset) {
+  const std::uint32_t target = base + offset;
+  const bool writing = IsWritingMode(m_mode);
   if (target >= m_buffer_offset && target - m_buffer_offset < Capacity()) {
     const std::uint32_t position = target - m_buffer_offset;
     // Moving back over flushed bytes: what is written from there on must

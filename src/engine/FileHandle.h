@@ -5,6 +5,7 @@
 #include "engine/Boid.h"
 #include "engine/DiskFile.h"
 #include "engine/ErrorCode.h"
+#include "engine/OpenMode.h"
 #include "engine/String.h"
 
 // A buffered disk file: a Boid whose buffer holds a window of the file, filled
@@ -22,21 +23,21 @@ class FileHandle : public Boid {
   // The buffer is at its end and so is the file.
   bool AtEnd() override;
   virtual std::uint32_t Size();
-  // Open in mode 1 or 2.
+  // Open for writing, or for reading and writing.
   virtual bool IsOpenForWriting() const;
-  // The target file offset is a + b.
-  virtual ErrorCode Seek(std::uint32_t a, std::uint32_t b);
+  // Moves to the file offset base + offset.
+  virtual ErrorCode Seek(std::uint32_t base, std::uint32_t offset);
 
   void SetFileName(const String& path) { m_name = path; }
   String GetName() const { return m_name; }
 
   // Refused with "File already open" on an open handle.
-  ErrorCode SetMode(std::int32_t mode);
-  std::int32_t GetMode() const { return m_mode; }
+  ErrorCode SetMode(OpenMode mode);
+  OpenMode GetMode() const { return m_mode; }
   bool IsOpen() const { return m_open; }
 
   // The tool always passes base 0 and kNoLimit.
-  ErrorCode Open(std::int32_t mode, std::uint32_t base_offset = 0, std::uint32_t limit = kNoLimit);
+  ErrorCode Open(OpenMode mode, std::uint32_t base_offset = 0, std::uint32_t limit = kNoLimit);
   ErrorCode Close();
   ErrorCode Flush();
 
@@ -49,7 +50,7 @@ class FileHandle : public Boid {
   std::uint32_t FillBuffer();
 
   DiskFile m_disk_file;
-  std::int32_t m_mode = 0;
+  OpenMode m_mode = kOpenRead;
   String m_name;
   bool m_open = false;
   std::uint32_t m_flushed = 0;

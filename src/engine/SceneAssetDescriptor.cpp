@@ -2,6 +2,7 @@
 
 SceneAssetDescriptor::SceneAssetDescriptor(const String& directory, const String& name,
                                            const String& extension, const String& node,
-                                           std::int32_t platform_flag, std::int32_t language_flag)
-    : AssetDescriptor(directory, name, extension, platform_flag, language_flag, 0, 0, 1),
+                                           PlatformFlag platform_flag, LanguageFlag language_flag)
+    : AssetDescriptor(directory, name, extension, platform_flag, language_flag,
+                      ArchiveFlag::kPlainFile, kOpenRead, BinaryFlag::kBinary),
       m_node(node) {}

@@ -2,12 +2,12 @@
 
 #include "engine/AssetDescriptor.h"
 
-// A scene file descriptor that also names a node inside the file. Archive
-// flag 0, open mode 0 and binary flag 1.
+// A scene file descriptor that also names a node inside the file: a plain
+// binary file, opened for reading.
 class SceneAssetDescriptor : public AssetDescriptor {
  public:
   SceneAssetDescriptor(const String& directory, const String& name, const String& extension,
-                       const String& node, std::int32_t platform_flag, std::int32_t language_flag);
+                       const String& node, PlatformFlag platform_flag, LanguageFlag language_flag);
 
   const String& GetNode() const { return m_node; }
 

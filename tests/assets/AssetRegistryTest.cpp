@@ -30,11 +30,11 @@ TEST(AssetRegistry, BuiltOnceInTableOrder) {
 // Rows whose fields differ from their neighbours, as "DIR/NAME.EXT platform language archive
 // open-mode binary".
 TEST(AssetRegistry, RowsCarryTheirFields) {
-  const auto row = [](const AssetDescriptor& d) {
+  const auto digit = [](auto flag) { return std::to_string(static_cast<int>(flag)); };
+  const auto row = [&](const AssetDescriptor& d) {
     return d.GetDirectory() + "/" + d.GetName() + d.GetExtension() + " " +
-           std::to_string(d.GetPlatformFlag()) + std::to_string(d.GetLanguageFlag()) +
-           std::to_string(d.GetArchiveFlag()) + std::to_string(d.GetOpenMode()) +
-           std::to_string(d.GetBinaryFlag());
+           digit(d.GetPlatformFlag()) + digit(d.GetLanguageFlag()) + digit(d.GetArchiveFlag()) +
+           digit(d.GetOpenMode()) + digit(d.GetBinaryFlag());
   };
   const std::pair<const AssetDescriptor*, const char*> rows[] = {
       {&kAssetQVConfig_INI, "MISC/QVConfig.INI 10021"},

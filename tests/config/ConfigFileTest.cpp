@@ -23,7 +23,7 @@ class ConfigFileTest : public ConfigFixture {
     FileHandle file(4096);
     file.SetFileName("out.ini");
     EXPECT_TRUE(file.Open(kOpenWrite).IsSuccess());
-    EXPECT_EQ(config.Write(file), ErrorCode(0));
+    EXPECT_EQ(config.Write(file), kErrNone);
     file.Close();
     return ReadBytes("out.ini");
   }
@@ -43,7 +43,7 @@ TEST_F(ConfigFileTest, WorkedExample) {
   ConfigFile config;
   ASSERT_EQ(ReadText(config, CrLf({"! comment one", "[WORLDS]", "sound = TRUE", "[SYSTEM]",
                                    "MOVIES=FALSE", "! comment two", "DEBUGKEYS=TRUE"})),
-            ErrorCode(0));
+            kErrNone);
   config.SetInt("PERFORMANCE", "SYSTEM", 1);
   config.SetBool("RIPPLE", "WORLDS", true);
   config.SetInt("UP", "PLAYER01", 38);
@@ -75,7 +75,7 @@ TEST_F(ConfigFileTest, MissingEqualsIsReportedAndSkipped) {
   ConfigFile config;
   EXPECT_EQ(ReadText(config, CrLf({"[S]", "A=1", "", "! c", "B=2", "[T]", "FOO", "C=3"}),
                      "odd%sname.ini"),
-            ErrorCode(0));
+            kErrNone);
   EXPECT_EQ(CountLog("Error reading config file (odd%sname.ini line 7) - missing '='\n"), 2);
   EXPECT_EQ(CountLog("### Error Location : odd%sname.ini, line: 7"), 1);
   EXPECT_TRUE(Boxes().empty());
@@ -88,7 +88,7 @@ TEST_F(ConfigFileTest, AccessErrors) {
   ConfigFile config;
   FileHandle closed(4096);
   closed.SetFileName("nothing.ini");
-  EXPECT_EQ(config.Read(closed), ErrorCode(0x30010014));
+  EXPECT_EQ(config.Read(closed), kErrCannotRead);
   EXPECT_EQ(CountLog("Error - trying to read a config file without read access\n"), 1);
   EXPECT_EQ(Boxes(), (std::vector<std::string>{"Error: Unable to read from file nothing.ini"}));
 
@@ -97,7 +97,7 @@ TEST_F(ConfigFileTest, AccessErrors) {
   reading.SetFileName("read.ini");
   ASSERT_TRUE(reading.Open(kOpenRead).IsSuccess());
   config.SetString("A", "S", "2");
-  EXPECT_EQ(config.Write(reading), ErrorCode(0x30010013));
+  EXPECT_EQ(config.Write(reading), kErrCannotWrite);
   EXPECT_EQ(CountLog("Trying to write a config file without write access\n"), 1);
   EXPECT_EQ(Boxes().size(), 1u);  // the first hard error latched
   EXPECT_EQ(ReadBytes("read.ini"), CrLf({"[S]", "A=1"}));

@@ -26,11 +26,13 @@ class ConfigFixture : public ::testing::Test {
   static constexpr auto WriteBytes = TempDirectory::WriteFile;
   static constexpr auto ReadBytes = TempDirectory::ReadFile;
 
-  // Counts the recorded log messages that contain `text`.
+  // How often `text` occurs in what was logged.
   int CountLog(const std::string& text) const {
+    const std::string logged = m_capture.Text();
     int count = 0;
-    for (const std::string& line : m_capture.Messages())
-      count += line.find(text) != std::string::npos;
+    for (std::size_t at = logged.find(text); at != std::string::npos;
+         at = logged.find(text, at + text.size()))
+      ++count;
     return count;
   }
 

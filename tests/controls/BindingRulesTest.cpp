@@ -69,7 +69,7 @@ TEST(KeyNames, NamesAndTables) {
   EXPECT_EQ(NameOfCode(DeviceKind::kKeyboard, kKeyEscape), "ESC");
   EXPECT_EQ(NameOfCode(DeviceKind::kKeyboard, 0x16), "Equals");
   EXPECT_EQ(NameOfCode(DeviceKind::kKeyboard, 0x62), "Numpad 2");
-  EXPECT_EQ(NameOfCode(DeviceKind::kGamepad, 0), "Button 1");
+  EXPECT_EQ(NameOfCode(DeviceKind::kGamepad, kPadButtonFirst), "Button 1");
   EXPECT_EQ(NameOfCode(DeviceKind::kGamepad, kPadRight), "Right");
   EXPECT_EQ(NameOfCode(DeviceKind::kGamepad, kPadNoInput), "");
   EXPECT_EQ(NameOfCode(DeviceKind::kKeyboard, 300), "");

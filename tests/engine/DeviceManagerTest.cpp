@@ -23,6 +23,11 @@ const char* kSettingsPath = ".\\Assets\\PC\\ANY_LANG\\MISC\\QVConfig.INI";
 const char* kSettingsDiskPath = "Assets/PC/ANY_LANG/MISC/QVConfig.INI";
 constexpr auto kMake = DeviceManager::MakeDirectories::kYes;
 
+using enum PlatformFlag;
+using enum LanguageFlag;
+using enum ArchiveFlag;
+using enum BinaryFlag;
+
 // Every test runs in a fresh game folder with its own capture and manager.
 class DeviceManagerTest : public testing::Test {
  protected:
@@ -30,9 +35,12 @@ class DeviceManagerTest : public testing::Test {
   LogCapture m_capture;
   CountingFileSystem m_files;
   DeviceManager m_manager;
-  const AssetDescriptor m_settings{"MISC", "QVConfig", ".INI", 1, 0, 0, 2, 1};
-  const AssetDescriptor m_read_only{"MISC", "QVConfig", ".INI", 1, 0, 0, 0, 1};
-  const AssetDescriptor m_archive{"ANISCR", "ANISCR", ".BAD", 0, 0, 1, 2, 1};
+  const AssetDescriptor m_settings = AssetDescriptor(
+      "MISC", "QVConfig", ".INI", kPerPlatform, kAnyLanguage, kPlainFile, kOpenReadWrite, kBinary);
+  const AssetDescriptor m_read_only = AssetDescriptor("MISC", "QVConfig", ".INI", kPerPlatform,
+                                                      kAnyLanguage, kPlainFile, kOpenRead, kBinary);
+  const AssetDescriptor m_archive = AssetDescriptor(
+      "ANISCR", "ANISCR", ".BAD", kAnyPlatform, kAnyLanguage, kInArchive, kOpenReadWrite, kBinary);
 };
 
 }  // namespace
@@ -42,21 +50,26 @@ TEST(DeviceManagerLife, RegistersMountsAndUnmounts) {
   LogCapture capture;
   {
     DeviceManager manager;
-    EXPECT_EQ(capture.Messages(),
-              (Strings{"Registering Devices\n", "Mounting device HD Assets\n",
-                       "Mounting device SaveGame\n", "Mounting device Tool Assets\n"}));
+    EXPECT_EQ(capture.Text(),
+              "Registering Devices\n"
+              "Mounting device HD Assets\n"
+              "Mounting device SaveGame\n"
+              "Mounting device Tool Assets\n");
     capture.Clear();
   }
-  EXPECT_EQ(capture.Messages(),
-            (Strings{"UnMounting device HD Assets\n", "UnMounting device SaveGame\n",
-                     "UnMounting device Tool Assets\n"}));
+  EXPECT_EQ(capture.Text(),
+            "UnMounting device HD Assets\n"
+            "UnMounting device SaveGame\n"
+            "UnMounting device Tool Assets\n");
 }
 
 // Descriptors become paths with platform and language folders, one separator
 // each; no device means the default device's root.
 TEST_F(DeviceManagerTest, ComposesPaths) {
-  const AssetDescriptor root_file("", "QVPLINFO", "DAT", 0, 1, 0, 2, 1);
-  const AssetDescriptor archive_at_root("", "ANISCR", ".BAD", 1, 0, 1, 0, 1);
+  const AssetDescriptor root_file("", "QVPLINFO", "DAT", kAnyPlatform, kPerLanguage, kPlainFile,
+                                  kOpenReadWrite, kBinary);
+  const AssetDescriptor archive_at_root("", "ANISCR", ".BAD", kPerPlatform, kAnyLanguage,
+                                        kInArchive, kOpenRead, kBinary);
   EXPECT_EQ(m_manager.ComposePath(root_file, nullptr),
             ".\\Assets\\ANY_PLAT\\ENGLISH\\QVPLINFO.DAT");
   EXPECT_EQ(m_manager.ComposePath(root_file, m_manager.GetSaveDevice()),
@@ -68,23 +81,25 @@ TEST_F(DeviceManagerTest, ComposesPaths) {
 // Creating makes each folder of the path in turn and empties an existing file;
 // each refusal names its reason and leaves the disk as it was.
 TEST_F(DeviceManagerTest, CreateEmptyFile) {
-  EXPECT_EQ(m_manager.CreateEmptyFile(m_read_only, nullptr, kMake), ErrorCode(0x30010013));
-  EXPECT_TRUE(
-      m_capture.Contains(std::string("### SOFT ERR: Unable to write to file ") + kSettingsPath));
+  EXPECT_EQ(m_manager.CreateEmptyFile(m_read_only, nullptr, kMake), kErrCannotWrite);
+  EXPECT_PRED_FORMAT2(testing::IsSubstring,
+                      std::string("### SOFT ERR: Unable to write to file ") + kSettingsPath + "\n",
+                      m_capture.Text());
   EXPECT_EQ(m_manager.CreateEmptyFile(m_settings, m_manager.GetHdDevice(), kMake),
-            ErrorCode(0x3001001D));
-  EXPECT_TRUE(m_capture.Contains("### SOFT ERR: Device HD Assets is read only"));
-  EXPECT_EQ(m_manager.CreateEmptyFile(m_archive, nullptr, kMake), ErrorCode(0x30010016));
+            kErrDeviceReadOnly);
+  EXPECT_PRED_FORMAT2(testing::IsSubstring, "### SOFT ERR: Device HD Assets is read only\n",
+                      m_capture.Text());
+  EXPECT_EQ(m_manager.CreateEmptyFile(m_archive, nullptr, kMake), kErrArchiveReadOnly);
   EXPECT_EQ(m_manager.CreateEmptyFile(m_settings, nullptr, DeviceManager::MakeDirectories::kNo),
-            ErrorCode(0x30010013));
+            kErrCannotWrite);
   EXPECT_FALSE(fs::exists("Assets"));
 
-  EXPECT_EQ(m_manager.CreateEmptyFile(m_settings, nullptr, kMake), ErrorCode(0));
+  EXPECT_EQ(m_manager.CreateEmptyFile(m_settings, nullptr, kMake), kErrNone);
   EXPECT_EQ(m_files.made_directories,
             (Strings{".", ".\\Assets", ".\\Assets\\PC", ".\\Assets\\PC\\ANY_LANG",
                      ".\\Assets\\PC\\ANY_LANG\\MISC"}));
   TempDirectory::WriteFile(kSettingsDiskPath, "[SYSTEM]\r\n");
-  EXPECT_EQ(m_manager.CreateEmptyFile(m_settings, nullptr, kMake), ErrorCode(0));
+  EXPECT_EQ(m_manager.CreateEmptyFile(m_settings, nullptr, kMake), kErrNone);
   EXPECT_EQ(fs::file_size(kSettingsDiskPath), 0u);
   EXPECT_TRUE(m_capture.Boxes().empty());
 }
@@ -94,31 +109,32 @@ TEST_F(DeviceManagerTest, CreateEmptyFile) {
 TEST_F(DeviceManagerTest, RemoveFileRules) {
   const auto yes = DeviceManager::Confirm::kYes;
   TempDirectory::WriteFile(kSettingsDiskPath, "data");
-  const AssetDescriptor wildcard("MISC", "?", ".INI", 1, 0, 0, 2, 1);
-  EXPECT_EQ(m_manager.RemoveFile(m_settings, nullptr, DeviceManager::Confirm::kNo),
-            ErrorCode(0x30000002));
-  EXPECT_EQ(m_manager.RemoveFile(m_settings, m_manager.GetHdDevice(), yes), ErrorCode(0x3001001D));
-  EXPECT_EQ(m_manager.RemoveFile(wildcard, nullptr, yes), ErrorCode(0));
+  const AssetDescriptor wildcard("MISC", "?", ".INI", kPerPlatform, kAnyLanguage, kPlainFile,
+                                 kOpenReadWrite, kBinary);
+  EXPECT_EQ(m_manager.RemoveFile(m_settings, nullptr, DeviceManager::Confirm::kNo), kErrUnknown);
+  EXPECT_EQ(m_manager.RemoveFile(m_settings, m_manager.GetHdDevice(), yes), kErrDeviceReadOnly);
+  EXPECT_EQ(m_manager.RemoveFile(wildcard, nullptr, yes), kErrNone);
   EXPECT_TRUE(fs::exists(kSettingsDiskPath));
-  EXPECT_EQ(m_manager.RemoveFile(m_settings, nullptr, yes), ErrorCode(0));
+  EXPECT_EQ(m_manager.RemoveFile(m_settings, nullptr, yes), kErrNone);
   EXPECT_FALSE(fs::exists(kSettingsDiskPath));
-  EXPECT_EQ(m_manager.RemoveFile(m_settings, nullptr, yes), ErrorCode(0x30010017));
-  EXPECT_TRUE(m_capture.Contains("### SOFT ERR: Delete failed"));
+  EXPECT_EQ(m_manager.RemoveFile(m_settings, nullptr, yes), kErrDeleteFailed);
+  EXPECT_PRED_FORMAT2(testing::IsSubstring, "### SOFT ERR: Delete failed\n", m_capture.Text());
 }
 
 // Preparing names the handle and sets its line ending and mode, but opens nothing.
 TEST_F(DeviceManagerTest, PrepareFileSetsUpTheHandle) {
   FileHandle handle(4096);
-  EXPECT_EQ(m_manager.PrepareFile(handle, m_settings, nullptr), ErrorCode(0x30010010));
+  EXPECT_EQ(m_manager.PrepareFile(handle, m_settings, nullptr), kErrFileNotFound);
   TempDirectory::WriteFile(kSettingsDiskPath, "");
-  EXPECT_EQ(m_manager.PrepareFile(handle, m_settings, nullptr), ErrorCode(0));
+  EXPECT_EQ(m_manager.PrepareFile(handle, m_settings, nullptr), kErrNone);
   EXPECT_EQ(handle.GetName(), kSettingsPath);
   EXPECT_EQ(handle.GetLineEnding(), LineEnding::kZeroByte);
   EXPECT_EQ(handle.GetMode(), kOpenReadWrite);
   EXPECT_FALSE(handle.IsOpen());
-  const AssetDescriptor text("MISC", "QVConfig", ".INI", 1, 0, 0, 0, 0);
-  EXPECT_EQ(m_manager.PrepareFile(handle, text, m_manager.GetHdDevice()), ErrorCode(0));
+  const AssetDescriptor text("MISC", "QVConfig", ".INI", kPerPlatform, kAnyLanguage, kPlainFile,
+                             kOpenRead, kText);
+  EXPECT_EQ(m_manager.PrepareFile(handle, text, m_manager.GetHdDevice()), kErrNone);
   EXPECT_EQ(handle.GetLineEnding(), LineEnding::kCrLf);
   EXPECT_EQ(handle.GetMode(), kOpenRead);
-  EXPECT_EQ(m_manager.PrepareFile(handle, m_archive, nullptr), ErrorCode(0x30000002));
+  EXPECT_EQ(m_manager.PrepareFile(handle, m_archive, nullptr), kErrUnknown);
 }

@@ -12,7 +12,6 @@
 #include "support/LogCapture.h"
 #include "support/TempDirectory.h"
 
-using Strings = std::vector<std::string>;
 using Sizes = std::vector<std::size_t>;
 
 namespace {
@@ -41,39 +40,43 @@ class FileHandleTest : public testing::Test {
 TEST_F(FileHandleTest, OpenCloseLifecycle) {
   WriteFile("dir/a%s.txt", "hello");
   Handle handle(".\\dir\\a%s.txt", 16);
-  EXPECT_EQ(handle.Open(kOpenRead), ErrorCode(0));
-  EXPECT_EQ(handle.Open(kOpenRead), ErrorCode(0x30010004));
-  EXPECT_EQ(handle.Close(), ErrorCode(0));
-  EXPECT_EQ(
-      m_capture.Messages(),
-      (Strings{"Opening File .\\dir\\a%s.txt for read\n", "Opening File .\\dir\\a%s.txt for read\n",
-               "### SOFT ERR: File already open", "\n", "Closing file .\\dir\\a%s.txt\n"}));
+  EXPECT_EQ(handle.Open(kOpenRead), kErrNone);
+  EXPECT_EQ(handle.Open(kOpenRead), kErrAlreadyOpen);
+  EXPECT_EQ(handle.Close(), kErrNone);
+  EXPECT_EQ(m_capture.Text(),
+            "Opening File .\\dir\\a%s.txt for read\n"
+            "Opening File .\\dir\\a%s.txt for read\n"
+            "### SOFT ERR: File already open\n"
+            "Closing file .\\dir\\a%s.txt\n");
   EXPECT_TRUE(m_capture.Boxes().empty());
   m_capture.Clear();
-  EXPECT_EQ(handle.Close(), ErrorCode(0x30010005));
-  EXPECT_EQ(m_capture.Messages(),
-            (Strings{"Closing file .\\dir\\a%s.txt\n", "\nFile not open\n", "\n"}));
+  EXPECT_EQ(handle.Close(), kErrNotOpen);
+  EXPECT_EQ(m_capture.Text(), "Closing file .\\dir\\a%s.txt\n\nFile not open\n\n");
   EXPECT_EQ(m_capture.Boxes().size(), 1u);
 
   // A closed handle opens again, and writing modes flush on close.
   m_capture.Clear();
-  EXPECT_EQ(handle.Open(kOpenReadWrite), ErrorCode(0));
-  EXPECT_EQ(handle.Close(), ErrorCode(0));
-  EXPECT_EQ(m_capture.Messages(),
-            (Strings{"Opening File .\\dir\\a%s.txt for READ/WRITE\n",
-                     "Closing file .\\dir\\a%s.txt\n", "Flushing .\\dir\\a%s.txt\n"}));
+  EXPECT_EQ(handle.Open(kOpenReadWrite), kErrNone);
+  EXPECT_EQ(handle.Close(), kErrNone);
+  EXPECT_EQ(m_capture.Text(),
+            "Opening File .\\dir\\a%s.txt for READ/WRITE\n"
+            "Closing file .\\dir\\a%s.txt\n"
+            "Flushing .\\dir\\a%s.txt\n");
   EXPECT_EQ(ReadFile("dir/a%s.txt"), "hello");
 }
 
 // Files that cannot be opened give the soft error of their mode and stay closed.
 TEST_F(FileHandleTest, OpenFailures) {
   Handle handle(".\\missing\\x.ini", 16);
-  EXPECT_EQ(handle.Open(kOpenRead), ErrorCode(0x30010010));
-  EXPECT_TRUE(m_capture.Contains("### SOFT ERR: File .\\missing\\x.ini not found"));
-  EXPECT_EQ(handle.Open(kOpenWrite), ErrorCode(0x30010013));
-  EXPECT_TRUE(m_capture.Contains("*Unable to open file for write: .\\missing\\x.ini\n"));
-  EXPECT_EQ(handle.Open(7), ErrorCode(0x30000002));
-  EXPECT_TRUE(m_capture.Contains("Opening File .\\missing\\x.ini for *???*\n"));
+  EXPECT_EQ(handle.Open(kOpenRead), kErrFileNotFound);
+  EXPECT_PRED_FORMAT2(testing::IsSubstring, "### SOFT ERR: File .\\missing\\x.ini not found\n",
+                      m_capture.Text());
+  EXPECT_EQ(handle.Open(kOpenWrite), kErrCannotWrite);
+  EXPECT_PRED_FORMAT2(testing::IsSubstring, "*Unable to open file for write: .\\missing\\x.ini\n",
+                      m_capture.Text());
+  EXPECT_EQ(handle.Open(static_cast<OpenMode>(7)), kErrUnknown);
+  EXPECT_PRED_FORMAT2(testing::IsSubstring, "Opening File .\\missing\\x.ini for *???*\n",
+                      m_capture.Text());
   EXPECT_FALSE(handle.IsOpen());
   EXPECT_TRUE(m_capture.Boxes().empty());
 }
@@ -85,30 +88,30 @@ TEST_F(FileHandleTest, DataMovesInBlocks) {
   std::string data(10000, '\0');
   for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<char>('a' + (i * 7) % 26);
   Handle writer("out.bin");
-  ASSERT_EQ(writer.Open(kOpenWrite), ErrorCode(0));
+  ASSERT_EQ(writer.Open(kOpenWrite), kErrNone);
   m_files.ResetCounts();
   for (std::size_t at = 0; at < data.size(); at += 100) {
-    ASSERT_EQ(writer.Write(data.data() + at, 100), ErrorCode(0));
+    ASSERT_EQ(writer.Write(data.data() + at, 100), kErrNone);
   }
-  EXPECT_EQ(writer.Close(), ErrorCode(0));
+  EXPECT_EQ(writer.Close(), kErrNone);
   EXPECT_EQ(m_files.write_sizes, (Sizes{4096, 4096, 1808}));
   EXPECT_LE(m_files.FileCalls(), 12);
   EXPECT_EQ(ReadFile("out.bin"), data);
 
   Handle reader("out.bin");
   m_files.ResetCounts();
-  ASSERT_EQ(reader.Open(kOpenRead), ErrorCode(0));
+  ASSERT_EQ(reader.Open(kOpenRead), kErrNone);
   std::string got(10000, '\0');
-  EXPECT_EQ(reader.Read(got.data(), 10000), ErrorCode(0));
+  EXPECT_EQ(reader.Read(got.data(), 10000), kErrNone);
   EXPECT_EQ(got, data);
   EXPECT_EQ(m_files.read_sizes, (Sizes{4096, 4096, 4096}));
-  EXPECT_EQ(reader.Seek(5000, 3), ErrorCode(0));
-  EXPECT_EQ(reader.Read(got.data(), 4), ErrorCode(0));
+  EXPECT_EQ(reader.Seek(5000, 3), kErrNone);
+  EXPECT_EQ(reader.Read(got.data(), 4), kErrNone);
   EXPECT_EQ(got.substr(0, 4), data.substr(5003, 4));
   EXPECT_TRUE(m_capture.Boxes().empty());
   reader.Seek(9999, 0);
-  EXPECT_EQ(reader.Read(got.data(), 2), ErrorCode(0x30010002));
-  EXPECT_EQ(ErrorReporter::s_instance->GetHardErrorCode(), ErrorCode(0x30010014));
+  EXPECT_EQ(reader.Read(got.data(), 2), kErrReadBuffer);
+  EXPECT_EQ(ErrorReporter::s_instance->GetHardErrorCode(), kErrCannotRead);
   ASSERT_EQ(m_capture.Boxes().size(), 1u);
   EXPECT_EQ(m_capture.Boxes()[0].text, "Unable to read from file out.bin");
 }
@@ -118,7 +121,7 @@ TEST_F(FileHandleTest, DataMovesInBlocks) {
 // is changed in place, and a short write to disk is a hard error.
 TEST_F(FileHandleTest, RewritesReachTheFile) {
   Handle writer("w.bin", 8);
-  ASSERT_EQ(writer.Open(kOpenWrite), ErrorCode(0));
+  ASSERT_EQ(writer.Open(kOpenWrite), kErrNone);
   writer.Write("0123456789", 10);
   writer.Seek(13, 0);
   writer.Write("Z", 1);
@@ -133,7 +136,7 @@ TEST_F(FileHandleTest, RewritesReachTheFile) {
 
   WriteFile("rw.bin", "0123456789ABCDEFGHIJ");
   Handle both("rw.bin", 8);
-  ASSERT_EQ(both.Open(kOpenReadWrite), ErrorCode(0));
+  ASSERT_EQ(both.Open(kOpenReadWrite), kErrNone);
   char four[4];
   both.Read(four, 4);
   both.Write("ab", 2);
@@ -144,10 +147,10 @@ TEST_F(FileHandleTest, RewritesReachTheFile) {
   EXPECT_EQ(ReadFile("rw.bin"), "0123ab6789cdCDEFGHIJ");
   EXPECT_TRUE(m_capture.Boxes().empty());
 
-  ASSERT_EQ(writer.Open(kOpenWrite), ErrorCode(0));
+  ASSERT_EQ(writer.Open(kOpenWrite), kErrNone);
   writer.Write("0123456789", 10);
   m_files.write_limit = 1;
-  EXPECT_EQ(writer.Flush(), ErrorCode(0x30000002));
+  EXPECT_EQ(writer.Flush(), kErrUnknown);
   ASSERT_EQ(m_capture.Boxes().size(), 1u);
   EXPECT_EQ(m_capture.Boxes()[0].text, "Unknown Error");
 }

@@ -69,5 +69,5 @@ TEST_F(MutexTest, AbandonedMutexAndFailedUnlock) {
   mutex.Unlock();
   ASSERT_EQ(m_capture.Boxes().size(), 1u);
   EXPECT_EQ(m_capture.Boxes()[0].text, "Unrecognized error value.");
-  EXPECT_NE(ErrorReporter::s_instance->GetHardErrorCode(), ErrorCode(0));
+  EXPECT_NE(ErrorReporter::s_instance->GetHardErrorCode(), kErrNone);
 }

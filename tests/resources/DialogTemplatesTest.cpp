@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "resources/GameResources.h"
+#include "platform/MessageBox.h"
 #include "resources/ResourceIds.h"
 #include "ui/DialogTemplate.h"
 
@@ -20,10 +21,13 @@ using ui::DialogStyle;
 // main window's font and style and representative controls (kind, place,
 // size, style, icon ids); the help window's scrolling read-only text.
 TEST(DialogTemplates, IdsCountsAndRepresentativeControls) {
-  resources::GameResources set;
+  using namespace resources;
+  GameResources set;
   // id, width, height (0: computed from its rows), control count
-  const std::array<int, 4> expected[] = {
-      {102, 372, 328, 27}, {145, 0, 0, 44}, {146, 200, 75, 2}, {147, 242, 241, 2}};
+  const std::array<int, 4> expected[] = {{kMainDialog, 372, 328, 27},
+                                         {kControllerDialog, 0, 0, 44},
+                                         {kCaptureDialog, 200, 75, 2},
+                                         {kHelpDialog, 242, 241, 2}};
   for (const auto& [id, width, height, count] : expected) {
     const ui::DialogTemplate* t = set.FindDialog(id);
     ASSERT_NE(t, nullptr) << id;
@@ -32,25 +36,30 @@ TEST(DialogTemplates, IdsCountsAndRepresentativeControls) {
   }
   EXPECT_EQ(set.FindDialog(103), nullptr);
 
-  const ui::DialogTemplate& main = resources::MainDialogTemplate();
+  const ui::DialogTemplate& main = MainDialogTemplate();
   EXPECT_EQ(main.font_name, "MS Sans Serif");
   EXPECT_EQ(main.font_point_size, 8);
   EXPECT_TRUE(ui::HasFlag(main.style, DialogStyle::kCaption | DialogStyle::kSystemMenu |
                                           DialogStyle::kModalFrame | DialogStyle::kAppWindow));
-  const ui::DialogTemplate& help = resources::HelpDialogTemplate();
+  const ui::DialogTemplate& help = HelpDialogTemplate();
   EXPECT_FALSE(ui::HasFlag(help.style, DialogStyle::kAppWindow));
   const ControlStyle tab = ControlStyle::kTabStop;
   const ControlStyle read_only = ControlStyle::kMultiLine | ControlStyle::kReadOnly | tab;
   EXPECT_EQ(help.controls[1].style, read_only | ControlStyle::kBorder | ControlStyle::kClientEdge |
                                         ControlStyle::kVerticalScroll);
   const std::pair<int, ui::ControlTemplate> rows[] = {
-      {0, {1, ControlKind::kPushButton, 315, 7, 50, 14, tab, ""}},
-      {3, {10, ControlKind::kDefaultPushButton, 315, 85, 50, 14, tab, ""}},
-      {6, {1000, ControlKind::kEdit, 151, 7, 145, 61, read_only | ControlStyle::kBorder, ""}},
-      {11, {1006, ControlKind::kStaticText, 229, 95, 61, 11, ControlStyle::kSunken, ""}},
-      {24, {1010, ControlKind::kIcon, 268, 253, 20, 20, {}, "", 131}},
-      {25, {1011, ControlKind::kIcon, 259, 253, 20, 20, {}, "", 144}},
-      {26, {1005, ControlKind::kEdit, 156, 280, 134, 36, read_only, ""}},
+      {0, {platform::kIdOk, ControlKind::kPushButton, 315, 7, 50, 14, tab, ""}},
+      {3, {kMainStartGame, ControlKind::kDefaultPushButton, 315, 85, 50, 14, tab, ""}},
+      {6,
+       {kMainWelcome, ControlKind::kEdit, 151, 7, 145, 61, read_only | ControlStyle::kBorder, ""}},
+      {11,
+       {kMainRecommendedName, ControlKind::kStaticText, 229, 95, 61, 11, ControlStyle::kSunken,
+        ""}},
+      {24,
+       {kMainDirectXPresent, ControlKind::kIcon, 268, 253, 20, 20, {}, "", kDirectXPresentIcon}},
+      {25,
+       {kMainDirectXMissing, ControlKind::kIcon, 259, 253, 20, 20, {}, "", kDirectXMissingIcon}},
+      {26, {kMainDirectXText, ControlKind::kEdit, 156, 280, 134, 36, read_only, ""}},
   };
   for (const auto& [index, e] : rows) {
     const ui::ControlTemplate& c = main.controls[index];

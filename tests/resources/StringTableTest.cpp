@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "resources/GameResources.h"
+#include "resources/StringIds.h"
 #include "ui/StringTable.h"
 
 namespace {
@@ -17,17 +18,18 @@ namespace {
 TEST(GameStrings, ExactTextsAndCount) {
   resources::GameResources resources;
   const std::pair<unsigned, const char*> texts[] = {
-      {1, "DirectX 8.0 is correctly installed.  You are ready to play Zarvex."},
-      {4, "Zarvex Configuration"},
-      {66, "%s is currently used by %s.  Please make another selection.  "},
-      {199, "%s:"}};
+      {kStrRuntimeReady, "DirectX 8.0 is correctly installed.  You are ready to play Zarvex."},
+      {kStrWindowTitle, "Zarvex Configuration"},
+      {kStrCodeInUse, "%s is currently used by %s.  Please make another selection.  "},
+      {kStrPlayerLabelFormat, "%s:"}};
   for (const auto& [id, text] : texts) EXPECT_EQ(ui::LoadString(id), text) << id;
   EXPECT_EQ(ui::LoadString(101) + "|" + ui::LoadString(197) + "|" + ui::LoadString(170) + "|" +
-                ui::LoadString(44),
+                ui::LoadString(kStrButton1 + 14),
             "ESC|Numpad 2|Numpad 3|Button 15");
-  EXPECT_TRUE(ui::LoadString(14).starts_with("Zarvex\r\n"));
-  EXPECT_TRUE(ui::LoadString(14).ends_with("\r\n\r\nWelcome to the Zarvex Configuration program."));
-  const std::string help = ui::LoadString(62) + ui::LoadString(64);
+  EXPECT_TRUE(ui::LoadString(kStrWelcome).starts_with("Zarvex\r\n"));
+  EXPECT_TRUE(ui::LoadString(kStrWelcome)
+                  .ends_with("\r\n\r\nWelcome to the Zarvex Configuration program."));
+  const std::string help = ui::LoadString(kStrHelpText) + ui::LoadString(kStrHelpTextMore);
   EXPECT_NE(help.find(".\r\n\r\nController Selection\r\n\r\n"), std::string::npos);
   EXPECT_TRUE(help.ends_with("button resets all controllers to the default settings."));
   int count = 0;

@@ -1,5 +1,6 @@
 #include <clocale>
 #include <memory>
+#include <sstream>
 #include <tuple>
 
 #include "assets/AssetRegistry.h"
@@ -56,14 +57,15 @@ const std::string kFirstStore = Lines(
 // what it read.
 TEST_F(SettingsTest, LoadOnlyPerformance) {
   WriteBytes(kPath, Lines("[SYSTEM]|PERFORMANCE=1|"));
-  EXPECT_EQ(Load(), ErrorCode(0));
+  EXPECT_EQ(Load(), kErrNone);
   EXPECT_EQ(m_settings->m_performance, QualityLevel::Medium);
   std::vector<std::string> warnings;
-  for (const std::string& line : m_capture.Messages())
-    if (line.rfind("config warning", 0) == 0) warnings.push_back(line);
+  std::istringstream logged(m_capture.Text());
+  for (std::string line; std::getline(logged, line);)
+    if (line.starts_with("config warning")) warnings.push_back(line);
   ASSERT_EQ(warnings.size(), 83u);
-  EXPECT_EQ(warnings.front(), "config warning: value SYSTEM:SOFTRENDER not found\n");
-  EXPECT_EQ(warnings.back(), "config warning: guid value PLAYER04:GUID not found\n");
+  EXPECT_EQ(warnings.front(), "config warning: value SYSTEM:SOFTRENDER not found");
+  EXPECT_EQ(warnings.back(), "config warning: guid value PLAYER04:GUID not found");
   EXPECT_EQ(CountLog("*PERFORMANCE* = *1*\n"), 1);
 }
 
@@ -72,11 +74,11 @@ TEST_F(SettingsTest, SaveLayouts) {
   m_settings->m_line_clears = true;  // the High preset's fields that differ from the defaults
   m_settings->m_shadow_size = 6;
   m_settings->m_performance = QualityLevel::High;
-  EXPECT_EQ(Save(), ErrorCode(0));
+  EXPECT_EQ(Save(), kErrNone);
   EXPECT_EQ(ReadBytes(kPath), kFirstStore);
   const std::string second = kFirstStore.substr(2) + "\r\n";  // each chapter before an empty line
   for (int store = 2; store <= 3; ++store) {
-    EXPECT_EQ(Save(), ErrorCode(0));
+    EXPECT_EQ(Save(), kErrNone);
     EXPECT_EQ(ReadBytes(kPath), second) << store;
   }
   EXPECT_TRUE(Boxes().empty());
@@ -87,10 +89,10 @@ TEST_F(SettingsTest, SaveMergesIntoTheOldFile) {
   WriteBytes(kPath, Lines("! made by hand|[CUSTOM]|zeta=1|alpha = two words|[GAME]|RIBBON=TRUE|"
                           "! between keys|NEXTSTYLE=4|[MINOS]|lodbody1=7|mooddebug=TRUE|[SYSTEM]|"
                           "PERFORMANCE=2|"));
-  ASSERT_EQ(Load(), ErrorCode(0));
+  ASSERT_EQ(Load(), kErrNone);
   m_settings->m_lod_body1 = 0.0f;
   m_settings->m_players[1][GameAction::HARDDROP] = 65;
-  EXPECT_EQ(Save(), ErrorCode(0));
+  EXPECT_EQ(Save(), kErrNone);
   const std::string saved = ReadBytes(kPath);
   const std::string head = Lines(
       "! made by hand|[CUSTOM]|ALPHA=two words|ZETA=1||[GAME]|NEXTSTYLE=4|RIBBON=TRUE||"
@@ -108,11 +110,11 @@ TEST_F(SettingsTest, SaveMergesIntoTheOldFile) {
 // soft errors up to Open, then one box from Write.
 TEST_F(SettingsTest, MissingFileAndUnwritableFolder) {
   m_settings->m_shadow_size = 42;
-  EXPECT_EQ(Load(), ErrorCode(0x30010010));
+  EXPECT_EQ(Load(), kErrFileNotFound);
   EXPECT_EQ(m_settings->m_shadow_size, 42);
   EXPECT_TRUE(Boxes().empty());
   WriteBytes("Assets/PC/ANY_LANG/MISC", "not a folder");
-  EXPECT_EQ(Save(), ErrorCode(0x30010013));
+  EXPECT_EQ(Save(), kErrCannotWrite);
   EXPECT_GE(CountLog("### SOFT ERR: Unable to write to file "), 1);
   ASSERT_EQ(Boxes().size(), 1u);
   EXPECT_EQ(Boxes()[0].rfind("Error: Unable to write to file", 0), 0u);
@@ -130,7 +132,7 @@ TEST_F(SettingsTest, LoadEveryKindUnderAGermanLocale) {
   m_settings->m_lod_body2 = 0.25f;
   const ErrorCode stored = Save();
   std::setlocale(LC_ALL, saved_locale.c_str());
-  EXPECT_EQ(std::tuple(loaded, stored), std::tuple(ErrorCode(0), ErrorCode(0)));
+  EXPECT_EQ(std::tuple(loaded, stored), std::tuple(kErrNone, kErrNone));
   const GameSettings& got = *m_settings;
   EXPECT_EQ(std::tuple(got.m_next_style, got.m_first_repeat_delay, got.m_wireframe, got.m_lod_body1,
                        got.m_lod_eye2, got.m_shadow_size, got.m_movies),
