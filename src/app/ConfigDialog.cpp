@@ -3,14 +3,13 @@
 #include <cstddef>
 #include <optional>
 
+#include "app/EngineServices.h"
 #include "app/HelpDialog.h"
 #include "app/RuntimeStatus.h"
 #include "controls/ControllerDialog.h"
 #include "resources/StringIds.h"
 #include "assets/AssetRegistry.h"
-#include "engine/DeviceManager.h"
-#include "engine/ErrorReporter.h"
-#include "engine/Log.h"
+#include "engine/ErrorCode.h"
 #include "hardware/HardwareProbe.h"
 #include "platform/GraphicsRuntime.h"
 #include "platform/MessageBox.h"
@@ -113,7 +112,7 @@ bool ConfigDialog::OnInitDialog() {
   m_banner.Load(resources::kBannerBitmap);
   SetWindowIcon(resources::kAppIcon);
 
-  CreateServices();
+  EngineServices::Create();
   GameSettings& settings = *GameSettings::s_instance;
   // On any failure the defaults stand; the load has logged what it met.
   settings.Load(kAssetQVConfig_INI, nullptr);
@@ -139,21 +138,6 @@ void ConfigDialog::ShowRuntimeStatus() {
   ShowControl(status.VisibleIconControl());
   HideControl(status.HiddenIconControl());
   m_runtime_status = ui::LoadString(status.TextId());
-}
-
-void ConfigDialog::CreateServices() {
-  if (ErrorReporter::s_instance == nullptr) {
-    new ErrorReporter();
-  }
-  if (Log::s_instance == nullptr) {
-    new Log();
-  }
-  if (DeviceManager::s_instance == nullptr) {
-    new DeviceManager();
-  }
-  if (GameSettings::s_instance == nullptr) {
-    new GameSettings();
-  }
 }
 
 void ConfigDialog::RefreshDescription() {
@@ -221,6 +205,5 @@ void ConfigDialog::OnPaint(ui::PaintContext& context) {
 }
 
 void ConfigDialog::OnDestroy() {
-  delete Log::s_instance;
-  delete ErrorReporter::s_instance;
+  EngineServices::ReleaseWindowServices();
 }

@@ -33,7 +33,6 @@ class ConfigDialog : public Dialog {
  private:
   void RefreshDescription();
   void ShowRuntimeStatus();
-  void CreateServices();
   void OnHelpButton();
   void OnStartGame();
   void OnResetAll();

@@ -64,7 +64,7 @@ TEST_F(ConfigDialogTest, UnchosenLevelRunsFirstRunDetection) {
     ConfigDialog dialog;
     dialog.DoModal();
     EXPECT_EQ(dialog.GetQualityIndex(), level);
-    delete GameSettings::s_instance;
+    EngineServices::ReleaseProcessServices();
   }
 }
 
@@ -166,7 +166,7 @@ TEST_F(ConfigDialogTest, ConfigureSavesThroughTheMainWindow) {
   ConfigDialog cancelled;
   cancelled.DoModal();
   EXPECT_EQ(ReadSettings(), before);
-  delete GameSettings::s_instance;
+  EngineServices::ReleaseProcessServices();
 
   m_backend.Click(kMainConfigure1 + 1)
       .In(kControllerDialog)
