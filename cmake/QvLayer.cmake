@@ -1,6 +1,5 @@
 # One library target per layer folder under src/. Sources are picked up by
-# folder, so adding a file needs no edit here. A layer without sources yet is
-# an interface target, so the layers above it can already name it.
+# folder, so adding a file needs no edit here.
 function(qv_layer name)
   cmake_parse_arguments(L "" "" "DIRS;DEPS;LIBS" ${ARGN})
   set(sources "")
@@ -9,15 +8,9 @@ function(qv_layer name)
       ${PROJECT_SOURCE_DIR}/src/${dir}/*.cpp ${PROJECT_SOURCE_DIR}/src/${dir}/*.c)
     list(APPEND sources ${found})
   endforeach()
-  if(sources)
-    add_library(qv_${name} STATIC ${sources})
-    target_include_directories(qv_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(qv_${name} PUBLIC ${L_DEPS} ${L_LIBS})
-  else()
-    add_library(qv_${name} INTERFACE)
-    target_include_directories(qv_${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(qv_${name} INTERFACE ${L_DEPS} ${L_LIBS})
-  endif()
+  add_library(qv_${name} STATIC ${sources})
+  target_include_directories(qv_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(qv_${name} PUBLIC ${L_DEPS} ${L_LIBS})
 endfunction()
 
 # One GoogleTest executable per test folder: test_<name>.
@@ -28,9 +21,6 @@ function(qv_test_suite name)
     file(GLOB found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
     list(APPEND sources ${found})
   endforeach()
-  if(NOT sources)
-    return()
-  endif()
   add_executable(test_${name} ${sources} ${PROJECT_SOURCE_DIR}/tests/sanitizer/SanitizerDefaults.cpp)
   target_include_directories(test_${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(test_${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)

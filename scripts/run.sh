@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the tool and opens it in a game folder:
 #   bash scripts/run.sh [game-folder]
-# Without a folder it opens in a demo game folder, build/demo-game, whose
+# Without a folder it opens in a demo game folder, build-tool/demo-game, whose
 # stand-in Zarvex.exe shows the settings it finds when Start Game runs it.
+# The tool has a build folder of its own without tests and benchmarks, so
+# running it needs neither GoogleTest nor the benchmarks' libraries.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -21,15 +23,17 @@ if [ $# -gt 0 ]; then
 fi
 
 bash "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$root/build" -j"$(nproc)" --target qvconfig
+build="$root/build-tool"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DQV_BUILD_TESTS=OFF -DQV_BUILD_BENCH=OFF >/dev/null
+cmake --build "$build" -j"$(nproc)" --target qvconfig
 
 if [ -z "$folder" ]; then
-  folder="$root/build/demo-game"
+  folder="$build/demo-game"
   mkdir -p "$folder"
   cp "$root/scripts/demo-game/Zarvex.exe" "$folder/Zarvex.exe"
   chmod +x "$folder/Zarvex.exe"
 fi
 
 cd "$folder"
-exec "$root/build/src/qvconfig"
+exec "$build/src/qvconfig"

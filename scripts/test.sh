@@ -14,6 +14,7 @@ if [ "${1:-}" = "--sanitize" ]; then
   flags=(-DQV_SANITIZE=ON)
 fi
 
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${flags[@]}" >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_BUILD_TESTS=ON -DQV_BUILD_BENCH=ON \
+  "${flags[@]}" >/dev/null
 cmake --build "$build" -j"$(nproc)"
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"

@@ -5,11 +5,10 @@
 #include <clocale>
 
 #include "app/ConfigApp.h"
-#include "engine/DeviceManager.h"
+#include "app/EngineServices.h"
 #include "platform/GraphicsAdapter.h"
 #include "platform/posix/PosixSingleInstance.h"
 #include "resources/GameResources.h"
-#include "settings/GameSettings.h"
 #include "ui/qt/QtDescriptorWatcher.h"
 #include "ui/qt/QtDialogBackend.h"
 #include "ui/qt/QtWindowResponder.h"
@@ -34,8 +33,6 @@ int main(int argc, char** argv) {
   ui::qt::QtWindowResponder responder;
   ConfigApp(single_instance, responder).InitInstance();
 
-  // These two live until the process ends.
-  delete GameSettings::s_instance;
-  delete DeviceManager::s_instance;
+  EngineServices::ReleaseProcessServices();
   return 0;
 }

@@ -3,14 +3,13 @@
 #include <cstddef>
 #include <optional>
 
+#include "app/EngineServices.h"
 #include "app/HelpDialog.h"
 #include "app/RuntimeStatus.h"
 #include "controls/ControllerDialog.h"
 #include "resources/StringIds.h"
 #include "assets/AssetRegistry.h"
-#include "engine/DeviceManager.h"
-#include "engine/ErrorReporter.h"
-#include "engine/Log.h"
+#include "engine/ErrorCode.h"
 #include "hardware/HardwareProbe.h"
 #include "platform/GraphicsRuntime.h"
 #include "platform/MessageBox.h"
@@ -50,6 +49,10 @@ unsigned DescriptionId(int quality_index) {
   }
 }
 
+int ConfigureButton(std::size_t player) {
+  return resources::kMainConfigure1 + static_cast<int>(player);
+}
+
 }  // namespace
 
 ConfigDialog::ConfigDialog() : Dialog(resources::kMainDialog) {
@@ -59,7 +62,7 @@ ConfigDialog::ConfigDialog() : Dialog(resources::kMainDialog) {
   MapCommand(resources::kMainHelp, ui::Notification::kClicked, [this] { OnHelpButton(); });
   MapCommand(resources::kMainStartGame, ui::Notification::kClicked, [this] { OnStartGame(); });
   MapCommand(resources::kMainResetAll, ui::Notification::kClicked, [this] { OnResetAll(); });
-  MapCommandRange(resources::kMainConfigure1, resources::kMainConfigure1 + kPlayerCount - 1,
+  MapCommandRange(resources::kMainConfigure1, ConfigureButton(kPlayerCount - 1),
                   ui::Notification::kClicked, [this](int id) { OnConfigure(id); });
 }
 
@@ -67,17 +70,8 @@ ConfigDialog::~ConfigDialog() = default;
 
 void ConfigDialog::DoDataExchange(ui::DataExchange& exchange) {
   if (!exchange.IsSaving()) {
-    SetWindowText(ui::LoadString(kStrWindowTitle));
-    m_welcome = ui::LoadString(kStrWelcome);
-    m_quality_label = ui::LoadString(kStrQualityLabel);
-    m_recommended_label = ui::LoadString(kStrRecommendedLabel);
-    m_runtime_label = ui::LoadString(kStrRuntimeLabel);
-    for (int player = 0; player < kPlayerCount; ++player) {
-      m_player_labels[player] =
-          ui::FormatString(kStrPlayerLabelFormat, {ui::LoadString(kStrPlayer1 + player)});
-    }
-    // Every refresh asks again, so the report gains a result line each time.
-    m_recommended_name = LevelName(HardwareProbe::Recommend());
+    LoadTexts();
+    AskForRecommendation();
   }
   exchange.Text(resources::kMainWelcome, m_welcome);
   exchange.ListIndex(resources::kMainQualityList, m_quality_index);
@@ -87,48 +81,62 @@ void ConfigDialog::DoDataExchange(ui::DataExchange& exchange) {
   exchange.Text(resources::kMainQualityLabel, m_quality_label);
   exchange.Text(resources::kMainRecommendedLabel, m_recommended_label);
   exchange.Text(resources::kMainDirectXLabel, m_runtime_label);
-  for (int player = 0; player < kPlayerCount; ++player) {
-    exchange.Text(resources::kMainPlayer1Label + player, m_player_labels[player]);
+  for (std::size_t player = 0; player < kPlayerCount; ++player) {
+    exchange.Text(resources::kMainPlayer1Label + static_cast<int>(player), m_player_labels[player]);
   }
 }
 
-bool ConfigDialog::OnInitDialog() {
-  // The first refresh runs the hardware probe, before any engine service.
-  Dialog::OnInitDialog();
+void ConfigDialog::LoadTexts() {
+  SetWindowText(ui::LoadString(kStrWindowTitle));
+  m_welcome = ui::LoadString(kStrWelcome);
+  m_quality_label = ui::LoadString(kStrQualityLabel);
+  m_recommended_label = ui::LoadString(kStrRecommendedLabel);
+  m_runtime_label = ui::LoadString(kStrRuntimeLabel);
+  for (std::size_t player = 0; player < kPlayerCount; ++player) {
+    m_player_labels[player] =
+        ui::FormatString(kStrPlayerLabelFormat, {ui::LoadString(kStrPlayer1 + player)});
+  }
+}
 
+// Asked on every refresh, not once per window: each call appends a
+// "Result:" line to Recon.dat, and that report is meant to show every
+// refresh. Keeping the name from the first call would lose those lines.
+void ConfigDialog::AskForRecommendation() {
+  m_recommended_name = LevelName(HardwareProbe::Recommend());
+}
+
+bool ConfigDialog::OnInitDialog() {
+  // The first refresh asks the hardware probe, before any engine service.
+  Dialog::OnInitDialog();
+  SetButtonTexts();
+  FillQualityList();
+  ShowRuntimeStatus();
+  m_banner.Load(resources::kBannerBitmap);
+  SetWindowIcon(resources::kAppIcon);
+  EngineServices::Create();
+  LoadSettings();
+  DetectOnFirstRun();
+  UpdateData(false);
+  RefreshDescription();
+  return true;
+}
+
+void ConfigDialog::SetButtonTexts() {
   SetControlText(platform::kIdOk, ui::LoadString(kStrOk));
   SetControlText(platform::kIdCancel, ui::LoadString(kStrCancel));
   SetControlText(resources::kMainHelp, ui::LoadString(kStrHelp));
   SetControlText(resources::kMainResetAll, ui::LoadString(kStrResetAll));
+  for (std::size_t player = 0; player < kPlayerCount; ++player) {
+    SetControlText(ConfigureButton(player), ui::LoadString(kStrConfigure));
+  }
+  SetControlText(resources::kMainStartGame, ui::LoadString(kStrStartGame));
+}
+
+void ConfigDialog::FillQualityList() {
   AddListItem(resources::kMainQualityList, ui::LoadString(kStrHigh));
   AddListItem(resources::kMainQualityList, ui::LoadString(kStrMedium));
   AddListItem(resources::kMainQualityList, ui::LoadString(kStrLow));
-  for (int player = 0; player < kPlayerCount; ++player) {
-    SetControlText(resources::kMainConfigure1 + player, ui::LoadString(kStrConfigure));
-  }
-  SetControlText(resources::kMainStartGame, ui::LoadString(kStrStartGame));
   SetListSelection(resources::kMainQualityList, 0);
-
-  ShowRuntimeStatus();
-  m_banner.Load(resources::kBannerBitmap);
-  SetWindowIcon(resources::kAppIcon);
-
-  CreateServices();
-  GameSettings& settings = *GameSettings::s_instance;
-  // On any failure the defaults stand; the load has logged what it met.
-  settings.Load(kAssetQVConfig_INI, nullptr);
-  m_quality_index = static_cast<int>(settings.m_performance);
-  if (!IsChosen(settings.m_performance)) {
-    settings.Reset();
-    const QualityLevel recommended = HardwareProbe::Recommend();
-    m_quality_index = static_cast<int>(recommended);
-    HardwareProbe::ApplyPreset(recommended);
-    settings.Save(kAssetQVConfig_INI, nullptr);
-  }
-
-  UpdateData(false);
-  RefreshDescription();
-  return true;
 }
 
 void ConfigDialog::ShowRuntimeStatus() {
@@ -141,19 +149,23 @@ void ConfigDialog::ShowRuntimeStatus() {
   m_runtime_status = ui::LoadString(status.TextId());
 }
 
-void ConfigDialog::CreateServices() {
-  if (ErrorReporter::s_instance == nullptr) {
-    new ErrorReporter();
-  }
-  if (Log::s_instance == nullptr) {
-    new Log();
-  }
-  if (DeviceManager::s_instance == nullptr) {
-    new DeviceManager();
-  }
-  if (GameSettings::s_instance == nullptr) {
-    new GameSettings();
-  }
+void ConfigDialog::LoadSettings() {
+  GameSettings& settings = *GameSettings::s_instance;
+  // On any failure the defaults stand; the load has logged what it met.
+  settings.Load(kAssetQVConfig_INI, nullptr);
+  m_quality_index = static_cast<int>(settings.m_performance);
+}
+
+// No level chosen yet: the recommended one, with its preset, is stored at
+// once. A missing file leaves High, which counts as chosen.
+void ConfigDialog::DetectOnFirstRun() {
+  GameSettings& settings = *GameSettings::s_instance;
+  if (IsChosen(settings.m_performance)) return;
+  settings.Reset();
+  const QualityLevel recommended = HardwareProbe::Recommend();
+  m_quality_index = static_cast<int>(recommended);
+  HardwareProbe::ApplyPreset(recommended);
+  settings.Save(kAssetQVConfig_INI, nullptr);
 }
 
 void ConfigDialog::RefreshDescription() {
@@ -221,6 +233,5 @@ void ConfigDialog::OnPaint(ui::PaintContext& context) {
 }
 
 void ConfigDialog::OnDestroy() {
-  delete Log::s_instance;
-  delete ErrorReporter::s_instance;
+  EngineServices::ReleaseWindowServices();
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/Banner.h"
+#include "settings/DefaultPlayerControls.h"
 #include "ui/Dialog.h"
 
 // The main window: the quality level and the recommendation, the runtime
@@ -12,7 +13,6 @@
 // settings; closing it releases the log and the error reporter.
 class ConfigDialog : public Dialog {
  public:
-  static constexpr int kPlayerCount = 4;
   // Started from the current folder, which is the game's.
   static constexpr const char* kGameProgram = "./Zarvex.exe";
 
@@ -31,9 +31,14 @@ class ConfigDialog : public Dialog {
   void OnDestroy() override;
 
  private:
-  void RefreshDescription();
+  void LoadTexts();
+  void AskForRecommendation();
+  void SetButtonTexts();
+  void FillQualityList();
   void ShowRuntimeStatus();
-  void CreateServices();
+  void LoadSettings();
+  void DetectOnFirstRun();
+  void RefreshDescription();
   void OnHelpButton();
   void OnStartGame();
   void OnResetAll();

@@ -10,8 +10,6 @@ class RuntimeStatus {
  public:
   static constexpr int kReadyIconControl = resources::kMainDirectXPresent;
   static constexpr int kMissingIconControl = resources::kMainDirectXMissing;
-  // The first version that runs the game: major 4 in the high half, minor 8.
-  static constexpr std::uint32_t kRequiredVersion = 0x00040008;
 
   // From the version query: whether it succeeded, and the version it gave.
   static RuntimeStatus FromQuery(bool succeeded, std::uint32_t version);

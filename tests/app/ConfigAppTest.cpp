@@ -69,7 +69,7 @@ TEST_F(ConfigAppTest, SingleInstanceRules) {
     EXPECT_EQ(app.GetMainWindow(), nullptr);
     EXPECT_EQ(instance.m_calls, calls[i]);
     EXPECT_EQ(m_backend.Windows().size() - windows_before, opens ? 1u : 0u);
-    delete GameSettings::s_instance;
+    EngineServices::ReleaseProcessServices();
   }
 }
 

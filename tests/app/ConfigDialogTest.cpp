@@ -64,7 +64,7 @@ TEST_F(ConfigDialogTest, UnchosenLevelRunsFirstRunDetection) {
     ConfigDialog dialog;
     dialog.DoModal();
     EXPECT_EQ(dialog.GetQualityIndex(), level);
-    delete GameSettings::s_instance;
+    EngineServices::ReleaseProcessServices();
   }
 }
 
@@ -133,6 +133,24 @@ TEST_F(ConfigDialogTest, StartGameSavesThenStarts) {
   EXPECT_EQ(SettingValue("FLATWORLD"), "TRUE");
 }
 
+// Every refresh of the controls asks for the recommendation again, and each
+// ask adds a result line to Recon.dat: three while the window opens (the
+// first refresh, the one after loading, the description's), one per change
+// of the list.
+TEST_F(ConfigDialogTest, EveryRefreshReportsTheRecommendation) {
+  m_backend.Select(kMainQualityList, 2).Select(kMainQualityList, 1).Click(kIdCancel);
+  ConfigDialog dialog;
+  dialog.DoModal();
+  HardwareProbe::ForgetProcessState();  // closes Recon.dat, so every line is on disk
+  const std::string report = TempDirectory::ReadFile("Recon.dat");
+  std::size_t results = 0;
+  for (std::size_t at = report.find("\nResult:"); at != std::string::npos;
+       at = report.find("\nResult:", at + 1)) {
+    ++results;
+  }
+  EXPECT_EQ(results, 5u);
+}
+
 // Help opens its own window over the main one; F1 does nothing. The banner
 // fills its frame on each paint, minimised only the icon shows.
 TEST_F(ConfigDialogTest, HelpAndPainting) {
@@ -166,7 +184,7 @@ TEST_F(ConfigDialogTest, ConfigureSavesThroughTheMainWindow) {
   ConfigDialog cancelled;
   cancelled.DoModal();
   EXPECT_EQ(ReadSettings(), before);
-  delete GameSettings::s_instance;
+  EngineServices::ReleaseProcessServices();
 
   m_backend.Click(kMainConfigure1 + 1)
       .In(kControllerDialog)

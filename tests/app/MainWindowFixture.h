@@ -8,9 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/DeviceManager.h"
-#include "engine/ErrorReporter.h"
-#include "engine/Log.h"
+#include "app/EngineServices.h"
 #include "hardware/HardwareProbe.h"
 #include "platform/GraphicsRuntime.h"
 #include "platform/ProcessLauncher.h"
@@ -71,10 +69,8 @@ class MainWindowTest : public ::testing::Test,
     HardwareProbe::ForgetProcessState();
     platform::SetProcessLauncher(m_previous_launcher);
     platform::InstallGraphicsRuntime(m_previous_runtime);
-    delete GameSettings::s_instance;
-    delete DeviceManager::s_instance;
-    delete Log::s_instance;
-    delete ErrorReporter::s_instance;
+    EngineServices::ReleaseWindowServices();
+    EngineServices::ReleaseProcessServices();
   }
 
   // Makes the next probe see this adapter and speed, as in a new process.

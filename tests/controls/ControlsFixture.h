@@ -16,9 +16,8 @@
 class ControlsTest : public ::testing::Test {
  protected:
   ControlsTest() { platform::ReleaseAllKeys(); }
-  ~ControlsTest() override { delete GameSettings::s_instance; }
 
-  GameSettings& Settings() { return *GameSettings::s_instance; }
+  GameSettings& Settings() { return m_settings; }
   PlayerControls& Player(std::size_t index) { return Settings().m_players[index]; }
 
   // Runs the capture window on `device` through the queued script.
@@ -52,5 +51,7 @@ class ControlsTest : public ::testing::Test {
   int m_capture_result = 0;
 
  private:
-  GameSettings* m_settings = new GameSettings();
+  // The windows reach it as GameSettings::s_instance, which it is for the
+  // test's lifetime; no other engine service is needed here.
+  GameSettings m_settings;
 };
