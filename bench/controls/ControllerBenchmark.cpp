@@ -20,11 +20,16 @@
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
+
 #include "ControllerOpening.h"
 
-extern char** environ;
+
 
 namespace {
+
+using bench::Environment;
+using bench::NowMs;
 
 constexpr int kRuns = 21;
 constexpr int kWarmUpRuns = 1;
@@ -43,32 +48,10 @@ constexpr Case kCases[] = {{"cold", "nopads", kColdTargetMs},
                            {"warm", "nopads", kWarmTargetMs},
                            {"warm", "pads", kWarmTargetMs}};
 
-double NowMs() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
 std::string SelfPath() {
   char path[4096];
   const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
   return length > 0 ? std::string(path, static_cast<size_t>(length)) : "/proc/self/exe";
-}
-
-std::vector<std::string> Environment(const std::string& platform, const std::string& display) {
-  std::vector<std::string> result;
-  for (char** entry = environ; *entry != nullptr; ++entry) {
-    const std::string text = *entry;
-    if (!text.starts_with("QT_QPA_PLATFORM=") && !text.starts_with("DISPLAY=") &&
-        !text.starts_with("WAYLAND_DISPLAY=")) {
-      result.push_back(text);
-    }
-  }
-  result.push_back("QT_QPA_PLATFORM=" + platform);
-  if (!display.empty()) {
-    result.push_back("DISPLAY=" + display);
-  }
-  return result;
 }
 
 // Runs this program once for `which` and reads the figure it prints;
@@ -123,51 +106,6 @@ std::optional<double> RunOne(const Case& which, const std::vector<std::string>& 
     return std::nullopt;
   }
   return figure;
-}
-
-struct Xvfb {
-  pid_t pid = 0;
-  std::string display;
-};
-
-std::optional<Xvfb> StartXvfb() {
-  int pipe_ends[2];
-  if (pipe2(pipe_ends, 0) != 0) {
-    return std::nullopt;
-  }
-  const std::string fd_text = std::to_string(pipe_ends[1]);
-  // -noreset: the server would otherwise reset after each run's last
-  // client and refuse the next run's connection while doing so.
-  std::vector<std::string> words = {"Xvfb",        "-displayfd", fd_text, "-screen", "0",
-                                    "1024x768x24", "-nolisten",  "tcp",   "-noreset"};
-  std::vector<char*> arguments;
-  for (std::string& word : words) {
-    arguments.push_back(word.data());
-  }
-  arguments.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addclose(&actions, pipe_ends[0]);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  Xvfb server;
-  const int error = posix_spawnp(&server.pid, "Xvfb", &actions, nullptr, arguments.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  close(pipe_ends[1]);
-  std::string number;
-  char c = 0;
-  while (error == 0 && read(pipe_ends[0], &c, 1) == 1 && c != '\n') {
-    number += c;
-  }
-  close(pipe_ends[0]);
-  if (error != 0 || number.empty()) {
-    if (error == 0) {
-      kill(server.pid, SIGTERM);
-      waitpid(server.pid, nullptr, 0);
-    }
-    return std::nullopt;
-  }
-  server.display = ":" + number;
-  return server;
 }
 
 // Samples every case in turn, so that a slow spell of the machine spreads
@@ -233,10 +171,9 @@ int main(int argc, char** argv) {
       kRuns);
   std::fflush(stdout);
   bool ok = Measure("offscreen", "offscreen", "");
-  if (std::optional<Xvfb> server = StartXvfb()) {
+  if (std::optional<bench::Xvfb> server = bench::StartXvfb()) {
     ok = Measure("xvfb", "xcb", server->display) && ok;
-    kill(server->pid, SIGTERM);
-    waitpid(server->pid, nullptr, 0);
+    bench::StopXvfb(*server);
   } else {
     std::printf("xvfb       skipped: Xvfb is missing or could not be started\n");
   }

@@ -18,9 +18,15 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "BenchSupport.h"
+
+
 
 namespace {
+
+using bench::Environment;
+using bench::Median;
+using bench::NowMs;
 
 namespace fs = std::filesystem;
 
@@ -28,28 +34,6 @@ constexpr int kRuns = 21;
 constexpr int kWarmUpRuns = 2;
 constexpr int kTimeoutMs = 20000;
 constexpr double kTargetRatio = 1.3;
-
-double NowMs() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
-std::vector<std::string> Environment(const std::string& platform, const std::string& display) {
-  std::vector<std::string> result;
-  for (char** entry = environ; *entry != nullptr; ++entry) {
-    const std::string text = *entry;
-    if (!text.starts_with("QT_QPA_PLATFORM=") && !text.starts_with("DISPLAY=") &&
-        !text.starts_with("WAYLAND_DISPLAY=")) {
-      result.push_back(text);
-    }
-  }
-  result.push_back("QT_QPA_PLATFORM=" + platform);
-  if (!display.empty()) {
-    result.push_back("DISPLAY=" + display);
-  }
-  return result;
-}
 
 // Milliseconds from spawning `program` in `folder` until it reports its
 // first paint; nothing when it fails or takes too long.
@@ -103,53 +87,6 @@ std::optional<double> TimeFirstPaint(const std::string& program, const fs::path&
   return result;
 }
 
-struct Xvfb {
-  pid_t pid = 0;
-  std::string display;
-};
-
-std::optional<Xvfb> StartXvfb() {
-  int pipe_ends[2];
-  if (pipe2(pipe_ends, 0) != 0) {
-    return std::nullopt;
-  }
-  const std::string fd_text = std::to_string(pipe_ends[1]);
-  std::string program = "Xvfb";
-  // -noreset: the server would otherwise reset after each run's last
-  // client and refuse the next run's connection while doing so.
-  std::vector<std::string> words = {program, "-displayfd", fd_text, "-screen", "0", "1024x768x24",
-                                    "-nolisten", "tcp", "-noreset"};
-  std::vector<char*> arguments;
-  for (std::string& word : words) {
-    arguments.push_back(word.data());
-  }
-  arguments.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addclose(&actions, pipe_ends[0]);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  Xvfb server;
-  const int error = posix_spawnp(&server.pid, "Xvfb", &actions, nullptr, arguments.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  close(pipe_ends[1]);
-  std::string number;
-  char c = 0;
-  while (error == 0 && read(pipe_ends[0], &c, 1) == 1 && c != '\n') {
-    number += c;
-  }
-  close(pipe_ends[0]);
-  if (error != 0 || number.empty()) {
-    return std::nullopt;
-  }
-  server.display = ":" + number;
-  return server;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
 // Runs both programs alternately; returns false when the tool misses the target.
 bool Compare(const char* label, const std::string& platform, const std::string& display,
              const fs::path& work) {
@@ -194,10 +131,9 @@ int main() {
   const fs::path work = pattern;
   std::printf("Process start to first paint, median of %d runs each\n", kRuns);
   bool met = Compare("offscreen", "offscreen", "", work);
-  if (std::optional<Xvfb> server = StartXvfb()) {
+  if (std::optional<bench::Xvfb> server = bench::StartXvfb()) {
     met = Compare("xvfb", "xcb", server->display, work) && met;
-    kill(server->pid, SIGTERM);
-    waitpid(server->pid, nullptr, 0);
+    bench::StopXvfb(*server);
   } else {
     std::printf("xvfb       skipped: Xvfb could not be started\n");
   }
