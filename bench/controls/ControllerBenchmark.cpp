@@ -4,12 +4,6 @@
 // no pads and with two virtual game controllers, offscreen and under an Xvfb
 // of its own. Every sample is a fresh run of this program with
 // --one cold|warm pads|nopads, which prints one figure in milliseconds.
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -23,8 +17,6 @@
 #include "BenchSupport.h"
 
 #include "ControllerOpening.h"
-
-
 
 namespace {
 
@@ -57,49 +49,14 @@ std::string SelfPath() {
 // Runs this program once for `which` and reads the figure it prints;
 // nothing when it fails or takes too long.
 std::optional<double> RunOne(const Case& which, const std::vector<std::string>& environment) {
-  int pipe_ends[2];
-  if (pipe2(pipe_ends, O_CLOEXEC) != 0) {
+  // The child prints its one figure and ends.
+  const std::optional<bench::ChildOutput> run =
+      bench::RunChild({SelfPath(), "--one", which.opening, which.pads}, environment, "", kTimeoutMs,
+                      [](const std::string&) { return false; });
+  if (!run) {
     return std::nullopt;
   }
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], 1);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  std::vector<char*> env;
-  for (const std::string& entry : environment) {
-    env.push_back(const_cast<char*>(entry.c_str()));
-  }
-  env.push_back(nullptr);
-  std::string program = SelfPath();
-  std::string one = "--one";
-  std::string opening = which.opening;
-  std::string pads = which.pads;
-  char* arguments[] = {program.data(), one.data(), opening.data(), pads.data(), nullptr};
-
-  const double start = NowMs();
-  pid_t child = 0;
-  const int error = posix_spawn(&child, program.c_str(), &actions, nullptr, arguments, env.data());
-  posix_spawn_file_actions_destroy(&actions);
-  close(pipe_ends[1]);
-  std::string output;
-  if (error == 0) {
-    for (;;) {
-      const double left = kTimeoutMs - (NowMs() - start);
-      pollfd entry{pipe_ends[0], POLLIN, 0};
-      if (left <= 0 || poll(&entry, 1, static_cast<int>(left)) <= 0) {
-        break;
-      }
-      char buffer[64];
-      const ssize_t count = read(pipe_ends[0], buffer, sizeof buffer);
-      if (count <= 0) {
-        break;
-      }
-      output.append(buffer, static_cast<size_t>(count));
-    }
-    kill(child, SIGKILL);
-    waitpid(child, nullptr, 0);
-  }
-  close(pipe_ends[0]);
+  const std::string& output = run->text;
   char* end = nullptr;
   const double figure = std::strtod(output.c_str(), &end);
   if (end == output.c_str() || *end != '\n') {

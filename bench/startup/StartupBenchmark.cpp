@@ -2,14 +2,7 @@
 // Qt dialog of about as many widgets, offscreen and under Xvfb, and compares
 // the two. Both programs are benchmark builds that print "painted" and quit
 // after their first paint.
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
 #include <stdlib.h>
-#include <sys/wait.h>
-#include <time.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -19,8 +12,6 @@
 #include <vector>
 
 #include "BenchSupport.h"
-
-
 
 namespace {
 
@@ -39,52 +30,13 @@ constexpr double kTargetRatio = 1.3;
 // first paint; nothing when it fails or takes too long.
 std::optional<double> TimeFirstPaint(const std::string& program, const fs::path& folder,
                                      const std::vector<std::string>& environment) {
-  int pipe_ends[2];
-  if (pipe2(pipe_ends, O_CLOEXEC) != 0) {
+  auto painted = [](const std::string& text) { return text.find("painted") != std::string::npos; };
+  const std::optional<bench::ChildOutput> output =
+      bench::RunChild({program}, environment, folder.string(), kTimeoutMs, painted);
+  if (!output || !painted(output->text)) {
     return std::nullopt;
   }
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], 1);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-  std::vector<char*> env;
-  for (const std::string& entry : environment) {
-    env.push_back(const_cast<char*>(entry.c_str()));
-  }
-  env.push_back(nullptr);
-  std::string name = program;
-  char* arguments[] = {name.data(), nullptr};
-
-  const double start = NowMs();
-  pid_t child = 0;
-  const int error = posix_spawn(&child, program.c_str(), &actions, nullptr, arguments, env.data());
-  posix_spawn_file_actions_destroy(&actions);
-  close(pipe_ends[1]);
-  std::optional<double> result;
-  if (error == 0) {
-    std::string output;
-    while (output.find("painted") == std::string::npos) {
-      const double left = kTimeoutMs - (NowMs() - start);
-      pollfd entry{pipe_ends[0], POLLIN, 0};
-      if (left <= 0 || poll(&entry, 1, static_cast<int>(left)) <= 0) {
-        break;
-      }
-      char buffer[64];
-      const ssize_t count = read(pipe_ends[0], buffer, sizeof buffer);
-      if (count <= 0) {
-        break;
-      }
-      output.append(buffer, static_cast<size_t>(count));
-    }
-    if (output.find("painted") != std::string::npos) {
-      result = NowMs() - start;
-    }
-    kill(child, SIGKILL);
-    waitpid(child, nullptr, 0);
-  }
-  close(pipe_ends[0]);
-  return result;
+  return output->elapsed_ms;
 }
 
 // Runs both programs alternately; returns false when the tool misses the target.

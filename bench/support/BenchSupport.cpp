@@ -1,6 +1,7 @@
 #include "BenchSupport.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -78,6 +79,62 @@ std::optional<Xvfb> StartXvfb() {
   }
   server.display = ":" + number;
   return server;
+}
+
+std::optional<ChildOutput> RunChild(std::vector<std::string> arguments,
+                                    const std::vector<std::string>& environment,
+                                    const std::string& folder, double timeout_ms,
+                                    const std::function<bool(const std::string&)>& done) {
+  int pipe_ends[2];
+  if (pipe2(pipe_ends, O_CLOEXEC) != 0) {
+    return std::nullopt;
+  }
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], 1);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  if (!folder.empty()) {
+    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+  }
+  std::vector<char*> env;
+  for (const std::string& entry : environment) {
+    env.push_back(const_cast<char*>(entry.c_str()));
+  }
+  env.push_back(nullptr);
+  std::vector<char*> argv;
+  for (std::string& word : arguments) {
+    argv.push_back(word.data());
+  }
+  argv.push_back(nullptr);
+
+  const double start = NowMs();
+  pid_t child = 0;
+  const int error = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), env.data());
+  posix_spawn_file_actions_destroy(&actions);
+  close(pipe_ends[1]);
+  if (error != 0) {
+    close(pipe_ends[0]);
+    return std::nullopt;
+  }
+  ChildOutput output;
+  while (!done(output.text)) {
+    const double left = timeout_ms - (NowMs() - start);
+    pollfd entry{pipe_ends[0], POLLIN, 0};
+    if (left <= 0 || poll(&entry, 1, static_cast<int>(left)) <= 0) {
+      break;
+    }
+    char buffer[64];
+    const ssize_t count = read(pipe_ends[0], buffer, sizeof buffer);
+    if (count <= 0) {
+      break;
+    }
+    output.text.append(buffer, static_cast<size_t>(count));
+    output.elapsed_ms = NowMs() - start;
+  }
+  kill(child, SIGKILL);
+  waitpid(child, nullptr, 0);
+  close(pipe_ends[0]);
+  return output;
 }
 
 void StopXvfb(const Xvfb& server) {
