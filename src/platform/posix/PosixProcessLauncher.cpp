@@ -2,21 +2,16 @@
 
 #include <signal.h>
 #include <spawn.h>
-#include <string.h>
 #include <unistd.h>
 
 #include <string>
+
+#include "platform/posix/Posix.h"
 
 extern char** environ;
 
 namespace platform {
 namespace {
-
-std::string SystemErrorText(int error) {
-  char buffer[256] = {};
-  // The GNU strerror_r returns the text, which may or may not be in buffer.
-  return ::strerror_r(error, buffer, sizeof buffer);
-}
 
 PosixProcessLauncher& SystemLauncher() {
   static PosixProcessLauncher launcher;
@@ -34,7 +29,7 @@ StartResult PosixProcessLauncher::Start(const std::string& path) {
   posix_spawnattr_t attributes;
   int error = ::posix_spawnattr_init(&attributes);
   if (error != 0) {
-    return {error, SystemErrorText(error)};
+    return {error, posix::ErrorText(error)};
   }
   // Signals we ignore or block (Qt and SDL touch a few) must not leak into
   // the game.
@@ -52,7 +47,7 @@ StartResult PosixProcessLauncher::Start(const std::string& path) {
   error = ::posix_spawn(&child, path.c_str(), nullptr, &attributes, arguments, environ);
   ::posix_spawnattr_destroy(&attributes);
   if (error != 0) {
-    return {error, SystemErrorText(error)};
+    return {error, posix::ErrorText(error)};
   }
   return {};
 }

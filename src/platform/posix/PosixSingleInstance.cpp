@@ -1,10 +1,7 @@
 #include "platform/posix/PosixSingleInstance.h"
 
-#include <errno.h>
-#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,6 +11,7 @@
 #include <utility>
 
 #include "platform/posix/DescriptorWatcher.h"
+#include "platform/posix/Posix.h"
 
 namespace platform {
 namespace {
@@ -26,26 +24,6 @@ constexpr std::size_t kMaxLine = 1024;
 // A request is written right after connecting, so the holder waits only
 // briefly for it before dropping the connection.
 constexpr int kRequestTimeoutMs = 1000;
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd = -1) : m_fd(fd) {}
-  Descriptor(Descriptor&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
-  Descriptor& operator=(Descriptor&& other) noexcept {
-    std::swap(m_fd, other.m_fd);
-    return *this;
-  }
-  ~Descriptor() {
-    if (m_fd >= 0) {
-      ::close(m_fd);
-    }
-  }
-  int Get() const { return m_fd; }
-  bool Valid() const { return m_fd >= 0; }
-
- private:
-  int m_fd;
-};
 
 // The abstract address: a leading zero byte, then the name and the user id,
 // with no terminating zero (the address length says where it ends).
@@ -65,16 +43,16 @@ bool PeerIsSameUser(int fd) {
          credentials.uid == ::getuid();
 }
 
-Descriptor Connect(const std::string& name) {
-  Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+posix::Descriptor Connect(const std::string& name) {
+  posix::Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
   if (!socket.Valid()) {
-    return Descriptor();
+    return posix::Descriptor();
   }
   sockaddr_un address;
   const socklen_t length = MakeAddress(name, address);
   if (::connect(socket.Get(), reinterpret_cast<const sockaddr*>(&address), length) != 0 ||
       !PeerIsSameUser(socket.Get())) {
-    return Descriptor();
+    return posix::Descriptor();
   }
   return socket;
 }
@@ -85,10 +63,8 @@ bool SendLine(int fd, std::string_view request, const std::string& argument) {
   line += '\n';
   std::string_view rest = line;
   while (!rest.empty()) {
-    const ssize_t written = ::send(fd, rest.data(), rest.size(), MSG_NOSIGNAL);
-    if (written < 0 && errno == EINTR) {
-      continue;
-    }
+    const ssize_t written =
+        posix::RetryOnInterrupt([&] { return ::send(fd, rest.data(), rest.size(), MSG_NOSIGNAL); });
     if (written <= 0) {
       return false;
     }
@@ -97,39 +73,18 @@ bool SendLine(int fd, std::string_view request, const std::string& argument) {
   return true;
 }
 
-long long NowMs() {
-  timespec now{};
-  ::clock_gettime(CLOCK_MONOTONIC, &now);
-  return static_cast<long long>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
-}
-
 // Reads one line (without its end) within `timeout_ms`; nothing when the
 // peer closes first, takes too long or sends too much.
 bool ReadLine(int fd, int timeout_ms, std::string& line) {
   line.clear();
-  const long long deadline = NowMs() + timeout_ms;
+  const std::int64_t deadline = posix::MonotonicMs() + timeout_ms;
   for (;;) {
-    const long long left = deadline - NowMs();
-    if (left <= 0) {
-      return false;
-    }
-    pollfd entry{fd, POLLIN, 0};
-    const int ready = ::poll(&entry, 1, static_cast<int>(left));
-    if (ready < 0 && errno == EINTR) {
-      continue;
-    }
-    if (ready <= 0) {
-      return false;
-    }
     char buffer[256];
-    const ssize_t count = ::recv(fd, buffer, sizeof buffer, 0);
-    if (count < 0 && errno == EINTR) {
-      continue;
-    }
-    if (count <= 0) {
+    const std::size_t count = posix::ReadBefore(fd, buffer, sizeof buffer, deadline);
+    if (count == 0) {
       return false;
     }
-    line.append(buffer, static_cast<std::size_t>(count));
+    line.append(buffer, count);
     const std::size_t end = line.find('\n');
     if (end != std::string::npos) {
       line.resize(end);
@@ -143,7 +98,8 @@ bool ReadLine(int fd, int timeout_ms, std::string& line) {
 
 class PosixInstanceName final : public InstanceName {
  public:
-  PosixInstanceName(Descriptor listener, DescriptorWatcher& watcher, InstanceResponder& responder)
+  PosixInstanceName(posix::Descriptor listener, DescriptorWatcher& watcher,
+                    InstanceResponder& responder)
       : m_listener(std::move(listener)), m_watcher(watcher), m_responder(responder) {
     m_watcher.Watch(m_listener.Get(), [this] { AcceptPending(); });
   }
@@ -153,11 +109,9 @@ class PosixInstanceName final : public InstanceName {
  private:
   void AcceptPending() {
     for (;;) {
-      Descriptor client(::accept4(m_listener.Get(), nullptr, nullptr, SOCK_CLOEXEC));
+      const posix::Descriptor client(posix::RetryOnInterrupt(
+          [&] { return ::accept4(m_listener.Get(), nullptr, nullptr, SOCK_CLOEXEC); }));
       if (!client.Valid()) {
-        if (errno == EINTR) {
-          continue;
-        }
         return;
       }
       if (PeerIsSameUser(client.Get())) {
@@ -180,7 +134,7 @@ class PosixInstanceName final : public InstanceName {
     }
   }
 
-  Descriptor m_listener;
+  posix::Descriptor m_listener;
   DescriptorWatcher& m_watcher;
   InstanceResponder& m_responder;
 };
@@ -198,7 +152,7 @@ bool PosixSingleInstance::Find(const std::string& name) {
 }
 
 bool PosixSingleInstance::HolderHasWindow(const std::string& name, const std::string& title) {
-  const Descriptor socket = Connect(name);
+  const posix::Descriptor socket = Connect(name);
   std::string answer;
   return socket.Valid() && SendLine(socket.Get(), kWindowRequest, title) &&
          ReadLine(socket.Get(), static_cast<int>(m_answer_timeout.count()), answer) &&
@@ -206,7 +160,7 @@ bool PosixSingleInstance::HolderHasWindow(const std::string& name, const std::st
 }
 
 void PosixSingleInstance::HolderTakeFocus(const std::string& name, const std::string& title) {
-  const Descriptor socket = Connect(name);
+  const posix::Descriptor socket = Connect(name);
   if (socket.Valid()) {
     SendLine(socket.Get(), kFocusRequest, title);
   }
@@ -214,7 +168,7 @@ void PosixSingleInstance::HolderTakeFocus(const std::string& name, const std::st
 
 std::unique_ptr<InstanceName> PosixSingleInstance::Add(const std::string& name,
                                                        InstanceResponder& responder) {
-  Descriptor listener(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+  posix::Descriptor listener(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
   if (!listener.Valid()) {
     return nullptr;
   }
