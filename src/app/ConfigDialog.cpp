@@ -182,13 +182,14 @@ void ConfigDialog::OnStartGame() {
   // Every change of the list has already stored the index.
   HardwareProbe::ApplyPreset(static_cast<QualityLevel>(m_quality_index));
   GameSettings::s_instance->Save(kAssetQVConfig_INI, nullptr);
-  const platform::StartResult started = platform::GetProcessLauncher().Start(kGameProgram);
-  if (started.Succeeded()) {
+  const std::optional<platform::SystemError> failed =
+      platform::GetProcessLauncher().Start(kGameProgram);
+  if (!failed) {
     Dialog::OnOK();
     return;
   }
   // The settings stay saved; the player may fix the folder and try again.
-  MessageBox(started.message, ui::LoadString(kStrGameErrorCaption),
+  MessageBox(failed->text, ui::LoadString(kStrGameErrorCaption),
              platform::kMbOk | platform::kMbIconStop);
 }
 

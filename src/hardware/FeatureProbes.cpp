@@ -10,15 +10,11 @@ namespace {
 class InstructionProbes : public FeatureProbes {
  public:
   bool FpuTestPasses() override {
-    uint16_t status_word = 0;
-    uint16_t control_word = 0;
-    return platform::ProbeFpu(status_word, control_word) && FpuPresent(status_word, control_word);
+    const std::optional<platform::FpuWords> words = platform::ProbeFpu();
+    return words && FpuPresent(words->status_word, words->control_word);
   }
 
-  bool TimeStampCounterExecutes() override {
-    uint64_t value = 0;
-    return platform::ProbeTimeStampCounter(value);
-  }
+  bool TimeStampCounterExecutes() override { return platform::ProbeTimeStampCounter().has_value(); }
 
   bool PackedAddExecutes() override { return platform::ProbePackedAdd(); }
 

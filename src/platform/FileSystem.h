@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -38,9 +39,9 @@ class FileSystem {
   virtual bool Remove(const std::string& path) = 0;
   // Sets the last error on failure.
   virtual MakeDirectoryResult MakeDirectory(const std::string& path) = 0;
-  // Bytes available to the user on the current directory's volume; false
+  // Bytes available to the user on the current directory's volume; nullopt
   // when the query fails.
-  virtual bool FreeSpace(std::uint64_t& bytes) = 0;
+  virtual std::optional<std::uint64_t> FreeSpace() = 0;
 };
 
 // The file system in use: the installed one, or the real one by default.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace platform {
 
@@ -11,10 +12,10 @@ class PerformanceCounter {
  public:
   virtual ~PerformanceCounter() = default;
 
-  // Ticks per second; false when there is no counter.
-  virtual bool QueryFrequency(uint64_t& frequency) = 0;
-  // The current tick count; false when there is no counter.
-  virtual bool QueryCounter(uint64_t& ticks) = 0;
+  // Ticks per second; nullopt when there is no counter.
+  virtual std::optional<uint64_t> QueryFrequency() = 0;
+  // The current tick count; nullopt when there is no counter.
+  virtual std::optional<uint64_t> QueryCounter() = 0;
 };
 
 constexpr uint64_t kPerformanceCounterFrequency = 10'000'000;

@@ -1,17 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "platform/SystemError.h"
+
 namespace platform {
-
-// Outcome of starting a program: 0 and an empty message on success, else the
-// system's error number and the system's own text for it.
-struct StartResult {
-  int error = 0;
-  std::string message;
-
-  bool Succeeded() const { return error == 0; }
-};
 
 // Starts another program beside this one and does not wait for it.
 class ProcessLauncher {
@@ -21,7 +15,8 @@ class ProcessLauncher {
   // Starts the program at `path`, taken as it is (relative to the current
   // directory, never looked up along a search path), with no arguments but
   // its own name, this process's environment and current directory.
-  virtual StartResult Start(const std::string& path) = 0;
+  // Nothing when it started, else the system's error.
+  virtual std::optional<SystemError> Start(const std::string& path) = 0;
 };
 
 // The launcher the application uses: the one installed last, or the

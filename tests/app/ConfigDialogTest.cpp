@@ -111,11 +111,11 @@ TEST_F(ConfigDialogTest, ResetAllAsksAndSavesNothing) {
 // shows the system's message once and leaves the window open and the file
 // saved, so a second try can succeed.
 TEST_F(ConfigDialogTest, StartGameSavesThenStarts) {
-  m_start_result = {ENOENT, std::strerror(ENOENT)};
+  m_start_result = platform::SystemError{ENOENT, std::strerror(ENOENT)};
   m_backend.Select(kMainQualityList, 1).Click(kMainStartGame).AnswerMessageBox(kIdOk).Run([&] {
     EXPECT_TRUE(m_backend.Window(kMainDialog).alive);
     EXPECT_EQ(SettingValue("PERFORMANCE"), "1");
-    m_start_result = {};
+    m_start_result = std::nullopt;
   });
   m_backend.Select(kMainQualityList, 2).Click(kMainStartGame);
   ConfigDialog dialog;

@@ -52,7 +52,7 @@ class MainWindowTest : public ::testing::Test,
     return std::regex_search(text, match, line) ? match[2].str() : std::string();
   }
 
-  platform::StartResult Start(const std::string& path) override {
+  std::optional<platform::SystemError> Start(const std::string& path) override {
     m_started.push_back(path);
     m_settings_at_start.push_back(ReadSettings());
     return m_start_result;
@@ -90,7 +90,7 @@ class MainWindowTest : public ::testing::Test,
   FakeGraphicsAdapter m_adapter;
   FakeGamepads m_pads;
   float m_speed_mhz = 0;
-  platform::StartResult m_start_result;
+  std::optional<platform::SystemError> m_start_result;
   std::vector<std::string> m_started;
   std::vector<std::optional<std::string>> m_settings_at_start;
   platform::ProcessLauncher* m_previous_launcher = platform::SetProcessLauncher(this);

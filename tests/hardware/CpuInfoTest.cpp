@@ -13,15 +13,15 @@
 // plausible speed; an index past the usable ones answers nothing.
 TEST(CpuInfo, IdentifiesTheRealProcessors) {
   const CpuInfo cpu_info;
-  uint32_t mask = 0;
-  ASSERT_TRUE(platform::GetProcessAffinityMask(mask));
-  ASSERT_EQ(cpu_info.GetUsableCount(), static_cast<uint32_t>(std::popcount(mask)));
+  const std::optional<uint32_t> mask = platform::GetProcessAffinityMask();
+  ASSERT_TRUE(mask);
+  ASSERT_EQ(cpu_info.GetUsableCount(), static_cast<uint32_t>(std::popcount(*mask)));
   const uint32_t always = feature::kCpuid | feature::kFpu | feature::kTimeStampCounter |
                           feature::kMmx | feature::kSse | feature::kSseExecutes;
   for (uint32_t index = 0; index < cpu_info.GetUsableCount(); ++index) {
-    uint32_t family = 0, model = 0, stepping = 0, type = 99, features = 0;
+    uint32_t features = 0;
     float speed = 0.0f;
-    ASSERT_TRUE(cpu_info.GetSignature(index, family, model, stepping, type));
+    ASSERT_TRUE(cpu_info.GetSignature(index));
     ASSERT_TRUE(cpu_info.GetFeatures(index, features));
     EXPECT_EQ(features & always, always) << std::hex << features;
     // Division by zero with the exception unmasked always faults.
@@ -40,8 +40,13 @@ struct FakeCounter final : platform::PerformanceCounter {
   FakeCounter(uint64_t frequency, uint64_t failing_read)
       : frequency(frequency), fails(failing_read) {}
   ~FakeCounter() override { platform::InstallPerformanceCounter(previous); }
-  bool QueryFrequency(uint64_t& out) override { return out = frequency, frequency != 0; }
-  bool QueryCounter(uint64_t& ticks) override { return (ticks = ++reads) <= fails && frequency; }
+  std::optional<uint64_t> QueryFrequency() override {
+    return frequency != 0 ? std::optional(frequency) : std::nullopt;
+  }
+  std::optional<uint64_t> QueryCounter() override {
+    const uint64_t ticks = ++reads;
+    return ticks <= fails && frequency ? std::optional(ticks) : std::nullopt;
+  }
   const uint64_t frequency, fails;
   std::atomic<uint64_t> reads{0};
   platform::PerformanceCounter* previous = platform::InstallPerformanceCounter(this);

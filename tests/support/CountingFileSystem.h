@@ -42,9 +42,9 @@ class CountingFileSystem : public platform::FileSystem {
     platform::SetLastError(EACCES);
     return platform::MakeDirectoryResult::kFailed;
   }
-  bool FreeSpace(std::uint64_t& bytes) override {
-    if (free_space && !free_space_fails) bytes = *free_space;
-    return !free_space_fails && (free_space || m_real.FreeSpace(bytes));
+  std::optional<std::uint64_t> FreeSpace() override {
+    if (free_space_fails) return std::nullopt;
+    return free_space ? free_space : m_real.FreeSpace();
   }
 
   int opens = 0, closes = 0, reads = 0, writes = 0, seeks = 0, tells = 0, exists = 0, removes = 0;

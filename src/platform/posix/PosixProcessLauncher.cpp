@@ -25,11 +25,11 @@ ProcessLauncher*& InstalledLauncher() {
 
 }  // namespace
 
-StartResult PosixProcessLauncher::Start(const std::string& path) {
+std::optional<SystemError> PosixProcessLauncher::Start(const std::string& path) {
   posix_spawnattr_t attributes;
   int error = ::posix_spawnattr_init(&attributes);
   if (error != 0) {
-    return {error, posix::ErrorText(error)};
+    return posix::MakeSystemError(error);
   }
   // Signals we ignore or block (Qt and SDL touch a few) must not leak into
   // the game.
@@ -47,9 +47,9 @@ StartResult PosixProcessLauncher::Start(const std::string& path) {
   error = ::posix_spawn(&child, path.c_str(), nullptr, &attributes, arguments, environ);
   ::posix_spawnattr_destroy(&attributes);
   if (error != 0) {
-    return {error, posix::ErrorText(error)};
+    return posix::MakeSystemError(error);
   }
-  return {};
+  return std::nullopt;
 }
 
 ProcessLauncher& GetProcessLauncher() {

@@ -9,7 +9,7 @@ namespace platform {
 // inherits none of our descriptors (ours are all opened close-on-exec).
 class PosixProcessLauncher final : public ProcessLauncher {
  public:
-  StartResult Start(const std::string& path) override;
+  std::optional<SystemError> Start(const std::string& path) override;
 };
 
 }  // namespace platform
