@@ -109,7 +109,7 @@ int Child(const std::string& mode) {
       std::this_thread::sleep_until(program_start + kStartUpWork);
     }
     const Clock::time_point start = Clock::now();
-    platform::CurrentGraphicsAdapter().QueryDefaultDeviceCaps();
+    platform::GetGraphicsAdapter().QueryDefaultDeviceCaps();
     milliseconds = MillisecondsSince(start);
   } else if (mode == "recommend") {
     const Clock::time_point start = Clock::now();

@@ -133,7 +133,7 @@ bool ConfigDialog::OnInitDialog() {
 
 void ConfigDialog::ShowRuntimeStatus() {
   const std::optional<platform::RuntimeVersion> version =
-      platform::CurrentGraphicsRuntime().QueryVersion();
+      platform::GetGraphicsRuntime().QueryVersion();
   const RuntimeStatus status =
       RuntimeStatus::FromQuery(version.has_value(), version ? version->version : 0);
   ShowControl(status.VisibleIconControl());

@@ -153,7 +153,7 @@ void MeasureUnderGuard(void* context) {
 // The clock speed in MHz: 0.0 without a performance counter, nullopt when the
 // measurement faulted.
 std::optional<float> MeasureSpeed() {
-  platform::PerformanceCounter& counter = platform::CurrentPerformanceCounter();
+  platform::PerformanceCounter& counter = platform::GetPerformanceCounter();
   const std::optional<uint64_t> frequency = counter.QueryFrequency();
   if (!frequency) {
     return 0.0f;
@@ -269,7 +269,7 @@ bool CpuInfo::GetFeatures(uint32_t index, uint32_t& features) const {
     return false;
   }
   features = 0;
-  features = BuildFeatureWord(*record, m_tables[index].get(), FeatureProbes::Real());
+  features = BuildFeatureWord(*record, m_tables[index].get(), GetFeatureProbes());
   return true;
 }
 

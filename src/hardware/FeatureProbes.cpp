@@ -1,9 +1,11 @@
 #include "hardware/FeatureProbes.h"
 
 #include <cstdint>
+#include <optional>
 
 #include "hardware/CpuIdentity.h"
 #include "platform/CpuProbe.h"
+#include "platform/Seam.h"
 
 namespace {
 
@@ -21,9 +23,19 @@ class InstructionProbes : public FeatureProbes {
   bool UnmaskedDivideExecutes() override { return platform::ProbeUnmaskedDivide(); }
 };
 
+constinit platform::Seam<FeatureProbes> s_seam(&RealFeatureProbes);
+
 }  // namespace
 
-FeatureProbes& FeatureProbes::Real() {
+FeatureProbes& GetFeatureProbes() {
+  return s_seam.Get();
+}
+
+FeatureProbes* SetFeatureProbes(FeatureProbes* probes) {
+  return s_seam.Set(probes);
+}
+
+FeatureProbes& RealFeatureProbes() {
   static InstructionProbes probes;
   return probes;
 }

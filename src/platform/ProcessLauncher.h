@@ -19,12 +19,12 @@ class ProcessLauncher {
   virtual std::optional<SystemError> Start(const std::string& path) = 0;
 };
 
-// The launcher the application uses: the one installed last, or the
-// operating system's own when none is installed.
+// The installed launcher, else the real one.
 ProcessLauncher& GetProcessLauncher();
-
-// Installs `launcher` (not owned; null restores the system's own) and returns
-// the one installed before, null if that was the system's own.
+// Installs `launcher` (not owned; null restores the real one) and returns the
+// one installed before (null when that was the real one).
 ProcessLauncher* SetProcessLauncher(ProcessLauncher* launcher);
+// The real launcher of this platform, defined by its backend.
+ProcessLauncher& RealProcessLauncher();
 
 }  // namespace platform

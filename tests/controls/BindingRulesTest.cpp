@@ -10,6 +10,7 @@
 #include "platform/KeyboardState.h"
 #include "resources/GameResources.h"
 #include "support/FakeGamepads.h"
+#include "support/Installed.h"
 
 namespace {
 
@@ -104,6 +105,7 @@ TEST(KeyboardScan, FirstHeldKeyInTableOrder) {
 TEST(DeviceList, EnumerationAndLimit) {
   resources::GameResources resources;
   FakeGamepads pads;
+  test::Installed installed_pads(pads, &platform::SetGamepads);
   DeviceList list;
   EXPECT_FALSE(EnumerateDevices(list));
   ASSERT_EQ(list.Count(), 1u);

@@ -12,13 +12,9 @@
 
 // Passes every call to the real file system and counts it, so tests can see
 // how often the engine reaches the operating system. It can also pretend a
-// full disk, a given free space or a failing folder. Installed for its
-// lifetime.
+// full disk, a given free space or a failing folder.
 class CountingFileSystem : public platform::FileSystem {
  public:
-  CountingFileSystem() : m_previous(platform::SetFileSystem(this)) {}
-  ~CountingFileSystem() override { platform::SetFileSystem(m_previous); }
-
   platform::NativeFile* Open(const std::string& path, const char* mode) override {
     return ++opens, m_real.Open(path, mode);
   }
@@ -69,5 +65,4 @@ class CountingFileSystem : public platform::FileSystem {
 
  private:
   platform::FileSystem& m_real = platform::RealFileSystem();
-  platform::FileSystem* m_previous;
 };

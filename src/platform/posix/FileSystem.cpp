@@ -67,27 +67,11 @@ class PosixFileSystem final : public FileSystem {
   }
 };
 
-FileSystem*& Installed() {
-  static FileSystem* installed = nullptr;
-  return installed;
-}
-
 }  // namespace
 
 FileSystem& RealFileSystem() {
   static PosixFileSystem real;
   return real;
-}
-
-FileSystem& GetFileSystem() {
-  FileSystem* installed = Installed();
-  return installed != nullptr ? *installed : RealFileSystem();
-}
-
-FileSystem* SetFileSystem(FileSystem* file_system) {
-  FileSystem* before = Installed();
-  Installed() = file_system;
-  return before;
 }
 
 std::string NativePath(const std::string& path) {

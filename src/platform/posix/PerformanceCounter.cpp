@@ -1,6 +1,5 @@
 #include "platform/PerformanceCounter.h"
 
-#include <atomic>
 #include <ctime>
 
 namespace platform {
@@ -23,18 +22,11 @@ class MonotonicPerformanceCounter : public PerformanceCounter {
   }
 };
 
-std::atomic<PerformanceCounter*> s_installed{nullptr};
-
 }  // namespace
 
-PerformanceCounter& CurrentPerformanceCounter() {
+PerformanceCounter& RealPerformanceCounter() {
   static MonotonicPerformanceCounter real;
-  PerformanceCounter* installed = s_installed.load();
-  return installed != nullptr ? *installed : real;
-}
-
-PerformanceCounter* InstallPerformanceCounter(PerformanceCounter* counter) {
-  return s_installed.exchange(counter);
+  return real;
 }
 
 }  // namespace platform

@@ -30,7 +30,10 @@ int WriteToStandardError(const std::string& text, const std::string& caption, un
 
 }  // namespace
 
-QtDialogBackend::QtDialogBackend() : m_key_router(std::make_unique<KeyEventRouter>()) {
+QtDialogBackend::QtDialogBackend()
+    : m_key_router(std::make_unique<KeyEventRouter>()),
+      m_previous_watcher(platform::SetDescriptorWatcher(&m_watcher)),
+      m_previous_responder(platform::SetInstanceResponder(&m_responder)) {
   if (QCoreApplication* application = QCoreApplication::instance()) {
     application->installEventFilter(m_key_router.get());
   }
@@ -44,6 +47,8 @@ QtDialogBackend::QtDialogBackend() : m_key_router(std::make_unique<KeyEventRoute
 }
 
 QtDialogBackend::~QtDialogBackend() {
+  platform::SetInstanceResponder(m_previous_responder);
+  platform::SetDescriptorWatcher(m_previous_watcher);
   platform::SetMessageBoxHook(std::move(m_previous_hook));
   if (QCoreApplication* application = QCoreApplication::instance()) {
     application->removeEventFilter(m_key_router.get());

@@ -4,6 +4,8 @@
 
 #include "platform/MessageBox.h"
 #include "ui/DialogBackend.h"
+#include "ui/qt/QtDescriptorWatcher.h"
+#include "ui/qt/QtWindowResponder.h"
 
 namespace ui::qt {
 
@@ -20,9 +22,11 @@ class KeyEventRouter;
 //
 // The backend must not outlive the QApplication. While it exists it also
 // shows the platform layer's message boxes (the engine's hard errors) as Qt
-// message boxes, and keeps the keyboard state (platform::GetKeyboardState)
-// from the key events the application receives; destroying it restores the
-// message-box hook that was installed before.
+// message boxes, keeps the keyboard state (platform::GetKeyboardState) from
+// the key events the application receives, and serves the single-instance
+// channel: Qt's event loop watches its descriptors and this process's
+// windows answer later starts (platform::SetDescriptorWatcher,
+// SetInstanceResponder). Destroying it restores what was installed before.
 class QtDialogBackend final : public DialogBackend {
  public:
   QtDialogBackend();
@@ -38,6 +42,10 @@ class QtDialogBackend final : public DialogBackend {
  private:
   std::unique_ptr<KeyEventRouter> m_key_router;
   platform::MessageBoxHook m_previous_hook;
+  QtDescriptorWatcher m_watcher;
+  QtWindowResponder m_responder;
+  platform::DescriptorWatcher* m_previous_watcher;
+  platform::InstanceResponder* m_previous_responder;
 };
 
 }  // namespace ui::qt

@@ -1,4 +1,4 @@
-#include "platform/posix/PosixSingleInstance.h"
+#include "platform/posix/SocketSingleInstance.h"
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -7,10 +7,12 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <optional>
 #include <string_view>
 #include <utility>
 
-#include "platform/posix/DescriptorWatcher.h"
+#include "platform/DescriptorWatcher.h"
+#include "platform/InstanceResponder.h"
 #include "platform/posix/Posix.h"
 
 namespace platform {
@@ -75,36 +77,35 @@ bool SendLine(int fd, std::string_view request, const std::string& argument) {
 
 // Reads one line (without its end) within `timeout_ms`; nothing when the
 // peer closes first, takes too long or sends too much.
-bool ReadLine(int fd, int timeout_ms, std::string& line) {
-  line.clear();
+std::optional<std::string> ReadLine(int fd, int timeout_ms) {
+  std::string line;
   const std::int64_t deadline = posix::MonotonicMs() + timeout_ms;
   for (;;) {
     char buffer[256];
     const std::size_t count = posix::ReadBefore(fd, buffer, sizeof buffer, deadline);
     if (count == 0) {
-      return false;
+      return std::nullopt;
     }
     line.append(buffer, count);
     const std::size_t end = line.find('\n');
     if (end != std::string::npos) {
       line.resize(end);
-      return true;
+      return line;
     }
     if (line.size() > kMaxLine) {
-      return false;
+      return std::nullopt;
     }
   }
 }
 
-class PosixInstanceName final : public InstanceName {
+class SocketInstanceName final : public InstanceName {
  public:
-  PosixInstanceName(posix::Descriptor listener, DescriptorWatcher& watcher,
-                    InstanceResponder& responder)
-      : m_listener(std::move(listener)), m_watcher(watcher), m_responder(responder) {
+  explicit SocketInstanceName(posix::Descriptor listener)
+      : m_listener(std::move(listener)), m_watcher(GetDescriptorWatcher()) {
     m_watcher.Watch(m_listener.Get(), [this] { AcceptPending(); });
   }
 
-  ~PosixInstanceName() override { m_watcher.Unwatch(m_listener.Get()); }
+  ~SocketInstanceName() override { m_watcher.Unwatch(m_listener.Get()); }
 
  private:
   void AcceptPending() {
@@ -121,53 +122,51 @@ class PosixInstanceName final : public InstanceName {
   }
 
   void Serve(int fd) {
-    std::string line;
-    if (!ReadLine(fd, kRequestTimeoutMs, line)) {
+    const std::optional<std::string> line = ReadLine(fd, kRequestTimeoutMs);
+    if (!line) {
       return;
     }
-    const std::string_view request = line;
+    const std::string_view request = *line;
+    InstanceResponder& responder = GetInstanceResponder();
     if (request.starts_with(kWindowRequest)) {
       const std::string title(request.substr(kWindowRequest.size()));
-      SendLine(fd, m_responder.HasTopLevelWindow(title) ? kYes : kNo, std::string());
+      SendLine(fd, responder.HasTopLevelWindow(title) ? kYes : kNo, std::string());
     } else if (request.starts_with(kFocusRequest)) {
-      m_responder.TakeFocus(std::string(request.substr(kFocusRequest.size())));
+      responder.TakeFocus(std::string(request.substr(kFocusRequest.size())));
     }
   }
 
   posix::Descriptor m_listener;
   DescriptorWatcher& m_watcher;
-  InstanceResponder& m_responder;
 };
 
 }  // namespace
 
-PosixSingleInstance::PosixSingleInstance(DescriptorWatcher& watcher,
-                                         std::chrono::milliseconds answer_timeout)
-    : m_watcher(watcher), m_answer_timeout(answer_timeout) {}
+SocketSingleInstance::SocketSingleInstance(std::chrono::milliseconds answer_timeout)
+    : m_answer_timeout(answer_timeout) {}
 
-bool PosixSingleInstance::Find(const std::string& name) {
+bool SocketSingleInstance::Find(const std::string& name) {
   // Only a live holder accepts connections; the holder reads the empty
   // request as nothing and drops it.
   return Connect(name).Valid();
 }
 
-bool PosixSingleInstance::HolderHasWindow(const std::string& name, const std::string& title) {
+bool SocketSingleInstance::HolderHasWindow(const std::string& name, const std::string& title) {
   const posix::Descriptor socket = Connect(name);
-  std::string answer;
-  return socket.Valid() && SendLine(socket.Get(), kWindowRequest, title) &&
-         ReadLine(socket.Get(), static_cast<int>(m_answer_timeout.count()), answer) &&
-         answer == kYes;
+  if (!socket.Valid() || !SendLine(socket.Get(), kWindowRequest, title)) {
+    return false;
+  }
+  return ReadLine(socket.Get(), static_cast<int>(m_answer_timeout.count())) == kYes;
 }
 
-void PosixSingleInstance::HolderTakeFocus(const std::string& name, const std::string& title) {
+void SocketSingleInstance::HolderTakeFocus(const std::string& name, const std::string& title) {
   const posix::Descriptor socket = Connect(name);
   if (socket.Valid()) {
     SendLine(socket.Get(), kFocusRequest, title);
   }
 }
 
-std::unique_ptr<InstanceName> PosixSingleInstance::Add(const std::string& name,
-                                                       InstanceResponder& responder) {
+std::unique_ptr<InstanceName> SocketSingleInstance::Add(const std::string& name) {
   posix::Descriptor listener(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
   if (!listener.Valid()) {
     return nullptr;
@@ -178,7 +177,7 @@ std::unique_ptr<InstanceName> PosixSingleInstance::Add(const std::string& name,
       ::listen(listener.Get(), 8) != 0) {
     return nullptr;
   }
-  return std::make_unique<PosixInstanceName>(std::move(listener), m_watcher, responder);
+  return std::make_unique<SocketInstanceName>(std::move(listener));
 }
 
 }  // namespace platform
