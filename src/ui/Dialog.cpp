@@ -209,10 +209,7 @@ void Dialog::KillTimer(unsigned timer_id) {
 }
 
 int Dialog::MessageBox(std::string_view text, std::string_view caption, unsigned flags) {
-  if (ui::DialogBackend::s_instance != nullptr) {
-    return ui::DialogBackend::s_instance->ShowMessageBox(m_window.get(), text, caption, flags);
-  }
-  return platform::ShowMessageBox(std::string(text), std::string(caption), flags);
+  return platform::GetMessageBox().Show(m_window.get(), text, caption, flags);
 }
 
 ui::KeyboardState Dialog::GetKeyboardState() const {

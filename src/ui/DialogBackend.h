@@ -35,6 +35,10 @@ using KeyboardState = std::array<std::uint8_t, 256>;
 // Nothing is delivered for changes made from code (texts, selections), nor
 // to a disabled window or control.
 //
+// Message boxes are not asked of the backend: it installs its own through
+// platform::SetMessageBox for its lifetime, so that a dialog's box (owned by
+// its window) and the engine's take the same road.
+//
 // Creating a backend installs it as the process-wide one; destroying it
 // removes it. main.cpp creates the Qt backend, tests the scripted one.
 class DialogBackend {
@@ -53,11 +57,6 @@ class DialogBackend {
   virtual std::unique_ptr<DialogWindow> CreateDialogWindow(Dialog& dialog,
                                                            const DialogTemplate& dialog_template,
                                                            DialogWindow* owner) = 0;
-
-  // A modal message box over `owner` (nullptr: no owner). `flags` and the
-  // result are the platform::kMb* and platform::kId* values.
-  virtual int ShowMessageBox(DialogWindow* owner, std::string_view text, std::string_view caption,
-                             unsigned flags) = 0;
 
   // The keyboard state kept from the key events the program received: the
   // platform's (platform::GetKeyboardState), which the backend feeds with

@@ -145,15 +145,9 @@ class ScriptedWindow final : public ui::DialogWindow, public ui::PaintContext {
   bool m_end_requested = false;
 };
 
-ScriptedBackend::ScriptedBackend() {
-  m_previous_hook = platform::SetMessageBoxHook(
-      [this](const std::string& text, const std::string& caption, unsigned flags) {
-        return ShowMessageBox(nullptr, text, caption, flags);
-      });
-}
+ScriptedBackend::ScriptedBackend() = default;
 
 ScriptedBackend::~ScriptedBackend() {
-  platform::SetMessageBoxHook(std::move(m_previous_hook));
   platform::ReleaseAllKeys();
   EXPECT_EQ(m_actions.size(), 0u) << "scripted actions were never used";
 }
@@ -239,14 +233,15 @@ std::unique_ptr<ui::DialogWindow> ScriptedBackend::CreateDialogWindow(
 }
 
 // Takes the answer queued for it; an unexpected box fails the test and gets the default answer.
-int ScriptedBackend::ShowMessageBox(ui::DialogWindow* owner, std::string_view text,
-                                    std::string_view caption, unsigned flags) {
+int ScriptedBackend::Show(platform::OwnerWindow* owner, std::string_view text,
+                          std::string_view caption, unsigned flags) {
   const bool yes_no = (flags & platform::kMbButtonMask) == platform::kMbYesNo;
   const bool scripted = !m_actions.empty() && m_actions.front().answer;
   EXPECT_TRUE(scripted) << "unexpected message box \"" << text << "\" (" << caption << ")";
   int answer = yes_no ? platform::kIdYes : platform::kIdOk;
   if (scripted) answer = *m_actions.front().answer, m_actions.pop_front();
-  const int owner_id = owner != nullptr ? static_cast<ScriptedWindow*>(owner)->templ.id : 0;
+  const auto* window = dynamic_cast<const ScriptedWindow*>(owner);
+  const int owner_id = window != nullptr ? window->templ.id : 0;
   m_message_boxes.push_back({owner_id, std::string(text), std::string(caption), flags, answer});
   return answer;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/MessageBox.h"
+#include "support/Installed.h"
 #include "ui/ControlKind.h"
 #include "ui/DialogBackend.h"
 #include "ui/DialogWindow.h"
@@ -54,10 +55,11 @@ struct MessageBoxRecord {
 // the one queue and runs them on its own window (the innermost open one).
 // A loop that finds the queue empty fails the test and closes its window
 // with Cancel. The backend records every window's state and every message
-// box, and routes the platform's message boxes through the same script.
+// box: it is the platform's message box while it exists, so boxes of the
+// dialogs and of the engine go through the same script.
 // Scripted keys go into the platform's keyboard state; every key is released
 // again when the backend is destroyed.
-class ScriptedBackend final : public ui::DialogBackend {
+class ScriptedBackend final : public ui::DialogBackend, public platform::MessageBox {
  public:
   ScriptedBackend();
   ~ScriptedBackend() override;
@@ -111,8 +113,8 @@ class ScriptedBackend final : public ui::DialogBackend {
   std::unique_ptr<ui::DialogWindow> CreateDialogWindow(Dialog& dialog,
                                                        const ui::DialogTemplate& dialog_template,
                                                        ui::DialogWindow* owner) override;
-  int ShowMessageBox(ui::DialogWindow* owner, std::string_view text, std::string_view caption,
-                     unsigned flags) override;
+  int Show(platform::OwnerWindow* owner, std::string_view text, std::string_view caption,
+           unsigned flags) override;
   // The platform's keyboard state, which the scripted keys update.
   ui::KeyboardState GetKeyboardState() const override;
 
@@ -138,7 +140,7 @@ class ScriptedBackend final : public ui::DialogBackend {
   std::vector<std::shared_ptr<WindowState>> m_windows;
   std::vector<MessageBoxRecord> m_message_boxes;
   std::vector<std::string> m_ignored;
-  platform::MessageBoxHook m_previous_hook;
+  test::Installed<platform::MessageBox> m_installed_box{*this, &platform::SetMessageBox};
 };
 
 }  // namespace test

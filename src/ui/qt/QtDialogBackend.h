@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "platform/MessageBox.h"
 #include "ui/DialogBackend.h"
 #include "ui/qt/QtDescriptorWatcher.h"
+#include "ui/qt/QtMessageBox.h"
 #include "ui/qt/QtWindowResponder.h"
 
 namespace ui::qt {
@@ -21,12 +21,11 @@ class KeyEventRouter;
 //   ... ConfigApp runs its windows (Dialog::DoModal) ...
 //
 // The backend must not outlive the QApplication. While it exists it also
-// shows the platform layer's message boxes (the engine's hard errors) as Qt
-// message boxes, keeps the keyboard state (platform::GetKeyboardState) from
-// the key events the application receives, and serves the single-instance
-// channel: Qt's event loop watches its descriptors and this process's
-// windows answer later starts (platform::SetDescriptorWatcher,
-// SetInstanceResponder). Destroying it restores what was installed before.
+// provides what the layers below need of the toolkit, installed through the
+// platform seams and put back when it is destroyed: message boxes as Qt
+// message boxes (the engine's hard errors too), the keyboard state kept from
+// the key events the application receives, and for the single-instance
+// channel Qt's event loop and the answers about this process's windows.
 class QtDialogBackend final : public DialogBackend {
  public:
   QtDialogBackend();
@@ -35,15 +34,14 @@ class QtDialogBackend final : public DialogBackend {
   std::unique_ptr<DialogWindow> CreateDialogWindow(Dialog& dialog,
                                                    const DialogTemplate& dialog_template,
                                                    DialogWindow* owner) override;
-  int ShowMessageBox(DialogWindow* owner, std::string_view text, std::string_view caption,
-                     unsigned flags) override;
   KeyboardState GetKeyboardState() const override;
 
  private:
   std::unique_ptr<KeyEventRouter> m_key_router;
-  platform::MessageBoxHook m_previous_hook;
+  QtMessageBox m_message_box;
   QtDescriptorWatcher m_watcher;
   QtWindowResponder m_responder;
+  platform::MessageBox* m_previous_message_box;
   platform::DescriptorWatcher* m_previous_watcher;
   platform::InstanceResponder* m_previous_responder;
 };
