@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 #include "ui/ControlTemplate.h"
 #include "ui/DataExchange.h"
+#include "ui/DialogBackend.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DialogWindow.h"
 #include "ui/ResourceSet.h"
@@ -210,13 +211,6 @@ void Dialog::KillTimer(unsigned timer_id) {
 
 int Dialog::MessageBox(std::string_view text, std::string_view caption, unsigned flags) {
   return platform::GetMessageBox().Show(m_window.get(), text, caption, flags);
-}
-
-ui::KeyboardState Dialog::GetKeyboardState() const {
-  if (ui::DialogBackend::s_instance != nullptr) {
-    return ui::DialogBackend::s_instance->GetKeyboardState();
-  }
-  return ui::KeyboardState{};
 }
 
 void Dialog::MapCommand(int control_id, ui::Notification code, CommandHandler handler) {

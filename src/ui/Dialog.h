@@ -7,7 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/DialogBackend.h"
 #include "ui/KeyMessage.h"
 #include "ui/Notification.h"
 
@@ -97,9 +96,6 @@ class Dialog {
   // A message box owned by this window (or by nothing when not open).
   // `flags` and the result are the platform::kMb* and platform::kId* values.
   int MessageBox(std::string_view text, std::string_view caption, unsigned flags);
-
-  // The keyboard state kept by the backend.
-  ui::KeyboardState GetKeyboardState() const;
 
   // Handlers of user actions by control id, as a message map does. A handler
   // mapped for platform::kIdOk or kIdCancel replaces OnOK or OnCancel.

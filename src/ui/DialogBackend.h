@@ -1,9 +1,6 @@
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <memory>
-#include <string_view>
 
 class Dialog;
 
@@ -11,10 +8,6 @@ namespace ui {
 
 class DialogWindow;
 struct DialogTemplate;
-
-// The 256-byte keyboard state: one byte per Windows virtual-key code, high
-// bit (0x80) set while the key is down.
-using KeyboardState = std::array<std::uint8_t, 256>;
 
 // What a user-interface toolkit implements to run the dialogs.
 //
@@ -35,9 +28,10 @@ using KeyboardState = std::array<std::uint8_t, 256>;
 // Nothing is delivered for changes made from code (texts, selections), nor
 // to a disabled window or control.
 //
-// Message boxes are not asked of the backend: it installs its own through
-// platform::SetMessageBox for its lifetime, so that a dialog's box (owned by
-// its window) and the engine's take the same road.
+// Message boxes and the keyboard state are not asked of the backend: it
+// installs them through platform::SetMessageBox and SetKeyboardState for its
+// lifetime (the keyboard state kept in a KeyboardTracker), so that every
+// layer reaches them the same one way.
 //
 // Creating a backend installs it as the process-wide one; destroying it
 // removes it. main.cpp creates the Qt backend, tests the scripted one.
@@ -57,11 +51,6 @@ class DialogBackend {
   virtual std::unique_ptr<DialogWindow> CreateDialogWindow(Dialog& dialog,
                                                            const DialogTemplate& dialog_template,
                                                            DialogWindow* owner) = 0;
-
-  // The keyboard state kept from the key events the program received: the
-  // platform's (platform::GetKeyboardState), which the backend feeds with
-  // platform::UpdateKeyboardState as key events arrive.
-  virtual KeyboardState GetKeyboardState() const = 0;
 };
 
 }  // namespace ui

@@ -93,7 +93,7 @@ TEST(KeyboardScan, FirstHeldKeyInTableOrder) {
   };
   for (const auto& [held, code] : rows) {
     SCOPED_TRACE(testing::PrintToString(held));
-    ui::KeyboardState state{};
+    platform::KeyboardStateBytes state{};
     state[0x14] = platform::kKeyToggledBit;
     for (unsigned key : held) state[key] = platform::kKeyDownBit;
     EXPECT_EQ(ScanKeyboard(state), code);

@@ -4,7 +4,6 @@
 
 #include "controls/CaptureDialog.h"
 #include "controls/ControllerDialog.h"
-#include "platform/KeyboardState.h"
 #include "resources/GameResources.h"
 #include "resources/ResourceIds.h"
 #include "settings/GameSettings.h"
@@ -16,7 +15,6 @@
 // resources, a default settings record and a fake gamepad system.
 class ControlsTest : public ::testing::Test {
  protected:
-  ControlsTest() { platform::ReleaseAllKeys(); }
   ~ControlsTest() override { delete GameSettings::s_instance; }
 
   GameSettings& Settings() { return *GameSettings::s_instance; }

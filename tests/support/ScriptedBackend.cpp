@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/KeyboardState.h"
 #include "ui/ControlTemplate.h"
 #include "ui/Dialog.h"
 #include "ui/DialogTemplate.h"
@@ -148,7 +147,6 @@ class ScriptedWindow final : public ui::DialogWindow, public ui::PaintContext {
 ScriptedBackend::ScriptedBackend() = default;
 
 ScriptedBackend::~ScriptedBackend() {
-  platform::ReleaseAllKeys();
   EXPECT_EQ(m_actions.size(), 0u) << "scripted actions were never used";
 }
 
@@ -218,12 +216,6 @@ WindowState& ScriptedBackend::Window(int template_id) {
   return nowhere = WindowState{};
 }
 
-ui::KeyboardState ScriptedBackend::GetKeyboardState() const {
-  platform::KeyboardStateBytes state{};
-  platform::GetKeyboardState(state);
-  return state;
-}
-
 std::unique_ptr<ui::DialogWindow> ScriptedBackend::CreateDialogWindow(
     Dialog& dialog, const ui::DialogTemplate& dialog_template, ui::DialogWindow* owner) {
   auto window = std::make_unique<ScriptedWindow>(*this, dialog, dialog_template,
@@ -270,9 +262,12 @@ void ScriptedBackend::DoClick(ScriptedWindow& w, int id) {
 // dialog's own keys on key down: Return, Escape, F1.
 void ScriptedBackend::DoKey(ScriptedWindow& window, unsigned key, bool down) {
   using Kind = ui::KeyMessageKind;
-  platform::UpdateKeyboardState(
-      key, down ? platform::KeyTransition::kDown : platform::KeyTransition::kUp);
-  const ui::KeyboardState keys = GetKeyboardState();
+  if (down) {
+    m_keys.Press(key);
+  } else {
+    m_keys.Release(key);
+  }
+  const platform::KeyboardStateBytes keys = m_keys.Read();
   auto held = [&keys](unsigned k) { return (keys[k] & platform::kKeyDownBit) != 0; };
   const bool sys = held(ui::kVkMenu) || key == 0x79 /* F10 */ || key == ui::kVkMenu;
   Dialog& dialog = window.dialog;

@@ -15,6 +15,7 @@
 #include "ui/DialogBackend.h"
 #include "ui/DialogWindow.h"
 #include "ui/KeyMessage.h"
+#include "ui/KeyboardTracker.h"
 
 namespace test {
 
@@ -57,8 +58,8 @@ struct MessageBoxRecord {
 // with Cancel. The backend records every window's state and every message
 // box: it is the platform's message box while it exists, so boxes of the
 // dialogs and of the engine go through the same script.
-// Scripted keys go into the platform's keyboard state; every key is released
-// again when the backend is destroyed.
+// Scripted keys go into the keyboard state that the backend keeps and
+// installs as the platform's while it exists.
 class ScriptedBackend final : public ui::DialogBackend, public platform::MessageBox {
  public:
   ScriptedBackend();
@@ -89,6 +90,9 @@ class ScriptedBackend final : public ui::DialogBackend, public platform::Message
     return Queue([this, key](ScriptedWindow& w) { DoKey(w, key, false); });
   }
   ScriptedBackend& Escape() { return PressKey(ui::kVkEscape); }
+  // Lets go of every held key at once, as when the application loses the
+  // keyboard; not a queued action.
+  void ReleaseAllKeys() { m_keys.ReleaseAll(); }
   ScriptedBackend& CloseBox();
   // Answers the next message box; it must be the next thing to happen.
   ScriptedBackend& AnswerMessageBox(int result);
@@ -115,8 +119,6 @@ class ScriptedBackend final : public ui::DialogBackend, public platform::Message
                                                        ui::DialogWindow* owner) override;
   int Show(platform::OwnerWindow* owner, std::string_view text, std::string_view caption,
            unsigned flags) override;
-  // The platform's keyboard state, which the scripted keys update.
-  ui::KeyboardState GetKeyboardState() const override;
 
  private:
   friend class ScriptedWindow;
@@ -141,6 +143,8 @@ class ScriptedBackend final : public ui::DialogBackend, public platform::Message
   std::vector<MessageBoxRecord> m_message_boxes;
   std::vector<std::string> m_ignored;
   test::Installed<platform::MessageBox> m_installed_box{*this, &platform::SetMessageBox};
+  ui::KeyboardTracker m_keys;
+  test::Installed<platform::KeyboardState> m_installed_keys{m_keys, &platform::SetKeyboardState};
 };
 
 }  // namespace test

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 
-#include "platform/KeyboardState.h"
 #include "ui/qt/KeyEventRouter.h"
 #include "ui/qt/QtDialogWindow.h"
 #include "ui/qt/UserInterfaceThread.h"
@@ -10,7 +9,8 @@
 namespace ui::qt {
 
 QtDialogBackend::QtDialogBackend()
-    : m_key_router(std::make_unique<KeyEventRouter>()),
+    : m_key_router(std::make_unique<KeyEventRouter>(m_keyboard)),
+      m_previous_keyboard(platform::SetKeyboardState(&m_keyboard)),
       m_previous_message_box(platform::SetMessageBox(&m_message_box)),
       m_previous_watcher(platform::SetDescriptorWatcher(&m_watcher)),
       m_previous_responder(platform::SetInstanceResponder(&m_responder)) {
@@ -23,6 +23,7 @@ QtDialogBackend::~QtDialogBackend() {
   platform::SetInstanceResponder(m_previous_responder);
   platform::SetDescriptorWatcher(m_previous_watcher);
   platform::SetMessageBox(m_previous_message_box);
+  platform::SetKeyboardState(m_previous_keyboard);
   if (QCoreApplication* application = QCoreApplication::instance()) {
     application->removeEventFilter(m_key_router.get());
   }
@@ -35,12 +36,6 @@ std::unique_ptr<DialogWindow> QtDialogBackend::CreateDialogWindow(
   }
   return std::make_unique<QtDialogWindow>(dialog, dialog_template,
                                           dynamic_cast<QtDialogWindow*>(owner));
-}
-
-KeyboardState QtDialogBackend::GetKeyboardState() const {
-  platform::KeyboardStateBytes state{};
-  platform::GetKeyboardState(state);
-  return state;
 }
 
 }  // namespace ui::qt

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "ui/DialogBackend.h"
+#include "ui/KeyboardTracker.h"
 #include "ui/qt/QtDescriptorWatcher.h"
 #include "ui/qt/QtMessageBox.h"
 #include "ui/qt/QtWindowResponder.h"
@@ -34,13 +35,14 @@ class QtDialogBackend final : public DialogBackend {
   std::unique_ptr<DialogWindow> CreateDialogWindow(Dialog& dialog,
                                                    const DialogTemplate& dialog_template,
                                                    DialogWindow* owner) override;
-  KeyboardState GetKeyboardState() const override;
 
  private:
+  KeyboardTracker m_keyboard;
   std::unique_ptr<KeyEventRouter> m_key_router;
   QtMessageBox m_message_box;
   QtDescriptorWatcher m_watcher;
   QtWindowResponder m_responder;
+  platform::KeyboardState* m_previous_keyboard;
   platform::MessageBox* m_previous_message_box;
   platform::DescriptorWatcher* m_previous_watcher;
   platform::InstanceResponder* m_previous_responder;
