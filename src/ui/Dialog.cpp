@@ -38,8 +38,7 @@ Dialog::Dialog(int template_id, Dialog* parent) : m_template_id(template_id), m_
 Dialog::~Dialog() = default;
 
 int Dialog::DoModal() {
-  ui::DialogBackend* backend = ui::DialogBackend::s_instance;
-  if (m_window || backend == nullptr) {
+  if (m_window) {
     return -1;
   }
   m_template = FindTemplate();
@@ -52,7 +51,7 @@ int Dialog::DoModal() {
   } else if (!ModalStack().empty()) {
     owner = ModalStack().back()->m_window.get();
   }
-  m_window = backend->CreateDialogWindow(*this, *m_template, owner);
+  m_window = ui::GetDialogBackend().CreateDialogWindow(*this, *m_template, owner);
   if (!m_window) {
     return -1;
   }

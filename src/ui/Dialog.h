@@ -40,7 +40,7 @@ class Dialog {
 
   // Runs the window modally and returns the value given to EndDialog
   // (platform::kIdOk, platform::kIdCancel, ...), or -1 when the window could
-  // not be built (no backend, no template).
+  // not be built (no backend installed, no template).
   int DoModal();
   // Ends the modal loop; the window closes once the current handler returns.
   void EndDialog(int result);

@@ -28,19 +28,15 @@ struct DialogTemplate;
 // Nothing is delivered for changes made from code (texts, selections), nor
 // to a disabled window or control.
 //
-// Message boxes and the keyboard state are not asked of the backend: it
-// installs them through platform::SetMessageBox and SetKeyboardState for its
-// lifetime (the keyboard state kept in a KeyboardTracker), so that every
-// layer reaches them the same one way.
-//
-// Creating a backend installs it as the process-wide one; destroying it
-// removes it. main.cpp creates the Qt backend, tests the scripted one.
+// A backend installs, for its lifetime, everything it provides, each through
+// its seam: itself (SetDialogBackend), message boxes and the keyboard state
+// (platform::SetMessageBox, SetKeyboardState, the state kept in a
+// KeyboardTracker), so that every layer reaches them the same one way.
+// main.cpp creates the Qt backend, tests the scripted one.
 class DialogBackend {
  public:
-  static DialogBackend* s_instance;
-
-  DialogBackend();
-  virtual ~DialogBackend();
+  DialogBackend() = default;
+  virtual ~DialogBackend() = default;
   DialogBackend(const DialogBackend&) = delete;
   DialogBackend& operator=(const DialogBackend&) = delete;
 
@@ -52,5 +48,13 @@ class DialogBackend {
                                                            const DialogTemplate& dialog_template,
                                                            DialogWindow* owner) = 0;
 };
+
+// The installed backend, else the real one.
+DialogBackend& GetDialogBackend();
+// Installs `backend` (not owned; null restores the real one) and returns the
+// one installed before (null when that was the real one).
+DialogBackend* SetDialogBackend(DialogBackend* backend);
+// The framework without a toolkit: it builds no window, so DoModal fails.
+DialogBackend& RealDialogBackend();
 
 }  // namespace ui

@@ -51,7 +51,8 @@ struct MessageBoxRecord {
   int answer = 0;
 };
 
-// A headless dialog backend driven by a script. A test queues the user's
+// A headless dialog backend driven by a script, installed (with its message
+// box and keyboard state) for its lifetime. A test queues the user's
 // actions; every modal loop, nested ones included, takes them in order from
 // the one queue and runs them on its own window (the innermost open one).
 // A loop that finds the queue empty fails the test and closes its window
@@ -142,6 +143,7 @@ class ScriptedBackend final : public ui::DialogBackend, public platform::Message
   std::vector<std::shared_ptr<WindowState>> m_windows;
   std::vector<MessageBoxRecord> m_message_boxes;
   std::vector<std::string> m_ignored;
+  test::Installed<ui::DialogBackend> m_installed_backend{*this, &ui::SetDialogBackend};
   test::Installed<platform::MessageBox> m_installed_box{*this, &platform::SetMessageBox};
   ui::KeyboardTracker m_keys;
   test::Installed<platform::KeyboardState> m_installed_keys{m_keys, &platform::SetKeyboardState};

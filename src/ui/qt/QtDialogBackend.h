@@ -18,12 +18,13 @@ class KeyEventRouter;
 // running any window:
 //
 //   QApplication application(argc, argv);
-//   ui::qt::QtDialogBackend backend;   // now DialogBackend::s_instance
+//   ui::qt::QtDialogBackend backend;   // now ui::GetDialogBackend()
 //   ... ConfigApp runs its windows (Dialog::DoModal) ...
 //
 // The backend must not outlive the QApplication. While it exists it also
 // provides what the layers below need of the toolkit, installed through the
-// platform seams and put back when it is destroyed: message boxes as Qt
+// platform seams and put back when it is destroyed (as it installs itself as
+// the dialog backend): message boxes as Qt
 // message boxes (the engine's hard errors too), the keyboard state kept from
 // the key events the application receives, and for the single-instance
 // channel Qt's event loop and the answers about this process's windows.
@@ -42,6 +43,7 @@ class QtDialogBackend final : public DialogBackend {
   QtMessageBox m_message_box;
   QtDescriptorWatcher m_watcher;
   QtWindowResponder m_responder;
+  DialogBackend* m_previous_backend;
   platform::KeyboardState* m_previous_keyboard;
   platform::MessageBox* m_previous_message_box;
   platform::DescriptorWatcher* m_previous_watcher;
