@@ -21,9 +21,9 @@ struct FpuWords {
 
 // The processor instructions that identify a processor. Each probe runs with
 // processor faults caught: a fault makes it return nothing (or false) and
-// never ends the process. Fault handlers are installed only while a probe runs, on any
-// thread, and the SSE control register and x87 control word are put back
-// after a fault.
+// never ends the process. Fault handlers are installed only while a probe
+// runs, on any thread, and the SSE control register and x87 control word are
+// put back after a fault.
 
 // CPUID with only EAX loaded.
 std::optional<CpuidRegisters> ProbeCpuid(uint32_t leaf);

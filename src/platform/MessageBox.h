@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "platform/OwnerWindow.h"
+
 namespace platform {
 
 // Button, icon and result values of the Windows message box, kept so that
@@ -20,14 +22,6 @@ constexpr int kIdOk = 1;
 constexpr int kIdCancel = 2;
 constexpr int kIdYes = 6;
 constexpr int kIdNo = 7;
-
-// A window that can own a message box. Only the UI backend that made it
-// knows what it is; the layers in between pass it on. The dialog
-// framework's windows are ones.
-class OwnerWindow {
- public:
-  virtual ~OwnerWindow() = default;
-};
 
 // Message boxes, the one way from any layer to the screen. The UI backend
 // installs its own (the engine never opens a window itself); the real one,

@@ -7,7 +7,9 @@
 
 namespace platform {
 
-// A value, or why the system could not give it.
+// A value, or why the system could not give it. An operation without a value
+// returns std::optional<SystemError> instead, and one whose failure needs no
+// explaining a plain std::optional.
 template <typename T>
 class SystemResult {
  public:

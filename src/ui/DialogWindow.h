@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/MessageBox.h"
+#include "platform/OwnerWindow.h"
 
 namespace ui {
 

@@ -15,8 +15,8 @@ namespace platform {
 // "FOCUS <title>" (not answered). Requests from other users are ignored.
 //
 // The holder hears of requests through the DescriptorWatcher installed when
-// it took the name, which must stay installed until it gives the name up, and
-// answers them through the installed InstanceResponder.
+// it took the name (that watcher must outlive the name) and answers them
+// through the InstanceResponder installed when they come.
 class SocketSingleInstance final : public SingleInstance {
  public:
   // `answer_timeout` bounds the wait for a holder that is busy or hung.
