@@ -7,11 +7,8 @@
 #include "app/ConfigApp.h"
 #include "app/EngineServices.h"
 #include "platform/GraphicsAdapter.h"
-#include "platform/posix/PosixSingleInstance.h"
 #include "resources/GameResources.h"
-#include "ui/qt/QtDescriptorWatcher.h"
 #include "ui/qt/QtDialogBackend.h"
-#include "ui/qt/QtWindowResponder.h"
 
 int main(int argc, char** argv) {
   // The adapter query takes longer than anything else in the first refresh;
@@ -27,11 +24,10 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
 
   resources::GameResources resources;
+  // Also the platform's message boxes, keyboard state and the single-instance
+  // channel's event loop and window answers, for its lifetime.
   ui::qt::QtDialogBackend backend;
-  ui::qt::QtDescriptorWatcher watcher;
-  platform::PosixSingleInstance single_instance(watcher);
-  ui::qt::QtWindowResponder responder;
-  ConfigApp(single_instance, responder).InitInstance();
+  ConfigApp().InitInstance();
 
   EngineServices::ReleaseProcessServices();
   return 0;

@@ -109,7 +109,7 @@ int Child(const std::string& mode) {
       std::this_thread::sleep_until(program_start + kStartUpWork);
     }
     const Clock::time_point start = Clock::now();
-    platform::CurrentGraphicsAdapter().QueryDefaultDeviceCaps();
+    platform::GetGraphicsAdapter().QueryDefaultDeviceCaps();
     milliseconds = MillisecondsSince(start);
   } else if (mode == "recommend") {
     const Clock::time_point start = Clock::now();
@@ -155,8 +155,7 @@ int main(int argc, char** argv) {
   std::printf("Kernel TSC calibration (dmesg): %.3f MHz\n", kernel_mhz);
   std::printf("/proc/cpuinfo cpu MHz:          %.3f MHz\n", cpuinfo_mhz);
 
-  uint32_t mask = 0;
-  platform::GetProcessAffinityMask(mask);
+  const uint32_t mask = platform::GetProcessAffinityMask().value_or(0);
   std::printf("\nProcessor measurement, each processor alone (%d runs):\n", kSpeedRuns);
   for (uint32_t processor = 0; processor < 32; ++processor) {
     if ((mask & (1u << processor)) == 0) {

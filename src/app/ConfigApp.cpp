@@ -1,5 +1,6 @@
 #include "app/ConfigApp.h"
 
+#include <memory>
 #include <string>
 
 #include "app/ConfigDialog.h"
@@ -7,25 +8,24 @@
 #include "platform/SingleInstance.h"
 #include "ui/StringTable.h"
 
-ConfigApp::ConfigApp(platform::SingleInstance& single_instance,
-                     platform::InstanceResponder& responder)
-    : m_single_instance(single_instance), m_responder(responder) {}
+ConfigApp::ConfigApp() = default;
 
 ConfigApp::~ConfigApp() = default;
 
 bool ConfigApp::InitInstance() {
   // Control containers and the 3-D look are what the toolkit draws anyway.
-  if (m_single_instance.Find(kAtomName)) {
+  platform::SingleInstance& single_instance = platform::GetSingleInstance();
+  if (single_instance.Find(kAtomName)) {
     const std::string title = ui::LoadString(kStrWindowTitle);
-    if (m_single_instance.HolderHasWindow(kAtomName, title)) {
-      m_single_instance.HolderTakeFocus(kAtomName, title);
+    if (single_instance.HolderHasWindow(kAtomName, title)) {
+      single_instance.HolderTakeFocus(kAtomName, title);
       return false;
     }
   }
 
   // Null when a live but windowless holder keeps the name: this instance
   // then runs without it, as a start is never refused for want of it.
-  std::unique_ptr<platform::InstanceName> atom = m_single_instance.Add(kAtomName, m_responder);
+  std::unique_ptr<platform::InstanceName> atom = single_instance.Add(kAtomName);
   {
     ConfigDialog dialog;
     m_main_window = &dialog;

@@ -1,24 +1,16 @@
 #pragma once
 
-#include <memory>
-
-namespace platform {
-class InstanceResponder;
-class SingleInstance;
-}  // namespace platform
-
 class ConfigDialog;
 
-// The application object: keeps the tool from running twice, runs the main
-// window modally and ends when that window closes.
+// The application object: keeps the tool from running twice (through
+// platform::GetSingleInstance()), runs the main window modally and ends when
+// that window closes.
 class ConfigApp {
  public:
   // The name the running instance holds while its main window may exist.
   static constexpr const char* kAtomName = "QVConfigAppAtom";
 
-  // `responder` answers later starts of the tool about this process's
-  // windows; both must outlive InitInstance.
-  ConfigApp(platform::SingleInstance& single_instance, platform::InstanceResponder& responder);
+  ConfigApp();
   ~ConfigApp();
   ConfigApp(const ConfigApp&) = delete;
   ConfigApp& operator=(const ConfigApp&) = delete;
@@ -32,7 +24,5 @@ class ConfigApp {
   ConfigDialog* GetMainWindow() const { return m_main_window; }
 
  private:
-  platform::SingleInstance& m_single_instance;
-  platform::InstanceResponder& m_responder;
   ConfigDialog* m_main_window = nullptr;
 };

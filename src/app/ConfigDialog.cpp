@@ -141,7 +141,7 @@ void ConfigDialog::FillQualityList() {
 
 void ConfigDialog::ShowRuntimeStatus() {
   const std::optional<platform::RuntimeVersion> version =
-      platform::CurrentGraphicsRuntime().QueryVersion();
+      platform::GetGraphicsRuntime().QueryVersion();
   const RuntimeStatus status =
       RuntimeStatus::FromQuery(version.has_value(), version ? version->version : 0);
   ShowControl(status.VisibleIconControl());
@@ -194,13 +194,14 @@ void ConfigDialog::OnStartGame() {
   // Every change of the list has already stored the index.
   HardwareProbe::ApplyPreset(static_cast<QualityLevel>(m_quality_index));
   GameSettings::s_instance->Save(kAssetQVConfig_INI, nullptr);
-  const platform::StartResult started = platform::GetProcessLauncher().Start(kGameProgram);
-  if (started.Succeeded()) {
+  const std::optional<platform::SystemError> failed =
+      platform::GetProcessLauncher().Start(kGameProgram);
+  if (!failed) {
     Dialog::OnOK();
     return;
   }
   // The settings stay saved; the player may fix the folder and try again.
-  MessageBox(started.message, ui::LoadString(kStrGameErrorCaption),
+  MessageBox(failed->text, ui::LoadString(kStrGameErrorCaption),
              platform::kMbOk | platform::kMbIconStop);
 }
 

@@ -4,6 +4,7 @@
 #include "controls/DeviceKind.h"
 #include "controls/KeyboardScanTable.h"
 #include "platform/Gamepads.h"
+#include "platform/KeyboardState.h"
 #include "platform/MessageBox.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
@@ -33,7 +34,7 @@ bool CaptureDialog::Tick() {
     return false;
   }
   if (IsKeyboard(m_device)) {
-    m_result = ScanKeyboard(GetKeyboardState());
+    m_result = ScanKeyboard(platform::GetKeyboardState().Read());
     if (m_result == kKeyNone) return false;
   } else {
     m_result = m_poller.Poll(m_device);

@@ -24,7 +24,7 @@ const std::array<KeyScanRow, 96> kKeyboardScanTable = {{
     {0x1A, 0xBF}, {0x1B, 0xC0}, {0x1C, 0xDB}, {0x1D, 0xDC}, {0x1E, 0xDD}, {0x1F, 0xDE},
 }};
 
-std::int32_t ScanKeyboard(const ui::KeyboardState& state) {
+std::int32_t ScanKeyboard(const platform::KeyboardStateBytes& state) {
   for (const KeyScanRow& row : kKeyboardScanTable) {
     if ((state[row.virtual_key] & platform::kKeyDownBit) != 0) {
       return row.code;

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "ui/DialogBackend.h"
+#include "platform/KeyboardState.h"
 
 // One bindable key: its binding code and the Windows virtual-key code whose
 // byte in the keyboard state tells whether it is held.
@@ -17,4 +17,4 @@ struct KeyScanRow {
 extern const std::array<KeyScanRow, 96> kKeyboardScanTable;
 
 // The code of the first held key of the table; 0 when none is held.
-std::int32_t ScanKeyboard(const ui::KeyboardState& state);
+std::int32_t ScanKeyboard(const platform::KeyboardStateBytes& state);

@@ -11,7 +11,7 @@ DiskDevice::DiskDevice(const String& name) {
 }
 
 std::uint32_t DiskDevice::FreeSpace() {
-  std::uint64_t bytes = 0;
-  if (!platform::GetFileSystem().FreeSpace(bytes)) return 0;
-  return bytes > 0xFFFFFFFFull ? 0xFFFFFFFFu : static_cast<std::uint32_t>(bytes);
+  const std::optional<std::uint64_t> bytes = platform::GetFileSystem().FreeSpace();
+  if (!bytes) return 0;
+  return *bytes > 0xFFFFFFFFull ? 0xFFFFFFFFu : static_cast<std::uint32_t>(*bytes);
 }

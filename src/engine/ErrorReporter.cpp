@@ -76,7 +76,8 @@ void ErrorReporter::RaiseHard(const char* file, int line, ErrorCode code, std::v
     if (line != 0) log->Printf("Error Location : %s, line: %d\n", OrEmpty(file), line);
     log->Printf("\n");
   }
-  platform::ShowMessageBox(m_message, "Error", platform::kMbIconStop | platform::kMbOk);
+  platform::GetMessageBox().Show(nullptr, m_message, "Error",
+                                 platform::kMbIconStop | platform::kMbOk);
 }
 
 ErrorCode ErrorReporter::SoftError(const char* file, int line, ErrorCode code, ...) {

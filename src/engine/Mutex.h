@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "engine/ErrorCode.h"
+
 namespace platform {
 class NamedMutex;
 }
@@ -17,7 +19,9 @@ class Mutex {
   Mutex& operator=(const Mutex&) = delete;
 
   // Waits without time-out. A failure (also of Unlock) is reported as a
-  // hard error through ErrorReporter::HardErrorNoLock with the last error.
+  // hard error through ErrorReporter::HardErrorNoLock with the system's
+  // error number; for a mutex that could not be created, with the number
+  // that its creation failed with.
   void Lock();
   void Unlock();
 
@@ -26,4 +30,5 @@ class Mutex {
 
  private:
   std::unique_ptr<platform::NamedMutex> m_handle;
+  ErrorCode m_open_error;
 };

@@ -23,26 +23,27 @@ constexpr uint64_t kIntervalTicks = 1000;
 // Fills the processor class, CPUID availability and division-flags result.
 // False when a probe faulted.
 bool RunClassTest(ProcessorRecord& record) {
-  uint32_t changed = 0;
   record.m_processor_class = 3;
-  if (!platform::ProbeFlagToggle(kAlignmentCheckFlag, changed)) {
+  const std::optional<uint32_t> alignment_check = platform::ProbeFlagToggle(kAlignmentCheckFlag);
+  if (!alignment_check) {
     return false;
   }
-  if (changed == 0) {
+  if (*alignment_check == 0) {
     return true;
   }
   record.m_processor_class = 4;
-  if (!platform::ProbeFlagToggle(kIdFlag, changed)) {
+  const std::optional<uint32_t> id_flag = platform::ProbeFlagToggle(kIdFlag);
+  if (!id_flag) {
     return false;
   }
-  record.m_cpuid_available = changed != 0;
+  record.m_cpuid_available = *id_flag != 0;
   record.m_division_flags_result = kVendorUnknown;
   if (!record.m_cpuid_available) {
-    uint8_t low_flags = 0;
-    if (!platform::ProbeDivisionFlags(low_flags)) {
+    const std::optional<uint8_t> low_flags = platform::ProbeDivisionFlags();
+    if (!low_flags) {
       return false;
     }
-    record.m_division_flags_result = DivisionFlagsResult(low_flags);
+    record.m_division_flags_result = DivisionFlagsResult(*low_flags);
   }
   return true;
 }
@@ -54,12 +55,9 @@ bool SameRegisters(const platform::CpuidRegisters& a, const platform::CpuidRegis
 // Some processors answer an extended query with the highest standard leaf, so
 // an answer equal to that leaf means there are no extended leaves.
 void FindHighestExtendedLeaf(void* context) {
-  platform::CpuidRegisters leaf0;
-  platform::CpuidRegisters top;
-  platform::CpuidRegisters extended;
-  platform::ReadCpuid(0, leaf0);
-  platform::ReadCpuid(leaf0.eax, top);
-  platform::ReadCpuid(CpuidTable::kExtendedBase, extended);
+  const platform::CpuidRegisters leaf0 = platform::ReadCpuid(0);
+  const platform::CpuidRegisters top = platform::ReadCpuid(leaf0.eax);
+  const platform::CpuidRegisters extended = platform::ReadCpuid(CpuidTable::kExtendedBase);
   uint32_t highest = 0;
   if (!SameRegisters(top, extended) && (extended.eax & 0x80000000) != 0) {
     highest = extended.eax;
@@ -77,8 +75,7 @@ uint32_t HighestExtendedLeaf() {
 }
 
 void StoreLeaf(CpuidTable& table, uint32_t leaf) {
-  platform::CpuidRegisters registers;
-  platform::ReadCpuid(leaf, registers);
+  const platform::CpuidRegisters registers = platform::ReadCpuid(leaf);
   CpuidEntry* entry = table.Find(leaf);
   entry->eax = registers.eax;
   entry->ebx = registers.ebx;
@@ -100,11 +97,11 @@ void FillLeafTable(void* context) {
 
 // Null when a query faulted or the block could not be allocated.
 CpuidTable::Pointer BuildLeafTable() {
-  platform::CpuidRegisters leaf0;
-  if (!platform::ProbeCpuid(0, leaf0)) {
+  const std::optional<platform::CpuidRegisters> leaf0 = platform::ProbeCpuid(0);
+  if (!leaf0) {
     return nullptr;
   }
-  CpuidTable::Pointer table = CpuidTable::Create(leaf0.eax, HighestExtendedLeaf());
+  CpuidTable::Pointer table = CpuidTable::Create(leaf0->eax, HighestExtendedLeaf());
   if (!table || !platform::RunWithFaultGuard(&FillLeafTable, table.get())) {
     return nullptr;
   }
@@ -117,10 +114,11 @@ struct Measurement {
   SpeedOutcome outcome;
 };
 
+// `ok` turns false when the counter stops answering.
 uint64_t ReadCounter(platform::PerformanceCounter& counter, bool& ok) {
-  uint64_t ticks = 0;
-  ok = counter.QueryCounter(ticks);
-  return ticks;
+  const std::optional<uint64_t> ticks = counter.QueryCounter();
+  ok = ticks.has_value();
+  return ticks.value_or(0);
 }
 
 // One attempt: settle on a fresh counter tick, then count processor cycles
@@ -155,15 +153,15 @@ void MeasureUnderGuard(void* context) {
 // The clock speed in MHz: 0.0 without a performance counter, nullopt when the
 // measurement faulted.
 std::optional<float> MeasureSpeed() {
-  platform::PerformanceCounter& counter = platform::CurrentPerformanceCounter();
-  uint64_t frequency = 0;
-  if (!counter.QueryFrequency(frequency)) {
+  platform::PerformanceCounter& counter = platform::GetPerformanceCounter();
+  const std::optional<uint64_t> frequency = counter.QueryFrequency();
+  if (!frequency) {
     return 0.0f;
   }
   const platform::RealTimePriority priority;
   Measurement measurement;
   measurement.counter = &counter;
-  measurement.frequency = static_cast<uint32_t>(frequency);
+  measurement.frequency = static_cast<uint32_t>(*frequency);
   if (!platform::RunWithFaultGuard(&MeasureUnderGuard, &measurement)) {
     return std::nullopt;
   }
@@ -176,9 +174,11 @@ CpuInfo::CpuInfo() {
   const platform::SystemInfo system = platform::GetSystemInfo();
   m_processor_count = system.processor_count;
   m_active_processor_mask = system.active_processor_mask;
-  if (!platform::GetProcessAffinityMask(m_process_affinity_mask)) {
+  const std::optional<uint32_t> affinity = platform::GetProcessAffinityMask();
+  if (!affinity) {
     return;
   }
+  m_process_affinity_mask = *affinity;
   m_usable_count = static_cast<uint32_t>(std::popcount(m_process_affinity_mask));
   m_next_processor = 0;
   m_examined_count = 0;
@@ -187,9 +187,9 @@ CpuInfo::CpuInfo() {
     if ((m_process_affinity_mask & (1u << m_next_processor)) == 0) {
       continue;
     }
-    uint32_t exit_code = 0;
-    if (!platform::RunPinnedThread(m_next_processor, &CpuInfo::RunWorker, this, exit_code) ||
-        exit_code == 0) {
+    const std::optional<uint32_t> exit_code =
+        platform::RunPinnedThread(m_next_processor, &CpuInfo::RunWorker, this);
+    if (exit_code.value_or(0) == 0) {
       m_tables[m_examined_count].reset();
       m_records[m_examined_count].reset();
     }
@@ -254,19 +254,13 @@ bool CpuInfo::GetVendor(uint32_t index, int32_t& vendor) const {
   return true;
 }
 
-bool CpuInfo::GetSignature(uint32_t index, uint32_t& family, uint32_t& model, uint32_t& stepping,
-                           uint32_t& type) const {
+std::optional<CpuSignature> CpuInfo::GetSignature(uint32_t index) const {
   const ProcessorRecord* record = RecordAt(index);
   if (record == nullptr || !record->m_cpuid_available || !m_tables[index] ||
       m_tables[index]->HighestStandard() == 0) {
-    return false;
+    return std::nullopt;
   }
-  const CpuSignature signature = DecodeSignature(m_tables[index]->Find(1)->eax);
-  family = signature.family;
-  model = signature.model;
-  stepping = signature.stepping;
-  type = signature.type;
-  return true;
+  return DecodeSignature(m_tables[index]->Find(1)->eax);
 }
 
 bool CpuInfo::GetFeatures(uint32_t index, uint32_t& features) const {
@@ -275,7 +269,7 @@ bool CpuInfo::GetFeatures(uint32_t index, uint32_t& features) const {
     return false;
   }
   features = 0;
-  features = BuildFeatureWord(*record, m_tables[index].get(), FeatureProbes::Real());
+  features = BuildFeatureWord(*record, m_tables[index].get(), GetFeatureProbes());
   return true;
 }
 

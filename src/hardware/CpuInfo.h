@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
+#include "hardware/CpuIdentity.h"
 #include "hardware/CpuidTable.h"
 #include "hardware/ProcessorRecord.h"
 
@@ -25,15 +27,15 @@ class CpuInfo {
   CpuInfo(const CpuInfo&) = delete;
   CpuInfo& operator=(const CpuInfo&) = delete;
 
-  // Each query returns false, leaving its outputs untouched, before the
-  // construction ran to its end, for an index outside the usable processors
-  // or for a processor that could not be examined.
+  // Each query answers false, leaving its outputs untouched, or nothing,
+  // before the construction ran to its end, for an index outside the usable
+  // processors or for a processor that could not be examined.
 
   // 0 "GenuineIntel", 1 "AuthenticAMD", 2 "CyrixInstead", 3 "CentaurHauls",
   // -1 any other; without CPUID the division-flags result (2 or -1).
   bool GetVendor(uint32_t index, int32_t& vendor) const;
-  bool GetSignature(uint32_t index, uint32_t& family, uint32_t& model, uint32_t& stepping,
-                    uint32_t& type) const;
+  // Family, model, stepping and type from CPUID leaf 1.
+  std::optional<CpuSignature> GetSignature(uint32_t index) const;
   // The feature word. Its instruction probes run on the calling thread.
   bool GetFeatures(uint32_t index, uint32_t& features) const;
   // The clock speed in MHz; false when it could not be timed (no counter).

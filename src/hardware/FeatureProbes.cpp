@@ -1,33 +1,41 @@
 #include "hardware/FeatureProbes.h"
 
 #include <cstdint>
+#include <optional>
 
 #include "hardware/CpuIdentity.h"
 #include "platform/CpuProbe.h"
+#include "platform/Seam.h"
 
 namespace {
 
 class InstructionProbes : public FeatureProbes {
  public:
   bool FpuTestPasses() override {
-    uint16_t status_word = 0;
-    uint16_t control_word = 0;
-    return platform::ProbeFpu(status_word, control_word) && FpuPresent(status_word, control_word);
+    const std::optional<platform::FpuWords> words = platform::ProbeFpu();
+    return words && FpuPresent(words->status_word, words->control_word);
   }
 
-  bool TimeStampCounterExecutes() override {
-    uint64_t value = 0;
-    return platform::ProbeTimeStampCounter(value);
-  }
+  bool TimeStampCounterExecutes() override { return platform::ProbeTimeStampCounter().has_value(); }
 
   bool PackedAddExecutes() override { return platform::ProbePackedAdd(); }
 
   bool UnmaskedDivideExecutes() override { return platform::ProbeUnmaskedDivide(); }
 };
 
+constinit platform::Seam<FeatureProbes> s_seam(&RealFeatureProbes);
+
 }  // namespace
 
-FeatureProbes& FeatureProbes::Real() {
+FeatureProbes& GetFeatureProbes() {
+  return s_seam.Get();
+}
+
+FeatureProbes* SetFeatureProbes(FeatureProbes* probes) {
+  return s_seam.Set(probes);
+}
+
+FeatureProbes& RealFeatureProbes() {
   static InstructionProbes probes;
   return probes;
 }

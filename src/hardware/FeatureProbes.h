@@ -2,6 +2,11 @@
 
 // The instruction probes that the feature word needs, run on the calling
 // thread. The real ones execute the instructions; tests answer for them.
+//
+// A seam of the hardware layer rather than of the platform: the real probes
+// read the platform's instruction probes (platform/CpuProbe.h) and decode
+// what they return (the FPU test's words), which the platform layer cannot.
+// It is reached the same way as a platform seam.
 class FeatureProbes {
  public:
   virtual ~FeatureProbes() = default;
@@ -13,7 +18,12 @@ class FeatureProbes {
   virtual bool PackedAddExecutes() = 0;
   // DIVPS by zero with the divide-by-zero exception unmasked raises no fault.
   virtual bool UnmaskedDivideExecutes() = 0;
-
-  // The probes that run the real instructions.
-  static FeatureProbes& Real();
 };
+
+// The installed probes, else the real ones.
+FeatureProbes& GetFeatureProbes();
+// Installs `probes` (not owned; null restores the real ones) and returns the
+// ones installed before (null when those were the real ones).
+FeatureProbes* SetFeatureProbes(FeatureProbes* probes);
+// The probes that run the real instructions.
+FeatureProbes& RealFeatureProbes();

@@ -3,9 +3,8 @@
 #include <charconv>
 #include <cstdio>
 #include <string>
-#include <utility>
 
-#include "hardware/CpuInfo.h"
+#include "hardware/SpeedSource.h"
 #include "platform/GraphicsAdapter.h"
 #include "settings/GameSettings.h"
 
@@ -26,29 +25,14 @@ constexpr float kUnmeasuredSpeed = 0.0f;
 std::FILE* s_recon_file = nullptr;
 bool s_recon_opened = false;
 
-std::optional<float> MeasureFirstProcessor() {
-  const CpuInfo cpu_info;
-  float speed = 0.0f;
-  if (!cpu_info.GetSpeed(0, speed)) {
-    return std::nullopt;
-  }
-  return speed;
-}
-
-HardwareProbe::SpeedSource& CurrentSpeedSource() {
-  static HardwareProbe::SpeedSource source;
-  return source;
-}
-
 int32_t ProbeHardware() {
-  const HardwareProbe::SpeedSource& source = CurrentSpeedSource();
-  const float speed = (source ? source() : MeasureFirstProcessor()).value_or(kUnmeasuredSpeed);
+  const float speed = GetSpeedSource().FirstProcessorSpeed().value_or(kUnmeasuredSpeed);
   HardwareProbe::WriteReconLine("Processor:", static_cast<int64_t>(speed));
 
   int32_t level = 1;
   if (speed > kRasterSpeed) {
     const std::optional<uint32_t> dev_caps =
-        platform::CurrentGraphicsAdapter().QueryDefaultDeviceCaps();
+        platform::GetGraphicsAdapter().QueryDefaultDeviceCaps();
     if (dev_caps) {
       if ((*dev_caps & platform::kDevCapsHwTransformAndLight) != 0 && speed > kTransformSpeed) {
         level = 3;
@@ -144,10 +128,6 @@ void HardwareProbe::WriteReconLine(std::string_view label, int64_t value) {
   // Each line reaches the disk at once: the report is there to explain a
   // start that went wrong, which may end the process before its exit.
   std::fflush(s_recon_file);
-}
-
-HardwareProbe::SpeedSource HardwareProbe::SetSpeedSource(SpeedSource source) {
-  return std::exchange(CurrentSpeedSource(), std::move(source));
 }
 
 void HardwareProbe::ForgetProcessState() {

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
-#include <optional>
 #include <string_view>
 
 #include "settings/QualityLevel.h"
@@ -13,11 +11,12 @@
 // and the presets that each quality level gives to the settings.
 //
 // The hardware is examined once per process (the first Recommend); every later
-// call answers from the remembered probe level. The graphics adapter comes
-// from platform::CurrentGraphicsAdapter(): start its preload early
-// (platform::StartGraphicsPreload() in main) so the first Recommend waits less.
-// Tests install a fake adapter (tests/support/FakeGraphicsAdapter.h) and a
-// speed source (SetSpeedSource), and call ForgetProcessState between cases.
+// call answers from the remembered probe level. The speed comes from
+// GetSpeedSource(), the graphics adapter from platform::GetGraphicsAdapter():
+// start its preload early (platform::StartGraphicsPreload() in main) so the
+// first Recommend waits less. Tests install a fake adapter and speed source
+// (tests/support/FakeGraphicsAdapter.h, FakeSpeedSource.h) and call
+// ForgetProcessState between cases.
 class HardwareProbe {
  public:
   // Runs the probe on the first call of the process and writes a "Result:"
@@ -33,14 +32,6 @@ class HardwareProbe {
   // on the first call of the process. A file that cannot be opened drops
   // this and every later line.
   static void WriteReconLine(std::string_view label, int64_t value);
-
-  // Gives the first processor's speed in MHz, or nullopt when it is unknown.
-  using SpeedSource = std::function<std::optional<float>()>;
-
-  // Replaces how the first probe learns the speed (by default: a CpuInfo is
-  // built and asked for processor 0). An empty source restores the default.
-  // Returns the source installed before.
-  static SpeedSource SetSpeedSource(SpeedSource source);
 
   // Back to the state of a fresh process: probe level 0 and Recon.dat closed
   // (its lines reach the disk) and not yet opened. Only tests call it.

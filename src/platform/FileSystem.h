@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -16,8 +17,8 @@ enum class MakeDirectoryResult { kCreated, kAlreadyExists, kFailed };
 
 // The engine's doors to files and folders. Paths are given in their stored
 // form with backslashes; the implementation translates them where it calls
-// the operating system. A test can install its own implementation (for
-// example one that counts the calls) with SetFileSystem.
+// the operating system. Tests install their own (tests/support/
+// CountingFileSystem.h counts the calls).
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -38,19 +39,17 @@ class FileSystem {
   virtual bool Remove(const std::string& path) = 0;
   // Sets the last error on failure.
   virtual MakeDirectoryResult MakeDirectory(const std::string& path) = 0;
-  // Bytes available to the user on the current directory's volume; false
+  // Bytes available to the user on the current directory's volume; nullopt
   // when the query fails.
-  virtual bool FreeSpace(std::uint64_t& bytes) = 0;
+  virtual std::optional<std::uint64_t> FreeSpace() = 0;
 };
 
-// The file system in use: the installed one, or the real one by default.
+// The installed file system, else the real one.
 FileSystem& GetFileSystem();
-
-// Installs `file_system` (null restores the real one) and returns the one
-// installed before (null when that was the real one).
+// Installs `file_system` (not owned; null restores the real one) and returns
+// the one installed before (null when that was the real one).
 FileSystem* SetFileSystem(FileSystem* file_system);
-
-// The real file system of this machine.
+// The real file system of this platform, defined by its backend.
 FileSystem& RealFileSystem();
 
 // The stored path with every backslash turned into the separator of this

@@ -1,20 +1,20 @@
 #include "platform/Gamepads.h"
 
-#include <utility>
+#include "platform/Seam.h"
 
 namespace platform {
 namespace {
 
-Gamepads* s_installed = nullptr;
+constinit Seam<Gamepads> s_seam(&RealGamepads);
 
 }  // namespace
 
 Gamepads& GetGamepads() {
-  return s_installed != nullptr ? *s_installed : RealGamepads();
+  return s_seam.Get();
 }
 
 Gamepads* SetGamepads(Gamepads* gamepads) {
-  return std::exchange(s_installed, gamepads);
+  return s_seam.Set(gamepads);
 }
 
 }  // namespace platform

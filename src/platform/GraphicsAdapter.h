@@ -17,8 +17,7 @@ constexpr uint32_t kDevCapsHwRasterization = 0x00080000;
 // the start-up and a later query waits only for what is left. Results are
 // the same with or without the preload.
 //
-// Tests install a fake: tests/support/FakeGraphicsAdapter.h installs itself
-// for its lifetime.
+// Tests install a fake (tests/support/FakeGraphicsAdapter.h).
 class GraphicsAdapter {
  public:
   virtual ~GraphicsAdapter() = default;
@@ -29,12 +28,13 @@ class GraphicsAdapter {
   virtual std::optional<uint32_t> QueryDefaultDeviceCaps() = 0;
 };
 
-// The adapter in use: the installed one, else the real one.
-GraphicsAdapter& CurrentGraphicsAdapter();
-
+// The installed adapter, else the real one.
+GraphicsAdapter& GetGraphicsAdapter();
 // Installs `adapter` (not owned; null restores the real one) and returns the
-// one installed before.
-GraphicsAdapter* InstallGraphicsAdapter(GraphicsAdapter* adapter);
+// one installed before (null when that was the real one).
+GraphicsAdapter* SetGraphicsAdapter(GraphicsAdapter* adapter);
+// The real adapter of this platform, defined by its backend.
+GraphicsAdapter& RealGraphicsAdapter();
 
 // Starts examining the real graphics system in a child process. Call it
 // before the process starts any thread; calling it again does nothing. A

@@ -20,8 +20,8 @@ constexpr uint32_t kRuntimeVersionOlder = 0x00040007;
 // The installed graphics runtime, as the main window's status shows it.
 //
 // The real one shares the graphics system's examination with the adapter
-// (see GraphicsAdapter.h, StartGraphicsPreload). Tests install a fake:
-// tests/support/FakeGraphicsRuntime.h installs itself for its lifetime.
+// (see GraphicsAdapter.h, StartGraphicsPreload). Tests install a fake
+// (tests/support/FakeGraphicsRuntime.h).
 class GraphicsRuntime {
  public:
   virtual ~GraphicsRuntime() = default;
@@ -30,11 +30,12 @@ class GraphicsRuntime {
   virtual std::optional<RuntimeVersion> QueryVersion() = 0;
 };
 
-// The runtime in use: the installed one, else the real one.
-GraphicsRuntime& CurrentGraphicsRuntime();
-
+// The installed runtime, else the real one.
+GraphicsRuntime& GetGraphicsRuntime();
 // Installs `runtime` (not owned; null restores the real one) and returns the
-// one installed before.
-GraphicsRuntime* InstallGraphicsRuntime(GraphicsRuntime* runtime);
+// one installed before (null when that was the real one).
+GraphicsRuntime* SetGraphicsRuntime(GraphicsRuntime* runtime);
+// The real runtime of this platform, defined by its backend.
+GraphicsRuntime& RealGraphicsRuntime();
 
 }  // namespace platform

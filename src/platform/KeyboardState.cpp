@@ -1,56 +1,20 @@
 #include "platform/KeyboardState.h"
 
-#include <utility>
+#include "platform/Seam.h"
 
 namespace platform {
 namespace {
 
-KeyboardStateBytes& TrackedState() {
-  static KeyboardStateBytes state{};
-  return state;
-}
-
-KeyboardStateHook& CurrentHook() {
-  static KeyboardStateHook hook;
-  return hook;
-}
+constinit Seam<KeyboardState> s_seam(&RealKeyboardState);
 
 }  // namespace
 
-void UpdateKeyboardState(unsigned virtual_key, KeyTransition transition) {
-  if (virtual_key == 0 || virtual_key >= kKeyboardStateSize) {
-    return;
-  }
-  std::uint8_t& key = TrackedState()[virtual_key];
-  if (transition == KeyTransition::kUp) {
-    key &= static_cast<std::uint8_t>(~kKeyDownBit);
-    return;
-  }
-  if ((key & kKeyDownBit) == 0) {
-    key ^= kKeyToggledBit;
-  }
-  key |= kKeyDownBit;
+KeyboardState& GetKeyboardState() {
+  return s_seam.Get();
 }
 
-void ReleaseAllKeys() {
-  for (std::uint8_t& key : TrackedState()) {
-    key &= static_cast<std::uint8_t>(~kKeyDownBit);
-  }
-}
-
-bool GetKeyboardState(KeyboardStateBytes& state) {
-  const KeyboardStateHook& hook = CurrentHook();
-  if (hook) {
-    state.fill(0);
-    hook(state);
-  } else {
-    state = TrackedState();
-  }
-  return true;
-}
-
-KeyboardStateHook SetKeyboardStateHook(KeyboardStateHook hook) {
-  return std::exchange(CurrentHook(), std::move(hook));
+KeyboardState* SetKeyboardState(KeyboardState* state) {
+  return s_seam.Set(state);
 }
 
 }  // namespace platform

@@ -1,30 +1,20 @@
 #include "platform/MessageBox.h"
 
-#include <cstdio>
-#include <utility>
+#include "platform/Seam.h"
 
 namespace platform {
 namespace {
 
-int WriteToStandardError(const std::string& text, const std::string& caption, unsigned flags) {
-  std::fprintf(stderr, "[%s] %s\n", caption.c_str(), text.c_str());
-  return (flags & kMbButtonMask) == kMbYesNo ? kIdYes : kIdOk;
-}
-
-MessageBoxHook& CurrentHook() {
-  static MessageBoxHook hook;
-  return hook;
-}
+constinit Seam<MessageBox> s_seam(&RealMessageBox);
 
 }  // namespace
 
-MessageBoxHook SetMessageBoxHook(MessageBoxHook hook) {
-  return std::exchange(CurrentHook(), std::move(hook));
+MessageBox& GetMessageBox() {
+  return s_seam.Get();
 }
 
-int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) {
-  const MessageBoxHook& hook = CurrentHook();
-  return hook ? hook(text, caption, flags) : WriteToStandardError(text, caption, flags);
+MessageBox* SetMessageBox(MessageBox* message_box) {
+  return s_seam.Set(message_box);
 }
 
 }  // namespace platform

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <functional>
-#include <string>
+#include <string_view>
+
+#include "platform/OwnerWindow.h"
 
 namespace platform {
 
@@ -22,15 +23,26 @@ constexpr int kIdCancel = 2;
 constexpr int kIdYes = 6;
 constexpr int kIdNo = 7;
 
-// Shows a message box with no owner window and waits for the answer.
-using MessageBoxHook =
-    std::function<int(const std::string& text, const std::string& caption, unsigned flags)>;
+// Message boxes, the one way from any layer to the screen. The UI backend
+// installs its own (the engine never opens a window itself); the real one,
+// without a window system, writes the box to standard error and answers as
+// if its first button was pressed.
+class MessageBox {
+ public:
+  virtual ~MessageBox() = default;
 
-// Installs the function that shows message boxes; an empty hook restores the
-// default, which writes the box to standard error and answers as if its first
-// button was pressed. Returns the hook that was installed before.
-MessageBoxHook SetMessageBoxHook(MessageBoxHook hook);
+  // Shows a modal box over `owner` (null: no owner window) and waits for the
+  // answer. `flags` and the result are the kMb* and kId* values.
+  virtual int Show(OwnerWindow* owner, std::string_view text, std::string_view caption,
+                   unsigned flags) = 0;
+};
 
-int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags);
+// The installed message box, else the real one.
+MessageBox& GetMessageBox();
+// Installs `message_box` (not owned; null restores the real one) and returns
+// the one installed before (null when that was the real one).
+MessageBox* SetMessageBox(MessageBox* message_box);
+// The real message box of this platform, defined by its backend.
+MessageBox& RealMessageBox();
 
 }  // namespace platform

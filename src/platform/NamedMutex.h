@@ -1,7 +1,11 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
+
+#include "platform/SystemError.h"
+#include "platform/SystemResult.h"
 
 namespace platform {
 
@@ -10,15 +14,14 @@ namespace platform {
 // acquired by the next locker.
 class NamedMutex {
  public:
-  // Opens or creates the mutex; null when the system refuses (the last
-  // error then tells why).
-  static std::unique_ptr<NamedMutex> Open(const std::string& name);
+  // Opens or creates the mutex, or tells why the system refused.
+  static SystemResult<std::unique_ptr<NamedMutex>> Open(const std::string& name);
 
   virtual ~NamedMutex() = default;
 
-  // Both return false on failure and set the last error.
-  virtual bool Lock() = 0;
-  virtual bool Unlock() = 0;
+  // Both return nothing on success, else why they failed.
+  virtual std::optional<SystemError> Lock() = 0;
+  virtual std::optional<SystemError> Unlock() = 0;
 };
 
 }  // namespace platform

@@ -1,17 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "platform/SystemError.h"
+
 namespace platform {
-
-// Outcome of starting a program: 0 and an empty message on success, else the
-// system's error number and the system's own text for it.
-struct StartResult {
-  int error = 0;
-  std::string message;
-
-  bool Succeeded() const { return error == 0; }
-};
 
 // Starts another program beside this one and does not wait for it.
 class ProcessLauncher {
@@ -21,15 +15,16 @@ class ProcessLauncher {
   // Starts the program at `path`, taken as it is (relative to the current
   // directory, never looked up along a search path), with no arguments but
   // its own name, this process's environment and current directory.
-  virtual StartResult Start(const std::string& path) = 0;
+  // Nothing when it started, else the system's error.
+  virtual std::optional<SystemError> Start(const std::string& path) = 0;
 };
 
-// The launcher the application uses: the one installed last, or the
-// operating system's own when none is installed.
+// The installed launcher, else the real one.
 ProcessLauncher& GetProcessLauncher();
-
-// Installs `launcher` (not owned; null restores the system's own) and returns
-// the one installed before, null if that was the system's own.
+// Installs `launcher` (not owned; null restores the real one) and returns the
+// one installed before (null when that was the real one).
 ProcessLauncher* SetProcessLauncher(ProcessLauncher* launcher);
+// The real launcher of this platform, defined by its backend.
+ProcessLauncher& RealProcessLauncher();
 
 }  // namespace platform

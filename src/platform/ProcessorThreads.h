@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace platform {
 
@@ -14,8 +15,8 @@ struct SystemInfo {
 SystemInfo GetSystemInfo();
 
 // The processors that the calling thread, and every thread it starts, may run
-// on. False when the mask cannot be read.
-bool GetProcessAffinityMask(uint32_t& mask);
+// on. Nothing when the mask cannot be read.
+std::optional<uint32_t> GetProcessAffinityMask();
 
 // Restricts the calling thread, and the threads it starts from now on, to the
 // processors of `mask`. For tests and benchmarks.
@@ -24,9 +25,8 @@ bool SetProcessAffinityMask(uint32_t mask);
 using PinnedThreadBody = uint32_t (*)(void* argument);
 
 // Runs body(argument) on a new thread that runs only on `processor`, waits for
-// it without a time limit and gives its exit code. False when the thread
+// it without a time limit and gives its exit code. Nothing when the thread
 // cannot be created with that affinity; the body has then never run.
-bool RunPinnedThread(uint32_t processor, PinnedThreadBody body, void* argument,
-                     uint32_t& exit_code);
+std::optional<uint32_t> RunPinnedThread(uint32_t processor, PinnedThreadBody body, void* argument);
 
 }  // namespace platform

@@ -3,24 +3,9 @@
 #include <memory>
 #include <string>
 
+#include "platform/InstanceName.h"
+
 namespace platform {
-
-// What a running instance is asked by a later start of the same program.
-class InstanceResponder {
- public:
-  virtual ~InstanceResponder() = default;
-
-  // True when this process shows a top-level window titled exactly `title`.
-  virtual bool HasTopLevelWindow(const std::string& title) = 0;
-  // Brings the window titled `title` forward and gives it the focus.
-  virtual void TakeFocus(const std::string& title) = 0;
-};
-
-// Held while this process owns the name; dropping it gives the name up.
-class InstanceName {
- public:
-  virtual ~InstanceName() = default;
-};
 
 // The per-user name that keeps a program from running twice, and the channel
 // through which a later start talks to the process that holds the name.
@@ -40,11 +25,18 @@ class SingleInstance {
   // does not wait for it to happen.
   virtual void HolderTakeFocus(const std::string& name, const std::string& title) = 0;
 
-  // Takes `name` for this process and answers later starts through
-  // `responder`, which must outlive the returned holder. Null when the name
-  // cannot be taken (another live process holds it).
-  virtual std::unique_ptr<InstanceName> Add(const std::string& name,
-                                            InstanceResponder& responder) = 0;
+  // Takes `name` for this process; later starts are answered by the
+  // installed InstanceResponder. Null when the name cannot be taken (another
+  // live process holds it).
+  virtual std::unique_ptr<InstanceName> Add(const std::string& name) = 0;
 };
+
+// The installed single-instance channel, else the real one.
+SingleInstance& GetSingleInstance();
+// Installs `single_instance` (not owned; null restores the real one) and
+// returns the one installed before (null when that was the real one).
+SingleInstance* SetSingleInstance(SingleInstance* single_instance);
+// The real channel of this platform, defined by its backend.
+SingleInstance& RealSingleInstance();
 
 }  // namespace platform

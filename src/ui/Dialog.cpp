@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 #include "ui/ControlTemplate.h"
 #include "ui/DataExchange.h"
+#include "ui/DialogBackend.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DialogWindow.h"
 #include "ui/ResourceSet.h"
@@ -37,8 +38,7 @@ Dialog::Dialog(int template_id, Dialog* parent) : m_template_id(template_id), m_
 Dialog::~Dialog() = default;
 
 int Dialog::DoModal() {
-  ui::DialogBackend* backend = ui::DialogBackend::s_instance;
-  if (m_window || backend == nullptr) {
+  if (m_window) {
     return -1;
   }
   m_template = FindTemplate();
@@ -51,7 +51,7 @@ int Dialog::DoModal() {
   } else if (!ModalStack().empty()) {
     owner = ModalStack().back()->m_window.get();
   }
-  m_window = backend->CreateDialogWindow(*this, *m_template, owner);
+  m_window = ui::GetDialogBackend().CreateDialogWindow(*this, *m_template, owner);
   if (!m_window) {
     return -1;
   }
@@ -209,17 +209,7 @@ void Dialog::KillTimer(unsigned timer_id) {
 }
 
 int Dialog::MessageBox(std::string_view text, std::string_view caption, unsigned flags) {
-  if (ui::DialogBackend::s_instance != nullptr) {
-    return ui::DialogBackend::s_instance->ShowMessageBox(m_window.get(), text, caption, flags);
-  }
-  return platform::ShowMessageBox(std::string(text), std::string(caption), flags);
-}
-
-ui::KeyboardState Dialog::GetKeyboardState() const {
-  if (ui::DialogBackend::s_instance != nullptr) {
-    return ui::DialogBackend::s_instance->GetKeyboardState();
-  }
-  return ui::KeyboardState{};
+  return platform::GetMessageBox().Show(m_window.get(), text, caption, flags);
 }
 
 void Dialog::MapCommand(int control_id, ui::Notification code, CommandHandler handler) {

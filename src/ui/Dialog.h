@@ -7,7 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/DialogBackend.h"
 #include "ui/KeyMessage.h"
 #include "ui/Notification.h"
 
@@ -41,7 +40,7 @@ class Dialog {
 
   // Runs the window modally and returns the value given to EndDialog
   // (platform::kIdOk, platform::kIdCancel, ...), or -1 when the window could
-  // not be built (no backend, no template).
+  // not be built (no backend installed, no template).
   int DoModal();
   // Ends the modal loop; the window closes once the current handler returns.
   void EndDialog(int result);
@@ -97,9 +96,6 @@ class Dialog {
   // A message box owned by this window (or by nothing when not open).
   // `flags` and the result are the platform::kMb* and platform::kId* values.
   int MessageBox(std::string_view text, std::string_view caption, unsigned flags);
-
-  // The keyboard state kept by the backend.
-  ui::KeyboardState GetKeyboardState() const;
 
   // Handlers of user actions by control id, as a message map does. A handler
   // mapped for platform::kIdOk or kIdCancel replaces OnOK or OnCancel.

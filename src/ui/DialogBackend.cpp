@@ -1,17 +1,34 @@
 #include "ui/DialogBackend.h"
 
+#include "platform/Seam.h"
+#include "ui/DialogWindow.h"
+
 namespace ui {
+namespace {
 
-DialogBackend* DialogBackend::s_instance = nullptr;
+class NoToolkitBackend final : public DialogBackend {
+ public:
+  std::unique_ptr<DialogWindow> CreateDialogWindow(Dialog&, const DialogTemplate&,
+                                                   DialogWindow*) override {
+    return nullptr;
+  }
+};
 
-DialogBackend::DialogBackend() {
-  s_instance = this;
+constinit platform::Seam<DialogBackend> s_seam(&RealDialogBackend);
+
+}  // namespace
+
+DialogBackend& GetDialogBackend() {
+  return s_seam.Get();
 }
 
-DialogBackend::~DialogBackend() {
-  if (s_instance == this) {
-    s_instance = nullptr;
-  }
+DialogBackend* SetDialogBackend(DialogBackend* backend) {
+  return s_seam.Set(backend);
+}
+
+DialogBackend& RealDialogBackend() {
+  static NoToolkitBackend real;
+  return real;
 }
 
 }  // namespace ui

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <memory>
-#include <string_view>
 
 class Dialog;
 
@@ -11,10 +8,6 @@ namespace ui {
 
 class DialogWindow;
 struct DialogTemplate;
-
-// The 256-byte keyboard state: one byte per Windows virtual-key code, high
-// bit (0x80) set while the key is down.
-using KeyboardState = std::array<std::uint8_t, 256>;
 
 // What a user-interface toolkit implements to run the dialogs.
 //
@@ -35,14 +28,15 @@ using KeyboardState = std::array<std::uint8_t, 256>;
 // Nothing is delivered for changes made from code (texts, selections), nor
 // to a disabled window or control.
 //
-// Creating a backend installs it as the process-wide one; destroying it
-// removes it. main.cpp creates the Qt backend, tests the scripted one.
+// A backend installs, for its lifetime, everything it provides, each through
+// its seam: itself (SetDialogBackend), message boxes and the keyboard state
+// (platform::SetMessageBox, SetKeyboardState, the state kept in a
+// KeyboardTracker), so that every layer reaches them the same one way.
+// main.cpp creates the Qt backend, tests the scripted one.
 class DialogBackend {
  public:
-  static DialogBackend* s_instance;
-
-  DialogBackend();
-  virtual ~DialogBackend();
+  DialogBackend() = default;
+  virtual ~DialogBackend() = default;
   DialogBackend(const DialogBackend&) = delete;
   DialogBackend& operator=(const DialogBackend&) = delete;
 
@@ -53,16 +47,14 @@ class DialogBackend {
   virtual std::unique_ptr<DialogWindow> CreateDialogWindow(Dialog& dialog,
                                                            const DialogTemplate& dialog_template,
                                                            DialogWindow* owner) = 0;
-
-  // A modal message box over `owner` (nullptr: no owner). `flags` and the
-  // result are the platform::kMb* and platform::kId* values.
-  virtual int ShowMessageBox(DialogWindow* owner, std::string_view text, std::string_view caption,
-                             unsigned flags) = 0;
-
-  // The keyboard state kept from the key events the program received: the
-  // platform's (platform::GetKeyboardState), which the backend feeds with
-  // platform::UpdateKeyboardState as key events arrive.
-  virtual KeyboardState GetKeyboardState() const = 0;
 };
+
+// The installed backend, else the real one.
+DialogBackend& GetDialogBackend();
+// Installs `backend` (not owned; null restores the real one) and returns the
+// one installed before (null when that was the real one).
+DialogBackend* SetDialogBackend(DialogBackend* backend);
+// The framework without a toolkit: it builds no window, so DoModal fails.
+DialogBackend& RealDialogBackend();
 
 }  // namespace ui

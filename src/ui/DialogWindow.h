@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/OwnerWindow.h"
+
 namespace ui {
 
 // Control id that stands for the window itself (focus).
@@ -12,10 +14,10 @@ constexpr int kWindowId = 0;
 // One live window built by a backend from a dialog template. Dialog is its
 // only caller; control ids are those of the template. Every setter works
 // without sending a notification back to the dialog. Destroying the object
-// destroys the window.
-class DialogWindow {
+// destroys the window. It owns the message boxes of its dialog.
+class DialogWindow : public platform::OwnerWindow {
  public:
-  virtual ~DialogWindow() = default;
+  ~DialogWindow() override = default;
 
   // Shows the window, disables its owner (if any) and processes events until
   // EndModalLoop is called from one of the dialog's handlers; then hides the

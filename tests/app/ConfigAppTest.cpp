@@ -5,36 +5,10 @@
 #include "app/ConfigDialog.h"
 #include "platform/SingleInstance.h"
 #include "resources/ResourceIds.h"
+#include "support/FakeSingleInstance.h"
+#include "support/Installed.h"
 
 namespace {
-
-// The single-instance name as the application uses it, with a scripted
-// other instance; it is also the responder handed to Add and records the calls.
-struct FakeSingleInstance final : platform::SingleInstance, platform::InstanceResponder {
-  struct Name final : platform::InstanceName {
-    explicit Name(bool& held) : m_held(held) { m_held = true; }
-    ~Name() override { m_held = false; }
-    bool& m_held;
-  };
-
-  bool Find(const std::string& name) override { return Call("find " + name, m_other_holds); }
-  bool HolderHasWindow(const std::string& name, const std::string& title) override {
-    return Call("window " + name + " " + title, m_other_has_window);
-  }
-  void HolderTakeFocus(const std::string& name, const std::string& title) override {
-    Call("focus " + name + " " + title, false);
-  }
-  std::unique_ptr<platform::InstanceName> Add(const std::string& name,
-                                              platform::InstanceResponder&) override {
-    return Call("add " + name, m_other_holds) ? nullptr : std::make_unique<Name>(m_held);
-  }
-  bool HasTopLevelWindow(const std::string&) override { return false; }
-  void TakeFocus(const std::string&) override {}
-  bool Call(const std::string& call, bool result) { return m_calls.push_back(call), result; }
-
-  bool m_other_holds = false, m_other_has_window = false, m_held = false;
-  std::vector<std::string> m_calls;
-};
 
 using ConfigAppTest = MainWindowTest;
 
@@ -51,23 +25,24 @@ TEST_F(ConfigAppTest, SingleInstanceRules) {
   for (int i = 0; i < 3; ++i) {
     SCOPED_TRACE(i);
     FakeSingleInstance instance;
-    instance.m_other_holds = i > 0;
-    instance.m_other_has_window = i == 2;
+    instance.other_holds = i > 0;
+    instance.other_has_window = i == 2;
+    test::Installed installed(instance, &platform::SetSingleInstance);
     const bool opens = i < 2;
-    ConfigApp app(instance, instance);
+    ConfigApp app;
     const std::size_t windows_before = m_backend.Windows().size();
     if (opens) {
       m_backend.In(resources::kMainDialog)
           .Run([&] {
-            EXPECT_EQ(instance.m_held, i == 0);
+            EXPECT_EQ(instance.held, i == 0);
             EXPECT_NE(app.GetMainWindow(), nullptr);
           })
           .Escape();
     }
     EXPECT_FALSE(app.InitInstance());
-    EXPECT_FALSE(instance.m_held);
+    EXPECT_FALSE(instance.held);
     EXPECT_EQ(app.GetMainWindow(), nullptr);
-    EXPECT_EQ(instance.m_calls, calls[i]);
+    EXPECT_EQ(instance.calls, calls[i]);
     EXPECT_EQ(m_backend.Windows().size() - windows_before, opens ? 1u : 0u);
     EngineServices::ReleaseProcessServices();
   }

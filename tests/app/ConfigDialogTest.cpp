@@ -111,11 +111,11 @@ TEST_F(ConfigDialogTest, ResetAllAsksAndSavesNothing) {
 // shows the system's message once and leaves the window open and the file
 // saved, so a second try can succeed.
 TEST_F(ConfigDialogTest, StartGameSavesThenStarts) {
-  m_start_result = {ENOENT, std::strerror(ENOENT)};
+  m_launcher.error = platform::SystemError{ENOENT, std::strerror(ENOENT)};
   m_backend.Select(kMainQualityList, 1).Click(kMainStartGame).AnswerMessageBox(kIdOk).Run([&] {
     EXPECT_TRUE(m_backend.Window(kMainDialog).alive);
     EXPECT_EQ(SettingValue("PERFORMANCE"), "1");
-    m_start_result = {};
+    m_launcher.error = std::nullopt;
   });
   m_backend.Select(kMainQualityList, 2).Click(kMainStartGame);
   ConfigDialog dialog;
@@ -126,7 +126,7 @@ TEST_F(ConfigDialogTest, StartGameSavesThenStarts) {
   EXPECT_EQ(box.text, std::strerror(ENOENT));
   EXPECT_EQ(box.caption, "Zarvex Error");
   EXPECT_EQ(box.flags, platform::kMbOk | platform::kMbIconStop);
-  ASSERT_EQ(m_started, (std::vector<std::string>{"./Zarvex.exe", "./Zarvex.exe"}));
+  ASSERT_EQ(m_launcher.started, (std::vector<std::string>{"./Zarvex.exe", "./Zarvex.exe"}));
   // The file the game reads is complete before it starts.
   EXPECT_EQ(m_settings_at_start[1], ReadSettings());
   EXPECT_EQ(SettingValue("PERFORMANCE"), "2");

@@ -10,12 +10,14 @@
 
 #include "app/EngineServices.h"
 #include "hardware/HardwareProbe.h"
-#include "platform/GraphicsRuntime.h"
-#include "platform/ProcessLauncher.h"
 #include "resources/GameResources.h"
 #include "settings/GameSettings.h"
 #include "support/FakeGamepads.h"
 #include "support/FakeGraphicsAdapter.h"
+#include "support/FakeGraphicsRuntime.h"
+#include "support/FakeProcessLauncher.h"
+#include "support/FakeSpeedSource.h"
+#include "support/Installed.h"
 #include "support/ScriptedBackend.h"
 #include "support/TempDirectory.h"
 
@@ -25,9 +27,7 @@
 // 500 MHz processor with hardware rasterisation, no gamepad, so the probe recommends
 // Medium unless a test changes that, and the current graphics runtime).
 // Engine services that a test leaves behind are released after it.
-class MainWindowTest : public ::testing::Test,
-                       public platform::ProcessLauncher,
-                       public platform::GraphicsRuntime {
+class MainWindowTest : public ::testing::Test {
  public:
   static constexpr const char* kSettingsPath = "Assets/PC/ANY_LANG/MISC/QVConfig.INI";
 
@@ -50,25 +50,13 @@ class MainWindowTest : public ::testing::Test,
     return std::regex_search(text, match, line) ? match[2].str() : std::string();
   }
 
-  platform::StartResult Start(const std::string& path) override {
-    m_started.push_back(path);
-    m_settings_at_start.push_back(ReadSettings());
-    return m_start_result;
-  }
-  std::optional<platform::RuntimeVersion> QueryVersion() override {
-    return platform::RuntimeVersion{platform::kRuntimeVersionCurrent, 0};
-  }
-
  protected:
   MainWindowTest() {
-    HardwareProbe::SetSpeedSource([this]() -> std::optional<float> { return m_speed_mhz; });
+    m_launcher.on_start = [this] { m_settings_at_start.push_back(ReadSettings()); };
     SetHardware(platform::kDevCapsHwRasterization, 500.0f);
   }
   ~MainWindowTest() override {
-    HardwareProbe::SetSpeedSource({});
     HardwareProbe::ForgetProcessState();
-    platform::SetProcessLauncher(m_previous_launcher);
-    platform::InstallGraphicsRuntime(m_previous_runtime);
     EngineServices::ReleaseWindowServices();
     EngineServices::ReleaseProcessServices();
   }
@@ -76,7 +64,7 @@ class MainWindowTest : public ::testing::Test,
   // Makes the next probe see this adapter and speed, as in a new process.
   void SetHardware(std::optional<std::uint32_t> dev_caps, float speed_mhz) {
     m_adapter.dev_caps = dev_caps;
-    m_speed_mhz = speed_mhz;
+    m_speed.speed = speed_mhz;
     HardwareProbe::ForgetProcessState();
   }
 
@@ -84,11 +72,17 @@ class MainWindowTest : public ::testing::Test,
   resources::GameResources m_resources;
   test::ScriptedBackend m_backend;
   FakeGraphicsAdapter m_adapter;
+  FakeSpeedSource m_speed;
+  FakeGraphicsRuntime m_runtime;
   FakeGamepads m_pads;
-  float m_speed_mhz = 0;
-  platform::StartResult m_start_result;
-  std::vector<std::string> m_started;
+  FakeProcessLauncher m_launcher;
   std::vector<std::optional<std::string>> m_settings_at_start;
-  platform::ProcessLauncher* m_previous_launcher = platform::SetProcessLauncher(this);
-  platform::GraphicsRuntime* m_previous_runtime = platform::InstallGraphicsRuntime(this);
+  test::Installed<platform::GraphicsAdapter> m_installed_adapter{m_adapter,
+                                                                 &platform::SetGraphicsAdapter};
+  test::Installed<SpeedSource> m_installed_speed{m_speed, &SetSpeedSource};
+  test::Installed<platform::GraphicsRuntime> m_installed_runtime{m_runtime,
+                                                                 &platform::SetGraphicsRuntime};
+  test::Installed<platform::Gamepads> m_installed_pads{m_pads, &platform::SetGamepads};
+  test::Installed<platform::ProcessLauncher> m_installed_launcher{m_launcher,
+                                                                  &platform::SetProcessLauncher};
 };

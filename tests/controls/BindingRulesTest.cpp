@@ -10,6 +10,7 @@
 #include "platform/KeyboardState.h"
 #include "resources/GameResources.h"
 #include "support/FakeGamepads.h"
+#include "support/Installed.h"
 
 namespace {
 
@@ -92,7 +93,7 @@ TEST(KeyboardScan, FirstHeldKeyInTableOrder) {
   };
   for (const auto& [held, code] : rows) {
     SCOPED_TRACE(testing::PrintToString(held));
-    ui::KeyboardState state{};
+    platform::KeyboardStateBytes state{};
     state[0x14] = platform::kKeyToggledBit;
     for (unsigned key : held) state[key] = platform::kKeyDownBit;
     EXPECT_EQ(ScanKeyboard(state), code);
@@ -104,6 +105,7 @@ TEST(KeyboardScan, FirstHeldKeyInTableOrder) {
 TEST(DeviceList, EnumerationAndLimit) {
   resources::GameResources resources;
   FakeGamepads pads;
+  test::Installed installed_pads(pads, &platform::SetGamepads);
   DeviceList list;
   EXPECT_FALSE(EnumerateDevices(list));
   ASSERT_EQ(list.Count(), 1u);

@@ -27,12 +27,12 @@ TEST_F(CaptureDialogTest, Keyboard) {
   EXPECT_EQ(m_capture_result, kIdOk);
   EXPECT_TRUE(m_backend.Window(kCapture).timers.empty());
   EXPECT_EQ(m_backend.Window(kCapture).owner_template_id, 0);
-  platform::ReleaseAllKeys();
+  m_backend.ReleaseAllKeys();
 
   m_backend.HoldKey(ui::kVkEscape).HoldKey(ui::kVkReturn).FireTimer(kTimer);
   EXPECT_EQ(Capture(KeyboardDeviceGuid), 0x0D);
   EXPECT_EQ(m_capture_result, kIdOk);
-  platform::ReleaseAllKeys();
+  m_backend.ReleaseAllKeys();
 
   m_backend.Click(kIdCancel);
   EXPECT_EQ(Capture(KeyboardDeviceGuid), kKeyNone);

@@ -4,18 +4,17 @@
 
 #include "controls/CaptureDialog.h"
 #include "controls/ControllerDialog.h"
-#include "platform/KeyboardState.h"
 #include "resources/GameResources.h"
 #include "resources/ResourceIds.h"
 #include "settings/GameSettings.h"
 #include "support/FakeGamepads.h"
+#include "support/Installed.h"
 #include "support/ScriptedBackend.h"
 
 // The controls' windows on the scripted backend with the program's
 // resources, a default settings record and a fake gamepad system.
 class ControlsTest : public ::testing::Test {
  protected:
-  ControlsTest() { platform::ReleaseAllKeys(); }
 
   GameSettings& Settings() { return m_settings; }
   PlayerControls& Player(std::size_t index) { return Settings().m_players[index]; }
@@ -48,6 +47,7 @@ class ControlsTest : public ::testing::Test {
   resources::GameResources m_resources;
   test::ScriptedBackend m_backend;
   FakeGamepads m_pads;
+  test::Installed<platform::Gamepads> m_installed_pads{m_pads, &platform::SetGamepads};
   int m_capture_result = 0;
 
  private:

@@ -7,9 +7,9 @@
 #include <utility>
 
 #include "hardware/CpuidTable.h"
-#include "hardware/FeatureProbes.h"
 #include "hardware/FeatureWord.h"
 #include "hardware/ProcessorRecord.h"
+#include "support/FakeFeatureProbes.h"
 
 namespace {
 
@@ -25,17 +25,8 @@ uint32_t SignatureEax(uint32_t family, uint32_t model, uint32_t stepping) {
   return (family << 8) | (model << 4) | stepping;
 }
 
-// Answers for the instruction probes.
-struct ScriptedProbes : FeatureProbes {
-  bool fpu = true, rdtsc = true, addps = true, divps = false;
-  bool FpuTestPasses() override { return fpu; }
-  bool TimeStampCounterExecutes() override { return rdtsc; }
-  bool PackedAddExecutes() override { return addps; }
-  bool UnmaskedDivideExecutes() override { return divps; }
-};
-
 // The feature word of a processor with CPUID whose leaves hold the given registers.
-uint32_t WordFor(ScriptedProbes& probes, const char* vendor, uint32_t highest_standard,
+uint32_t WordFor(FakeFeatureProbes& probes, const char* vendor, uint32_t highest_standard,
                  uint32_t leaf1_eax, uint32_t leaf1_edx, uint32_t highest_extended = 0,
                  uint32_t ext_edx = 0) {
   ProcessorRecord record;
@@ -73,7 +64,7 @@ TEST(CpuIdentity, DecodesVendorSignatureAndTestReadings) {
 
 // The leaf 1 EDX bits land on their own feature bits, and the derived bits follow.
 TEST(CpuIdentity, MapsFeatureBits) {
-  ScriptedProbes probes;
+  FakeFeatureProbes probes;
   const uint32_t word = WordFor(probes, "AuthenticAMD", 1, SignatureEax(6, 8, 1), 0xFFFFFFFF,
                                 0x80000008, (1u << 31) | (1u << 23) | (1u << 27));
   EXPECT_EQ(word, 0xF3FFFEFFu & ~feature::kUnmaskedSseDivide);
@@ -86,7 +77,7 @@ TEST(CpuIdentity, MapsFeatureBits) {
 
 // Bits that depend on instruction probes, leaf counts, the vendor and signature.
 TEST(CpuIdentity, FeatureBitsThatNeedMoreThanOneFlag) {
-  ScriptedProbes probes;
+  FakeFeatureProbes probes;
   // The fast system call bit is ignored on one vendor's family 6 before model 1 stepping 3.
   auto fast_call = [&probes](const char* vendor, uint32_t model, uint32_t stepping) {
     return WordFor(probes, vendor, 1, SignatureEax(6, model, stepping), 1u << 11) &

@@ -2,26 +2,27 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <bit>
 
 #include "hardware/FeatureWord.h"
 #include "platform/ProcessorThreads.h"
-#include "platform/PerformanceCounter.h"
+#include "support/FakeFeatureProbes.h"
+#include "support/FakePerformanceCounter.h"
+#include "support/Installed.h"
 
 // On this machine's processors: identity, the features every x86-64 has, a
 // plausible speed; an index past the usable ones answers nothing.
 TEST(CpuInfo, IdentifiesTheRealProcessors) {
   const CpuInfo cpu_info;
-  uint32_t mask = 0;
-  ASSERT_TRUE(platform::GetProcessAffinityMask(mask));
-  ASSERT_EQ(cpu_info.GetUsableCount(), static_cast<uint32_t>(std::popcount(mask)));
+  const std::optional<uint32_t> mask = platform::GetProcessAffinityMask();
+  ASSERT_TRUE(mask);
+  ASSERT_EQ(cpu_info.GetUsableCount(), static_cast<uint32_t>(std::popcount(*mask)));
   const uint32_t always = feature::kCpuid | feature::kFpu | feature::kTimeStampCounter |
                           feature::kMmx | feature::kSse | feature::kSseExecutes;
   for (uint32_t index = 0; index < cpu_info.GetUsableCount(); ++index) {
-    uint32_t family = 0, model = 0, stepping = 0, type = 99, features = 0;
+    uint32_t features = 0;
     float speed = 0.0f;
-    ASSERT_TRUE(cpu_info.GetSignature(index, family, model, stepping, type));
+    ASSERT_TRUE(cpu_info.GetSignature(index));
     ASSERT_TRUE(cpu_info.GetFeatures(index, features));
     EXPECT_EQ(features & always, always) << std::hex << features;
     // Division by zero with the exception unmasked always faults.
@@ -34,32 +35,34 @@ TEST(CpuInfo, IdentifiesTheRealProcessors) {
   EXPECT_FALSE(cpu_info.GetVendor(cpu_info.GetUsableCount(), vendor));
 }
 
-// A counter at `frequency` (0: none) that advances one tick per read and
-// fails from read `failing_read` on; installed for its lifetime.
-struct FakeCounter final : platform::PerformanceCounter {
-  FakeCounter(uint64_t frequency, uint64_t failing_read)
-      : frequency(frequency), fails(failing_read) {}
-  ~FakeCounter() override { platform::InstallPerformanceCounter(previous); }
-  bool QueryFrequency(uint64_t& out) override { return out = frequency, frequency != 0; }
-  bool QueryCounter(uint64_t& ticks) override { return (ticks = ++reads) <= fails && frequency; }
-  const uint64_t frequency, fails;
-  std::atomic<uint64_t> reads{0};
-  platform::PerformanceCounter* previous = platform::InstallPerformanceCounter(this);
-};
-
 // No counter gives no speed (but still a vendor); a counter that faults, by a
 // frequency below 10 or by failing mid-attempt, gives 100 MHz.
 TEST(CpuInfo, SpeedWhenTheCounterMisbehaves) {
   float speed = -1.0f;
   int32_t vendor = -2;
   {
-    FakeCounter no_counter(0, UINT64_MAX);
+    FakePerformanceCounter no_counter(0, UINT64_MAX);
+    test::Installed installed(no_counter, &platform::SetPerformanceCounter);
     EXPECT_FALSE(CpuInfo().GetSpeed(0, speed));
     EXPECT_TRUE(CpuInfo().GetVendor(0, vendor));
   }
   for (const uint64_t reads_before_failure : {UINT64_MAX, uint64_t{500}}) {
-    FakeCounter counter(reads_before_failure == UINT64_MAX ? 9 : 10'000'000, reads_before_failure);
+    FakePerformanceCounter counter(reads_before_failure == UINT64_MAX ? 9 : 10'000'000,
+                                   reads_before_failure);
+    test::Installed installed(counter, &platform::SetPerformanceCounter);
     ASSERT_TRUE(CpuInfo().GetSpeed(0, speed));
     EXPECT_EQ(speed, 100.0f);
   }
+}
+
+// The feature word's instruction probes are the installed ones.
+TEST(CpuInfo, FeaturesAskTheInstalledProbes) {
+  FakeFeatureProbes probes;
+  probes.rdtsc = probes.addps = false;
+  probes.divps = true;
+  test::Installed installed(probes, &SetFeatureProbes);
+  uint32_t features = 0;
+  ASSERT_TRUE(CpuInfo().GetFeatures(0, features));
+  EXPECT_EQ(features & (feature::kTimeStampCounter | feature::kSseExecutes), 0u);
+  EXPECT_NE(features & feature::kUnmaskedSseDivide, 0u);
 }

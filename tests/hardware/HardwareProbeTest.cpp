@@ -10,6 +10,8 @@
 #include "platform/GraphicsAdapter.h"
 #include "settings/GameSettings.h"
 #include "support/FakeGraphicsAdapter.h"
+#include "support/FakeSpeedSource.h"
+#include "support/Installed.h"
 #include "support/TempDirectory.h"
 
 namespace {
@@ -23,10 +25,7 @@ constexpr uint32_t kBoth = kRaster | kTransform;
 class HardwareProbeTest : public testing::Test {
  protected:
   HardwareProbeTest() { HardwareProbe::ForgetProcessState(); }
-  ~HardwareProbeTest() override {
-    HardwareProbe::ForgetProcessState();
-    HardwareProbe::SetSpeedSource({});
-  }
+  ~HardwareProbeTest() override { HardwareProbe::ForgetProcessState(); }
 
   // Closes the report, so its buffered lines reach the disk, and reads it.
   static std::string ReportAfterExit() {
@@ -35,6 +34,11 @@ class HardwareProbeTest : public testing::Test {
   }
 
   TempDirectory m_folder;
+  FakeGraphicsAdapter m_adapter;
+  test::Installed<platform::GraphicsAdapter> m_installed_adapter{m_adapter,
+                                                                 &platform::SetGraphicsAdapter};
+  FakeSpeedSource m_speed;
+  test::Installed<SpeedSource> m_installed_speed{m_speed, &SetSpeedSource};
 };
 
 }  // namespace
@@ -65,13 +69,14 @@ TEST_F(HardwareProbeTest, LevelRules) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.speed.value_or(-1.0f) << " MHz");
     TempDirectory::WriteFile("Recon.dat", "leftover from an earlier run\r\n");
-    FakeGraphicsAdapter adapter(c.dev_caps);
-    HardwareProbe::SetSpeedSource([&c] { return c.speed; });
+    m_adapter = FakeGraphicsAdapter(c.dev_caps);
+    m_speed = FakeSpeedSource(c.speed);
     EXPECT_EQ(HardwareProbe::Recommend(), c.level);
-    adapter.dev_caps = kBoth;
-    HardwareProbe::SetSpeedSource([] { return ADD_FAILURE(), std::optional<float>(2000.0f); });
+    m_adapter.dev_caps = kBoth;
+    m_speed.speed = 2000.0f;
     EXPECT_EQ(HardwareProbe::Recommend(), c.level);
-    EXPECT_EQ(adapter.queries, c.adapter_queries);
+    EXPECT_EQ(m_speed.measurements, 1);
+    EXPECT_EQ(m_adapter.queries, c.adapter_queries);
     const std::string report = c.report;
     EXPECT_EQ(ReportAfterExit(), report + report.substr(report.size() - 10));
   }
@@ -84,8 +89,8 @@ TEST_F(HardwareProbeTest, ReportLinesAndAnUncreatableReport) {
   EXPECT_EQ(ReportAfterExit(), "B:-9223372036854775808\r\n");
   std::filesystem::remove("Recon.dat");
   std::filesystem::create_directory("Recon.dat");
-  FakeGraphicsAdapter adapter(kBoth);
-  HardwareProbe::SetSpeedSource([] { return std::optional<float>(1000.0f); });
+  m_adapter.dev_caps = kBoth;
+  m_speed.speed = 1000.0f;
   EXPECT_EQ(HardwareProbe::Recommend(), QualityLevel::High);
   std::filesystem::remove("Recon.dat");
   HardwareProbe::WriteReconLine("Result:", 3);

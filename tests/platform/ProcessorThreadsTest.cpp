@@ -20,9 +20,9 @@ TEST(ProcessorThreads, PinnedThreadsRunWhereTheyArePinned) {
   };
   for (uint32_t processor = 0; processor < 32; ++processor) {
     int ran_on = -1;
-    uint32_t exit_code = 0;
-    const bool ran = platform::RunPinnedThread(processor, record_processor, &ran_on, exit_code);
-    EXPECT_EQ(std::tuple(ran, ran_on, exit_code),
+    const std::optional<uint32_t> exit_code =
+        platform::RunPinnedThread(processor, record_processor, &ran_on);
+    EXPECT_EQ(std::tuple(exit_code.has_value(), ran_on, exit_code.value_or(0)),
               processor < info.processor_count ? std::tuple(true, static_cast<int>(processor), 7u)
                                                : std::tuple(false, -1, 0u))
         << processor;

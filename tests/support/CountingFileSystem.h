@@ -12,13 +12,9 @@
 
 // Passes every call to the real file system and counts it, so tests can see
 // how often the engine reaches the operating system. It can also pretend a
-// full disk, a given free space or a failing folder. Installed for its
-// lifetime.
+// full disk, a given free space or a failing folder.
 class CountingFileSystem : public platform::FileSystem {
  public:
-  CountingFileSystem() : m_previous(platform::SetFileSystem(this)) {}
-  ~CountingFileSystem() override { platform::SetFileSystem(m_previous); }
-
   platform::NativeFile* Open(const std::string& path, const char* mode) override {
     return ++opens, m_real.Open(path, mode);
   }
@@ -42,9 +38,9 @@ class CountingFileSystem : public platform::FileSystem {
     platform::SetLastError(EACCES);
     return platform::MakeDirectoryResult::kFailed;
   }
-  bool FreeSpace(std::uint64_t& bytes) override {
-    if (free_space && !free_space_fails) bytes = *free_space;
-    return !free_space_fails && (free_space || m_real.FreeSpace(bytes));
+  std::optional<std::uint64_t> FreeSpace() override {
+    if (free_space_fails) return std::nullopt;
+    return free_space ? free_space : m_real.FreeSpace();
   }
 
   int opens = 0, closes = 0, reads = 0, writes = 0, seeks = 0, tells = 0, exists = 0, removes = 0;
@@ -69,5 +65,4 @@ class CountingFileSystem : public platform::FileSystem {
 
  private:
   platform::FileSystem& m_real = platform::RealFileSystem();
-  platform::FileSystem* m_previous;
 };

@@ -9,7 +9,7 @@
 #include "platform/Gamepads.h"
 
 // A gamepad system with pads a test plugs in and out and whose state it
-// sets, installed for its lifetime. A pad that is unplugged fails every
+// sets. A pad that is unplugged fails every
 // further step of the objects opened on it, as a real one does.
 class FakeGamepads final : public platform::Gamepads {
  public:
@@ -20,7 +20,6 @@ class FakeGamepads final : public platform::Gamepads {
   };
 
   FakeGamepads() = default;
-  ~FakeGamepads() override { platform::SetGamepads(m_previous); }
   FakeGamepads(const FakeGamepads&) = delete;
   FakeGamepads& operator=(const FakeGamepads&) = delete;
 
@@ -75,5 +74,4 @@ class FakeGamepads final : public platform::Gamepads {
 
   std::map<std::uint32_t, std::shared_ptr<Pad>> m_pads;
   std::vector<std::uint32_t> m_order;
-  platform::Gamepads* m_previous = platform::SetGamepads(this);
 };

@@ -6,13 +6,11 @@
 #include "platform/GraphicsAdapter.h"
 
 // A graphics adapter with chosen capability bits (nullopt: the graphics object
-// cannot be created), installed for its lifetime; it counts the queries.
+// cannot be created); it counts the queries.
 struct FakeGraphicsAdapter final : platform::GraphicsAdapter {
   explicit FakeGraphicsAdapter(std::optional<uint32_t> caps = std::nullopt) : dev_caps(caps) {}
-  ~FakeGraphicsAdapter() override { platform::InstallGraphicsAdapter(previous); }
   std::optional<uint32_t> QueryDefaultDeviceCaps() override { return ++queries, dev_caps; }
 
   std::optional<uint32_t> dev_caps;
   int queries = 0;
-  platform::GraphicsAdapter* previous = platform::InstallGraphicsAdapter(this);
 };

@@ -9,10 +9,12 @@
 #include "engine/ErrorReporter.h"
 #include "engine/Log.h"
 #include "platform/MessageBox.h"
+#include "support/FakeMessageBox.h"
+#include "support/Installed.h"
 
 // Records, for its lifetime, every message the engine logs (whether or not
 // the log's channel writes to the file) and every message box shown through
-// platform::ShowMessageBox. Boxes are answered with `answer`.
+// platform::GetMessageBox(). Boxes are answered with `answer`.
 //
 // By default it also makes sure the log and error reporter exist (creating
 // the ones that are missing and deleting them again at the end) and resets the
@@ -22,13 +24,10 @@ class LogCapture {
  public:
   enum class Services { kEnsure, kLeaveAlone };
 
-  struct Box {
-    std::string text, caption;
-    unsigned flags;
-  };
+  using Box = FakeMessageBox::Box;
 
   explicit LogCapture(Services services = Services::kEnsure, int answer = platform::kIdOk)
-      : m_ensure(services == Services::kEnsure) {
+      : m_ensure(services == Services::kEnsure), m_boxes(answer) {
     if (m_ensure) {
       if (ErrorReporter::s_instance == nullptr) m_owned_reporter.reset(new ErrorReporter());
       if (Log::s_instance == nullptr) m_owned_log.reset(new Log());
@@ -36,14 +35,8 @@ class LogCapture {
     }
     m_previous_observer =
         Log::SetObserver([this](const char* text) { m_messages.push_back(text); });
-    m_previous_hook = platform::SetMessageBoxHook(
-        [this, answer](const std::string& text, const std::string& caption, unsigned flags) {
-          m_boxes.push_back({text, caption, flags});
-          return answer;
-        });
   }
   ~LogCapture() {
-    platform::SetMessageBoxHook(std::move(m_previous_hook));
     Log::SetObserver(std::move(m_previous_observer));
     // Leave no latched hard error behind for the next test.
     if (m_ensure && ErrorReporter::s_instance) ErrorReporter::s_instance->Reset();
@@ -59,16 +52,16 @@ class LogCapture {
   bool Contains(const std::string& message) const {
     return std::find(m_messages.begin(), m_messages.end(), message) != m_messages.end();
   }
-  const std::vector<Box>& Boxes() const { return m_boxes; }
+  const std::vector<Box>& Boxes() const { return m_boxes.boxes; }
 
-  void Clear() { m_messages.clear(), m_boxes.clear(); }
+  void Clear() { m_messages.clear(), m_boxes.boxes.clear(); }
 
  private:
   std::vector<std::string> m_messages;
-  std::vector<Box> m_boxes;
   bool m_ensure;
+  FakeMessageBox m_boxes;
+  test::Installed<platform::MessageBox> m_installed_boxes{m_boxes, &platform::SetMessageBox};
   Log::Observer m_previous_observer;
-  platform::MessageBoxHook m_previous_hook;
   std::unique_ptr<ErrorReporter> m_owned_reporter;
   std::unique_ptr<Log> m_owned_log;  // released first, as the log came last
 };

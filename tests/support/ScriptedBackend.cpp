@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/KeyboardState.h"
 #include "ui/ControlTemplate.h"
 #include "ui/Dialog.h"
 #include "ui/DialogTemplate.h"
@@ -145,16 +144,9 @@ class ScriptedWindow final : public ui::DialogWindow, public ui::PaintContext {
   bool m_end_requested = false;
 };
 
-ScriptedBackend::ScriptedBackend() {
-  m_previous_hook = platform::SetMessageBoxHook(
-      [this](const std::string& text, const std::string& caption, unsigned flags) {
-        return ShowMessageBox(nullptr, text, caption, flags);
-      });
-}
+ScriptedBackend::ScriptedBackend() = default;
 
 ScriptedBackend::~ScriptedBackend() {
-  platform::SetMessageBoxHook(std::move(m_previous_hook));
-  platform::ReleaseAllKeys();
   EXPECT_EQ(m_actions.size(), 0u) << "scripted actions were never used";
 }
 
@@ -224,12 +216,6 @@ WindowState& ScriptedBackend::Window(int template_id) {
   return nowhere = WindowState{};
 }
 
-ui::KeyboardState ScriptedBackend::GetKeyboardState() const {
-  platform::KeyboardStateBytes state{};
-  platform::GetKeyboardState(state);
-  return state;
-}
-
 std::unique_ptr<ui::DialogWindow> ScriptedBackend::CreateDialogWindow(
     Dialog& dialog, const ui::DialogTemplate& dialog_template, ui::DialogWindow* owner) {
   auto window = std::make_unique<ScriptedWindow>(*this, dialog, dialog_template,
@@ -239,14 +225,15 @@ std::unique_ptr<ui::DialogWindow> ScriptedBackend::CreateDialogWindow(
 }
 
 // Takes the answer queued for it; an unexpected box fails the test and gets the default answer.
-int ScriptedBackend::ShowMessageBox(ui::DialogWindow* owner, std::string_view text,
-                                    std::string_view caption, unsigned flags) {
+int ScriptedBackend::Show(platform::OwnerWindow* owner, std::string_view text,
+                          std::string_view caption, unsigned flags) {
   const bool yes_no = (flags & platform::kMbButtonMask) == platform::kMbYesNo;
   const bool scripted = !m_actions.empty() && m_actions.front().answer;
   EXPECT_TRUE(scripted) << "unexpected message box \"" << text << "\" (" << caption << ")";
   int answer = yes_no ? platform::kIdYes : platform::kIdOk;
   if (scripted) answer = *m_actions.front().answer, m_actions.pop_front();
-  const int owner_id = owner != nullptr ? static_cast<ScriptedWindow*>(owner)->templ.id : 0;
+  const auto* window = dynamic_cast<const ScriptedWindow*>(owner);
+  const int owner_id = window != nullptr ? window->templ.id : 0;
   m_message_boxes.push_back({owner_id, std::string(text), std::string(caption), flags, answer});
   return answer;
 }
@@ -275,9 +262,12 @@ void ScriptedBackend::DoClick(ScriptedWindow& w, int id) {
 // dialog's own keys on key down: Return, Escape, F1.
 void ScriptedBackend::DoKey(ScriptedWindow& window, unsigned key, bool down) {
   using Kind = ui::KeyMessageKind;
-  platform::UpdateKeyboardState(
-      key, down ? platform::KeyTransition::kDown : platform::KeyTransition::kUp);
-  const ui::KeyboardState keys = GetKeyboardState();
+  if (down) {
+    m_keys.Press(key);
+  } else {
+    m_keys.Release(key);
+  }
+  const platform::KeyboardStateBytes keys = m_keys.Read();
   auto held = [&keys](unsigned k) { return (keys[k] & platform::kKeyDownBit) != 0; };
   const bool sys = held(ui::kVkMenu) || key == 0x79 /* F10 */ || key == ui::kVkMenu;
   Dialog& dialog = window.dialog;

@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "platform/MessageBox.h"
+#include "support/Installed.h"
 #include "ui/ControlKind.h"
 #include "ui/DialogBackend.h"
 #include "ui/DialogWindow.h"
 #include "ui/KeyMessage.h"
+#include "ui/KeyboardTracker.h"
 
 namespace test {
 
@@ -49,15 +51,17 @@ struct MessageBoxRecord {
   int answer = 0;
 };
 
-// A headless dialog backend driven by a script. A test queues the user's
+// A headless dialog backend driven by a script, installed (with its message
+// box and keyboard state) for its lifetime. A test queues the user's
 // actions; every modal loop, nested ones included, takes them in order from
 // the one queue and runs them on its own window (the innermost open one).
 // A loop that finds the queue empty fails the test and closes its window
 // with Cancel. The backend records every window's state and every message
-// box, and routes the platform's message boxes through the same script.
-// Scripted keys go into the platform's keyboard state; every key is released
-// again when the backend is destroyed.
-class ScriptedBackend final : public ui::DialogBackend {
+// box: it is the platform's message box while it exists, so boxes of the
+// dialogs and of the engine go through the same script.
+// Scripted keys go into the keyboard state that the backend keeps and
+// installs as the platform's while it exists.
+class ScriptedBackend final : public ui::DialogBackend, public platform::MessageBox {
  public:
   ScriptedBackend();
   ~ScriptedBackend() override;
@@ -87,6 +91,9 @@ class ScriptedBackend final : public ui::DialogBackend {
     return Queue([this, key](ScriptedWindow& w) { DoKey(w, key, false); });
   }
   ScriptedBackend& Escape() { return PressKey(ui::kVkEscape); }
+  // Lets go of every held key at once, as when the application loses the
+  // keyboard; not a queued action.
+  void ReleaseAllKeys() { m_keys.ReleaseAll(); }
   ScriptedBackend& CloseBox();
   // Answers the next message box; it must be the next thing to happen.
   ScriptedBackend& AnswerMessageBox(int result);
@@ -111,10 +118,8 @@ class ScriptedBackend final : public ui::DialogBackend {
   std::unique_ptr<ui::DialogWindow> CreateDialogWindow(Dialog& dialog,
                                                        const ui::DialogTemplate& dialog_template,
                                                        ui::DialogWindow* owner) override;
-  int ShowMessageBox(ui::DialogWindow* owner, std::string_view text, std::string_view caption,
-                     unsigned flags) override;
-  // The platform's keyboard state, which the scripted keys update.
-  ui::KeyboardState GetKeyboardState() const override;
+  int Show(platform::OwnerWindow* owner, std::string_view text, std::string_view caption,
+           unsigned flags) override;
 
  private:
   friend class ScriptedWindow;
@@ -138,7 +143,10 @@ class ScriptedBackend final : public ui::DialogBackend {
   std::vector<std::shared_ptr<WindowState>> m_windows;
   std::vector<MessageBoxRecord> m_message_boxes;
   std::vector<std::string> m_ignored;
-  platform::MessageBoxHook m_previous_hook;
+  test::Installed<ui::DialogBackend> m_installed_backend{*this, &ui::SetDialogBackend};
+  test::Installed<platform::MessageBox> m_installed_box{*this, &platform::SetMessageBox};
+  ui::KeyboardTracker m_keys;
+  test::Installed<platform::KeyboardState> m_installed_keys{m_keys, &platform::SetKeyboardState};
 };
 
 }  // namespace test

@@ -89,7 +89,7 @@ struct CpuidQuery {
 
 void RunCpuid(void* context) {
   auto& query = *static_cast<CpuidQuery*>(context);
-  ReadCpuid(query.leaf, query.registers);
+  query.registers = ReadCpuid(query.leaf);
 }
 
 void RunTimeStampCounter(void* context) {
@@ -147,11 +147,6 @@ void RunDivisionFlags(void* context) {
       : "rcx", "cc", "memory");
   *static_cast<uint8_t*>(context) = static_cast<uint8_t>(ax >> 8);
 }
-
-struct FpuWords {
-  uint16_t status_word;
-  uint16_t control_word;
-};
 
 void RunFpu(void* context) {
   auto& words = *static_cast<FpuWords*>(context);
@@ -222,53 +217,47 @@ bool RunWithFaultGuard(void (*body)(void*), void* context) {
   return completed;
 }
 
-bool ProbeCpuid(uint32_t leaf, CpuidRegisters& registers) {
+std::optional<CpuidRegisters> ProbeCpuid(uint32_t leaf) {
   CpuidQuery query{leaf, {}};
   if (!RunWithFaultGuard(&RunCpuid, &query)) {
-    return false;
+    return std::nullopt;
   }
-  registers = query.registers;
-  return true;
+  return query.registers;
 }
 
-bool ProbeTimeStampCounter(uint64_t& value) {
+std::optional<uint64_t> ProbeTimeStampCounter() {
   uint64_t read = 0;
   if (!RunWithFaultGuard(&RunTimeStampCounter, &read)) {
-    return false;
+    return std::nullopt;
   }
-  value = read;
-  return true;
+  return read;
 }
 
-bool ProbeFlagToggle(uint32_t mask, uint32_t& changed) {
+std::optional<uint32_t> ProbeFlagToggle(uint32_t mask) {
   FlagToggle toggle{mask, 0, 0};
   if (!RunWithFaultGuard(&RunFlagToggle, &toggle)) {
-    return false;
+    return std::nullopt;
   }
-  changed = static_cast<uint32_t>((toggle.original ^ toggle.read_back) & mask);
-  return true;
+  return static_cast<uint32_t>((toggle.original ^ toggle.read_back) & mask);
 }
 
-bool ProbeDivisionFlags(uint8_t& low_flags) {
+std::optional<uint8_t> ProbeDivisionFlags() {
   uint8_t read = 0;
   if (!RunWithFaultGuard(&RunDivisionFlags, &read)) {
-    return false;
+    return std::nullopt;
   }
-  low_flags = read;
-  return true;
+  return read;
 }
 
-bool ProbeFpu(uint16_t& status_word, uint16_t& control_word) {
+std::optional<FpuWords> ProbeFpu() {
   const uint16_t saved_x87_control = ReadX87ControlWord();
   FpuWords words{0x5A5A, 0};
   const bool completed = RunWithFaultGuard(&RunFpu, &words);
   LoadX87ControlWord(saved_x87_control);
   if (!completed) {
-    return false;
+    return std::nullopt;
   }
-  status_word = words.status_word;
-  control_word = words.control_word;
-  return true;
+  return words;
 }
 
 bool ProbePackedAdd() {
@@ -288,8 +277,10 @@ uint64_t ReadTimeStampCounter() {
   return __rdtsc();
 }
 
-void ReadCpuid(uint32_t leaf, CpuidRegisters& registers) {
+CpuidRegisters ReadCpuid(uint32_t leaf) {
+  CpuidRegisters registers;
   __cpuid(leaf, registers.eax, registers.ebx, registers.ecx, registers.edx);
+  return registers;
 }
 
 }  // namespace platform

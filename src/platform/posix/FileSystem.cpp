@@ -54,39 +54,24 @@ class PosixFileSystem final : public FileSystem {
     return errno == EEXIST ? MakeDirectoryResult::kAlreadyExists : MakeDirectoryResult::kFailed;
   }
 
-  bool FreeSpace(std::uint64_t& bytes) override {
+  std::optional<std::uint64_t> FreeSpace() override {
     struct statvfs info {};
-    if (statvfs(".", &info) != 0) return false;
+    if (statvfs(".", &info) != 0) return std::nullopt;
     const std::uint64_t blocks = info.f_bavail;
     const std::uint64_t block_size = info.f_frsize;
+    std::uint64_t bytes = 0;
     if (__builtin_mul_overflow(blocks, block_size, &bytes)) {
       bytes = std::numeric_limits<std::uint64_t>::max();
     }
-    return true;
+    return bytes;
   }
 };
-
-FileSystem*& Installed() {
-  static FileSystem* installed = nullptr;
-  return installed;
-}
 
 }  // namespace
 
 FileSystem& RealFileSystem() {
   static PosixFileSystem real;
   return real;
-}
-
-FileSystem& GetFileSystem() {
-  FileSystem* installed = Installed();
-  return installed != nullptr ? *installed : RealFileSystem();
-}
-
-FileSystem* SetFileSystem(FileSystem* file_system) {
-  FileSystem* before = Installed();
-  Installed() = file_system;
-  return before;
 }
 
 std::string NativePath(const std::string& path) {

@@ -1,7 +1,5 @@
 #include "platform/GraphicsAdapter.h"
 
-#include <atomic>
-
 #include "platform/posix/VulkanFindings.h"
 
 namespace platform {
@@ -16,18 +14,11 @@ class VulkanGraphicsAdapter : public GraphicsAdapter {
   }
 };
 
-std::atomic<GraphicsAdapter*> s_installed{nullptr};
-
 }  // namespace
 
-GraphicsAdapter& CurrentGraphicsAdapter() {
+GraphicsAdapter& RealGraphicsAdapter() {
   static VulkanGraphicsAdapter real;
-  GraphicsAdapter* installed = s_installed.load();
-  return installed != nullptr ? *installed : real;
-}
-
-GraphicsAdapter* InstallGraphicsAdapter(GraphicsAdapter* adapter) {
-  return s_installed.exchange(adapter);
+  return real;
 }
 
 void StartGraphicsPreload() {

@@ -1,7 +1,5 @@
 #include "platform/GraphicsRuntime.h"
 
-#include <atomic>
-
 #include "platform/posix/VulkanFindings.h"
 
 namespace platform {
@@ -14,18 +12,11 @@ class VulkanGraphicsRuntime : public GraphicsRuntime {
   }
 };
 
-std::atomic<GraphicsRuntime*> s_installed{nullptr};
-
 }  // namespace
 
-GraphicsRuntime& CurrentGraphicsRuntime() {
+GraphicsRuntime& RealGraphicsRuntime() {
   static VulkanGraphicsRuntime real;
-  GraphicsRuntime* installed = s_installed.load();
-  return installed != nullptr ? *installed : real;
-}
-
-GraphicsRuntime* InstallGraphicsRuntime(GraphicsRuntime* runtime) {
-  return s_installed.exchange(runtime);
+  return real;
 }
 
 }  // namespace platform

@@ -1,7 +1,8 @@
 #include "platform/LastError.h"
 
 #include <errno.h>
-#include <string.h>
+
+#include "platform/posix/Posix.h"
 
 namespace platform {
 
@@ -14,10 +15,7 @@ void SetLastError(std::uint32_t value) {
 }
 
 std::string GetErrorText(std::uint32_t value) {
-  char buffer[256] = {};
-  // The GNU strerror_r returns the text, which may or may not be `buffer`.
-  const char* text = strerror_r(static_cast<int>(value), buffer, sizeof buffer);
-  return text != nullptr ? std::string(text) : std::string();
+  return posix::ErrorText(static_cast<int>(value));
 }
 
 }  // namespace platform

@@ -11,6 +11,8 @@
 #include <map>
 #include <mutex>
 
+#include "platform/posix/Posix.h"
+
 namespace platform {
 namespace {
 
@@ -26,7 +28,7 @@ struct SharedState {
 // One mapping per name and process, shared by every NamedMutex of that name.
 class Mapping {
  public:
-  Mapping(SharedState* state) : m_state(state) {}
+  explicit Mapping(SharedState* state) : m_state(state) {}
   ~Mapping() { munmap(m_state, sizeof(SharedState)); }
   Mapping(const Mapping&) = delete;
   Mapping& operator=(const Mapping&) = delete;
@@ -37,50 +39,52 @@ class Mapping {
   SharedState* m_state;
 };
 
-bool InitialiseMutex(pthread_mutex_t* mutex) {
+// 0, or the error number of the call that failed.
+int InitialiseMutex(pthread_mutex_t* mutex) {
   pthread_mutexattr_t attributes;
-  if (pthread_mutexattr_init(&attributes) != 0) return false;
-  bool ok = pthread_mutexattr_setpshared(&attributes, PTHREAD_PROCESS_SHARED) == 0 &&
-            pthread_mutexattr_settype(&attributes, PTHREAD_MUTEX_RECURSIVE) == 0 &&
-            pthread_mutexattr_setrobust(&attributes, PTHREAD_MUTEX_ROBUST) == 0 &&
-            pthread_mutex_init(mutex, &attributes) == 0;
+  int error = pthread_mutexattr_init(&attributes);
+  if (error != 0) return error;
+  if (error == 0) error = pthread_mutexattr_setpshared(&attributes, PTHREAD_PROCESS_SHARED);
+  if (error == 0) error = pthread_mutexattr_settype(&attributes, PTHREAD_MUTEX_RECURSIVE);
+  if (error == 0) error = pthread_mutexattr_setrobust(&attributes, PTHREAD_MUTEX_ROBUST);
+  if (error == 0) error = pthread_mutex_init(mutex, &attributes);
   pthread_mutexattr_destroy(&attributes);
-  return ok;
+  return error;
 }
 
-std::shared_ptr<Mapping> MapShared(const std::string& name) {
-  const std::string shm_name = "/" + name;
-  int fd = shm_open(shm_name.c_str(), O_RDWR | O_CREAT, 0666);
-  if (fd < 0) return nullptr;
-  // Other users may share the name; the umask must not shut them out.
-  fchmod(fd, 0666);
-  // The kernel drops this lock if we die while initialising.
-  if (flock(fd, LOCK_EX) != 0) {
-    int saved = errno;
-    close(fd);
-    errno = saved;
-    return nullptr;
-  }
+// Maps the shared memory open at `descriptor`, sized and initialised first
+// when its creator has not finished that.
+SystemResult<std::shared_ptr<Mapping>> MapAndInitialise(int descriptor) {
   struct stat info {};
-  bool ok = fstat(fd, &info) == 0 && (info.st_size >= static_cast<off_t>(sizeof(SharedState)) ||
-                                      ftruncate(fd, sizeof(SharedState)) == 0);
-  void* address = ok ? mmap(nullptr, sizeof(SharedState), PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0)
-                     : MAP_FAILED;
-  std::shared_ptr<Mapping> mapping;
-  if (address != MAP_FAILED) {
-    auto* state = static_cast<SharedState*>(address);
-    if (__atomic_load_n(&state->magic, __ATOMIC_ACQUIRE) == kMagic ||
-        InitialiseMutex(&state->mutex)) {
-      __atomic_store_n(&state->magic, kMagic, __ATOMIC_RELEASE);
-      mapping = std::make_shared<Mapping>(state);
-    } else {
-      munmap(address, sizeof(SharedState));
-    }
+  if (fstat(descriptor, &info) != 0 || (info.st_size < static_cast<off_t>(sizeof(SharedState)) &&
+                                        ftruncate(descriptor, sizeof(SharedState)) != 0)) {
+    return posix::MakeSystemError(errno);
   }
-  int saved = errno;
-  flock(fd, LOCK_UN);
-  close(fd);
-  errno = saved;
+  void* address =
+      mmap(nullptr, sizeof(SharedState), PROT_READ | PROT_WRITE, MAP_SHARED, descriptor, 0);
+  if (address == MAP_FAILED) return posix::MakeSystemError(errno);
+  auto* state = static_cast<SharedState*>(address);
+  auto mapping = std::make_shared<Mapping>(state);
+  if (__atomic_load_n(&state->magic, __ATOMIC_ACQUIRE) != kMagic) {
+    if (const int error = InitialiseMutex(&state->mutex); error != 0) {
+      return posix::MakeSystemError(error);
+    }
+    __atomic_store_n(&state->magic, kMagic, __ATOMIC_RELEASE);
+  }
+  return mapping;
+}
+
+SystemResult<std::shared_ptr<Mapping>> MapShared(const std::string& name) {
+  const std::string shm_name = "/" + name;
+  const posix::Descriptor shared(shm_open(shm_name.c_str(), O_RDWR | O_CREAT, 0666));
+  if (!shared.Valid()) return posix::MakeSystemError(errno);
+  // Other users may share the name; the umask must not shut them out.
+  fchmod(shared.Get(), 0666);
+  // The kernel drops this lock if we die while initialising. The mapping
+  // keeps the file open, so closing the descriptor would not drop it.
+  if (flock(shared.Get(), LOCK_EX) != 0) return posix::MakeSystemError(errno);
+  SystemResult<std::shared_ptr<Mapping>> mapping = MapAndInitialise(shared.Get());
+  flock(shared.Get(), LOCK_UN);
   return mapping;
 }
 
@@ -88,40 +92,44 @@ class PosixNamedMutex final : public NamedMutex {
  public:
   explicit PosixNamedMutex(std::shared_ptr<Mapping> mapping) : m_mapping(std::move(mapping)) {}
 
-  bool Lock() override {
-    int result = pthread_mutex_lock(m_mapping->Get());
+  std::optional<SystemError> Lock() override {
+    const int result = pthread_mutex_lock(m_mapping->Get());
     if (result == EOWNERDEAD) {
       // The owner died holding it: take it over, as an abandoned mutex.
       pthread_mutex_consistent(m_mapping->Get());
-      return true;
+      return std::nullopt;
     }
-    if (result != 0) errno = result;
-    return result == 0;
+    return Outcome(result);
   }
 
-  bool Unlock() override {
-    int result = pthread_mutex_unlock(m_mapping->Get());
-    if (result != 0) errno = result;
-    return result == 0;
+  std::optional<SystemError> Unlock() override {
+    return Outcome(pthread_mutex_unlock(m_mapping->Get()));
   }
 
  private:
+  static std::optional<SystemError> Outcome(int result) {
+    if (result == 0) return std::nullopt;
+    return posix::MakeSystemError(result);
+  }
+
   std::shared_ptr<Mapping> m_mapping;
 };
 
 }  // namespace
 
-std::unique_ptr<NamedMutex> NamedMutex::Open(const std::string& name) {
+SystemResult<std::unique_ptr<NamedMutex>> NamedMutex::Open(const std::string& name) {
   static std::mutex registry_lock;
   static auto* registry = new std::map<std::string, std::weak_ptr<Mapping>>;
   std::lock_guard<std::mutex> guard(registry_lock);
   std::shared_ptr<Mapping> mapping = (*registry)[name].lock();
   if (!mapping) {
-    mapping = MapShared(name);
-    if (!mapping) return nullptr;
+    SystemResult<std::shared_ptr<Mapping>> mapped = MapShared(name);
+    if (!mapped) return mapped.Error();
+    mapping = *mapped;
     (*registry)[name] = mapping;
   }
-  return std::make_unique<PosixNamedMutex>(std::move(mapping));
+  std::unique_ptr<NamedMutex> mutex = std::make_unique<PosixNamedMutex>(std::move(mapping));
+  return mutex;
 }
 
 }  // namespace platform

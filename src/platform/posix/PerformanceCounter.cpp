@@ -1,6 +1,5 @@
 #include "platform/PerformanceCounter.h"
 
-#include <atomic>
 #include <ctime>
 
 namespace platform {
@@ -10,35 +9,24 @@ namespace {
 // one measurement attempt lasts as long as on the game's own platform.
 class MonotonicPerformanceCounter : public PerformanceCounter {
  public:
-  bool QueryFrequency(uint64_t& frequency) override {
-    frequency = kPerformanceCounterFrequency;
-    return true;
-  }
+  std::optional<uint64_t> QueryFrequency() override { return kPerformanceCounterFrequency; }
 
-  bool QueryCounter(uint64_t& ticks) override {
+  std::optional<uint64_t> QueryCounter() override {
     timespec now{};
     if (clock_gettime(CLOCK_MONOTONIC_RAW, &now) != 0) {
-      return false;
+      return std::nullopt;
     }
     constexpr uint64_t kNanosecondsPerTick = 1'000'000'000 / kPerformanceCounterFrequency;
-    ticks = static_cast<uint64_t>(now.tv_sec) * kPerformanceCounterFrequency +
-            static_cast<uint64_t>(now.tv_nsec) / kNanosecondsPerTick;
-    return true;
+    return static_cast<uint64_t>(now.tv_sec) * kPerformanceCounterFrequency +
+           static_cast<uint64_t>(now.tv_nsec) / kNanosecondsPerTick;
   }
 };
 
-std::atomic<PerformanceCounter*> s_installed{nullptr};
-
 }  // namespace
 
-PerformanceCounter& CurrentPerformanceCounter() {
+PerformanceCounter& RealPerformanceCounter() {
   static MonotonicPerformanceCounter real;
-  PerformanceCounter* installed = s_installed.load();
-  return installed != nullptr ? *installed : real;
-}
-
-PerformanceCounter* InstallPerformanceCounter(PerformanceCounter* counter) {
-  return s_installed.exchange(counter);
+  return real;
 }
 
 }  // namespace platform

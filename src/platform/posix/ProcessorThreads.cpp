@@ -33,11 +33,11 @@ SystemInfo GetSystemInfo() {
   return info;
 }
 
-bool GetProcessAffinityMask(uint32_t& mask) {
+std::optional<uint32_t> GetProcessAffinityMask() {
   cpu_set_t set;
   CPU_ZERO(&set);
   if (sched_getaffinity(0, sizeof set, &set) != 0) {
-    return false;
+    return std::nullopt;
   }
   uint32_t bits = 0;
   for (uint32_t processor = 0; processor < kMaskBits; ++processor) {
@@ -45,8 +45,7 @@ bool GetProcessAffinityMask(uint32_t& mask) {
       bits |= 1u << processor;
     }
   }
-  mask = bits;
-  return true;
+  return bits;
 }
 
 bool SetProcessAffinityMask(uint32_t mask) {
@@ -62,14 +61,13 @@ bool SetProcessAffinityMask(uint32_t mask) {
 
 // The affinity is part of the thread's creation attributes: a thread that
 // cannot be given it is never created, so its body never runs elsewhere.
-bool RunPinnedThread(uint32_t processor, PinnedThreadBody body, void* argument,
-                     uint32_t& exit_code) {
+std::optional<uint32_t> RunPinnedThread(uint32_t processor, PinnedThreadBody body, void* argument) {
   if (processor >= kMaskBits) {
-    return false;
+    return std::nullopt;
   }
   pthread_attr_t attributes;
   if (pthread_attr_init(&attributes) != 0) {
-    return false;
+    return std::nullopt;
   }
   cpu_set_t set;
   CPU_ZERO(&set);
@@ -80,11 +78,10 @@ bool RunPinnedThread(uint32_t processor, PinnedThreadBody body, void* argument,
                        pthread_create(&thread, &attributes, &RunPinnedStart, &start) == 0;
   pthread_attr_destroy(&attributes);
   if (!created) {
-    return false;
+    return std::nullopt;
   }
   pthread_join(thread, nullptr);
-  exit_code = start.exit_code;
-  return true;
+  return start.exit_code;
 }
 
 }  // namespace platform

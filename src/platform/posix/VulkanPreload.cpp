@@ -2,17 +2,17 @@
 // preload was started (see VulkanFindings.h).
 #include "platform/posix/VulkanFindings.h"
 
-#include <errno.h>
 #include <fcntl.h>
-#include <poll.h>
+#include <limits.h>
 #include <signal.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <cstddef>
 #include <mutex>
 #include <optional>
+
+#include "platform/posix/Posix.h"
 
 namespace platform {
 namespace {
@@ -25,28 +25,13 @@ constexpr int kChildTimeoutMs = 15000;
 std::mutex s_mutex;
 std::optional<VulkanFindings> s_findings;
 pid_t s_child = -1;
-int s_child_output = -1;
-
-long long NowMs() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return static_cast<long long>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
-}
+posix::Descriptor s_child_output;
 
 [[noreturn]] void RunChild(int output) {
   const VulkanFindings findings = ExamineVulkan(kVulkanLoaderName);
-  const auto* bytes = reinterpret_cast<const char*>(&findings);
-  std::size_t written = 0;
-  while (written < sizeof findings) {
-    const ssize_t count = write(output, bytes + written, sizeof findings - written);
-    if (count < 0 && errno == EINTR) {
-      continue;
-    }
-    if (count <= 0) {
-      break;
-    }
-    written += static_cast<std::size_t>(count);
-  }
+  // A pipe takes a write this small whole or not at all.
+  static_assert(sizeof findings <= PIPE_BUF);
+  posix::RetryOnInterrupt([&] { return write(output, &findings, sizeof findings); });
   // No exit handlers: they belong to the parent's copy of everything.
   _exit(0);
 }
@@ -60,9 +45,8 @@ void ReleaseChild(bool stop) {
   } else {
     waitpid(s_child, nullptr, WNOHANG);
   }
-  close(s_child_output);
   s_child = -1;
-  s_child_output = -1;
+  s_child_output = posix::Descriptor();
 }
 
 }  // namespace
@@ -71,28 +55,12 @@ std::optional<VulkanFindings> ReceiveFindings(int descriptor, int timeout_ms) {
   VulkanFindings findings;
   auto* bytes = reinterpret_cast<char*>(&findings);
   std::size_t received = 0;
-  const long long deadline = NowMs() + timeout_ms;
+  const std::int64_t deadline = posix::MonotonicMs() + timeout_ms;
   while (received < sizeof findings) {
-    const long long left = deadline - NowMs();
-    if (left <= 0) {
-      return std::nullopt;
-    }
-    pollfd entry{descriptor, POLLIN, 0};
-    const int ready = poll(&entry, 1, static_cast<int>(left));
-    if (ready < 0 && errno == EINTR) {
-      continue;
-    }
-    if (ready <= 0) {
-      return std::nullopt;
-    }
-    const ssize_t count = read(descriptor, bytes + received, sizeof findings - received);
-    if (count < 0 && errno == EINTR) {
-      continue;
-    }
-    if (count <= 0) {
-      return std::nullopt;
-    }
-    received += static_cast<std::size_t>(count);
+    const std::size_t count =
+        posix::ReadBefore(descriptor, bytes + received, sizeof findings - received, deadline);
+    if (count == 0) return std::nullopt;
+    received += count;
   }
   return findings;
 }
@@ -106,18 +74,21 @@ void StartVulkanPreload() {
   if (pipe2(ends, O_CLOEXEC) != 0) {
     return;
   }
-  const pid_t child = fork();
-  if (child == 0) {
-    close(ends[0]);
-    RunChild(ends[1]);
+  posix::Descriptor output(ends[0]);
+  pid_t child = -1;
+  {
+    const posix::Descriptor input(ends[1]);
+    child = fork();
+    if (child == 0) {
+      close(ends[0]);
+      RunChild(ends[1]);
+    }
   }
-  close(ends[1]);
   if (child < 0) {
-    close(ends[0]);
     return;
   }
   s_child = child;
-  s_child_output = ends[0];
+  s_child_output = std::move(output);
 }
 
 const VulkanFindings& ProcessVulkanFindings() {
@@ -126,7 +97,7 @@ const VulkanFindings& ProcessVulkanFindings() {
     // A child that died or hung counts as a failed examination: asking again
     // in this process would meet the same driver.
     const std::optional<VulkanFindings> received =
-        ReceiveFindings(s_child_output, kChildTimeoutMs);
+        ReceiveFindings(s_child_output.Get(), kChildTimeoutMs);
     s_findings = received.value_or(VulkanFindings{});
     ReleaseChild(!received);
   }

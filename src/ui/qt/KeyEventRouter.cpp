@@ -6,9 +6,9 @@
 #include <QKeyEvent>
 #include <QWindow>
 
-#include "platform/KeyboardState.h"
 #include "ui/Dialog.h"
 #include "ui/KeyMessage.h"
+#include "ui/KeyboardTracker.h"
 #include "ui/qt/QtDialogWindow.h"
 #include "ui/qt/VirtualKeyMap.h"
 
@@ -23,7 +23,8 @@ bool SetsCode(unsigned held_code, unsigned code) {
 
 }  // namespace
 
-KeyEventRouter::KeyEventRouter(QObject* parent) : QObject(parent) {
+KeyEventRouter::KeyEventRouter(KeyboardTracker& keyboard, QObject* parent)
+    : QObject(parent), m_keyboard(keyboard) {
   if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
     // Another program's window (or none) has the keyboard now.
     connect(application, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
@@ -92,8 +93,8 @@ unsigned KeyEventRouter::TrackKey(const QWindow& window, const QKeyEvent& event)
     } else {
       m_held.push_back({scan_code, code, &window});
     }
-    platform::UpdateKeyboardState(code, platform::KeyTransition::kDown);
-    platform::UpdateKeyboardState(GenericVirtualKey(code), platform::KeyTransition::kDown);
+    m_keyboard.Press(code);
+    m_keyboard.Press(GenericVirtualKey(code));
   } else {
     if (held != m_held.end()) {
       m_held.erase(held);
@@ -110,7 +111,7 @@ void KeyEventRouter::ReleaseCode(unsigned code) {
       return SetsCode(key.code, released);
     });
     if (!still_set) {
-      platform::UpdateKeyboardState(released, platform::KeyTransition::kUp);
+      m_keyboard.Release(released);
     }
   }
 }
@@ -131,7 +132,7 @@ void KeyEventRouter::ReleaseKeysOf(const QWindow* window) {
 
 void KeyEventRouter::ReleaseAll() {
   m_held.clear();
-  platform::ReleaseAllKeys();
+  m_keyboard.ReleaseAll();
 }
 
 bool KeyEventRouter::RouteToDialog(const QWindow& window, const QKeyEvent& event,

@@ -8,10 +8,15 @@
 class QKeyEvent;
 class QWindow;
 
+namespace ui {
+class KeyboardTracker;
+}
+
 namespace ui::qt {
 
 // Sees every key event that reaches a window of the application before any
-// widget does. It keeps the keyboard state of virtual-key codes, then hands
+// widget does. It keeps the keyboard state of virtual-key codes in
+// `keyboard`, then hands
 // key-down, key-up and character messages of a dialog's window (or of its
 // open list) to the dialog's key filter, which may swallow them; an F1 that
 // gets through becomes the dialog's help request.
@@ -21,7 +26,7 @@ namespace ui::qt {
 // window are let go when that window hides.
 class KeyEventRouter final : public QObject {
  public:
-  explicit KeyEventRouter(QObject* parent = nullptr);
+  explicit KeyEventRouter(KeyboardTracker& keyboard, QObject* parent = nullptr);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,6 +47,7 @@ class KeyEventRouter final : public QObject {
   void ReleaseKeysOf(const QWindow* window);
   void ReleaseAll();
 
+  KeyboardTracker& m_keyboard;
   std::vector<HeldKey> m_held;
 };
 

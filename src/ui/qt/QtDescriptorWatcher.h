@@ -6,7 +6,7 @@
 #include <map>
 #include <memory>
 
-#include "platform/posix/DescriptorWatcher.h"
+#include "platform/DescriptorWatcher.h"
 
 namespace ui::qt {
 

@@ -2,8 +2,11 @@
 
 #include <memory>
 
-#include "platform/MessageBox.h"
 #include "ui/DialogBackend.h"
+#include "ui/KeyboardTracker.h"
+#include "ui/qt/QtDescriptorWatcher.h"
+#include "ui/qt/QtMessageBox.h"
+#include "ui/qt/QtWindowResponder.h"
 
 namespace ui::qt {
 
@@ -15,14 +18,16 @@ class KeyEventRouter;
 // running any window:
 //
 //   QApplication application(argc, argv);
-//   ui::qt::QtDialogBackend backend;   // now DialogBackend::s_instance
+//   ui::qt::QtDialogBackend backend;   // now ui::GetDialogBackend()
 //   ... ConfigApp runs its windows (Dialog::DoModal) ...
 //
 // The backend must not outlive the QApplication. While it exists it also
-// shows the platform layer's message boxes (the engine's hard errors) as Qt
-// message boxes, and keeps the keyboard state (platform::GetKeyboardState)
-// from the key events the application receives; destroying it restores the
-// message-box hook that was installed before.
+// provides what the layers below need of the toolkit, installed through the
+// platform seams and put back when it is destroyed (as it installs itself as
+// the dialog backend): message boxes as Qt
+// message boxes (the engine's hard errors too), the keyboard state kept from
+// the key events the application receives, and for the single-instance
+// channel Qt's event loop and the answers about this process's windows.
 class QtDialogBackend final : public DialogBackend {
  public:
   QtDialogBackend();
@@ -31,13 +36,18 @@ class QtDialogBackend final : public DialogBackend {
   std::unique_ptr<DialogWindow> CreateDialogWindow(Dialog& dialog,
                                                    const DialogTemplate& dialog_template,
                                                    DialogWindow* owner) override;
-  int ShowMessageBox(DialogWindow* owner, std::string_view text, std::string_view caption,
-                     unsigned flags) override;
-  KeyboardState GetKeyboardState() const override;
 
  private:
+  KeyboardTracker m_keyboard;
   std::unique_ptr<KeyEventRouter> m_key_router;
-  platform::MessageBoxHook m_previous_hook;
+  QtMessageBox m_message_box;
+  QtDescriptorWatcher m_watcher;
+  QtWindowResponder m_responder;
+  DialogBackend* m_previous_backend;
+  platform::KeyboardState* m_previous_keyboard;
+  platform::MessageBox* m_previous_message_box;
+  platform::DescriptorWatcher* m_previous_watcher;
+  platform::InstanceResponder* m_previous_responder;
 };
 
 }  // namespace ui::qt

@@ -1,12 +1,14 @@
 #include "ui/qt/QtMessageBox.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <utility>
 #include <vector>
 
-#include "platform/MessageBox.h"
+#include "ui/qt/QtDialogWindow.h"
 #include "ui/qt/QtText.h"
+#include "ui/qt/UserInterfaceThread.h"
 
 namespace ui::qt {
 namespace {
@@ -55,10 +57,7 @@ std::vector<std::pair<QMessageBox::StandardButton, int>> ButtonsOf(unsigned flag
   }
 }
 
-}  // namespace
-
-int ShowQtMessageBox(QWidget* parent, std::string_view text, std::string_view caption,
-                     unsigned flags) {
+int ShowOver(QWidget* parent, std::string_view text, std::string_view caption, unsigned flags) {
   QMessageBox box(IconOf(flags), ToQString(caption), ToQString(text), QMessageBox::NoButton,
                   parent);
   const auto buttons = ButtonsOf(flags);
@@ -81,6 +80,24 @@ int ShowQtMessageBox(QWidget* parent, std::string_view text, std::string_view ca
     }
   }
   return buttons.front().second;
+}
+
+}  // namespace
+
+int QtMessageBox::Show(platform::OwnerWindow* owner, std::string_view text,
+                       std::string_view caption, unsigned flags) {
+  if (!OnUserInterfaceThread()) {
+    return platform::RealMessageBox().Show(nullptr, text, caption, flags);
+  }
+  auto* window = dynamic_cast<QtDialogWindow*>(owner);
+  if (window == nullptr) {
+    return ShowOver(QApplication::activeModalWidget(), text, caption, flags);
+  }
+  // The owner takes no input while its box is up, as with a child window.
+  window->BlockForOwnedWindow();
+  const int result = ShowOver(window->Widget(), text, caption, flags);
+  window->UnblockAfterOwnedWindow();
+  return result;
 }
 
 }  // namespace ui::qt

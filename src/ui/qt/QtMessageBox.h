@@ -1,16 +1,22 @@
 #pragma once
 
-#include <string_view>
-
-class QWidget;
+#include "platform/MessageBox.h"
 
 namespace ui::qt {
 
-// A modal message box over `parent` (nullptr: none) with the buttons and icon
-// of Windows message-box flags; returns the Windows result (IDOK, IDYES, ...).
-// The first button is the default one. Escape answers Cancel when there is a
+// Message boxes as Qt message boxes, with the buttons and icon of Windows
+// message-box flags; Show returns the Windows result (IDOK, IDYES, ...). The
+// first button is the default one. Escape answers Cancel when there is a
 // Cancel button, No for Yes/No, OK for an OK box; so does the close box.
-int ShowQtMessageBox(QWidget* parent, std::string_view text, std::string_view caption,
-                     unsigned flags);
+//
+// A box over a dialog window is its child, and the window takes no input
+// while it is up; a box without an owner stands over the active modal
+// window. A box asked for where no Qt window can be shown (another thread, no
+// application object) goes to the real message box.
+class QtMessageBox final : public platform::MessageBox {
+ public:
+  int Show(platform::OwnerWindow* owner, std::string_view text, std::string_view caption,
+           unsigned flags) override;
+};
 
 }  // namespace ui::qt

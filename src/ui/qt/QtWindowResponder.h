@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/SingleInstance.h"
+#include "platform/InstanceResponder.h"
 
 class QWidget;
 

@@ -46,7 +46,7 @@ TEST(VulkanPreload, ChildFindsWhatThisProcessFinds) {
                        child.first_device_type, child.loader_version),
             std::tuple(here.loader_loaded, here.instance_created, here.device_count,
                        here.first_device_type, here.loader_version));
-  EXPECT_EQ(platform::CurrentGraphicsAdapter().QueryDefaultDeviceCaps(),
+  EXPECT_EQ(platform::GetGraphicsAdapter().QueryDefaultDeviceCaps(),
             platform::DevCapsFromFindings(here));
-  EXPECT_TRUE(platform::CurrentGraphicsRuntime().QueryVersion());
+  EXPECT_TRUE(platform::GetGraphicsRuntime().QueryVersion());
 }

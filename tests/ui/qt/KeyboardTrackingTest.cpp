@@ -37,9 +37,7 @@ TEST(VirtualKeyMap, RepresentativeRowsAndEdges) {
 }
 
 bool Down(unsigned code) {
-  platform::KeyboardStateBytes state{};
-  platform::GetKeyboardState(state);
-  return (state[code] & platform::kKeyDownBit) != 0;
+  return (platform::GetKeyboardState().Read()[code] & platform::kKeyDownBit) != 0;
 }
 
 using Held = std::vector<unsigned>;
@@ -87,7 +85,6 @@ void Play(QWindow& window, std::initializer_list<KeyStep> steps) {
 
 class KeyboardTrackingTest : public qttest::BackendTest {
  protected:
-  KeyboardTrackingTest() { platform::ReleaseAllKeys(); }
   QWindow m_window;
 };
 

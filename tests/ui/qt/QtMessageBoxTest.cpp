@@ -5,6 +5,8 @@
 
 #include "QtTestSupport.h"
 #include "platform/MessageBox.h"
+#include "support/FakeMessageBox.h"
+#include "support/Installed.h"
 
 namespace {
 
@@ -32,8 +34,9 @@ void AnswerNextBox(SeenBox& seen, QMessageBox::StandardButton answer) {
 // A box shows the icon and buttons of its flags and returns the Windows
 // result of the button pressed; Escape answers No for Yes/No and OK for OK.
 // While the backend exists, the platform layer's boxes (the engine's hard
-// errors) are Qt boxes too; destroying it restores the hook from before.
-TEST(QtMessageBox, IconsButtonsResultsAndPlatformHook) {
+// errors) are Qt boxes too; destroying it restores the message box from
+// before.
+TEST(QtMessageBox, IconsButtonsResultsAndPlatformMessageBox) {
   using namespace platform;
   using M = QMessageBox;
   qttest::EnsureApplication();
@@ -54,7 +57,7 @@ TEST(QtMessageBox, IconsButtonsResultsAndPlatformHook) {
     SCOPED_TRACE(testing::Message() << "flags 0x" << std::hex << c.flags);
     SeenBox seen;
     AnswerNextBox(seen, c.answer);
-    EXPECT_EQ(ui::qt::ShowQtMessageBox(nullptr, "Are you sure?", "Reset Confirmation", c.flags),
+    EXPECT_EQ(ui::qt::QtMessageBox().Show(nullptr, "Are you sure?", "Reset Confirmation", c.flags),
               c.result);
     EXPECT_EQ(seen.icon, c.icon);
     EXPECT_EQ(seen.buttons, c.buttons);
@@ -63,22 +66,41 @@ TEST(QtMessageBox, IconsButtonsResultsAndPlatformHook) {
     EXPECT_EQ(seen.title, QStringLiteral("Reset Confirmation"));
   }
 
-  int earlier_hook_calls = 0;
-  SetMessageBoxHook([&](const std::string&, const std::string&, unsigned) {
-    ++earlier_hook_calls;
-    return kIdOk;
-  });
+  FakeMessageBox earlier;
+  test::Installed installed(earlier, &SetMessageBox);
   {
     ui::qt::QtDialogBackend backend;
     SeenBox hard_error;
     AnswerNextBox(hard_error, M::Ok);
-    EXPECT_EQ(ShowMessageBox("Closing a closed file", "Error", kMbIconStop), kIdOk);
+    EXPECT_EQ(GetMessageBox().Show(nullptr, "Closing a closed file", "Error", kMbIconStop), kIdOk);
     EXPECT_EQ(hard_error.text, QStringLiteral("Closing a closed file"));
-    EXPECT_EQ(earlier_hook_calls, 0);
+    EXPECT_EQ(earlier.boxes.size(), 0u);
   }
-  EXPECT_EQ(ShowMessageBox("later", "Error", kMbIconStop), kIdOk);
-  EXPECT_EQ(earlier_hook_calls, 1);
-  SetMessageBoxHook(nullptr);
+  EXPECT_EQ(GetMessageBox().Show(nullptr, "later", "Error", kMbIconStop), kIdOk);
+  EXPECT_EQ(earlier.boxes.size(), 1u);
+}
+
+using QtOwnedMessageBox = qttest::BackendTest;
+
+// A dialog's box takes the one road too, and is still its window's: a child
+// of the window, which takes no input until the box is answered.
+TEST_F(QtOwnedMessageBox, ADialogsBoxBelongsToItsWindow) {
+  qttest::TestDialog dialog;
+  dialog.on_open = [](qttest::TestDialog& d) {
+    qttest::Later(
+        [&d] {
+          auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+          ASSERT_NE(box, nullptr);
+          EXPECT_EQ(box->parentWidget(), d.QtWindow().Widget());
+          EXPECT_TRUE(d.QtWindow().IsBlockedByOwnedWindow());
+          box->button(QMessageBox::No)->click();
+        },
+        10);
+    EXPECT_EQ(d.MessageBox("Sure?", "Question", platform::kMbYesNo), platform::kIdNo);
+    EXPECT_FALSE(d.QtWindow().IsBlockedByOwnedWindow());
+    d.EndDialog(platform::kIdOk);
+  };
+  EXPECT_EQ(dialog.DoModal(), platform::kIdOk);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "platform/posix/PosixProcessLauncher.h"
+#include "platform/ProcessLauncher.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -24,7 +24,7 @@ void WriteScript(const std::string& name, const std::string& body) {
 // The program starts from the current folder with only its name as argument,
 // our environment and default signal handling (SIGUSR1, ignored here, is not
 // ignored there), and we do not wait for it.
-TEST(PosixProcessLauncher, StartsTheProgramAsGiven) {
+TEST(ProcessLauncher, StartsTheProgramAsGiven) {
   TempDirectory folder;
   WriteScript("Game.exe",
               "echo \"$0|$#|$PWD|$QV_LAUNCH_MARK\" > out.txt\n"
@@ -33,10 +33,11 @@ TEST(PosixProcessLauncher, StartsTheProgramAsGiven) {
   ::setenv("QV_LAUNCH_MARK", "carried", 1);
   const auto previous = ::signal(SIGUSR1, SIG_IGN);
   const auto start = std::chrono::steady_clock::now();
-  const platform::StartResult result = platform::PosixProcessLauncher().Start("./Game.exe");
+  const std::optional<platform::SystemError> error =
+      platform::RealProcessLauncher().Start("./Game.exe");
   const auto took = std::chrono::steady_clock::now() - start;
   ::signal(SIGUSR1, previous);
-  ASSERT_TRUE(result.Succeeded()) << result.message;
+  ASSERT_FALSE(error) << error->text;
   EXPECT_LT(took, std::chrono::milliseconds(250));
   for (int i = 0; i < 500 && !fs::exists("out.txt.done"); ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -50,15 +51,21 @@ TEST(PosixProcessLauncher, StartsTheProgramAsGiven) {
 
 // Failures come back as the system's error number and its own text; a bare
 // name is looked for in the current folder only, never on the search path.
-TEST(PosixProcessLauncher, ReportsTheSystemError) {
+TEST(ProcessLauncher, ReportsTheSystemError) {
   TempDirectory folder;
-  const platform::StartResult missing = platform::PosixProcessLauncher().Start("./Zarvex.exe");
-  EXPECT_EQ(missing.error, ENOENT);
-  EXPECT_EQ(missing.message, std::strerror(ENOENT));
+  const std::optional<platform::SystemError> missing =
+      platform::RealProcessLauncher().Start("./Zarvex.exe");
+  ASSERT_TRUE(missing);
+  EXPECT_EQ(missing->number, ENOENT);
+  EXPECT_EQ(missing->text, std::strerror(ENOENT));
   WriteScript("bin/OnlyOnPath.exe", "exit 0\n");
   const std::string old_path = std::getenv("PATH") ? std::getenv("PATH") : "";
   ::setenv("PATH", (folder.Path() + "/bin").c_str(), 1);
-  EXPECT_EQ(platform::PosixProcessLauncher().Start("OnlyOnPath.exe").error, ENOENT);
+  EXPECT_EQ(platform::RealProcessLauncher()
+                .Start("OnlyOnPath.exe")
+                .value_or(platform::SystemError{})
+                .number,
+            ENOENT);
   ::setenv("PATH", old_path.c_str(), 1);
 }
 

@@ -54,7 +54,7 @@ class VirtualPad {
 
 // Runs on the real backend. Real pads may be attached too, so every check
 // looks only at the virtual pads by their names.
-class SdlGamepadsTest : public ::testing::Test {
+class GamepadsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto error = gamepads.Start();
@@ -87,7 +87,7 @@ std::vector<std::uint8_t> Pressed(std::size_t button) {
 // A game controller is listed by its name and read: buttons with the high bit,
 // axes scaled to -100..100; a pad with fewer controls reads the rest as up and
 // centred.
-TEST_F(SdlGamepadsTest, ListsAndReadsAGameController) {
+TEST_F(GamepadsTest, ListsAndReadsAGameController) {
   VirtualPad pad("QvTest Reading Pad");
   ASSERT_TRUE(pad.Plugged()) << SDL_GetError();
   const auto listed = Named("QvTest Reading Pad");
@@ -137,7 +137,7 @@ TEST_F(SdlGamepadsTest, ListsAndReadsAGameController) {
 
 // Identical pads get GUIDs of their own that the next enumerations keep, a pad
 // plugged in later is found by the next call, and each GUID opens its own pad.
-TEST_F(SdlGamepadsTest, IdenticalPadsKeepDistinctGuids) {
+TEST_F(GamepadsTest, IdenticalPadsKeepDistinctGuids) {
   VirtualPad first("QvTest Twin");
   VirtualPad second("QvTest Twin");
   ASSERT_TRUE(first.Plugged() && second.Plugged());
@@ -171,7 +171,7 @@ TEST_F(SdlGamepadsTest, IdenticalPadsKeepDistinctGuids) {
 
 // An unplugged pad fails every step of an object already open on it (so the
 // capture window keeps waiting), and is neither listed nor opened any more.
-TEST_F(SdlGamepadsTest, UnpluggedPadFailsEveryStep) {
+TEST_F(GamepadsTest, UnpluggedPadFailsEveryStep) {
   VirtualPad pad("QvTest Unplugged Pad");
   ASSERT_TRUE(pad.Plugged());
   const auto listed = Named("QvTest Unplugged Pad");
@@ -190,7 +190,7 @@ TEST_F(SdlGamepadsTest, UnpluggedPadFailsEveryStep) {
 }
 
 // Joysticks that SDL does not class as game controllers are left out.
-TEST_F(SdlGamepadsTest, ListsOnlyGameControllers) {
+TEST_F(GamepadsTest, ListsOnlyGameControllers) {
   VirtualPad wheel("QvTest Wheel", SDL_JOYSTICK_TYPE_WHEEL, 3, 4);
   VirtualPad stick("QvTest Stick", SDL_JOYSTICK_TYPE_UNKNOWN, 2, 4);
   VirtualPad pad("QvTest Listed Pad");

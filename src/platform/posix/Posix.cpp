@@ -1,0 +1,45 @@
+#include "platform/posix/Posix.h"
+
+#include <poll.h>
+#include <string.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+
+namespace platform::posix {
+
+Descriptor::~Descriptor() {
+  if (m_descriptor >= 0) ::close(m_descriptor);
+}
+
+std::string ErrorText(int number) {
+  char buffer[256] = {};
+  // The GNU strerror_r returns the text, which may or may not be in `buffer`.
+  const char* text = ::strerror_r(number, buffer, sizeof buffer);
+  return text != nullptr ? std::string(text) : std::string();
+}
+
+SystemError MakeSystemError(int number) {
+  return SystemError{number, ErrorText(number)};
+}
+
+std::int64_t MonotonicMs() {
+  timespec now{};
+  ::clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+std::size_t ReadBefore(int descriptor, void* buffer, std::size_t size, std::int64_t deadline_ms) {
+  pollfd entry{descriptor, POLLIN, 0};
+  const int ready = RetryOnInterrupt([&] {
+    const std::int64_t left = std::clamp<std::int64_t>(deadline_ms - MonotonicMs(), 0, INT_MAX);
+    return left > 0 ? ::poll(&entry, 1, static_cast<int>(left)) : 0;
+  });
+  if (ready <= 0) return 0;
+  const ssize_t count = RetryOnInterrupt([&] { return ::read(descriptor, buffer, size); });
+  return count > 0 ? static_cast<std::size_t>(count) : 0;
+}
+
+}  // namespace platform::posix

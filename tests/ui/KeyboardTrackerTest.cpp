@@ -1,0 +1,48 @@
+#include "ui/KeyboardTracker.h"
+
+#include <gtest/gtest.h>
+
+#include "support/Installed.h"
+
+namespace {
+
+std::uint8_t Read(unsigned virtual_key) {
+  return platform::GetKeyboardState().Read()[virtual_key];
+}
+
+}  // namespace
+
+// Presses set the high bit and flip the toggle once per press (not per
+// repeat); releases and a lost keyboard clear only the high bit; codes outside
+// the table change nothing. What GetKeyboardState reads is the state
+// installed last, and the one before comes back when that goes.
+TEST(KeyboardTracker, PressRepeatReleaseToggleAndInstall) {
+  ui::KeyboardTracker keys;
+  test::Installed installed(keys, &platform::SetKeyboardState);
+  const std::uint8_t toggled_before = Read(0x14) & platform::kKeyToggledBit;
+  keys.Press(0x14);
+  keys.Press(0x14);  // auto-repeat
+  EXPECT_TRUE(Read(0x14) & platform::kKeyDownBit);
+  keys.Release(0x14);
+  EXPECT_FALSE(Read(0x14) & platform::kKeyDownBit);
+  EXPECT_NE(Read(0x14) & platform::kKeyToggledBit, toggled_before);
+
+  keys.Press(0x41);
+  keys.Press(0);
+  keys.Press(256);
+  EXPECT_TRUE(Read(0x41) & platform::kKeyDownBit);
+  EXPECT_EQ(Read(0), 0);
+  keys.ReleaseAll();
+  EXPECT_FALSE(Read(0x41) & platform::kKeyDownBit);
+
+  keys.Press(0x20);
+  {
+    ui::KeyboardTracker other;
+    other.Press(0x1B);
+    test::Installed installed_other(other, &platform::SetKeyboardState);
+    EXPECT_TRUE(Read(0x1B) & platform::kKeyDownBit);
+    EXPECT_FALSE(Read(0x20) & platform::kKeyDownBit);
+  }
+  EXPECT_FALSE(Read(0x1B) & platform::kKeyDownBit);
+  EXPECT_TRUE(Read(0x20) & platform::kKeyDownBit);
+}
