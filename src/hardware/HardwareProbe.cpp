@@ -1,10 +1,10 @@
 #include "hardware/HardwareProbe.h"
 
 #include <charconv>
-#include <cstdio>
 #include <string>
 
 #include "hardware/SpeedSource.h"
+#include "platform/FileSystem.h"
 #include "platform/GraphicsAdapter.h"
 #include "settings/GameSettings.h"
 
@@ -22,7 +22,7 @@ constexpr float kUnmeasuredSpeed = 0.0f;
 
 // The report file: opened on the first line of the process and kept open
 // until the process ends; a failed open is not retried.
-std::FILE* s_recon_file = nullptr;
+platform::NativeFile* s_recon_file = nullptr;
 bool s_recon_opened = false;
 
 int32_t ProbeHardware() {
@@ -113,7 +113,8 @@ void HardwareProbe::ApplyPreset(QualityLevel level) {
 void HardwareProbe::WriteReconLine(std::string_view label, int64_t value) {
   if (!s_recon_opened) {
     s_recon_opened = true;
-    s_recon_file = std::fopen("Recon.dat", "w");
+    // Binary: the line ends below are the file's own, on every platform.
+    s_recon_file = platform::GetFileSystem().Open("Recon.dat", "wb");
   }
   if (s_recon_file == nullptr) {
     return;
@@ -124,16 +125,17 @@ void HardwareProbe::WriteReconLine(std::string_view label, int64_t value) {
   line.append(digits, end.ptr);
   // The game's report is a text file of its own platform: CR LF on disk.
   line.append("\r\n");
-  std::fwrite(line.data(), 1, line.size(), s_recon_file);
+  platform::FileSystem& files = platform::GetFileSystem();
+  files.Write(s_recon_file, line.data(), line.size());
   // Each line reaches the disk at once: the report is there to explain a
   // start that went wrong, which may end the process before its exit.
-  std::fflush(s_recon_file);
+  files.Flush(s_recon_file);
 }
 
 void HardwareProbe::ForgetProcessState() {
   s_probe_level = 0;
   if (s_recon_file != nullptr) {
-    std::fclose(s_recon_file);
+    platform::GetFileSystem().Close(s_recon_file);
     s_recon_file = nullptr;
   }
   s_recon_opened = false;

@@ -32,6 +32,8 @@ class FileSystem {
   virtual bool Seek(NativeFile* file, std::int64_t offset, SeekOrigin origin) = 0;
   // -1 on failure.
   virtual std::int64_t Tell(NativeFile* file) = 0;
+  // Hands what was written so far to the operating system; false on failure.
+  virtual bool Flush(NativeFile* file) = 0;
 
   // True when something exists at `path`.
   virtual bool Exists(const std::string& path) = 0;

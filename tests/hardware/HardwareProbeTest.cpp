@@ -6,9 +6,11 @@
 #include <filesystem>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "platform/GraphicsAdapter.h"
 #include "settings/GameSettings.h"
+#include "support/CountingFileSystem.h"
 #include "support/FakeGraphicsAdapter.h"
 #include "support/FakeSpeedSource.h"
 #include "support/Installed.h"
@@ -82,11 +84,19 @@ TEST_F(HardwareProbeTest, LevelRules) {
   }
 }
 
-// Values are signed 64-bit decimals. A report that cannot be created loses
-// its lines, not the result, and is not retried.
+// Values are signed 64-bit decimals, written through the platform's file
+// system in binary mode so that the CR LF reach the disk as they are on every
+// platform. A report that cannot be created loses its lines, not the result,
+// and is not retried.
 TEST_F(HardwareProbeTest, ReportLinesAndAnUncreatableReport) {
-  HardwareProbe::WriteReconLine("B:", std::numeric_limits<int64_t>::min());
-  EXPECT_EQ(ReportAfterExit(), "B:-9223372036854775808\r\n");
+  CountingFileSystem files;
+  {
+    test::Installed<platform::FileSystem> installed{files, &platform::SetFileSystem};
+    HardwareProbe::WriteReconLine("B:", std::numeric_limits<int64_t>::min());
+    EXPECT_EQ(ReportAfterExit(), "B:-9223372036854775808\r\n");
+  }
+  EXPECT_EQ(files.opened, std::vector<std::string>{"Recon.dat wb"});
+  EXPECT_EQ(files.writes, 1);
   std::filesystem::remove("Recon.dat");
   std::filesystem::create_directory("Recon.dat");
   m_adapter.dev_caps = kBoth;

@@ -16,6 +16,7 @@
 class CountingFileSystem : public platform::FileSystem {
  public:
   platform::NativeFile* Open(const std::string& path, const char* mode) override {
+    opened.push_back(path + " " + mode);
     return ++opens, m_real.Open(path, mode);
   }
   void Close(platform::NativeFile* file) override { ++closes, m_real.Close(file); }
@@ -30,6 +31,7 @@ class CountingFileSystem : public platform::FileSystem {
     return ++seeks, m_real.Seek(file, offset, origin);
   }
   std::int64_t Tell(platform::NativeFile* file) override { return ++tells, m_real.Tell(file); }
+  bool Flush(platform::NativeFile* file) override { return m_real.Flush(file); }
   bool Exists(const std::string& path) override { return ++exists, m_real.Exists(path); }
   bool Remove(const std::string& path) override { return ++removes, m_real.Remove(path); }
   platform::MakeDirectoryResult MakeDirectory(const std::string& path) override {
@@ -46,8 +48,8 @@ class CountingFileSystem : public platform::FileSystem {
   int opens = 0, closes = 0, reads = 0, writes = 0, seeks = 0, tells = 0, exists = 0, removes = 0;
   // Sizes asked of each Read and Write, in order.
   std::vector<std::size_t> read_sizes, write_sizes;
-  // Every folder asked for, in order.
-  std::vector<std::string> made_directories;
+  // Every folder asked for, in order; every file opened ("path mode").
+  std::vector<std::string> made_directories, opened;
 
   // Writes accept at most this many bytes each.
   std::optional<std::size_t> write_limit;
@@ -60,7 +62,7 @@ class CountingFileSystem : public platform::FileSystem {
   int FileCalls() const { return opens + closes + reads + writes + seeks + tells; }
   void ResetCounts() {
     opens = closes = reads = writes = seeks = tells = exists = removes = 0;
-    read_sizes.clear(), write_sizes.clear(), made_directories.clear();
+    read_sizes.clear(), write_sizes.clear(), made_directories.clear(), opened.clear();
   }
 
  private:

@@ -42,6 +42,7 @@ class PosixFileSystem final : public FileSystem {
   }
 
   std::int64_t Tell(NativeFile* file) override { return ftello(AsFile(file)); }
+  bool Flush(NativeFile* file) override { return std::fflush(AsFile(file)) == 0; }
 
   bool Exists(const std::string& path) override {
     return access(NativePath(path).c_str(), F_OK) == 0;
