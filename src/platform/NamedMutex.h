@@ -9,12 +9,14 @@
 
 namespace platform {
 
-// A mutex shared by every object and process that opens the same name.
-// Re-entrant for the owning thread; a mutex whose owner died counts as
-// acquired by the next locker.
+// A mutex shared by every object and process of this user that opens the
+// same name; other users cannot see or touch it. Re-entrant for the owning
+// thread; a mutex whose owner died counts as acquired by the next locker.
 class NamedMutex {
  public:
-  // Opens or creates the mutex, or tells why the system refused.
+  // Opens or creates the mutex, or tells why the system refused. Refused too
+  // when what holds the name is not this user's own, is open to other users
+  // or is not such a mutex.
   static SystemResult<std::unique_ptr<NamedMutex>> Open(const std::string& name);
 
   virtual ~NamedMutex() = default;

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,6 +14,7 @@
 #include <thread>
 
 #include "engine/ErrorReporter.h"
+#include "engine/Log.h"
 #include "support/LogCapture.h"
 
 namespace {
@@ -19,7 +22,9 @@ namespace {
 // A name of its own for each test, removed afterwards.
 class MutexTest : public testing::Test {
  protected:
-  void TearDown() override { shm_unlink(("/" + m_name).c_str()); }
+  void TearDown() override { shm_unlink(SystemName().c_str()); }
+  // The system keeps the name for this user only.
+  std::string SystemName() const { return "/" + m_name + "." + std::to_string(geteuid()); }
   const std::string m_name = "QvTestMutex-" + std::to_string(getpid()) + "-" +
                              testing::UnitTest::GetInstance()->current_test_info()->name();
   LogCapture m_capture;
@@ -70,4 +75,26 @@ TEST_F(MutexTest, AbandonedMutexAndFailedUnlock) {
   ASSERT_EQ(m_capture.Boxes().size(), 1u);
   EXPECT_EQ(m_capture.Boxes()[0].text, "Unrecognized error value.");
   EXPECT_NE(ErrorReporter::s_instance->GetHardErrorCode(), kErrNone);
+}
+
+// A name held by something that is not this user's own mutex is not used:
+// the failure is a hard error reported once, and locking then goes on
+// without the system mutex instead of hanging or reporting again.
+TEST_F(MutexTest, ForeignObjectReportedOnceAndWorkGoesOn) {
+  const int planted = shm_open(SystemName().c_str(), O_RDWR | O_CREAT | O_EXCL, 0600);
+  ASSERT_GE(planted, 0);
+  ASSERT_EQ(fchmod(planted, 0666), 0);
+  close(planted);
+  Mutex mutex(m_name.c_str());
+  EXPECT_FALSE(mutex.IsValid());
+  for (int i = 0; i < 3; ++i) {
+    mutex.Lock();
+    mutex.Unlock();
+  }
+  ASSERT_EQ(m_capture.Boxes().size(), 1u);
+  EXPECT_EQ(m_capture.Boxes()[0].text, "Unrecognized error value.");
+  EXPECT_EQ(ErrorReporter::s_instance->GetHardErrorCode(),
+            ErrorCode(static_cast<std::uint32_t>(EACCES)));
+  Log::s_instance->Printf("still logging %d\n", 1);
+  EXPECT_TRUE(m_capture.Contains("still logging 1\n"));
 }

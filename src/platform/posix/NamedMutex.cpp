@@ -16,8 +16,9 @@
 namespace platform {
 namespace {
 
-// Marks a mutex whose initialisation finished; anything else in the shared
-// memory means "initialise it" (a creator that died half-way left no mark).
+// Marks a mutex whose initialisation finished. Fresh shared memory reads 0,
+// which also means "initialise it" (a creator that died half-way left no
+// mark); any other value is not ours.
 constexpr std::uint32_t kMagic = 0x4B55544C;
 
 struct SharedState {
@@ -39,6 +40,22 @@ class Mapping {
   SharedState* m_state;
 };
 
+SystemError Refusal(int number, const std::string& shm_name, const char* why) {
+  return SystemError{number, shm_name + ": " + why};
+}
+
+// Whoever can write the object can hold the lock for ever (every log line
+// then waits) or scribble over it, so only an object of this user that no
+// one else may open is used. Neither owner nor mode can be changed by
+// anyone else once it is ours.
+std::optional<SystemError> CheckOwnAndPrivate(int descriptor, const std::string& shm_name) {
+  struct stat info {};
+  if (fstat(descriptor, &info) != 0) return posix::MakeSystemError(errno);
+  if (info.st_uid != geteuid()) return Refusal(EACCES, shm_name, "belongs to another user");
+  if ((info.st_mode & 077) != 0) return Refusal(EACCES, shm_name, "is open to other users");
+  return std::nullopt;
+}
+
 // 0, or the error number of the call that failed.
 int InitialiseMutex(pthread_mutex_t* mutex) {
   pthread_mutexattr_t attributes;
@@ -53,37 +70,44 @@ int InitialiseMutex(pthread_mutex_t* mutex) {
 }
 
 // Maps the shared memory open at `descriptor`, sized and initialised first
-// when its creator has not finished that.
-SystemResult<std::shared_ptr<Mapping>> MapAndInitialise(int descriptor) {
+// when its creator has not finished that. Anything of another size or with
+// another mark was not made by this code and is left alone.
+SystemResult<std::shared_ptr<Mapping>> MapAndInitialise(int descriptor,
+                                                        const std::string& shm_name) {
   struct stat info {};
-  if (fstat(descriptor, &info) != 0 || (info.st_size < static_cast<off_t>(sizeof(SharedState)) &&
-                                        ftruncate(descriptor, sizeof(SharedState)) != 0)) {
-    return posix::MakeSystemError(errno);
+  if (fstat(descriptor, &info) != 0) return posix::MakeSystemError(errno);
+  if (info.st_size == 0) {
+    if (ftruncate(descriptor, sizeof(SharedState)) != 0) return posix::MakeSystemError(errno);
+  } else if (info.st_size != static_cast<off_t>(sizeof(SharedState))) {
+    return Refusal(EINVAL, shm_name, "is not a mutex of this program");
   }
   void* address =
       mmap(nullptr, sizeof(SharedState), PROT_READ | PROT_WRITE, MAP_SHARED, descriptor, 0);
   if (address == MAP_FAILED) return posix::MakeSystemError(errno);
   auto* state = static_cast<SharedState*>(address);
   auto mapping = std::make_shared<Mapping>(state);
-  if (__atomic_load_n(&state->magic, __ATOMIC_ACQUIRE) != kMagic) {
-    if (const int error = InitialiseMutex(&state->mutex); error != 0) {
-      return posix::MakeSystemError(error);
-    }
-    __atomic_store_n(&state->magic, kMagic, __ATOMIC_RELEASE);
+  const std::uint32_t magic = __atomic_load_n(&state->magic, __ATOMIC_ACQUIRE);
+  if (magic == kMagic) return mapping;
+  if (magic != 0) return Refusal(EINVAL, shm_name, "is not a mutex of this program");
+  if (const int error = InitialiseMutex(&state->mutex); error != 0) {
+    return posix::MakeSystemError(error);
   }
+  __atomic_store_n(&state->magic, kMagic, __ATOMIC_RELEASE);
   return mapping;
 }
 
 SystemResult<std::shared_ptr<Mapping>> MapShared(const std::string& name) {
-  const std::string shm_name = "/" + name;
-  const posix::Descriptor shared(shm_open(shm_name.c_str(), O_RDWR | O_CREAT, 0666));
+  // Scoped to the user, as a named object of a desktop session is: the
+  // user id in the name keeps users apart, the mode keeps others out.
+  const std::string shm_name = "/" + name + "." + std::to_string(geteuid());
+  const posix::Descriptor shared(shm_open(shm_name.c_str(), O_RDWR | O_CREAT, 0600));
   if (!shared.Valid()) return posix::MakeSystemError(errno);
-  // Other users may share the name; the umask must not shut them out.
-  fchmod(shared.Get(), 0666);
+  // Checked before the flock, which another user's object could hold for ever.
+  if (auto refusal = CheckOwnAndPrivate(shared.Get(), shm_name)) return *refusal;
   // The kernel drops this lock if we die while initialising. The mapping
   // keeps the file open, so closing the descriptor would not drop it.
   if (flock(shared.Get(), LOCK_EX) != 0) return posix::MakeSystemError(errno);
-  SystemResult<std::shared_ptr<Mapping>> mapping = MapAndInitialise(shared.Get());
+  SystemResult<std::shared_ptr<Mapping>> mapping = MapAndInitialise(shared.Get(), shm_name);
   flock(shared.Get(), LOCK_UN);
   return mapping;
 }

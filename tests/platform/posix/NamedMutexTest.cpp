@@ -1,0 +1,143 @@
+#include "platform/NamedMutex.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr uid_t kNobody = 65534;
+
+// Names of this test's own, each removed at the end.
+class NamedMutexTest : public testing::Test {
+ protected:
+  ~NamedMutexTest() override {
+    for (const std::string& name : m_names) shm_unlink(SystemName(name).c_str());
+  }
+
+  std::string Name(const std::string& what) {
+    m_names.push_back("QvTestNamedMutex-" + std::to_string(getpid()) + "-" + what);
+    return m_names.back();
+  }
+
+  // Where the system keeps a name of this user.
+  static std::string SystemName(const std::string& name) {
+    return "/" + name + "." + std::to_string(geteuid());
+  }
+
+  // Puts an object of `size` bytes of `fill`, with `mode` and `owner`, where
+  // the mutex `name` would be, as someone else could have.
+  static void Plant(const std::string& name, mode_t mode, off_t size, char fill = 0,
+                    uid_t owner = geteuid()) {
+    const int fd = shm_open(SystemName(name).c_str(), O_RDWR | O_CREAT | O_EXCL, 0600);
+    ASSERT_GE(fd, 0) << errno;
+    const std::vector<char> bytes(size, fill);
+    EXPECT_EQ(write(fd, bytes.data(), bytes.size()), size);
+    EXPECT_EQ(fchmod(fd, mode), 0);
+    EXPECT_EQ(fchown(fd, owner, -1), 0);
+    close(fd);
+  }
+
+  static struct stat Stat(const std::string& name) {
+    struct stat info {};
+    const int fd = shm_open(SystemName(name).c_str(), O_RDONLY, 0);
+    EXPECT_EQ(fstat(fd, &info), 0);
+    close(fd);
+    return info;
+  }
+
+  static std::string Content(const std::string& name) {
+    const int fd = shm_open(SystemName(name).c_str(), O_RDONLY, 0);
+    std::string bytes(8192, '\0');
+    bytes.resize(std::max<ssize_t>(read(fd, bytes.data(), bytes.size()), 0));
+    close(fd);
+    return bytes;
+  }
+
+  static int OpenError(const std::string& name) {
+    auto opened = platform::NamedMutex::Open(name);
+    return opened ? 0 : opened.Error().number;
+  }
+
+ private:
+  std::vector<std::string> m_names;
+};
+
+}  // namespace
+
+// A new mutex is the user's alone: its name carries the user id and its
+// mode lets no one else in. Whatever else is found under the name (open to
+// others, of another size or mark) is refused and left as it was; one that a
+// creator left unfinished is taken over.
+TEST_F(NamedMutexTest, OnlyThisUsersOwnMutexIsUsed) {
+  const std::string fresh = Name("fresh");
+  auto opened = platform::NamedMutex::Open(fresh);
+  ASSERT_TRUE(opened) << opened.Error().text;
+  EXPECT_FALSE((*opened)->Lock());
+  EXPECT_FALSE((*opened)->Unlock());
+  const struct stat made = Stat(fresh);
+  EXPECT_EQ(made.st_mode & 0777, 0600u);
+  EXPECT_EQ(made.st_uid, geteuid());
+  const off_t size = made.st_size;
+
+  const std::string open_to_group = Name("group");
+  Plant(open_to_group, 0660, 0);
+  EXPECT_EQ(OpenError(open_to_group), EACCES);
+  EXPECT_EQ(Stat(open_to_group).st_size, 0);
+
+  const std::string open_to_all = Name("all");
+  Plant(open_to_all, 0606, size);
+  EXPECT_EQ(OpenError(open_to_all), EACCES);
+
+  const std::string other_size = Name("size");
+  Plant(other_size, 0600, 4096);
+  EXPECT_EQ(OpenError(other_size), EINVAL);
+  EXPECT_EQ(Stat(other_size).st_size, 4096);
+
+  const std::string other_mark = Name("mark");
+  Plant(other_mark, 0600, size, '\x5A');
+  EXPECT_EQ(OpenError(other_mark), EINVAL);
+  EXPECT_EQ(Content(other_mark), std::string(size, '\x5A'));
+
+  const std::string unfinished = Name("unfinished");
+  Plant(unfinished, 0600, size);
+  auto taken_over = platform::NamedMutex::Open(unfinished);
+  ASSERT_TRUE(taken_over) << taken_over.Error().text;
+  EXPECT_FALSE((*taken_over)->Lock());
+  EXPECT_FALSE((*taken_over)->Unlock());
+}
+
+// Another user's object under this user's name is refused, whatever its
+// mode; and another user cannot open this user's mutex at all.
+TEST_F(NamedMutexTest, AnotherUsersObjectIsRefusedAndOursIsClosedToThem) {
+  if (geteuid() != 0) GTEST_SKIP() << "acting as another user needs root";
+  const std::string theirs = Name("theirs"), theirs_private = Name("theirs-private");
+  Plant(theirs, 0666, 0, 0, kNobody);
+  Plant(theirs_private, 0600, 0, 0, kNobody);
+  EXPECT_EQ(OpenError(theirs), EACCES);
+  EXPECT_EQ(Stat(theirs).st_size, 0);
+  EXPECT_EQ(OpenError(theirs_private), EACCES);
+
+  const std::string ours = Name("ours");
+  auto opened = platform::NamedMutex::Open(ours);
+  ASSERT_TRUE(opened) << opened.Error().text;
+  const std::string system_name = SystemName(ours);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(100);
+    const int fd = shm_open(system_name.c_str(), O_RDWR, 0);
+    _exit(fd >= 0 ? 0 : errno);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), EACCES);
+}
