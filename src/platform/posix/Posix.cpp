@@ -2,6 +2,7 @@
 
 #include <poll.h>
 #include <string.h>
+#include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -29,6 +30,12 @@ std::int64_t MonotonicMs() {
   timespec now{};
   ::clock_gettime(CLOCK_MONOTONIC, &now);
   return static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+bool IsPrivateFolder(const std::string& path) {
+  struct stat info {};
+  return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() &&
+         (info.st_mode & 077) == 0;
 }
 
 std::size_t ReadBefore(int descriptor, void* buffer, std::size_t size, std::int64_t deadline_ms) {

@@ -52,6 +52,10 @@ SystemError MakeSystemError(int number);
 // Milliseconds on the monotonic clock, which no change of the time of day moves.
 std::int64_t MonotonicMs();
 
+// True when `path` itself (not a link to it) is a folder of this user that
+// no one else may enter, list or change.
+bool IsPrivateFolder(const std::string& path);
+
 // Reads at most `size` bytes of what `descriptor` has, waiting for them until
 // the monotonic clock reaches `deadline_ms`. 0 when the deadline passes
 // first, the writer has closed its end or the read fails.

@@ -1,11 +1,16 @@
 #include "platform/posix/SocketSingleInstance.h"
 
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 #include <string_view>
@@ -15,6 +20,13 @@
 #include "platform/InstanceResponder.h"
 #include "platform/posix/Posix.h"
 
+// Why a socket file rather than a name in the abstract namespace: an
+// abstract name has no owner or permissions, so another user can bind it
+// first. Checking the peer's credentials would keep us from believing such a
+// squatter, but the name would stay taken, and this user's own instances
+// could then no longer find each other. A folder that only this user may
+// enter leaves nothing for anyone else to take.
+
 namespace platform {
 namespace {
 
@@ -23,40 +35,86 @@ constexpr std::string_view kFocusRequest = "FOCUS ";
 constexpr std::string_view kYes = "YES";
 constexpr std::string_view kNo = "NO";
 constexpr std::size_t kMaxLine = 1024;
-// A request is written right after connecting, so the holder waits only
-// briefly for it before dropping the connection.
-constexpr int kRequestTimeoutMs = 1000;
+// The holder serves on the user-interface thread. A request is written right
+// after connecting, so a few milliseconds are plenty for it to arrive; and a
+// few requests per wake-up leave the rest of the queue to later turns of the
+// event loop, after the window's own events.
+constexpr int kRequestReadMs = 5;
+constexpr int kRequestsPerWake = 4;
+constexpr int kBacklog = 32;
+// A request held up past the holder's short wait (a busy machine) is dropped
+// unanswered; the asker then tries again.
+constexpr int kAttempts = 3;
 
-// The abstract address: a leading zero byte, then the name and the user id,
-// with no terminating zero (the address length says where it ends).
-socklen_t MakeAddress(const std::string& name, sockaddr_un& address) {
-  std::memset(&address, 0, sizeof address);
+// This user's folder for the sockets, or nothing when none is private. A
+// folder that someone else made first, or opened to others, is never used.
+std::optional<std::string> SocketFolder() {
+  const char* runtime = ::getenv("XDG_RUNTIME_DIR");
+  if (runtime != nullptr && runtime[0] == '/' && posix::IsPrivateFolder(runtime)) {
+    return std::string(runtime);
+  }
+  const char* temporary = ::getenv("TMPDIR");
+  const std::string base = temporary != nullptr && temporary[0] == '/' ? temporary : "/tmp";
+  std::string own = base + "/qvconfig-" + std::to_string(::geteuid());
+  if (::mkdir(own.c_str(), 0700) != 0 && errno != EEXIST) return std::nullopt;
+  if (!posix::IsPrivateFolder(own)) return std::nullopt;
+  return own;
+}
+
+// The socket of `name` as an address; nothing without a private folder or
+// when the path is too long for one.
+std::optional<sockaddr_un> SocketAddress(const std::string& name) {
+  const std::optional<std::string> folder = SocketFolder();
+  if (!folder) return std::nullopt;
+  const std::string path = *folder + "/" + name;
+  sockaddr_un address{};
+  if (path.size() >= sizeof address.sun_path) return std::nullopt;
   address.sun_family = AF_UNIX;
-  const std::string text = name + "." + std::to_string(::getuid());
-  const std::size_t length = std::min(text.size(), sizeof address.sun_path - 1);
-  std::memcpy(address.sun_path + 1, text.data(), length);
-  return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + length);
+  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+  return address;
 }
 
 bool PeerIsSameUser(int fd) {
   ucred credentials{};
   socklen_t size = sizeof credentials;
   return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0 &&
-         credentials.uid == ::getuid();
+         credentials.uid == ::geteuid();
 }
 
-posix::Descriptor Connect(const std::string& name) {
+struct Connection {
+  posix::Descriptor socket;
+  int error = 0;
+};
+
+// Connects to `address`, waiting at most `timeout_ms` for room in the
+// holder's queue (a hung holder's queue fills and would block for ever).
+Connection ConnectTo(const sockaddr_un& address, std::int64_t timeout_ms) {
+  Connection connection;
   posix::Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
   if (!socket.Valid()) {
+    connection.error = errno;
+    return connection;
+  }
+  const timeval limit{static_cast<time_t>(timeout_ms / 1000),
+                      static_cast<suseconds_t>(timeout_ms % 1000 * 1000)};
+  ::setsockopt(socket.Get(), SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
+  if (::connect(socket.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    connection.error = errno;
+    return connection;
+  }
+  connection.socket = std::move(socket);
+  return connection;
+}
+
+// A connection to this user's live holder of `name`, else an invalid one.
+posix::Descriptor Connect(const std::string& name, std::int64_t timeout_ms) {
+  const std::optional<sockaddr_un> address = SocketAddress(name);
+  if (!address || timeout_ms <= 0) return posix::Descriptor();
+  Connection connection = ConnectTo(*address, timeout_ms);
+  if (!connection.socket.Valid() || !PeerIsSameUser(connection.socket.Get())) {
     return posix::Descriptor();
   }
-  sockaddr_un address;
-  const socklen_t length = MakeAddress(name, address);
-  if (::connect(socket.Get(), reinterpret_cast<const sockaddr*>(&address), length) != 0 ||
-      !PeerIsSameUser(socket.Get())) {
-    return posix::Descriptor();
-  }
-  return socket;
+  return std::move(connection.socket);
 }
 
 bool SendLine(int fd, std::string_view request, const std::string& argument) {
@@ -75,14 +133,14 @@ bool SendLine(int fd, std::string_view request, const std::string& argument) {
   return true;
 }
 
-// Reads one line (without its end) within `timeout_ms`; nothing when the
-// peer closes first, takes too long or sends too much.
-std::optional<std::string> ReadLine(int fd, int timeout_ms) {
+// Reads one line (without its end) before the monotonic clock reaches
+// `deadline_ms`; nothing when the peer closes first, takes too long or sends
+// too much.
+std::optional<std::string> ReadLine(int fd, std::int64_t deadline_ms) {
   std::string line;
-  const std::int64_t deadline = posix::MonotonicMs() + timeout_ms;
   for (;;) {
     char buffer[256];
-    const std::size_t count = posix::ReadBefore(fd, buffer, sizeof buffer, deadline);
+    const std::size_t count = posix::ReadBefore(fd, buffer, sizeof buffer, deadline_ms);
     if (count == 0) {
       return std::nullopt;
     }
@@ -100,18 +158,32 @@ std::optional<std::string> ReadLine(int fd, int timeout_ms) {
 
 class SocketInstanceName final : public InstanceName {
  public:
-  explicit SocketInstanceName(posix::Descriptor listener)
-      : m_listener(std::move(listener)), m_watcher(GetDescriptorWatcher()) {
+  SocketInstanceName(posix::Descriptor listener, std::string path, const struct stat& bound)
+      : m_listener(std::move(listener)),
+        m_path(std::move(path)),
+        m_device(bound.st_dev),
+        m_inode(bound.st_ino),
+        m_watcher(GetDescriptorWatcher()) {
     m_watcher.Watch(m_listener.Get(), [this] { AcceptPending(); });
   }
 
-  ~SocketInstanceName() override { m_watcher.Unwatch(m_listener.Get()); }
+  ~SocketInstanceName() override {
+    m_watcher.Unwatch(m_listener.Get());
+    // Removed while still listening: no later start can have found it stale
+    // and put its own in its place, but check that it is still ours.
+    struct stat info {};
+    if (::lstat(m_path.c_str(), &info) == 0 && info.st_dev == m_device && info.st_ino == m_inode) {
+      ::unlink(m_path.c_str());
+    }
+  }
 
  private:
+  // The rest of the queue wakes the watcher again on its next turn.
   void AcceptPending() {
-    for (;;) {
-      const posix::Descriptor client(posix::RetryOnInterrupt(
-          [&] { return ::accept4(m_listener.Get(), nullptr, nullptr, SOCK_CLOEXEC); }));
+    for (int served = 0; served < kRequestsPerWake; ++served) {
+      const posix::Descriptor client(posix::RetryOnInterrupt([&] {
+        return ::accept4(m_listener.Get(), nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+      }));
       if (!client.Valid()) {
         return;
       }
@@ -122,7 +194,7 @@ class SocketInstanceName final : public InstanceName {
   }
 
   void Serve(int fd) {
-    const std::optional<std::string> line = ReadLine(fd, kRequestTimeoutMs);
+    const std::optional<std::string> line = ReadLine(fd, posix::MonotonicMs() + kRequestReadMs);
     if (!line) {
       return;
     }
@@ -137,6 +209,9 @@ class SocketInstanceName final : public InstanceName {
   }
 
   posix::Descriptor m_listener;
+  std::string m_path;
+  dev_t m_device;
+  ino_t m_inode;
   DescriptorWatcher& m_watcher;
 };
 
@@ -148,36 +223,62 @@ SocketSingleInstance::SocketSingleInstance(std::chrono::milliseconds answer_time
 bool SocketSingleInstance::Find(const std::string& name) {
   // Only a live holder accepts connections; the holder reads the empty
   // request as nothing and drops it.
-  return Connect(name).Valid();
+  return Connect(name, m_answer_timeout.count()).Valid();
 }
 
 bool SocketSingleInstance::HolderHasWindow(const std::string& name, const std::string& title) {
-  const posix::Descriptor socket = Connect(name);
-  if (!socket.Valid() || !SendLine(socket.Get(), kWindowRequest, title)) {
-    return false;
+  const std::int64_t deadline = posix::MonotonicMs() + m_answer_timeout.count();
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    const posix::Descriptor socket = Connect(name, deadline - posix::MonotonicMs());
+    if (!socket.Valid() || !SendLine(socket.Get(), kWindowRequest, title)) {
+      return false;
+    }
+    if (const std::optional<std::string> answer = ReadLine(socket.Get(), deadline)) {
+      return *answer == kYes;
+    }
   }
-  return ReadLine(socket.Get(), static_cast<int>(m_answer_timeout.count())) == kYes;
+  return false;
 }
 
 void SocketSingleInstance::HolderTakeFocus(const std::string& name, const std::string& title) {
-  const posix::Descriptor socket = Connect(name);
+  const posix::Descriptor socket = Connect(name, m_answer_timeout.count());
   if (socket.Valid()) {
     SendLine(socket.Get(), kFocusRequest, title);
   }
 }
 
 std::unique_ptr<InstanceName> SocketSingleInstance::Add(const std::string& name) {
+  const std::optional<sockaddr_un> address = SocketAddress(name);
+  if (!address) {
+    return nullptr;
+  }
+  const std::string path = address->sun_path;
+  // Two starts at once must not both find a socket stale and remove each
+  // other's.
+  const posix::Descriptor lock(
+      ::open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+  if (!lock.Valid() || posix::RetryOnInterrupt([&] { return ::flock(lock.Get(), LOCK_EX); }) != 0) {
+    return nullptr;
+  }
   posix::Descriptor listener(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
   if (!listener.Valid()) {
     return nullptr;
   }
-  sockaddr_un address;
-  const socklen_t length = MakeAddress(name, address);
-  if (::bind(listener.Get(), reinterpret_cast<const sockaddr*>(&address), length) != 0 ||
-      ::listen(listener.Get(), 8) != 0) {
+  const auto* raw = reinterpret_cast<const sockaddr*>(&*address);
+  if (::bind(listener.Get(), raw, sizeof *address) != 0) {
+    // Only a holder that died leaves a socket that refuses connections.
+    if (errno != EADDRINUSE ||
+        ConnectTo(*address, m_answer_timeout.count()).error != ECONNREFUSED ||
+        ::unlink(path.c_str()) != 0 || ::bind(listener.Get(), raw, sizeof *address) != 0) {
+      return nullptr;
+    }
+  }
+  struct stat bound {};
+  if (::listen(listener.Get(), kBacklog) != 0 || ::lstat(path.c_str(), &bound) != 0) {
+    ::unlink(path.c_str());
     return nullptr;
   }
-  return std::make_unique<SocketInstanceName>(std::move(listener));
+  return std::make_unique<SocketInstanceName>(std::move(listener), path, bound);
 }
 
 }  // namespace platform

@@ -8,15 +8,23 @@
 
 namespace platform {
 
-// The single-instance name as a local socket in the abstract namespace, one
-// per user: it disappears with the process that holds it, so a crashed
-// instance never leaves a stale name behind. A later start connects and sends
-// one request line, "WINDOW <title>" (answered "YES" or "NO") or
-// "FOCUS <title>" (not answered). Requests from other users are ignored.
+// The single-instance name as a local socket file in a folder that only this
+// user may enter: the session's runtime folder ($XDG_RUNTIME_DIR), else a
+// folder of the program's own in the temporary folder ($TMPDIR, else /tmp),
+// each used only when it is this user's and closed to everyone else. Another
+// user can therefore neither hold the name nor answer for it; when no such
+// folder can be had the name is simply absent and every start runs. A socket
+// file left by a holder that died refuses connections and is replaced.
+//
+// A later start connects and sends one request line, "WINDOW <title>"
+// (answered "YES" or "NO") or "FOCUS <title>" (not answered). Both ends also
+// check that the peer is of this user.
 //
 // The holder hears of requests through the DescriptorWatcher installed when
 // it took the name (that watcher must outlive the name) and answers them
-// through the InstanceResponder installed when they come.
+// through the InstanceResponder installed when they come. It serves a few
+// requests per wake-up and waits only milliseconds for each, so clients that
+// connect and say nothing cannot stall the thread that serves them.
 class SocketSingleInstance final : public SingleInstance {
  public:
   // `answer_timeout` bounds the wait for a holder that is busy or hung.

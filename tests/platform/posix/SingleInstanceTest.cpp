@@ -1,34 +1,169 @@
 #include "platform/posix/SocketSingleInstance.h"
 
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstring>
+#include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "support/FakeDescriptorWatcher.h"
 #include "support/FakeInstanceResponder.h"
 #include "support/Installed.h"
+#include "support/TempDirectory.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 
 constexpr const char* kTitle = "Zarvex Configuration";
+constexpr uid_t kNobody = 65534;
 
-// Taking, finding and giving up the name; a name whose holder died is free.
-// The window question and the focus request reach the holder's responder; a
-// holder that never answers counts as windowless and does not keep a later
-// start waiting.
-TEST(SocketSingleInstance, OneLiveHolderAnswersForTheName) {
+// Sets an environment variable for the guard's lifetime (unset when null).
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const char* value) : m_name(name) {
+    if (const char* old = ::getenv(name)) m_old = old;
+    Set(value);
+  }
+  ~ScopedVariable() { Set(m_old ? m_old->c_str() : nullptr); }
+  void Set(const char* value) {
+    value != nullptr ? ::setenv(m_name, value, 1) : ::unsetenv(m_name);
+  }
+
+ private:
+  const char* m_name;
+  std::optional<std::string> m_old;
+};
+
+// Connects to the socket at `path`: the descriptor, else -errno.
+int ConnectTo(const std::string& path) {
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+  if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) return fd;
+  const int error = errno;
+  ::close(fd);
+  return -error;
+}
+
+bool IsSocket(const std::string& path) {
+  struct stat info {};
+  return ::lstat(path.c_str(), &info) == 0 && S_ISSOCK(info.st_mode);
+}
+
+// Runs `work` in a child process as the user nobody; its exit code.
+template <typename Work>
+int AsNobody(Work work) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(100);
+    ::_exit(work());
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 101;
+}
+
+// Another user's process that binds `path` (making `folder` first, open to
+// all, when given) and answers "YES" to whoever connects, counting them.
+class Squatter {
+ public:
+  Squatter(const std::string& path, const std::string& folder = "") {
+    int ends[2];
+    EXPECT_EQ(::pipe(ends), 0);
+    m_pid = ::fork();
+    if (m_pid == 0) Run(path.c_str(), folder.empty() ? nullptr : folder.c_str(), ends[1]);
+    ::close(ends[1]);
+    m_report = ends[0];
+    pollfd entry{m_report, POLLIN, 0};
+    char ready = 0;
+    EXPECT_TRUE(::poll(&entry, 1, 5000) == 1 && ::read(m_report, &ready, 1) == 1 && ready == 'R')
+        << "the squatter did not take " << path;
+  }
+  ~Squatter() { Connections(); }
+
+  // Ends the squatter; how many connections it had.
+  int Connections() {
+    if (m_pid > 0) {
+      ::kill(m_pid, SIGKILL);
+      ::waitpid(m_pid, nullptr, 0);
+      m_pid = -1;
+      char buffer[64];
+      for (ssize_t count; (count = ::read(m_report, buffer, sizeof buffer)) > 0;) m_count += count;
+      ::close(m_report);
+    }
+    return m_count;
+  }
+
+ private:
+  [[noreturn]] static void Run(const char* path, const char* folder, int report) {
+    if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(1);
+    if (folder != nullptr && (::mkdir(folder, 0777) != 0 || ::chmod(folder, 0777) != 0)) ::_exit(2);
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path, sizeof address.sun_path - 1);
+    if (::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(listener, 8) != 0) {
+      ::_exit(3);
+    }
+    ::write(report, "R", 1);
+    for (;;) {
+      const int client = ::accept(listener, nullptr, nullptr);
+      ::write(report, "C", 1);
+      ::send(client, "YES\n", 4, MSG_NOSIGNAL);
+      ::close(client);
+    }
+  }
+
+  pid_t m_pid = -1;
+  int m_report = -1;
+  int m_count = 0;
+};
+
+// Each test in a folder of its own: the runtime folder and the temporary
+// folder (open to all, as /tmp is) inside it.
+class SocketSingleInstanceTest : public testing::Test {
+ protected:
+  SocketSingleInstanceTest() {
+    ::chmod(m_folder.Path().c_str(), 0755);
+    ::mkdir(m_runtime.c_str(), 0700);
+    ::mkdir(m_temporary.c_str(), 0777);
+    ::chmod(m_temporary.c_str(), 01777);
+  }
+
+  TempDirectory m_folder;
+  const std::string m_runtime = m_folder.Path() + "/run", m_temporary = m_folder.Path() + "/tmp";
+  const std::string m_own_folder = m_temporary + "/qvconfig-" + std::to_string(::geteuid());
+  ScopedVariable m_runtime_variable{"XDG_RUNTIME_DIR", m_runtime.c_str()};
+  ScopedVariable m_temporary_variable{"TMPDIR", m_temporary.c_str()};
+  FakeInstanceResponder m_responder{kTitle};
+  test::Installed<platform::InstanceResponder> m_installed_responder{
+      m_responder, &platform::SetInstanceResponder};
+};
+
+}  // namespace
+
+// Taking, finding and giving up the name; the socket of a holder that died
+// is replaced. The window question and the focus request reach the holder's
+// responder; a holder that never answers counts as windowless and does not
+// keep a later start waiting.
+TEST_F(SocketSingleInstanceTest, OneLiveHolderAnswersForTheName) {
   FakeDescriptorWatcher watcher, stalled(false);
-  FakeInstanceResponder responder(kTitle);
-  test::Installed installed_responder(responder, &platform::SetInstanceResponder);
   platform::SocketSingleInstance instance, other(200ms);
-  const std::string name = "QVConfigTest.hold." + std::to_string(::getpid()),
-                    hung_name = "QVConfigTest.hung." + std::to_string(::getpid());
+  const std::string name = "QVConfigTest.hold", hung_name = "QVConfigTest.hung";
   EXPECT_FALSE(instance.Find(name));
   EXPECT_FALSE(instance.HolderHasWindow(name, kTitle));
   std::unique_ptr<platform::InstanceName> held;
@@ -37,29 +172,35 @@ TEST(SocketSingleInstance, OneLiveHolderAnswersForTheName) {
     held = instance.Add(name);
   }
   ASSERT_NE(held, nullptr);
+  EXPECT_TRUE(IsSocket(m_runtime + "/" + name));
   EXPECT_TRUE(instance.Find(name));
   test::Installed installed_stalled(stalled, &platform::SetDescriptorWatcher);
   EXPECT_EQ(other.Add(name), nullptr);
   EXPECT_TRUE(instance.HolderHasWindow(name, kTitle));
   EXPECT_FALSE(instance.HolderHasWindow(name, "Zarvex Configuration "));
   instance.HolderTakeFocus(name, kTitle);
-  for (int i = 0; i < 200 && responder.focused == 0; ++i) std::this_thread::sleep_for(10ms);
+  for (int i = 0; i < 200 && m_responder.focused == 0; ++i) std::this_thread::sleep_for(10ms);
   std::this_thread::sleep_for(50ms);
-  EXPECT_EQ(responder.focused, 1);
+  EXPECT_EQ(m_responder.focused, 1);
   held.reset();
+  EXPECT_FALSE(IsSocket(m_runtime + "/" + name));
   EXPECT_FALSE(instance.Find(name));
 
-  // A holder that dies without letting go leaves nothing behind.
+  // A holder that dies without letting go leaves a socket that refuses.
   const pid_t child = ::fork();
   ASSERT_GE(child, 0);
   if (child == 0) ::_exit(other.Add(name) ? 0 : 1);
   int status = 0;
   ASSERT_EQ(::waitpid(child, &status, 0), child);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  EXPECT_TRUE(IsSocket(m_runtime + "/" + name));
   EXPECT_FALSE(instance.Find(name));
   {
     test::Installed installed_watcher(watcher, &platform::SetDescriptorWatcher);
-    EXPECT_NE(instance.Add(name), nullptr);
+    held = instance.Add(name);
+    EXPECT_NE(held, nullptr);
+    EXPECT_TRUE(instance.HolderHasWindow(name, kTitle));
+    held.reset();
   }
 
   auto hung_held = other.Add(hung_name);
@@ -70,4 +211,84 @@ TEST(SocketSingleInstance, OneLiveHolderAnswersForTheName) {
   EXPECT_LT(std::chrono::steady_clock::now() - start, 3s);
 }
 
-}  // namespace
+// Only a folder of this user closed to others holds the socket: a runtime
+// folder open to others is passed over for the program's own folder, and
+// without either the name is absent and every start runs.
+TEST_F(SocketSingleInstanceTest, SocketOnlyInAPrivateFolder) {
+  FakeDescriptorWatcher watcher;
+  test::Installed installed_watcher(watcher, &platform::SetDescriptorWatcher);
+  platform::SocketSingleInstance instance;
+  const std::string name = "QVConfigTest.folder";
+  ::chmod(m_runtime.c_str(), 0755);
+  auto held = instance.Add(name);
+  ASSERT_NE(held, nullptr);
+  EXPECT_FALSE(IsSocket(m_runtime + "/" + name));
+  EXPECT_TRUE(IsSocket(m_own_folder + "/" + name));
+  struct stat own {};
+  ASSERT_EQ(::lstat(m_own_folder.c_str(), &own), 0);
+  EXPECT_EQ(own.st_mode & 0777, 0700u);
+  held.reset();
+
+  ::chmod(m_own_folder.c_str(), 0750);
+  EXPECT_EQ(instance.Add(name), nullptr);
+  EXPECT_FALSE(instance.Find(name));
+}
+
+// Another user can neither hold the name nor answer for it, nor reach this
+// user's holder: a squatter in a runtime folder of theirs or in the
+// program's folder made first by them is never asked, and never stops a
+// start.
+TEST_F(SocketSingleInstanceTest, OtherUsersCannotHoldOrAnswerForTheName) {
+  if (::geteuid() != 0) GTEST_SKIP() << "acting as another user needs root";
+  platform::SocketSingleInstance instance(1s);
+  const std::string name = "QVConfigTest.squat";
+  const std::string their_runtime = m_temporary + "/theirs";
+  ScopedVariable runtime("XDG_RUNTIME_DIR", their_runtime.c_str());
+  Squatter in_runtime(their_runtime + "/" + name, their_runtime);
+  EXPECT_FALSE(instance.Find(name));
+  EXPECT_FALSE(instance.HolderHasWindow(name, kTitle));
+  {
+    FakeDescriptorWatcher watcher;
+    test::Installed installed_watcher(watcher, &platform::SetDescriptorWatcher);
+    auto held = instance.Add(name);
+    ASSERT_NE(held, nullptr);
+    EXPECT_TRUE(instance.Find(name));
+    EXPECT_TRUE(instance.HolderHasWindow(name, kTitle));
+    EXPECT_FALSE(instance.HolderHasWindow(name, "Not our window"));
+    const std::string ours = m_own_folder + "/" + name;
+    ASSERT_TRUE(IsSocket(ours));
+    EXPECT_EQ(AsNobody([&] { return -ConnectTo(ours); }), EACCES);
+  }
+  EXPECT_EQ(in_runtime.Connections(), 0);
+
+  runtime.Set(nullptr);
+  ::unlink((m_own_folder + "/" + name + ".lock").c_str());
+  ::rmdir(m_own_folder.c_str());
+  Squatter in_own_folder(m_own_folder + "/" + name, m_own_folder);
+  EXPECT_FALSE(instance.Find(name));
+  EXPECT_FALSE(instance.HolderHasWindow(name, kTitle));
+  EXPECT_EQ(instance.Add(name), nullptr);
+  EXPECT_EQ(in_own_folder.Connections(), 0);
+}
+
+// Clients that connect and say nothing are dropped after a few milliseconds,
+// a few per wake-up: a real request behind twenty of them is still answered
+// well within the asker's patience.
+TEST_F(SocketSingleInstanceTest, SilentClientsCannotStallTheHolder) {
+  FakeDescriptorWatcher watcher;
+  test::Installed installed_watcher(watcher, &platform::SetDescriptorWatcher);
+  platform::SocketSingleInstance instance(2s);
+  const std::string name = "QVConfigTest.silent";
+  auto held = instance.Add(name);
+  ASSERT_NE(held, nullptr);
+  std::vector<int> silent;
+  for (int i = 0; i < 20; ++i) silent.push_back(ConnectTo(m_runtime + "/" + name));
+  EXPECT_TRUE(instance.HolderHasWindow(name, kTitle));
+  for (const int fd : silent) {
+    ASSERT_GE(fd, 0);
+    pollfd entry{fd, POLLIN, 0};
+    char byte;
+    EXPECT_TRUE(::poll(&entry, 1, 2000) == 1 && ::read(fd, &byte, 1) == 0) << "not dropped";
+    ::close(fd);
+  }
+}
