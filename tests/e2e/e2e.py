@@ -6,6 +6,7 @@ Xvfb, with a stand-in Zarvex.exe, driven with xdotool.
 """
 import os
 import shutil
+import socket
 import subprocess
 import sys
 import tempfile
@@ -213,8 +214,52 @@ def configure_binding_saved(session):
     check("\r\nUP=38" in player1, "PLAYER01 lost its other keys: %r" % player1)
 
 
+def silent_clients_do_not_stall(session):
+    # A runtime folder of the session's own, where the tool keeps its
+    # single-instance socket.
+    runtime = session.path("run")
+    os.mkdir(runtime, 0o700)
+    session.env["XDG_RUNTIME_DIR"] = runtime
+    channel = os.path.join(runtime, "QVConfigAppAtom")
+    first = session.start_tool()
+    window = session.wait_for_window(process=first)
+    check(wait_until(lambda: os.path.exists(channel), 5), "no socket in the runtime folder")
+
+    def connect_silent(count):
+        for _ in range(count):
+            client = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+            client.settimeout(5)
+            client.connect(channel)
+            silent.append(client)
+
+    silent = []
+    try:
+        connect_silent(20)
+        started = time.monotonic()
+        second = session.start_tool()
+        code = session.wait_for_exit(second, 10)
+        second_took = time.monotonic() - started
+        check(code == 0, "second start ended with %d: %s" % (code, second.stdout.read()))
+        check(second_took < 2, "second start took %.2f s behind silent clients" % second_took)
+        check(len(session.windows()) == 1, "a second window opened")
+
+        connect_silent(20)
+        started = time.monotonic()
+        session.keys(window, "Escape")
+        code = session.wait_for_exit(first, 10)
+        escape_took = time.monotonic() - started
+        check(code == 0, "exit code %d after Escape: %s" % (code, first.stdout.read()))
+        check(escape_took < 1, "Escape took %.2f s to close the window behind silent clients"
+              % escape_took)
+    finally:
+        for client in silent:
+            client.close()
+    print("second start %.2f s, Escape %.2f s" % (second_took, escape_took))
+
+
 CASES = {f.__name__: f for f in (escape_writes_nothing, start_game_saves_and_launches,
-                                  second_start_focuses_first, configure_binding_saved)}
+                                  second_start_focuses_first, configure_binding_saved,
+                                  silent_clients_do_not_stall)}
 
 
 def main():
