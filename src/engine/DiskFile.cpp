@@ -19,10 +19,11 @@ bool DiskFile::Open(const String& path, OpenMode mode) {
   return m_file != nullptr;
 }
 
-void DiskFile::Close() {
-  if (m_file == nullptr) return;
-  platform::GetFileSystem().Close(m_file);
+bool DiskFile::Close() {
+  if (m_file == nullptr) return true;
+  const bool closed = platform::GetFileSystem().Close(m_file);
   m_file = nullptr;
+  return closed;
 }
 
 std::uint32_t DiskFile::Read(void* buffer, std::uint32_t count) {

@@ -21,7 +21,9 @@ class DiskFile {
   // False for a value outside the modes or when the file cannot be opened.
   // An open file is closed first.
   bool Open(const String& path, OpenMode mode);
-  void Close();
+  // False when what was written could not be brought to the disk; the file
+  // is closed all the same.
+  bool Close();
   bool IsOpen() const { return m_file != nullptr; }
 
   // The count moved; 0 without a file or a buffer.

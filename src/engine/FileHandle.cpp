@@ -99,11 +99,15 @@ ErrorCode FileHandle::Open(OpenMode mode, std::uint32_t base_offset, std::uint32
 ErrorCode FileHandle::Close() {
   LogPrintf("Closing file %s\n", m_name.c_str());
   if (!m_open) return ReportHardError(kErrNotOpen);
-  if (IsWritingMode(m_mode)) Flush();
-  m_disk_file.Close();
+  const bool writing = IsWritingMode(m_mode);
+  if (writing) Flush();
+  const bool closed = m_disk_file.Close();
   m_open = false;
   // A closed handle refuses reads and writes until it is opened again.
   SetFailed(true);
+  // The close is where the written bytes reach the disk; when they cannot,
+  // the write has failed after all.
+  if (!closed && writing) return ReportHardError(kErrCannotWrite, m_name.c_str());
   return 0;
 }
 
