@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "engine/OpenMode.h"
 #include "engine/String.h"
@@ -34,6 +35,9 @@ class DiskFile {
   bool Seek(std::int64_t offset, Origin origin);
   // 0 without a file.
   std::uint32_t Tell();
+  // The file's size, the position left where it was; nothing when the
+  // system cannot tell.
+  std::optional<std::uint32_t> Size();
 
   const String& GetPath() const { return m_path; }
 

@@ -30,11 +30,14 @@ bool FileHandle::AtEnd() {
 }
 
 std::uint32_t FileHandle::Size() {
-  const std::uint32_t here = m_disk_file.Tell();
-  m_disk_file.Seek(0, DiskFile::Origin::kEnd);
-  const std::uint32_t size = m_disk_file.Tell();
-  m_disk_file.Seek(here, DiskFile::Origin::kStart);
-  return size;
+  // A size made up here would make a reader stop early or read a part
+  // twice; an unknown size ends the data, and the player is told.
+  const std::optional<std::uint32_t> size = m_disk_file.Size();
+  if (!size) {
+    ReportHardError(kErrCannotRead, m_name.c_str());
+    return 0;
+  }
+  return *size;
 }
 
 bool FileHandle::IsOpenForWriting() const {
