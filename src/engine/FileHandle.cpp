@@ -69,6 +69,7 @@ ErrorCode FileHandle::Open(OpenMode mode, std::uint32_t base_offset, std::uint32
   if (m_open) return ReportSoftError(kErrAlreadyOpen);
   m_mode = mode;
   m_flushed = 0;
+  m_write_failed = false;
   m_buffer_offset = 0;
   m_base_offset = base_offset;
   m_limit = limit;
@@ -119,7 +120,9 @@ ErrorCode FileHandle::Flush() {
   const std::uint32_t position = Position();
   const std::uint32_t count = position > m_flushed ? position - m_flushed : 0;
   std::uint32_t written = 0;
-  if (count > 0) {
+  // After a failed write the file ends where that write stopped: later
+  // bytes would land behind a gap that is neither old nor new content.
+  if (count > 0 && !m_write_failed) {
     // The pending bytes belong at buffer offset + flushed. Sequential writing
     // keeps the file there already; after a refill or a seek it is not.
     const std::uint32_t target = m_buffer_offset + m_flushed;
@@ -127,7 +130,10 @@ ErrorCode FileHandle::Flush() {
     written = m_disk_file.Write(GetBuffer() + m_flushed, count);
   }
   m_flushed = position;
-  if (written < count) return ReportHardError(kErrUnknown);
+  if (written < count) {
+    m_write_failed = true;
+    return ReportHardError(kErrUnknown);
+  }
   return 0;
 }
 
