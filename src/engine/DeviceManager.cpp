@@ -122,7 +122,8 @@ ErrorCode DeviceManager::CreateEmptyFile(const AssetDescriptor& descriptor, Devi
     platform::FileSystem& file_system = platform::GetFileSystem();
     platform::NativeFile* file = file_system.Open(path, "wb");
     if (file == nullptr) return ReportSoftError(kErrCannotWrite, path.c_str());
-    file_system.Close(file);
+    // The new name must be on the disk before anything relies on it.
+    if (!file_system.Close(file)) return ReportSoftError(kErrCannotWrite, path.c_str());
   }
   return 0;
 }

@@ -19,10 +19,11 @@ bool DiskFile::Open(const String& path, OpenMode mode) {
   return m_file != nullptr;
 }
 
-void DiskFile::Close() {
-  if (m_file == nullptr) return;
-  platform::GetFileSystem().Close(m_file);
+bool DiskFile::Close() {
+  if (m_file == nullptr) return true;
+  const bool closed = platform::GetFileSystem().Close(m_file);
   m_file = nullptr;
+  return closed;
 }
 
 std::uint32_t DiskFile::Read(void* buffer, std::uint32_t count) {
@@ -41,6 +42,19 @@ bool DiskFile::Seek(std::int64_t offset, Origin origin) {
                                       : origin == Origin::kCurrent ? platform::SeekOrigin::kCurrent
                                                                    : platform::SeekOrigin::kEnd;
   return platform::GetFileSystem().Seek(m_file, offset, native);
+}
+
+std::optional<std::uint32_t> DiskFile::Size() {
+  if (m_file == nullptr) return std::nullopt;
+  platform::FileSystem& file_system = platform::GetFileSystem();
+  // Without the position the file cannot be put back, so it is not moved.
+  const std::int64_t here = file_system.Tell(m_file);
+  if (here < 0 || !file_system.Seek(m_file, 0, platform::SeekOrigin::kEnd)) return std::nullopt;
+  const std::int64_t size = file_system.Tell(m_file);
+  if (!file_system.Seek(m_file, here, platform::SeekOrigin::kStart) || size < 0) {
+    return std::nullopt;
+  }
+  return static_cast<std::uint32_t>(size);
 }
 
 std::uint32_t DiskFile::Tell() {

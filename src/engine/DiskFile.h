@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "engine/OpenMode.h"
 #include "engine/String.h"
@@ -21,7 +22,9 @@ class DiskFile {
   // False for a value outside the modes or when the file cannot be opened.
   // An open file is closed first.
   bool Open(const String& path, OpenMode mode);
-  void Close();
+  // False when what was written could not be brought to the disk; the file
+  // is closed all the same.
+  bool Close();
   bool IsOpen() const { return m_file != nullptr; }
 
   // The count moved; 0 without a file or a buffer.
@@ -32,6 +35,9 @@ class DiskFile {
   bool Seek(std::int64_t offset, Origin origin);
   // 0 without a file.
   std::uint32_t Tell();
+  // The file's size, the position left where it was; nothing when the
+  // system cannot tell.
+  std::optional<std::uint32_t> Size();
 
   const String& GetPath() const { return m_path; }
 

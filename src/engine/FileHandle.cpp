@@ -30,11 +30,14 @@ bool FileHandle::AtEnd() {
 }
 
 std::uint32_t FileHandle::Size() {
-  const std::uint32_t here = m_disk_file.Tell();
-  m_disk_file.Seek(0, DiskFile::Origin::kEnd);
-  const std::uint32_t size = m_disk_file.Tell();
-  m_disk_file.Seek(here, DiskFile::Origin::kStart);
-  return size;
+  // A size made up here would make a reader stop early or read a part
+  // twice; an unknown size ends the data, and the player is told.
+  const std::optional<std::uint32_t> size = m_disk_file.Size();
+  if (!size) {
+    ReportHardError(kErrCannotRead, m_name.c_str());
+    return 0;
+  }
+  return *size;
 }
 
 bool FileHandle::IsOpenForWriting() const {
@@ -66,6 +69,7 @@ ErrorCode FileHandle::Open(OpenMode mode, std::uint32_t base_offset, std::uint32
   if (m_open) return ReportSoftError(kErrAlreadyOpen);
   m_mode = mode;
   m_flushed = 0;
+  m_write_failed = false;
   m_buffer_offset = 0;
   m_base_offset = base_offset;
   m_limit = limit;
@@ -99,11 +103,15 @@ ErrorCode FileHandle::Open(OpenMode mode, std::uint32_t base_offset, std::uint32
 ErrorCode FileHandle::Close() {
   LogPrintf("Closing file %s\n", m_name.c_str());
   if (!m_open) return ReportHardError(kErrNotOpen);
-  if (IsWritingMode(m_mode)) Flush();
-  m_disk_file.Close();
+  const bool writing = IsWritingMode(m_mode);
+  if (writing) Flush();
+  const bool closed = m_disk_file.Close();
   m_open = false;
   // A closed handle refuses reads and writes until it is opened again.
   SetFailed(true);
+  // The close is where the written bytes reach the disk; when they cannot,
+  // the write has failed after all.
+  if (!closed && writing) return ReportHardError(kErrCannotWrite, m_name.c_str());
   return 0;
 }
 
@@ -112,7 +120,9 @@ ErrorCode FileHandle::Flush() {
   const std::uint32_t position = Position();
   const std::uint32_t count = position > m_flushed ? position - m_flushed : 0;
   std::uint32_t written = 0;
-  if (count > 0) {
+  // After a failed write the file ends where that write stopped: later
+  // bytes would land behind a gap that is neither old nor new content.
+  if (count > 0 && !m_write_failed) {
     // The pending bytes belong at buffer offset + flushed. Sequential writing
     // keeps the file there already; after a refill or a seek it is not.
     const std::uint32_t target = m_buffer_offset + m_flushed;
@@ -120,7 +130,10 @@ ErrorCode FileHandle::Flush() {
     written = m_disk_file.Write(GetBuffer() + m_flushed, count);
   }
   m_flushed = position;
-  if (written < count) return ReportHardError(kErrUnknown);
+  if (written < count) {
+    m_write_failed = true;
+    return ReportHardError(kErrUnknown);
+  }
   return 0;
 }
 

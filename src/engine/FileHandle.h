@@ -54,6 +54,8 @@ class FileHandle : public Boid {
   String m_name;
   bool m_open = false;
   std::uint32_t m_flushed = 0;
+  // A write of this opening fell short; nothing more is written.
+  bool m_write_failed = false;
   std::uint32_t m_buffer_offset = 0;
   std::uint32_t m_base_offset = 0;
   std::uint32_t m_limit = kNoLimit;

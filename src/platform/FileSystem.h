@@ -26,7 +26,11 @@ class FileSystem {
   // `mode` is a C stream mode such as "rb", "wb", "r+b", "w" or "a+".
   // Returns null when the file cannot be opened.
   virtual NativeFile* Open(const std::string& path, const char* mode) = 0;
-  virtual void Close(NativeFile* file) = 0;
+  // Closes the file. For a file opened for writing, true means that what was
+  // written has reached the disk: flushed, synced, and the folder synced too
+  // when the open created the file. False, with the last error set, when any
+  // of that failed; the file is closed all the same.
+  virtual bool Close(NativeFile* file) = 0;
   virtual std::size_t Read(NativeFile* file, void* buffer, std::size_t count) = 0;
   virtual std::size_t Write(NativeFile* file, const void* buffer, std::size_t count) = 0;
   virtual bool Seek(NativeFile* file, std::int64_t offset, SeekOrigin origin) = 0;
@@ -37,9 +41,11 @@ class FileSystem {
 
   // True when something exists at `path`.
   virtual bool Exists(const std::string& path) = 0;
-  // True when the file was removed. Sets the last error on failure.
+  // True when the file was removed and its folder synced, so that the
+  // removal survives a power loss. Sets the last error on failure.
   virtual bool Remove(const std::string& path) = 0;
-  // Sets the last error on failure.
+  // A folder made is synced into its parent like a file. Sets the last error
+  // on failure.
   virtual MakeDirectoryResult MakeDirectory(const std::string& path) = 0;
   // Bytes available to the user on the current directory's volume; nullopt
   // when the query fails.

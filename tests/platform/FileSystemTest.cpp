@@ -49,3 +49,28 @@ TEST(PosixFileSystem, FormatUsesCLocale) {
   EXPECT_EQ(FormatC("%.1f|%d", 2.5, 1000), "2.5|1000");
   std::setlocale(LC_ALL, saved.c_str());
 }
+
+// Close of a written file is where its bytes reach the disk: it says when they could not (a full
+// device), while a device that has nothing to sync is no failure.
+TEST(PosixFileSystem, CloseReportsBytesThatMissedTheDisk) {
+  TempDirectory directory;
+  platform::FileSystem& files = platform::GetFileSystem();
+  platform::NativeFile* file = files.Open(".\\made.bin", "wb");
+  ASSERT_NE(file, nullptr);
+  EXPECT_EQ(files.Write(file, "abc", 3), 3u);
+  EXPECT_TRUE(files.Close(file));
+  EXPECT_EQ(TempDirectory::ReadFile("made.bin"), "abc");
+
+  file = files.Open("/dev/full", "wb");
+  ASSERT_NE(file, nullptr);
+  // The library buffers the bytes, so only the close finds the device full.
+  EXPECT_EQ(files.Write(file, "abc", 3), 3u);
+  EXPECT_FALSE(files.Close(file));
+  EXPECT_EQ(platform::GetLastError(), static_cast<std::uint32_t>(ENOSPC));
+
+  file = files.Open("/dev/null", "wb");
+  ASSERT_NE(file, nullptr);
+  files.Write(file, "abc", 3);
+  EXPECT_TRUE(files.Close(file));
+  EXPECT_TRUE(files.Close(nullptr));
+}

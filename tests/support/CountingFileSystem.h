@@ -19,7 +19,7 @@ class CountingFileSystem : public platform::FileSystem {
     opened.push_back(path + " " + mode);
     return ++opens, m_real.Open(path, mode);
   }
-  void Close(platform::NativeFile* file) override { ++closes, m_real.Close(file); }
+  bool Close(platform::NativeFile* file) override { return ++closes, m_real.Close(file); }
   std::size_t Read(platform::NativeFile* file, void* buffer, std::size_t count) override {
     return ++reads, read_sizes.push_back(count), m_real.Read(file, buffer, count);
   }

@@ -1,57 +1,122 @@
 #include "platform/FileSystem.h"
 
 #include <errno.h>
+#include <fcntl.h>
 #include <stdio.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
+#include "platform/posix/Posix.h"
+
 namespace platform {
+
+struct NativeFile {
+  FILE* stream = nullptr;
+  // Opened for writing: Close makes what was written durable.
+  bool writing = false;
+  // The folder, when the open created the file.
+  std::string created_in;
+};
+
 namespace {
 
-FILE* AsFile(NativeFile* file) {
-  return reinterpret_cast<FILE*>(file);
+// The folder that holds `native_path`.
+std::string FolderOf(const std::string& native_path) {
+  const std::size_t slash = native_path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : native_path.substr(0, slash);
+}
+
+// Pipes, sockets and some devices cannot be synced; for them there is
+// nothing that a power loss could cut short.
+bool CannotSync(int error) {
+  return error == EINVAL || error == EROFS;
+}
+
+bool SyncDescriptor(int descriptor) {
+  return posix::RetryOnInterrupt([&] { return ::fsync(descriptor); }) == 0 || CannotSync(errno);
+}
+
+// A new or removed name is on the disk only once its folder is synced.
+bool SyncFolder(const std::string& folder) {
+  const posix::Descriptor descriptor(posix::RetryOnInterrupt(
+      [&] { return ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }));
+  return descriptor.Valid() && SyncDescriptor(descriptor.Get());
+}
+
+bool IsWritingMode(const char* mode) {
+  return std::strpbrk(mode, "wa+") != nullptr;
 }
 
 class PosixFileSystem final : public FileSystem {
  public:
   NativeFile* Open(const std::string& path, const char* mode) override {
-    return reinterpret_cast<NativeFile*>(fopen(NativePath(path).c_str(), mode));
+    const std::string native = NativePath(path);
+    const bool writing = IsWritingMode(mode);
+    const bool existed = ::access(native.c_str(), F_OK) == 0;
+    FILE* stream = ::fopen(native.c_str(), mode);
+    if (stream == nullptr) return nullptr;
+    const bool created = writing && !existed && std::strpbrk(mode, "wa") != nullptr;
+    return new NativeFile{stream, writing, created ? FolderOf(native) : std::string()};
   }
 
-  void Close(NativeFile* file) override {
-    if (file != nullptr) fclose(AsFile(file));
+  bool Close(NativeFile* file) override {
+    if (file == nullptr) return true;
+    int error = 0;
+    const auto fail = [&error] {
+      if (error == 0) error = errno != 0 ? errno : EIO;
+    };
+    if (file->writing) {
+      // The library's buffer goes to the system, then the system's cache to
+      // the disk.
+      if (std::fflush(file->stream) != 0 || !SyncDescriptor(::fileno(file->stream))) fail();
+    }
+    if (::fclose(file->stream) != 0) fail();
+    if (!file->created_in.empty() && !SyncFolder(file->created_in)) fail();
+    delete file;
+    if (error == 0) return true;
+    errno = error;
+    return false;
   }
 
   std::size_t Read(NativeFile* file, void* buffer, std::size_t count) override {
-    return fread(buffer, 1, count, AsFile(file));
+    return fread(buffer, 1, count, file->stream);
   }
 
   std::size_t Write(NativeFile* file, const void* buffer, std::size_t count) override {
-    return fwrite(buffer, 1, count, AsFile(file));
+    return fwrite(buffer, 1, count, file->stream);
   }
 
   bool Seek(NativeFile* file, std::int64_t offset, SeekOrigin origin) override {
     int whence = origin == SeekOrigin::kStart     ? SEEK_SET
                  : origin == SeekOrigin::kCurrent ? SEEK_CUR
                                                   : SEEK_END;
-    return fseeko(AsFile(file), static_cast<off_t>(offset), whence) == 0;
+    return fseeko(file->stream, static_cast<off_t>(offset), whence) == 0;
   }
 
-  std::int64_t Tell(NativeFile* file) override { return ftello(AsFile(file)); }
-  bool Flush(NativeFile* file) override { return std::fflush(AsFile(file)) == 0; }
+  std::int64_t Tell(NativeFile* file) override { return ftello(file->stream); }
+  bool Flush(NativeFile* file) override { return std::fflush(file->stream) == 0; }
 
   bool Exists(const std::string& path) override {
     return access(NativePath(path).c_str(), F_OK) == 0;
   }
 
-  bool Remove(const std::string& path) override { return remove(NativePath(path).c_str()) == 0; }
+  bool Remove(const std::string& path) override {
+    const std::string native = NativePath(path);
+    return remove(native.c_str()) == 0 && SyncFolder(FolderOf(native));
+  }
 
   MakeDirectoryResult MakeDirectory(const std::string& path) override {
-    if (mkdir(NativePath(path).c_str(), 0777) == 0) return MakeDirectoryResult::kCreated;
+    const std::string native = NativePath(path);
+    if (mkdir(native.c_str(), 0777) == 0) {
+      return SyncFolder(FolderOf(native)) ? MakeDirectoryResult::kCreated
+                                          : MakeDirectoryResult::kFailed;
+    }
     return errno == EEXIST ? MakeDirectoryResult::kAlreadyExists : MakeDirectoryResult::kFailed;
   }
 

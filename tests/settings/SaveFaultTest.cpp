@@ -1,0 +1,300 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "assets/AssetRegistry.h"
+#include "engine/DeviceManager.h"
+#include "engine/ErrorReporter.h"
+#include "engine/Log.h"
+#include "settings/GameSettings.h"
+#include "support/FaultyFileSystem.h"
+#include "support/Installed.h"
+#include "support/LogCapture.h"
+#include "support/TempDirectory.h"
+
+namespace {
+
+using Operation = FaultyFileSystem::Operation;
+using Fault = FaultyFileSystem::Fault;
+
+constexpr const char* kPath = "Assets/PC/ANY_LANG/MISC/QVConfig.INI";
+constexpr const char* kStoredPath = ".\\Assets\\PC\\ANY_LANG\\MISC\\QVConfig.INI";
+
+// A hand-edited settings file of three buffers' worth, so that reading and
+// writing it take several calls each.
+std::string OldFile() {
+  std::string text = "! kept by hand\r\n[CUSTOM]\r\n";
+  for (int key = 0; key < 650; ++key) text += "KEY" + std::to_string(1000 + key) + "=value\r\n";
+  return text +
+         "\r\n[GAME]\r\nRIBBON=TRUE\r\n\r\n[MINOS]\r\nMOODDEBUG=TRUE\r\nSHADOW=TRUE\r\n\r\n"
+         "[SYSTEM]\r\nPERFORMANCE=2\r\n\r\n";
+}
+
+// The engine's services as a new process of the tool has them: created in the
+// main window's order, released in the order the tool releases them. A hard
+// error latches for the life of the reporter, so each case gets its own.
+class ToolProcess {
+ public:
+  ToolProcess()
+      : m_reporter(std::make_unique<ErrorReporter>()),
+        m_log(std::make_unique<Log>()),
+        m_devices(std::make_unique<DeviceManager>()),
+        m_settings(std::make_unique<GameSettings>()) {}
+  ~ToolProcess() {
+    m_log.reset();
+    m_reporter.reset();
+    m_settings.reset();
+    m_devices.reset();
+  }
+  ToolProcess(const ToolProcess&) = delete;
+  ToolProcess& operator=(const ToolProcess&) = delete;
+
+  GameSettings& Settings() { return *m_settings; }
+
+ private:
+  std::unique_ptr<ErrorReporter> m_reporter;
+  std::unique_ptr<Log> m_log;
+  std::unique_ptr<DeviceManager> m_devices;
+  std::unique_ptr<GameSettings> m_settings;
+};
+
+// What the player changed before pressing OK.
+void ChangeRecord(GameSettings& settings) {
+  settings.m_performance = QualityLevel::Low;
+  settings.m_shadow = false;
+  settings.m_shadow_size = 2;
+  settings.m_sound = false;
+  settings.m_players[0][GameAction::UP] = 87;
+}
+
+std::optional<std::string> ReadIfThere(const std::string& path) {
+  if (!std::filesystem::is_regular_file(path)) return std::nullopt;
+  return TempDirectory::ReadFile(path);
+}
+
+// Every field a save writes, as a save into an empty folder writes it.
+std::string StoredForm(GameSettings& settings) {
+  TempDirectory scratch;
+  settings.Save(kAssetQVConfig_INI, nullptr);
+  return ReadIfThere(kPath).value_or("");
+}
+
+// The stored form and the fields that are only read.
+std::string LoadedForm(GameSettings& settings) {
+  std::ostringstream read_only;
+  read_only << settings.m_super_easy << settings.m_ribbon << settings.m_endurance
+            << settings.m_original_zarvex << settings.m_wireframe << settings.m_first_repeat_delay
+            << ' ' << settings.m_next_style << settings.m_mood_debug;
+  return StoredForm(settings) + read_only.str();
+}
+
+struct Scenario {
+  const char* name;
+  bool save;
+  bool old_file;
+};
+
+// What one run of a scenario left behind.
+struct Observed {
+  bool fired = false;
+  std::array<int, FaultyFileSystem::kOperationCount> calls{};
+  std::optional<std::string> file;
+  std::string record;  // a load's result
+  int soft_errors = 0;
+  std::vector<std::string> boxes;
+  std::optional<std::string> later;  // after a later save with nothing failing
+  std::string later_record;          // that file as a new process loads it
+
+  int Calls(Operation operation) const { return calls[static_cast<std::size_t>(operation)]; }
+};
+
+Observed RunScenario(const Scenario& scenario, std::optional<Fault> fault) {
+  TempDirectory folder;
+  if (scenario.old_file) TempDirectory::WriteFile(kPath, OldFile());
+  Observed seen;
+  {
+    ToolProcess process;
+    LogCapture capture(LogCapture::Services::kLeaveAlone);
+    FaultyFileSystem files(fault);
+    {
+      test::Installed<platform::FileSystem> installed(files, &platform::SetFileSystem);
+      if (scenario.save) {
+        ChangeRecord(process.Settings());
+        process.Settings().Save(kAssetQVConfig_INI, nullptr);
+      } else {
+        process.Settings().Load(kAssetQVConfig_INI, nullptr);
+      }
+    }
+    seen.fired = files.Fired();
+    for (std::size_t i = 0; i < seen.calls.size(); ++i)
+      seen.calls[i] = files.Calls(FaultyFileSystem::kOperations[i]);
+    for (const std::string& message : capture.Messages())
+      seen.soft_errors += message.starts_with("### SOFT ERR: ");
+    for (const LogCapture::Box& box : capture.Boxes()) seen.boxes.push_back(box.text);
+    seen.file = ReadIfThere(kPath);
+    if (!scenario.save) seen.record = LoadedForm(process.Settings());
+  }
+  if (scenario.save) {
+    {
+      ToolProcess process;
+      LogCapture capture(LogCapture::Services::kLeaveAlone);
+      ChangeRecord(process.Settings());
+      process.Settings().Save(kAssetQVConfig_INI, nullptr);
+    }
+    seen.later = ReadIfThere(kPath);
+    ToolProcess process;
+    LogCapture capture(LogCapture::Services::kLeaveAlone);
+    process.Settings().Load(kAssetQVConfig_INI, nullptr);
+    seen.later_record = StoredForm(process.Settings());
+  }
+  return seen;
+}
+
+// One cell of the matrix: what a case left, and whether that is allowed.
+struct Verdict {
+  std::string cell;
+  std::string problem;  // empty when the case passed
+};
+
+std::string Reports(const Observed& seen) {
+  std::string reports;
+  if (seen.soft_errors > 0) reports += " S";
+  if (!seen.boxes.empty()) reports += " H";
+  return reports;
+}
+
+// Allowed after a save: the new file; or, with a hard error shown, the old
+// file, the tool's keys alone (the old file could not be read), no file, or
+// the new file as far as the failing write got.
+Verdict JudgeSave(const Scenario& scenario, const Observed& seen, const Observed& reference,
+                  const std::string& keys_only) {
+  const std::string& complete = *reference.file;
+  std::string state;
+  if (!seen.file) {
+    state = "none";
+  } else if (*seen.file == complete) {
+    state = "new";
+  } else if (scenario.old_file && *seen.file == OldFile()) {
+    state = "old";
+  } else if (*seen.file == keys_only) {
+    state = "keys";
+  } else if (complete.starts_with(*seen.file)) {
+    state = "cut@" + std::to_string(seen.file->size());
+  } else {
+    state = "CORRUPT";
+  }
+  Verdict verdict{state + Reports(seen), ""};
+  if (state == "CORRUPT") {
+    verdict.problem = "the file is neither old, new nor a part of new";
+  } else if (state != "new" && seen.boxes.empty()) {
+    verdict.problem = "the save did not complete and no hard error was shown";
+  } else if (!seen.later || !seen.later->ends_with("\r\n") ||
+             seen.later_record != reference.later_record) {
+    verdict.problem = "a later save did not write the complete file";
+  } else if ((state == "new" || state == "old") && *seen.later != *reference.later) {
+    verdict.problem = "a later save wrote another file than without the fault";
+  }
+  return verdict;
+}
+
+// Allowed after a load: the file as it was and the record as read; or, with
+// an error reported, the record not as read.
+Verdict JudgeLoad(const Scenario& scenario, const Observed& seen, const Observed& reference) {
+  const bool read = seen.record == reference.record;
+  Verdict verdict{(read ? "read" : "unread") + Reports(seen), ""};
+  if (seen.file != (scenario.old_file ? std::optional(OldFile()) : std::nullopt)) {
+    verdict.problem = "the load changed the file";
+  } else if (!read && seen.soft_errors == 0 && seen.boxes.empty()) {
+    verdict.problem = "the record was not read and nothing was reported";
+  }
+  return verdict;
+}
+
+}  // namespace
+
+// One settings save and one load, each with one file-system call failing, at
+// every position where the fault-free run makes that call: nothing crashes,
+// the file is never left corrupt or silently short, and the next save puts
+// the complete file back. The sanitizer build checks every access.
+TEST(SaveFaultTest, EveryCallFailingOnce) {
+  const Scenario scenarios[] = {{"Save, old file present", true, true},
+                                {"Save, no old file", true, false},
+                                {"Load, file present", false, true},
+                                {"Load, no file", false, false}};
+  const std::string keys_only = *RunScenario({"", true, false}, std::nullopt).file;
+
+  std::ostringstream matrix;
+  std::vector<std::string> problems;
+  std::map<std::string, int> hard_errors;
+  int cases = 0;
+  for (const Scenario& scenario : scenarios) {
+    const Observed reference = RunScenario(scenario, std::nullopt);
+    matrix << scenario.name << " (fault-free: "
+           << (reference.file ? std::to_string(reference.file->size()) + " bytes" : "no file")
+           << Reports(reference) << ")\n";
+    if (!reference.boxes.empty() || (scenario.save && !reference.file)) {
+      problems.push_back(std::string(scenario.name) + ": the fault-free run failed");
+    }
+    for (std::size_t op = 0; op < FaultyFileSystem::kOperationCount; ++op) {
+      const Operation operation = FaultyFileSystem::kOperations[op];
+      matrix << "  " << FaultyFileSystem::Name(operation) << ":";
+      const int positions = reference.Calls(operation);
+      if (positions == 0) matrix << " (not called)";
+      for (int call = 0; call < positions; ++call, ++cases) {
+        const Observed seen = RunScenario(scenario, Fault{operation, call});
+        Verdict verdict = scenario.save ? JudgeSave(scenario, seen, reference, keys_only)
+                                        : JudgeLoad(scenario, seen, reference);
+        if (!seen.fired) verdict.problem = "the fault never fired";
+        for (const std::string& box : seen.boxes) {
+          std::string text = box;
+          if (const std::size_t at = text.find(kStoredPath); at != std::string::npos)
+            text.replace(at, std::string(kStoredPath).size(), "QVConfig.INI");
+          ++hard_errors[text];
+        }
+        matrix << " #" << call << "=" << verdict.cell << (verdict.problem.empty() ? "" : "!");
+        if (!verdict.problem.empty()) {
+          problems.push_back(std::string(scenario.name) + ", " + FaultyFileSystem::Name(operation) +
+                             " #" + std::to_string(call) + ": " + verdict.problem);
+        }
+      }
+      matrix << "\n";
+    }
+  }
+  matrix << "S: soft error logged; H: hard error shown; cut@N: the new file's first N bytes; "
+            "keys: only the tool's own keys\nHard errors shown:\n";
+  for (const auto& [text, count] : hard_errors) matrix << "  " << count << " x " << text << "\n";
+
+  if (std::getenv("QV_PRINT_FAULT_MATRIX") != nullptr) std::cout << matrix.str();
+  EXPECT_GE(cases, 50) << matrix.str();
+  std::ostringstream listed;
+  for (const std::string& problem : problems) listed << problem << "\n";
+  EXPECT_TRUE(problems.empty()) << matrix.str() << listed.str();
+}
+
+// When the settings file cannot be synced the save has failed: the player sees
+// the write error for the file, and the new empty file's failing sync is
+// logged. The file's own close is the last of a save, the empty file's the
+// one before it.
+TEST(SaveFaultTest, FailedSyncIsReported) {
+  for (const bool old_file : {true, false}) {
+    SCOPED_TRACE(old_file ? "old file present" : "no old file");
+    const Scenario scenario{"", true, old_file};
+    const int closes = RunScenario(scenario, std::nullopt).Calls(Operation::kClose);
+    ASSERT_GE(closes, 2);
+    const Observed handle = RunScenario(scenario, Fault{Operation::kClose, closes - 1});
+    EXPECT_EQ(handle.boxes,
+              std::vector<std::string>{std::string("Unable to write to file ") + kStoredPath});
+    const Observed created = RunScenario(scenario, Fault{Operation::kClose, closes - 2});
+    EXPECT_TRUE(created.boxes.empty());
+    EXPECT_EQ(created.soft_errors, 1);
+  }
+}

@@ -1,0 +1,165 @@
+// Soak driver: runs the tool's main window on the scripted backend round after
+// round, each round as a new run of the program (open the window, pick another
+// quality level, OK), and checks the settings file after every save. Run by
+// scripts/soak.sh, not by CTest.
+//
+//   qv_soak [rounds [max-growth-kib]]     exit 0 when every round passed
+//
+// With a maximum, the resident memory may grow by no more than that from the
+// end of the first round to the last. (Under AddressSanitizer freed memory is
+// held back for a while, so there it grows whatever the program does.)
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "app/ConfigApp.h"
+#include "app/EngineServices.h"
+#include "hardware/HardwareProbe.h"
+#include "platform/GraphicsAdapter.h"
+#include "platform/MessageBox.h"
+#include "resources/GameResources.h"
+#include "resources/ResourceIds.h"
+#include "support/FakeGamepads.h"
+#include "support/FakeGraphicsAdapter.h"
+#include "support/FakeGraphicsRuntime.h"
+#include "support/FakeProcessLauncher.h"
+#include "support/FakeSingleInstance.h"
+#include "support/FakeSpeedSource.h"
+#include "support/Installed.h"
+#include "support/ScriptedBackend.h"
+#include "support/TempDirectory.h"
+
+namespace {
+
+constexpr const char* kSettingsPath = "Assets/PC/ANY_LANG/MISC/QVConfig.INI";
+
+// Resident set size of this process in KiB, 0 when unknown.
+long ResidentKib() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("VmRSS:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
+  }
+  return 0;
+}
+
+// The file's lines with every value dropped, or nothing when a line is
+// neither empty, a header nor a key line, or the file does not end with its
+// last line's CR LF.
+std::optional<std::string> Layout(const std::string& text) {
+  if (!text.ends_with("\r\n")) return std::nullopt;
+  std::string layout;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = text.find("\r\n", start);
+    const std::string line = text.substr(start, end - start);
+    start = end + 2;
+    if (line.find_first_of("\r\n") != std::string::npos) return std::nullopt;
+    const std::size_t equals = line.find('=');
+    if (line.empty() || (line.front() == '[' && line.back() == ']')) {
+      layout += line;
+    } else if (equals != std::string::npos && equals > 0) {
+      layout += line.substr(0, equals + 1);
+    } else {
+      return std::nullopt;
+    }
+    layout += '\n';
+  }
+  return layout;
+}
+
+std::string Performance(const std::string& text) {
+  const std::size_t system = text.find("[SYSTEM]\r\n");
+  const std::size_t key = text.find("\r\nPERFORMANCE=", system);
+  if (system == std::string::npos || key == std::string::npos) return "";
+  const std::size_t value = key + 14;
+  return text.substr(value, text.find("\r\n", value) - value);
+}
+
+// One run of the program: the window opens, the player picks `level` and
+// presses OK. Returns what went wrong, empty when nothing did.
+std::string RunProgram(int level) {
+  resources::GameResources resources;
+  test::ScriptedBackend backend;
+  FakeSingleInstance instance;
+  test::Installed installed_instance(instance, &platform::SetSingleInstance);
+  backend.In(resources::kMainDialog)
+      .Select(resources::kMainQualityList, level)
+      .Click(platform::kIdOk);
+  ConfigApp().InitInstance();
+  EngineServices::ReleaseProcessServices();
+  HardwareProbe::ForgetProcessState();
+  if (backend.PendingActions() != 0) return "the window closed before the player was done";
+  if (!backend.MessageBoxes().empty()) return "a message box: " + backend.MessageBoxes()[0].text;
+  return "";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const long rounds = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 10000;
+  // Negative: no limit.
+  const long max_growth_kib = argc > 2 ? std::strtol(argv[2], nullptr, 10) : -1;
+  TempDirectory game_folder;
+  // The hardware of the window tests: no real probe in every round.
+  FakeGraphicsAdapter adapter(platform::kDevCapsHwRasterization);
+  FakeSpeedSource speed(500.0f);
+  FakeGraphicsRuntime runtime;
+  FakeGamepads pads;
+  FakeProcessLauncher launcher;
+  test::Installed installed_adapter(adapter, &platform::SetGraphicsAdapter);
+  test::Installed<SpeedSource> installed_speed(speed, &SetSpeedSource);
+  test::Installed installed_runtime(runtime, &platform::SetGraphicsRuntime);
+  test::Installed installed_pads(pads, &platform::SetGamepads);
+  test::Installed installed_launcher(launcher, &platform::SetProcessLauncher);
+
+  const long start_kib = ResidentKib();
+  long warm_kib = 0;
+  const auto started = std::chrono::steady_clock::now();
+  std::optional<std::string> settled_layout;
+  std::map<int, std::string> settled_file;  // by level, from the second save on
+  for (long round = 0; round < rounds; ++round) {
+    const int level = static_cast<int>((round + 1) % 3);
+    std::string problem = RunProgram(level);
+    const std::string text = TempDirectory::ReadFile(kSettingsPath);
+    const std::optional<std::string> layout = Layout(text);
+    if (problem.empty() && !layout) problem = "the settings file is not valid";
+    if (problem.empty() && Performance(text) != std::to_string(level)) {
+      problem = "PERFORMANCE is " + Performance(text) + ", not " + std::to_string(level);
+    }
+    // The first save writes the layout of a new file; the second settles it.
+    if (problem.empty() && round == 1) settled_layout = layout;
+    if (problem.empty() && round >= 1 && layout != settled_layout) {
+      problem = "the layout changed after the second save";
+    }
+    if (problem.empty() && round >= 1 && !settled_file.try_emplace(level, text).second &&
+        settled_file[level] != text) {
+      problem = "the file changed for the same level";
+    }
+    if (!problem.empty()) {
+      std::printf("round %ld: %s\n--- settings file ---\n%s\n", round + 1, problem.c_str(),
+                  text.c_str());
+      return 1;
+    }
+    if (round == 0) warm_kib = ResidentKib();
+    if ((round + 1) % 1000 == 0) {
+      std::printf("  %ld rounds, resident %ld KiB\n", round + 1, ResidentKib());
+      std::fflush(stdout);
+    }
+  }
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  std::printf("scripted rounds: %ld in %.1f s\n", rounds, seconds);
+  const long end_kib = ResidentKib();
+  std::printf("resident memory: start %ld KiB, after round 1 %ld KiB, end %ld KiB\n", start_kib,
+              warm_kib, end_kib);
+  std::printf("settings file valid in every round, layout settled from the second save on\n");
+  if (max_growth_kib >= 0 && end_kib - warm_kib > max_growth_kib) {
+    std::printf("resident memory grew by %ld KiB, more than %ld KiB\n", end_kib - warm_kib,
+                max_growth_kib);
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,126 @@
+#!/usr/bin/env python3
+"""Soak of the real qvconfig under Xvfb: round after round in one game folder,
+start the tool, change the quality level with the keyboard, press OK, and
+check the settings file it saved.
+
+    soak_e2e.py <rounds> <path-to-qvconfig>     exit 0 pass, 1 fail, 77 skipped
+"""
+import os
+import shutil
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+import e2e  # noqa: E402
+
+# From OK, the first control, the quality list is six tabs on.
+TABS_TO_LIST = 6
+# Levels in list order (High, Medium, Low) visited one step at a time, so
+# that every round changes the level with a single arrow key.
+TARGETS = [1, 2, 1, 0]
+
+
+def resident_kib(pid):
+    try:
+        with open("/proc/%d/status" % pid) as status:
+            for line in status:
+                if line.startswith("VmRSS:"):
+                    return int(line.split()[1])
+    except OSError:
+        pass
+    return 0
+
+
+def layout(data):
+    """The file's lines without their values; None when it is not valid."""
+    if not data.endswith(b"\r\n"):
+        return None
+    lines = []
+    for line in data[:-2].split(b"\r\n"):
+        if b"\r" in line or b"\n" in line:
+            return None
+        if not line or (line.startswith(b"[") and line.endswith(b"]")):
+            lines.append(line)
+        elif line.find(b"=") > 0:
+            lines.append(line[:line.find(b"=") + 1])
+        else:
+            return None
+    return b"\n".join(lines)
+
+
+def performance(data):
+    system = data.find(b"[SYSTEM]\r\n")
+    key = data.find(b"\r\nPERFORMANCE=", system)
+    if system < 0 or key < 0:
+        return None
+    start = key + len(b"\r\nPERFORMANCE=")
+    return int(data[start:data.find(b"\r\n", start)])
+
+
+def soak(session, rounds):
+    settings = session.path(e2e.SETTINGS)
+    level = 0  # no file yet: High
+    settled_layout = None
+    settled_files = {}
+    first_kib = last_kib = 0
+    started = time.monotonic()
+    for round_number in range(1, rounds + 1):
+        target = TARGETS[(round_number - 1) % len(TARGETS)]
+        arrow = "Down" if target > level else "Up"
+        tool = session.start_tool()
+        window = session.wait_for_window(process=tool)
+        kib = resident_kib(tool.pid)
+        first_kib = first_kib or kib
+        last_kib = kib
+        session.xdotool("windowfocus", "--sync", window, "key", "--delay", "20",
+                        *["Tab"] * TABS_TO_LIST, arrow, *["shift+Tab"] * TABS_TO_LIST, "Return")
+        code = session.wait_for_exit(tool)
+        output = tool.stdout.read()
+        # A thousand rounds must not keep a thousand pipes open.
+        tool.stdout.close()
+        session.processes.remove(tool)
+        e2e.check(code == 0, "round %d: exit code %d: %s" % (round_number, code, output))
+        with open(settings, "rb") as f:
+            data = f.read()
+        shape = layout(data)
+        e2e.check(shape is not None, "round %d: the settings file is not valid" % round_number)
+        e2e.check(performance(data) == target, "round %d: PERFORMANCE is %r, not %d"
+                  % (round_number, performance(data), target))
+        # The first save writes the layout of a new file; the second settles it.
+        if round_number == 2:
+            settled_layout = shape
+        if round_number >= 2:
+            e2e.check(shape == settled_layout,
+                      "round %d: the layout changed after the second save" % round_number)
+            e2e.check(settled_files.setdefault(target, data) == data,
+                      "round %d: the file changed for the same level" % round_number)
+        level = target
+        if round_number % 100 == 0:
+            print("  %d rounds, resident at the window %d KiB" % (round_number, kib), flush=True)
+    print("real program rounds: %d in %.1f s" % (rounds, time.monotonic() - started))
+    print("resident memory at the window: first round %d KiB, last round %d KiB"
+          % (first_kib, last_kib))
+    print("settings file valid in every round, layout settled from the second save on")
+
+
+def main():
+    if len(sys.argv) != 3:
+        print(__doc__)
+        return 2
+    for tool in ("Xvfb", "xdotool"):
+        if shutil.which(tool) is None:
+            print("skipped: %s is not installed" % tool)
+            return 77
+    session = e2e.Session(os.path.abspath(sys.argv[2]))
+    try:
+        soak(session, int(sys.argv[1]))
+    except (e2e.Failure, e2e.subprocess.TimeoutExpired) as error:
+        print("FAILED: %s" % error)
+        return 1
+    finally:
+        session.close()
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
