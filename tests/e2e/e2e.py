@@ -64,7 +64,13 @@ class Session:
         with os.fdopen(read_end) as display_pipe:
             number = display_pipe.readline().strip()
         check(number, "Xvfb did not start")
-        self.env = dict(os.environ, DISPLAY=":" + number, QT_QPA_PLATFORM="xcb")
+        # A runtime folder of the session's own holds the tool's single-instance
+        # socket, so that a tool running elsewhere for this user does not take
+        # the session's start.
+        self.runtime = os.path.join(self.folder, "run")
+        os.mkdir(self.runtime, 0o700)
+        self.env = dict(os.environ, DISPLAY=":" + number, QT_QPA_PLATFORM="xcb",
+                        XDG_RUNTIME_DIR=self.runtime)
         self.env.pop("WAYLAND_DISPLAY", None)
         self.processes = []
 
@@ -215,12 +221,7 @@ def configure_binding_saved(session):
 
 
 def silent_clients_do_not_stall(session):
-    # A runtime folder of the session's own, where the tool keeps its
-    # single-instance socket.
-    runtime = session.path("run")
-    os.mkdir(runtime, 0o700)
-    session.env["XDG_RUNTIME_DIR"] = runtime
-    channel = os.path.join(runtime, "QVConfigAppAtom")
+    channel = os.path.join(session.runtime, "QVConfigAppAtom")
     first = session.start_tool()
     window = session.wait_for_window(process=first)
     check(wait_until(lambda: os.path.exists(channel), 5), "no socket in the runtime folder")
