@@ -213,8 +213,27 @@ def configure_binding_saved(session):
     check("\r\nUP=38" in player1, "PLAYER01 lost its other keys: %r" % player1)
 
 
+def keyboard_only_quality_saved(session):
+    tool = session.start_tool()
+    window = session.wait_for_window(process=tool)
+    # The focus starts on OK; the quality list is six tabs on (Cancel, Help,
+    # Start Game, Reset All, the welcome text, the list). Down picks Medium.
+    session.keys(window, *["Tab"] * 6, "Down")
+    # OK is seven tabs on, round the end (the description, the four Configure
+    # buttons, the runtime status); Space presses the focused button.
+    session.keys(window, *["Tab"] * 7, "space")
+    code = session.wait_for_exit(tool)
+    check(code == 0, "exit code %d after OK: %s" % (code, tool.stdout.read()))
+    with open(session.path(SETTINGS), "rb") as f:
+        saved = f.read().decode("latin-1").upper().replace(" ", "")
+    check("PERFORMANCE=1\r\n" in saved, "the Medium level was not saved: %r" % saved[:300])
+    check("MEDIUMWORLD=TRUE\r\n" in saved and "\r\nSHADOW=FALSE\r\n" in saved,
+          "the Medium preset was not applied: %r" % saved[:300])
+
+
 CASES = {f.__name__: f for f in (escape_writes_nothing, start_game_saves_and_launches,
-                                  second_start_focuses_first, configure_binding_saved)}
+                                  second_start_focuses_first, configure_binding_saved,
+                                  keyboard_only_quality_saved)}
 
 
 def main():
