@@ -53,12 +53,18 @@ bool DialogWidget::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
   }
-  if (event->type() == QEvent::FocusIn) {
-    const auto reason = static_cast<QFocusEvent*>(event)->reason();
-    auto* edit = qobject_cast<QPlainTextEdit*>(watched);
-    if (edit != nullptr && edit->isReadOnly() &&
-        (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
+  auto* edit = qobject_cast<QPlainTextEdit*>(watched);
+  if (edit != nullptr && edit->isReadOnly()) {
+    const auto* focus = static_cast<QFocusEvent*>(event);
+    if (event->type() == QEvent::FocusIn &&
+        (focus->reason() == Qt::TabFocusReason || focus->reason() == Qt::BacktabFocusReason)) {
       SelectAllFromTheTop(*edit);
+    } else if (event->type() == QEvent::FocusOut && focus->reason() != Qt::PopupFocusReason &&
+               focus->reason() != Qt::ActiveWindowFocusReason) {
+      // A selection stays drawn without the focus and would look like it.
+      QTextCursor cursor = edit->textCursor();
+      cursor.clearSelection();
+      edit->setTextCursor(cursor);
     }
   }
   return false;

@@ -13,7 +13,7 @@ class QtDialogWindow;
 // (Enter, Escape), the close box and painting to its QtDialogWindow, and
 // watches its controls for the keyboard rules of dialogs: the arrow keys
 // move between the push buttons of a group, and tabbing into a read-only
-// text selects that text.
+// text selects that text (until the focus leaves it).
 class DialogWidget final : public QDialog {
  public:
   DialogWidget(QtDialogWindow& window, Qt::WindowFlags flags);

@@ -238,6 +238,11 @@ void QtDialogWindow::BuildControl(const ControlTemplate& control) {
         QPalette palette = widget->palette();
         palette.setColor(QPalette::Base, palette.color(QPalette::Window));
         widget->setPalette(palette);
+        // The dialog's face shows through instead: at fractional scale
+        // factors a filled text area rounds over its one-pixel frame.
+        if (auto* edit = dynamic_cast<QPlainTextEdit*>(frame)) {
+          edit->viewport()->setAutoFillBackground(false);
+        }
       }
       widget->setFocusPolicy(FocusPolicyOf(control));
       m_widget->WatchControl(widget);

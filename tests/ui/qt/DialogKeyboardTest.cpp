@@ -62,8 +62,8 @@ TEST_F(DialogKeyboardTest, OneDefaultButtonFollowsTheFocus) {
 // The arrow keys move the focus among the controls of a push button's group
 // that can take it, wrapping within the group and skipping disabled ones;
 // tabbing into a read-only text selects it all, leaving the view at its top,
-// while the focus given from code does not; the wheel changes a list only
-// while it has the focus.
+// until the focus leaves it, while the focus given from code does not; the wheel changes a list
+// only while it has the focus.
 TEST_F(DialogKeyboardTest, ArrowsTabSelectionAndWheel) {
   TestDialog dialog;
   dialog.on_init = [](TestDialog& d) {
@@ -95,6 +95,8 @@ TEST_F(DialogKeyboardTest, ArrowsTabSelectionAndWheel) {
     EXPECT_EQ(d.GetFocus(), kSampleScrollEdit);
     EXPECT_EQ(edit->textCursor().selectedText(), QStringLiteral("Line one\u2029Line two"));
     EXPECT_EQ(edit->textCursor().position(), 0);
+    d.SetFocus(2);  // unmarked once the focus leaves
+    EXPECT_FALSE(edit->textCursor().hasSelection());
 
     QWidget* list = d.Control(kSampleList);
     auto wheel = [&] {
