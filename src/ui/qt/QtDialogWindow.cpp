@@ -520,8 +520,9 @@ void QtDialogWindow::MoveFocusInGroup(NavigationDirection direction) {
     return control != nullptr && CanTakeFocus(control->kind) && control->widget->isVisible() &&
            control->widget->isEnabled();
   });
-  if (to != from) {
-    SetFocus(to);
+  // As the dialog manager moves it: into a read-only text as by Tab.
+  if (const Control* control = Find(to); control != nullptr && to != from) {
+    control->widget->setFocus(Qt::TabFocusReason);
   }
 }
 
