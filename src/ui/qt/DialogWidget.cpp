@@ -54,18 +54,18 @@ bool DialogWidget::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   auto* edit = qobject_cast<QPlainTextEdit*>(watched);
-  if (edit != nullptr && edit->isReadOnly()) {
-    const auto* focus = static_cast<QFocusEvent*>(event);
-    if (event->type() == QEvent::FocusIn &&
-        (focus->reason() == Qt::TabFocusReason || focus->reason() == Qt::BacktabFocusReason)) {
-      SelectAllFromTheTop(*edit);
-    } else if (event->type() == QEvent::FocusOut && focus->reason() != Qt::PopupFocusReason &&
-               focus->reason() != Qt::ActiveWindowFocusReason) {
-      // A selection stays drawn without the focus and would look like it.
-      QTextCursor cursor = edit->textCursor();
-      cursor.clearSelection();
-      edit->setTextCursor(cursor);
-    }
+  const bool focus_in = event->type() == QEvent::FocusIn;
+  if (edit == nullptr || !edit->isReadOnly() || (!focus_in && event->type() != QEvent::FocusOut)) {
+    return false;
+  }
+  const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+  if (focus_in && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
+    SelectAllFromTheTop(*edit);
+  } else if (!focus_in && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+    // A selection stays drawn without the focus and would look like it.
+    QTextCursor cursor = edit->textCursor();
+    cursor.clearSelection();
+    edit->setTextCursor(cursor);
   }
   return false;
 }
