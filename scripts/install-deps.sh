@@ -7,7 +7,8 @@ packages=(
   build-essential cmake pkg-config python3
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins libxcb1-dev libsdl2-dev libvulkan-dev mesa-vulkan-drivers
-  xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core
+  xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
+  dbus dbus-bin at-spi2-core python3-pyatspi
   libinih-dev libsimpleini-dev locales-all
   g++-mingw-w64-x86-64-posix
 )

@@ -4,8 +4,10 @@
     python3 scripts/make_images.py [--check]
 
 Writes src/resources/Banner141.bmp (205 x 510, 24-bit, uncompressed; the build
-embeds it as bytes) and src/resources/IconData.cpp (icons as 0xAARRGGBB
-pixels). Everything is drawn from code and a fixed seed, so a run
+embeds it as bytes), the same picture drawn at twice the size for screens with
+more device pixels, src/resources/Banner141Large.png (410 x 1020), and
+src/resources/IconData.cpp (icons as 0xAARRGGBB pixels, each also drawn at
+64 x 64). Everything is drawn from code and a fixed seed, so a run
 gives the same files every time; --check only compares them with the
 checked-in files and fails when they differ. Standard library only.
 """
@@ -15,6 +17,7 @@ import math
 import os
 import struct
 import sys
+import zlib
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 OUT_DIR = os.path.join(ROOT, "src", "resources")
@@ -93,12 +96,17 @@ class Canvas:
             for x in range(x0, x0 + w):
                 self.put(x, y, colour)
 
+    def blend_rect(self, x0, y0, w, h, colour, alpha):
+        for y in range(y0, y0 + h):
+            for x in range(x0, x0 + w):
+                self.blend(x, y, colour, alpha)
 
-def draw_block(c, x0, y0, size, colour, alpha=1.0):
+
+def draw_block(c, x0, y0, size, colour, alpha=1.0, scale=1):
     """A bevelled square: light top-left edge, dark bottom-right edge."""
     light = mix(colour, (255, 255, 255), 0.55)
     dark = mix(colour, (0, 0, 0), 0.5)
-    bevel = max(2, size // 6)
+    bevel = max(2, size // scale // 6) * scale
     for y in range(size):
         for x in range(size):
             if x < bevel and y < size - x or y < bevel and x < size - y:
@@ -111,31 +119,35 @@ def draw_block(c, x0, y0, size, colour, alpha=1.0):
             c.blend(x0 + x, y0 + y, col, alpha)
 
 
-def draw_outline(c, x0, y0, size, colour):
+def draw_outline(c, x0, y0, size, colour, width=1):
     for i in range(size):
-        c.blend(x0 + i, y0, colour, 0.6)
-        c.blend(x0 + i, y0 + size - 1, colour, 0.6)
-        c.blend(x0, y0 + i, colour, 0.6)
-        c.blend(x0 + size - 1, y0 + i, colour, 0.6)
+        for w in range(width):
+            if w <= i < size - w:
+                c.blend(x0 + i, y0 + w, colour, 0.6)
+                c.blend(x0 + i, y0 + size - 1 - w, colour, 0.6)
+                c.blend(x0 + w, y0 + i, colour, 0.6)
+                c.blend(x0 + size - 1 - w, y0 + i, colour, 0.6)
 
 
-def make_banner():
-    c = Canvas(BANNER_W, BANNER_H)
+def make_banner(s=1):
+    """The banner; s = 2 draws the same picture at twice the size."""
+    W, H = BANNER_W * s, BANNER_H * s
+    c = Canvas(W, H)
     top, bottom = (8, 10, 42), (46, 12, 64)
-    for y in range(BANNER_H):
-        row = mix(top, bottom, y / (BANNER_H - 1))
-        for x in range(BANNER_W):
+    for y in range(H):
+        row = mix(top, bottom, y / (H - 1))
+        for x in range(W):
             c.px[y][x] = row
     rnd = Random(20011)
     for _ in range(140):  # stars
         x, y = rnd.next(BANNER_W), rnd.next(BANNER_H)
-        c.blend(x, y, (255, 255, 255), 0.25 + rnd.next(60) / 100)
+        c.blend_rect(x * s, y * s, s, s, (255, 255, 255), 0.25 + rnd.next(60) / 100)
 
     # Title in blocky letters with a gold gradient and a shadow.
-    scale, gap = 5, 5
+    scale, gap = 5 * s, 5 * s
     title = "ZARVEX"
     width = len(title) * 5 * scale + (len(title) - 1) * gap
-    tx, ty = (BANNER_W - width) // 2, 22
+    tx, ty = (W - width) // 2, 22 * s
     for shadow in (True, False):
         for i, ch in enumerate(title):
             for r, line in enumerate(FONT[ch]):
@@ -145,28 +157,27 @@ def make_banner():
                     x = tx + i * (5 * scale + gap) + col * scale
                     y = ty + r * scale
                     if shadow:
-                        c.rect(x + 2, y + 2, scale, scale, (4, 4, 16))
+                        c.rect(x + 2 * s, y + 2 * s, scale, scale, (4, 4, 16))
                     else:
                         t = r / 6
                         face = mix((255, 236, 120), (230, 120, 20), t)
                         c.rect(x, y, scale, scale, face)
-                        c.rect(x, y, scale, 1, mix(face, (255, 255, 255), 0.5))
+                        c.rect(x, y, scale, s, mix(face, (255, 255, 255), 0.5))
     # A thin line under the title.
-    for x in range(tx, tx + width):
-        c.blend(x, ty + 7 * scale + 8, (255, 210, 90), 0.7)
+    c.blend_rect(tx, ty + 7 * scale + 8 * s, width, s, (255, 210, 90), 0.7)
 
     # The playfield: a well of 10 x 23 cells.
-    cell, cols, rows = 16, 10, 23
-    wx = (BANNER_W - cols * cell) // 2
-    wy = BANNER_H - 10 - rows * cell
-    c.rect(wx - 4, wy - 2, cols * cell + 8, rows * cell + 6, (90, 90, 120))
-    c.rect(wx - 2, wy - 2, cols * cell + 4, rows * cell + 4, (40, 40, 60))
+    cell, cols, rows = 16 * s, 10, 23
+    wx = (W - cols * cell) // 2
+    wy = H - 10 * s - rows * cell
+    c.rect(wx - 4 * s, wy - 2 * s, cols * cell + 8 * s, rows * cell + 6 * s, (90, 90, 120))
+    c.rect(wx - 2 * s, wy - 2 * s, cols * cell + 4 * s, rows * cell + 4 * s, (40, 40, 60))
     for y in range(rows * cell):
         for x in range(cols * cell):
             c.put(wx + x, wy + y, mix((12, 12, 30), (20, 16, 44), y / (rows * cell)))
     for gx in range(cols):
         for gy in range(rows):
-            draw_outline(c, wx + gx * cell, wy + gy * cell, cell, (34, 34, 70))
+            draw_outline(c, wx + gx * cell, wy + gy * cell, cell, (34, 34, 70), s)
 
     # Drop pieces into the well until the stack is a few rows high.
     grid = [[None] * cols for _ in range(rows)]
@@ -204,7 +215,8 @@ def make_banner():
     for gy in range(rows):
         for gx in range(cols):
             if grid[gy][gx] is not None:
-                draw_block(c, wx + gx * cell, wy + gy * cell, cell, PIECE_COLOURS[grid[gy][gx]])
+                draw_block(c, wx + gx * cell, wy + gy * cell, cell, PIECE_COLOURS[grid[gy][gx]],
+                           scale=s)
 
     # A T piece falling, with its landing place shown faintly.
     falling = PIECES[2][0]
@@ -213,22 +225,24 @@ def make_banner():
     while fits(falling, fx, ly + 1):
         ly += 1
     for (dx, dy) in falling:
-        draw_block(c, wx + (fx + dx) * cell, wy + (ly + dy) * cell, cell, PIECE_COLOURS[2], 0.25)
-        draw_block(c, wx + (fx + dx) * cell, wy + (fy + dy) * cell, cell, PIECE_COLOURS[2])
+        draw_block(c, wx + (fx + dx) * cell, wy + (ly + dy) * cell, cell, PIECE_COLOURS[2], 0.25,
+                   scale=s)
+        draw_block(c, wx + (fx + dx) * cell, wy + (fy + dy) * cell, cell, PIECE_COLOURS[2],
+                   scale=s)
     # Motion streaks above it.
     for (dx, dy) in falling:
         if dy == 0:
-            for s in range(1, 24):
+            for d in range(1, 24):
                 for k in (4, 11):
-                    c.blend(wx + (fx + dx) * cell + k, wy + fy * cell - s, (200, 140, 255),
-                            0.35 * (1 - s / 24))
+                    c.blend_rect(wx + (fx + dx) * cell + k * s, wy + fy * cell - d * s, s, s,
+                                 (200, 140, 255), 0.35 * (1 - d / 24))
 
     # The next piece, shown in a small box above the well.
-    bx, by, bs = BANNER_W // 2 - 30, wy - 52, 10
-    c.rect(bx - 2, by - 2, 64, 36, (70, 70, 110))
-    c.rect(bx, by, 60, 32, (14, 14, 36))
+    bx, by, bs = W // 2 - 30 * s, wy - 52 * s, 10 * s
+    c.rect(bx - 2 * s, by - 2 * s, 64 * s, 36 * s, (70, 70, 110))
+    c.rect(bx, by, 60 * s, 32 * s, (14, 14, 36))
     for (dx, dy) in PIECES[0][0]:
-        draw_block(c, bx + 10 + dx * bs, by + 11 + dy * bs, bs, PIECE_COLOURS[0])
+        draw_block(c, bx + 10 * s + dx * bs, by + 11 * s + dy * bs, bs, PIECE_COLOURS[0], scale=s)
     return c
 
 
@@ -245,6 +259,23 @@ def bmp_bytes(c):
         row += bytes(row_size - len(row))
         data += row
     return bytes(data)
+
+
+def png_bytes(c):
+    """An 8-bit RGB PNG, every row unfiltered."""
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+    raw = bytearray()
+    for row in c.px:
+        raw.append(0)
+        for (r, g, b) in row:
+            raw += bytes((r, g, b))
+    return (b"\x89PNG\r\n\x1a\n"
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", c.w, c.h, 8, 2, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(bytes(raw), 9))
+            + chunk(b"IEND", b""))
 
 
 # Icons are drawn with 4 x 4 supersampling into straight-alpha pixels.
@@ -348,13 +379,19 @@ def main():
     args = parser.parse_args()
 
     # The banner is kept as the .bmp file itself; the build embeds it.
-    outputs = {"Banner141.bmp": bmp_bytes(make_banner())}
+    outputs = {"Banner141.bmp": bmp_bytes(make_banner()),
+               "Banner141Large.png": png_bytes(make_banner(2))}
 
+    present = disc_shader((40, 170, 60), check_distance)
+    missing = disc_shader((210, 40, 40), cross_distance)
     icons = [
         ("kAppIcon16", render_icon(16, app_icon_shader)),
         ("kAppIcon32", render_icon(32, app_icon_shader)),
-        ("kDirectXPresentIcon32", render_icon(32, disc_shader((40, 170, 60), check_distance))),
-        ("kDirectXMissingIcon32", render_icon(32, disc_shader((210, 40, 40), cross_distance))),
+        ("kAppIcon64", render_icon(64, app_icon_shader)),
+        ("kDirectXPresentIcon32", render_icon(32, present)),
+        ("kDirectXPresentIcon64", render_icon(64, present)),
+        ("kDirectXMissingIcon32", render_icon(32, missing)),
+        ("kDirectXMissingIcon64", render_icon(64, missing)),
     ]
     text = HEADER + '#include "resources/ImageData.h"\n\nnamespace resources {\n\n'
     for name, pixels in icons:

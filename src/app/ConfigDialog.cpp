@@ -109,6 +109,7 @@ bool ConfigDialog::OnInitDialog() {
   // The first refresh asks the hardware probe, before any engine service.
   Dialog::OnInitDialog();
   SetButtonTexts();
+  NameControlsForScreenReaders();
   FillQualityList();
   ShowRuntimeStatus();
   m_banner.Load(resources::kBannerBitmap);
@@ -130,6 +131,27 @@ void ConfigDialog::SetButtonTexts() {
     SetControlText(ConfigureButton(player), ui::LoadString(kStrConfigure));
   }
   SetControlText(resources::kMainStartGame, ui::LoadString(kStrStartGame));
+}
+
+// What the texts do not tell a screen reader: which player each Configure
+// button is for, and what the pictures, read-only texts and untitled group
+// boxes are. The quality list is named by its label.
+void ConfigDialog::NameControlsForScreenReaders() {
+  for (std::size_t player = 0; player < kPlayerCount; ++player) {
+    SetControlAccessibleName(ConfigureButton(player), ui::LoadString(kStrConfigure) + " " +
+                                                          ui::LoadString(kStrPlayer1 + player));
+  }
+  SetControlAccessibleName(resources::kMainBannerFrame, ui::LoadString(kStrBannerName));
+  SetControlAccessibleName(resources::kMainDirectXPresent,
+                           ui::LoadString(kStrRuntimeReadyIconName));
+  SetControlAccessibleName(resources::kMainDirectXMissing,
+                           ui::LoadString(kStrRuntimeMissingIconName));
+  SetControlAccessibleName(resources::kMainWelcome, ui::LoadString(kStrWelcomeName));
+  SetControlAccessibleName(resources::kMainDescription, ui::LoadString(kStrDescriptionName));
+  SetControlAccessibleName(resources::kMainDirectXText, ui::LoadString(kStrRuntimeLabel));
+  SetControlAccessibleName(resources::kMainQualityGroup, ui::LoadString(kStrQualityLabel));
+  SetControlAccessibleName(resources::kMainControllerGroup, ui::LoadString(kStrControllerLabel));
+  SetControlAccessibleName(resources::kMainDirectXGroup, ui::LoadString(kStrRuntimeLabel));
 }
 
 void ConfigDialog::FillQualityList() {

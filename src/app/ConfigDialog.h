@@ -34,6 +34,7 @@ class ConfigDialog : public Dialog {
   void LoadTexts();
   void AskForRecommendation();
   void SetButtonTexts();
+  void NameControlsForScreenReaders();
   void FillQualityList();
   void ShowRuntimeStatus();
   void LoadSettings();

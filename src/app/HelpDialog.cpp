@@ -14,5 +14,6 @@ bool HelpDialog::OnInitDialog() {
   // The text is too long for one string-table entry, so it comes in two.
   SetControlText(resources::kHelpText,
                  ui::LoadString(kStrHelpText) + ui::LoadString(kStrHelpTextMore));
+  SetControlAccessibleName(resources::kHelpText, ui::LoadString(kStrHelpTitle));
   return true;
 }

@@ -93,6 +93,9 @@ bool ControllerDialog::OnInitDialog() {
   for (GameAction action : kAllActions) {
     SetControlText(LabelId(action), ui::LoadString(ActionNameId(action)));
     SetControlText(AssignId(action), ui::LoadString(kStrAssign));
+    // Twelve buttons of one text: screen readers say which action each assigns.
+    SetControlAccessibleName(
+        AssignId(action), ui::LoadString(kStrAssign) + " " + ui::LoadString(ActionNameId(action)));
   }
   SetControlText(platform::kIdOk, ui::LoadString(kStrOk));
   SetControlText(platform::kIdCancel, ui::LoadString(kStrCancel));

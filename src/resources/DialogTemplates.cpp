@@ -18,6 +18,9 @@ constexpr ControlStyle kButton = ControlStyle::kTabStop;
 constexpr ControlStyle kList = ControlStyle::kTabStop;
 constexpr ControlStyle kReadOnlyText =
     ControlStyle::kMultiLine | ControlStyle::kReadOnly | ControlStyle::kTabStop;
+// Static texts start a group, as the resource compiler makes them: the arrow
+// keys move among the controls from one label to the next.
+constexpr ControlStyle kLabel = ControlStyle::kGroup;
 
 ui::ControlTemplate Control(int id, ControlKind kind, int x, int y, int width, int height,
                             ControlStyle style = ControlStyle::kNone, const char* text = "",
@@ -46,24 +49,22 @@ ui::DialogTemplate BuildMain() {
       Control(kMainBannerFrame, ControlKind::kBlackFrame, 7, 7, 137, 314),
       Control(kMainWelcome, ControlKind::kEdit, 151, 7, 145, 61,
               kReadOnlyText | ControlStyle::kBorder, "Welcome"),
-      Control(ui::kStaticId, ControlKind::kGroupBox, 151, 68, 146, 91),
-      Control(kMainQualityLabel, ControlKind::kStaticText, 156, 79, 65, 10, ControlStyle::kNone,
-              "Quality"),
+      Control(kMainQualityGroup, ControlKind::kGroupBox, 151, 68, 146, 91),
+      Control(kMainQualityLabel, ControlKind::kStaticText, 156, 79, 65, 10, kLabel, "Quality"),
       Control(kMainQualityList, ControlKind::kDropDownList, 229, 77, 61, 41, kList),
-      Control(kMainRecommendedLabel, ControlKind::kStaticText, 156, 95, 65, 9, ControlStyle::kNone,
+      Control(kMainRecommendedLabel, ControlKind::kStaticText, 156, 95, 65, 9, kLabel,
               "Recommended"),
       Control(kMainRecommendedName, ControlKind::kStaticText, 229, 95, 61, 11,
-              ControlStyle::kSunken, "Level"),
+              ControlStyle::kSunken | kLabel, "Level"),
       Control(kMainDescription, ControlKind::kEdit, 156, 110, 135, 42, kReadOnlyText,
               "Description"),
-      Control(ui::kStaticId, ControlKind::kGroupBox, 151, 162, 146, 81),
-      Control(kMainPlayer1Label, ControlKind::kStaticText, 155, 173, 55, 8, ControlStyle::kNone,
-              "Player 1:"),
-      Control(kMainPlayer1Label + 1, ControlKind::kStaticText, 155, 190, 55, 8, ControlStyle::kNone,
+      Control(kMainControllerGroup, ControlKind::kGroupBox, 151, 162, 146, 81),
+      Control(kMainPlayer1Label, ControlKind::kStaticText, 155, 173, 55, 8, kLabel, "Player 1:"),
+      Control(kMainPlayer1Label + 1, ControlKind::kStaticText, 155, 190, 55, 8, kLabel,
               "Player 2:"),
-      Control(kMainPlayer1Label + 2, ControlKind::kStaticText, 155, 207, 55, 8, ControlStyle::kNone,
+      Control(kMainPlayer1Label + 2, ControlKind::kStaticText, 155, 207, 55, 8, kLabel,
               "Player 3:"),
-      Control(kMainPlayer1Label + 3, ControlKind::kStaticText, 155, 224, 55, 8, ControlStyle::kNone,
+      Control(kMainPlayer1Label + 3, ControlKind::kStaticText, 155, 224, 55, 8, kLabel,
               "Player 4:"),
       Control(kMainConfigure1, ControlKind::kPushButton, 235, 175, 55, 15, kButton, "Configure"),
       Control(kMainConfigure1 + 1, ControlKind::kPushButton, 235, 190, 55, 15, kButton,
@@ -72,9 +73,9 @@ ui::DialogTemplate BuildMain() {
               "Configure"),
       Control(kMainConfigure1 + 3, ControlKind::kPushButton, 235, 220, 55, 15, kButton,
               "Configure"),
-      Control(ui::kStaticId, ControlKind::kGroupBox, 151, 245, 146, 76),
+      Control(kMainDirectXGroup, ControlKind::kGroupBox, 151, 245, 146, 76),
       Control(kMainDirectXLabel, ControlKind::kStaticText, 155, 253, 81, 20,
-              ControlStyle::kCenterVertically, "DirectX"),
+              ControlStyle::kCenterVertically | kLabel, "DirectX"),
       Control(kMainDirectXPresent, ControlKind::kIcon, 268, 253, 20, 20, ControlStyle::kNone, "",
               kDirectXPresentIcon),
       Control(kMainDirectXMissing, ControlKind::kIcon, 259, 253, 20, 20, ControlStyle::kNone, "",
@@ -131,7 +132,7 @@ int AddGroup(ui::DialogTemplate& t, int group_id, const char* text, int top, int
     const int action = kControllerRowActions[first_row + row];
     const int y = top + kGroupTop + row * kRowStep;
     t.controls.push_back(Control(kControllerActionLabelBase + action, ControlKind::kStaticText,
-                                 kLabelX, y + 4, kLabelWidth, 8, ControlStyle::kNone, "Action"));
+                                 kLabelX, y + 4, kLabelWidth, 8, kLabel, "Action"));
     t.controls.push_back(Control(kControllerActionListBase + action, ControlKind::kDropDownList,
                                  kListX, y + 1, kListWidth, kListDropHeight, kList));
     t.controls.push_back(Control(kControllerAssignBase + action, ControlKind::kPushButton, kAssignX,
@@ -149,8 +150,8 @@ ui::DialogTemplate BuildController() {
             DialogStyle::kCenter;
   t.caption = "Controller";
   t.controls = {
-      Control(kControllerDeviceLabel, ControlKind::kStaticText, kLabelX, 9, kLabelWidth, 8,
-              ControlStyle::kNone, "Controller"),
+      Control(kControllerDeviceLabel, ControlKind::kStaticText, kLabelX, 9, kLabelWidth, 8, kLabel,
+              "Controller"),
       Control(kControllerDeviceList, ControlKind::kDropDownList, kListX, 7, 118, 100, kList),
   };
   int top = 26;
@@ -179,8 +180,7 @@ ui::DialogTemplate BuildCapture() {
             DialogStyle::kCenter;
   t.caption = "Input";
   t.controls = {
-      Control(kCapturePrompt, ControlKind::kStaticText, 7, 7, 186, 40, ControlStyle::kNone,
-              "Press a button"),
+      Control(kCapturePrompt, ControlKind::kStaticText, 7, 7, 186, 40, kLabel, "Press a button"),
       Control(kCancel, ControlKind::kPushButton, 75, 54, 50, 14, kButton, "Cancel"),
   };
   return t;

@@ -29,9 +29,13 @@ const ui::DialogTemplate* GameResources::FindDialog(int id) const {
 
 namespace {
 
-const ui::IconImage kAppImages[] = {{16, 16, kAppIcon16}, {32, 32, kAppIcon32}};
-const ui::IconImage kPresentImages[] = {{32, 32, kDirectXPresentIcon32}};
-const ui::IconImage kMissingImages[] = {{32, 32, kDirectXMissingIcon32}};
+// The 64-pixel drawings serve screens with more device pixels per pixel.
+const ui::IconImage kAppImages[] = {
+    {16, 16, kAppIcon16}, {32, 32, kAppIcon32}, {64, 64, kAppIcon64}};
+const ui::IconImage kPresentImages[] = {{32, 32, kDirectXPresentIcon32},
+                                        {64, 64, kDirectXPresentIcon64}};
+const ui::IconImage kMissingImages[] = {{32, 32, kDirectXMissingIcon32},
+                                        {64, 64, kDirectXMissingIcon64}};
 
 const ui::IconResource kIcons[] = {
     {kAppIcon, kAppImages},
@@ -51,6 +55,11 @@ const ui::IconResource* GameResources::FindIcon(int id) const {
 std::span<const std::uint8_t> GameResources::FindBitmap(int id) const {
   if (id != kBannerBitmap) return {};
   return {kBannerBitmapBytes, kBannerBitmapSize};
+}
+
+std::span<const std::uint8_t> GameResources::FindLargeBitmap(int id) const {
+  if (id != kBannerBitmap) return {};
+  return {kLargeBannerBytes, kLargeBannerSize};
 }
 
 }  // namespace resources

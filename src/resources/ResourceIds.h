@@ -34,6 +34,11 @@ constexpr int kMainBannerFrame = 1012;
 constexpr int kMainPlayer1Label = 1014;  // to 1017 for player 4
 constexpr int kMainConfigure1 = 1046;    // to 1049 for player 4
 constexpr int kMainResetAll = 1069;
+// The three group boxes, which have no title; the ids only name them for
+// screen readers.
+constexpr int kMainQualityGroup = 1080;
+constexpr int kMainControllerGroup = 1081;
+constexpr int kMainDirectXGroup = 1082;
 
 // Help window (147); its OK is 1.
 constexpr int kHelpText = 1067;

@@ -46,3 +46,9 @@ constexpr unsigned kStrPlayerConflict = 198;
 constexpr unsigned kStrPlayerLabelFormat = 199;
 constexpr unsigned kStrResetQuestion = 200;
 constexpr unsigned kStrResetCaption = 201;
+// Names for screen readers of what shows no text of its own.
+constexpr unsigned kStrBannerName = 202;
+constexpr unsigned kStrRuntimeReadyIconName = 203;
+constexpr unsigned kStrRuntimeMissingIconName = 204;
+constexpr unsigned kStrWelcomeName = 205;
+constexpr unsigned kStrDescriptionName = 206;

@@ -13,8 +13,9 @@ struct Entry {
 };
 
 // Sorted by id. Ids 46, 52, 59, 72 to 95, 97 and 105 to 108 are unused: no
-// window shows them, so they have no text. Multi-line texts use CR LF, as the
-// multi-line edits expect.
+// window shows them, so they have no text. Ids from 202 on are never shown:
+// they name for screen readers what has no text of its own. Multi-line texts
+// use CR LF, as the multi-line edits expect.
 constexpr Entry kEntries[] = {
     {1, "DirectX 8.0 is correctly installed.  You are ready to play Zarvex."},
     {2,
@@ -240,6 +241,11 @@ constexpr Entry kEntries[] = {
     {199, "%s:"},
     {200, "Are you sure that you want to reset every setting on each controller and keyboard?"},
     {201, "Reset Confirmation"},
+    {202, "Zarvex banner"},
+    {203, "Installed"},
+    {204, "Not installed"},
+    {205, "Welcome"},
+    {206, "Description"},
 };
 
 static_assert(std::is_sorted(std::begin(kEntries), std::end(kEntries),

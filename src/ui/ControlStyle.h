@@ -19,6 +19,7 @@ enum class ControlStyle : std::uint32_t {
   kClientEdge = 1u << 7,        // edit: sunken client edge
   kVerticalScroll = 1u << 8,    // edit: vertical scroll bar
   kTabStop = 1u << 9,           // takes the focus with Tab
+  kGroup = 1u << 10,            // starts a group: the arrow keys move the focus within one
 };
 
 template <>

@@ -145,6 +145,10 @@ void Dialog::SetControlIcon(int control_id, int icon_id) {
   if (m_window) m_window->SetControlIcon(control_id, icon_id);
 }
 
+void Dialog::SetControlAccessibleName(int control_id, std::string_view name) {
+  if (m_window) m_window->SetControlAccessibleName(control_id, name);
+}
+
 void Dialog::SetFocus(int control_id) {
   if (m_window) m_window->SetFocus(control_id);
 }

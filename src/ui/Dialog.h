@@ -70,6 +70,9 @@ class Dialog {
   void DisableControl(int control_id);
   bool IsControlEnabled(int control_id) const;
   void SetControlIcon(int control_id, int icon_id);
+  // What screen readers call a control whose text or label does not say
+  // what it is (several buttons of one text, a read-only text, a picture).
+  void SetControlAccessibleName(int control_id, std::string_view name);
 
   // Focus; ui::kWindowId stands for the window itself.
   void SetFocus(int control_id);

@@ -42,6 +42,10 @@ class DialogWindow : public platform::OwnerWindow {
   virtual void SetControlEnabled(int control_id, bool enabled) = 0;
   virtual bool IsControlEnabled(int control_id) const = 0;
   virtual void SetControlIcon(int control_id, int icon_id) = 0;
+  // The name that screen readers give a control in place of the one the
+  // backend finds (its text, or the label before a list). A backend without
+  // an accessibility layer ignores it.
+  virtual void SetControlAccessibleName(int /*control_id*/, std::string_view /*name*/) {}
 
   // kWindowId gives the focus to the window itself. Set before the loop
   // runs, the focus is where the window starts once shown.

@@ -11,7 +11,8 @@ struct IconResource {
   int id = 0;
   std::span<const IconImage> images;
 
-  // The image of exactly this width, else the largest one; nullptr when empty.
+  // The image of exactly this width, else the smallest wider one (shrinking
+  // loses less than enlarging), else the largest; nullptr when empty.
   const IconImage* ImageForSize(int width) const;
 };
 

@@ -28,6 +28,9 @@ class ResourceSet {
   virtual const IconResource* FindIcon(int id) const = 0;
   // The complete bitmap file (a BMP with its file header); empty when absent.
   virtual std::span<const std::uint8_t> FindBitmap(int id) const = 0;
+  // The same picture drawn at twice the size (a PNG file), for screens with
+  // more than one device pixel per pixel; empty when there is none.
+  virtual std::span<const std::uint8_t> FindLargeBitmap(int /*id*/) const { return {}; }
 };
 
 }  // namespace ui

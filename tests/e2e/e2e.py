@@ -110,6 +110,9 @@ class Session:
         if not found and process is not None:
             raise Failure("the tool ended with %d before its window showed: %s"
                           % (process.returncode, process.stdout.read()))
+        # The toolkit places the window's first focus just after mapping it;
+        # a key sent before then would be counted from the wrong control.
+        time.sleep(0.3)
         return found[0]
 
     def keys(self, window, *keys):
@@ -258,9 +261,27 @@ def silent_clients_do_not_stall(session):
     print("second start %.2f s, Escape %.2f s" % (second_took, escape_took))
 
 
+def keyboard_only_quality_saved(session):
+    tool = session.start_tool()
+    window = session.wait_for_window(process=tool)
+    # The focus starts on OK; the quality list is six tabs on (Cancel, Help,
+    # Start Game, Reset All, the welcome text, the list). Down picks Medium.
+    session.keys(window, *["Tab"] * 6, "Down")
+    # OK is seven tabs on, round the end (the description, the four Configure
+    # buttons, the runtime status); Space presses the focused button.
+    session.keys(window, *["Tab"] * 7, "space")
+    code = session.wait_for_exit(tool)
+    check(code == 0, "exit code %d after OK: %s" % (code, tool.stdout.read()))
+    with open(session.path(SETTINGS), "rb") as f:
+        saved = f.read().decode("latin-1").upper().replace(" ", "")
+    check("PERFORMANCE=1\r\n" in saved, "the Medium level was not saved: %r" % saved[:300])
+    check("MEDIUMWORLD=TRUE\r\n" in saved and "\r\nSHADOW=FALSE\r\n" in saved,
+          "the Medium preset was not applied: %r" % saved[:300])
+
+
 CASES = {f.__name__: f for f in (escape_writes_nothing, start_game_saves_and_launches,
                                   second_start_focuses_first, configure_binding_saved,
-                                  silent_clients_do_not_stall)}
+                                  silent_clients_do_not_stall, keyboard_only_quality_saved)}
 
 
 def main():

@@ -19,7 +19,8 @@ using ui::DialogStyle;
 
 // Every template is found by its id with its size and control count; the
 // main window's font and style and representative controls (kind, place,
-// size, style, icon ids); the help window's scrolling read-only text.
+// size, style, icon ids; static texts start a group as the resource compiler
+// makes them); the help window's scrolling read-only text.
 TEST(DialogTemplates, IdsCountsAndRepresentativeControls) {
   using namespace resources;
   GameResources set;
@@ -53,8 +54,8 @@ TEST(DialogTemplates, IdsCountsAndRepresentativeControls) {
       {6,
        {kMainWelcome, ControlKind::kEdit, 151, 7, 145, 61, read_only | ControlStyle::kBorder, ""}},
       {11,
-       {kMainRecommendedName, ControlKind::kStaticText, 229, 95, 61, 11, ControlStyle::kSunken,
-        ""}},
+       {kMainRecommendedName, ControlKind::kStaticText, 229, 95, 61, 11,
+        ControlStyle::kSunken | ControlStyle::kGroup, ""}},
       {24,
        {kMainDirectXPresent, ControlKind::kIcon, 268, 253, 20, 20, {}, "", kDirectXPresentIcon}},
       {25,

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 
 #include "resources/ResourceIds.h"
 #include "ui/IconResource.h"
@@ -12,8 +13,10 @@
 namespace {
 
 // Bitmap 141 is a complete 205 x 510, 24-bit, uncompressed BMP file, not a
-// flat fill; the icons decode at their declared sizes, the status icons as
-// discs green or red with a transparent corner and a dark mark in the centre.
+// flat fill, with a PNG drawing of 410 x 1020 for denser screens; the icons
+// decode at their declared sizes (each also drawn at 64 pixels), the status
+// icons as discs green or red with a transparent corner and a dark mark in
+// the centre.
 TEST(GameImages, BannerBitmapAndIconsDecode) {
   resources::GameResources set;
   const std::span<const std::uint8_t> bmp = set.FindBitmap(resources::kBannerBitmap);
@@ -34,15 +37,27 @@ TEST(GameImages, BannerBitmapAndIconsDecode) {
   for (std::size_t i = offset + 3; i < bmp.size(); i += 3) differing += bmp[i] != bmp[offset];
   EXPECT_GT(differing, bmp.size() / 10);
   EXPECT_TRUE(set.FindBitmap(140).empty());
+  const std::span<const std::uint8_t> png = set.FindLargeBitmap(resources::kBannerBitmap);
+  auto big_endian = [&](std::size_t at) {
+    return std::uint32_t{png[at]} << 24 | png[at + 1] << 16 | png[at + 2] << 8 | png[at + 3];
+  };
+  ASSERT_GT(png.size(), 33u);
+  EXPECT_EQ(std::string(png.begin() + 1, png.begin() + 4) +
+                std::string(png.begin() + 12, png.begin() + 16),
+            "PNGIHDR");
+  EXPECT_EQ((std::array{big_endian(16), big_endian(20)}),
+            (std::array<std::uint32_t, 2>{410, 1020}));
+  EXPECT_TRUE(set.FindLargeBitmap(140).empty());
 
   const ui::IconResource* app = set.FindIcon(resources::kAppIcon);
   ASSERT_NE(app, nullptr);
-  ASSERT_EQ(app->images.size(), 2u);
+  ASSERT_EQ(app->images.size(), 3u);
   EXPECT_EQ(app->ImageForSize(16)->width, 16);
-  EXPECT_EQ(app->ImageForSize(48)->width, 32);
+  EXPECT_EQ(app->ImageForSize(48)->width, 64);  // shrunk rather than enlarged
+  EXPECT_EQ(app->ImageForSize(128)->width, 64);
   for (int id : {resources::kDirectXPresentIcon, resources::kDirectXMissingIcon}) {
     const ui::IconResource* icon = set.FindIcon(id);
-    ASSERT_TRUE(icon && icon->images.size() == 1) << id;
+    ASSERT_TRUE(icon && icon->images.size() == 2 && icon->images[1].width == 64) << id;
     const ui::IconImage& image = icon->images[0];
     ASSERT_EQ((std::array{image.width, image.height}), (std::array{32, 32}));
     EXPECT_EQ(image.pixels[0] >> 24, 0u) << id;  // transparent corner

@@ -3,15 +3,71 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
 
+#include "ui/DialogNavigation.h"
 #include "ui/qt/QtDialogWindow.h"
 
 namespace ui::qt {
+namespace {
+
+// Selects the whole text with the caret at its start, so that the text is
+// marked as the dialog manager marks it and the view stays at the top.
+void SelectAllFromTheTop(QPlainTextEdit& edit) {
+  QTextCursor cursor = edit.textCursor();
+  cursor.movePosition(QTextCursor::End);
+  cursor.movePosition(QTextCursor::Start, QTextCursor::KeepAnchor);
+  edit.setTextCursor(cursor);
+}
+
+}  // namespace
 
 DialogWidget::DialogWidget(QtDialogWindow& window, Qt::WindowFlags flags)
-    : QWidget(nullptr, flags), m_window(window) {
+    : QDialog(nullptr, flags), m_window(window) {
   // The window itself can hold the focus (moving the focus to the window and back).
   setFocusPolicy(Qt::NoFocus);
+}
+
+void DialogWidget::WatchControl(QWidget* control) {
+  control->installEventFilter(this);
+}
+
+bool DialogWidget::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && qobject_cast<QPushButton*>(watched) != nullptr) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+      return false;
+    }
+    switch (key->key()) {
+      case Qt::Key_Left:
+      case Qt::Key_Up:
+        m_window.MoveFocusInGroup(NavigationDirection::kBackward);
+        return true;
+      case Qt::Key_Right:
+      case Qt::Key_Down:
+        m_window.MoveFocusInGroup(NavigationDirection::kForward);
+        return true;
+      default:
+        return false;
+    }
+  }
+  auto* edit = qobject_cast<QPlainTextEdit*>(watched);
+  const bool focus_in = event->type() == QEvent::FocusIn;
+  if (edit == nullptr || !edit->isReadOnly() || (!focus_in && event->type() != QEvent::FocusOut)) {
+    return false;
+  }
+  const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+  if (focus_in && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
+    SelectAllFromTheTop(*edit);
+  } else if (!focus_in && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+    // A selection stays drawn without the focus and would look like it.
+    QTextCursor cursor = edit->textCursor();
+    cursor.clearSelection();
+    edit->setTextCursor(cursor);
+  }
+  return false;
 }
 
 void DialogWidget::keyPressEvent(QKeyEvent* event) {
@@ -33,6 +89,7 @@ void DialogWidget::keyPressEvent(QKeyEvent* event) {
     default:
       break;
   }
+  // Not QDialog's: its Escape and Enter would end a loop this window does not run.
   QWidget::keyPressEvent(event);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QVariant>
+#include <QWheelEvent>
 
 namespace ui::qt {
 
@@ -49,6 +50,14 @@ void DropDownList::showPopup() {
   if (self && isEnabled() && isVisible()) {
     QComboBox::showPopup();
   }
+}
+
+void DropDownList::wheelEvent(QWheelEvent* event) {
+  if (!hasFocus()) {
+    event->ignore();
+    return;
+  }
+  QComboBox::wheelEvent(event);
 }
 
 void DropDownList::OnActivated(int index) {

@@ -11,7 +11,9 @@ namespace ui::qt {
 // one: adding items selects nothing; it tells its owner, before it opens,
 // that it is about to drop down (the owner may refill it then); and it tells
 // of a selection only when the user changed it: selections made from code,
-// and the user picking the item already selected, say nothing.
+// and the user picking the item already selected, say nothing. The mouse
+// wheel changes it only while it has the focus, so that scrolling over a
+// window does not change a setting on its way.
 class DropDownList final : public QComboBox {
  public:
   explicit DropDownList(QWidget* parent);
@@ -28,6 +30,9 @@ class DropDownList final : public QComboBox {
   void SelectFromCode(int index);
 
   void showPopup() override;
+
+ protected:
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   void OnActivated(int index);

@@ -2,28 +2,39 @@
 
 #include <QPainter>
 
+#include "ui/qt/ResourceImages.h"
+
 namespace ui::qt {
 
 FrameControl::FrameControl(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::NoFocus);
 }
 
-void FrameControl::SetImage(const QImage& image) {
-  if (image.cacheKey() == m_image.cacheKey()) {
+void FrameControl::SetImage(const QImage& image, const QImage& large) {
+  if (image.cacheKey() == m_image.cacheKey() && large.cacheKey() == m_large.cacheKey()) {
     return;
   }
   m_image = image;
+  m_large = large;
+  m_drawn = QImage();
   update();
 }
 
 void FrameControl::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  if (!m_image.isNull()) {
-    painter.drawImage(rect(), m_image);
+  if (m_image.isNull()) {
+    painter.setPen(Qt::black);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
     return;
   }
-  painter.setPen(Qt::black);
-  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  const qreal ratio = devicePixelRatioF();
+  const QSize pixels = (QSizeF(size()) * ratio).toSize();
+  if (m_drawn.isNull() || m_drawn.size() != pixels || m_drawn.devicePixelRatio() != ratio) {
+    // The larger drawing once the frame has more device pixels than the picture.
+    const bool use_large = !m_large.isNull() && pixels.width() > m_image.width() * 5 / 4;
+    m_drawn = ScaleForTarget(use_large ? m_large : m_image, rect(), ratio);
+  }
+  painter.drawImage(QPoint(0, 0), m_drawn);
 }
 
 }  // namespace ui::qt

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "ui/qt/AccessibleControls.h"
 #include "ui/qt/KeyEventRouter.h"
 #include "ui/qt/QtDialogWindow.h"
 #include "ui/qt/UserInterfaceThread.h"
@@ -18,9 +19,11 @@ QtDialogBackend::QtDialogBackend()
   if (QCoreApplication* application = QCoreApplication::instance()) {
     application->installEventFilter(m_key_router.get());
   }
+  InstallAccessibleControls();
 }
 
 QtDialogBackend::~QtDialogBackend() {
+  RemoveAccessibleControls();
   platform::SetInstanceResponder(m_previous_responder);
   platform::SetDescriptorWatcher(m_previous_watcher);
   platform::SetMessageBox(m_previous_message_box);

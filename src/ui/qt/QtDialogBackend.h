@@ -27,7 +27,8 @@ class KeyEventRouter;
 // the dialog backend): message boxes as Qt
 // message boxes (the engine's hard errors too), the keyboard state kept from
 // the key events the application receives, and for the single-instance
-// channel Qt's event loop and the answers about this process's windows.
+// channel Qt's event loop and the answers about this process's windows. It
+// also gives its control widgets their roles and names for screen readers.
 class QtDialogBackend final : public DialogBackend {
  public:
   QtDialogBackend();

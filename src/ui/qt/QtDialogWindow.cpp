@@ -17,12 +17,14 @@
 #include "platform/MessageBox.h"
 #include "ui/ControlTemplate.h"
 #include "ui/Dialog.h"
+#include "ui/DialogNavigation.h"
 #include "ui/DialogTemplate.h"
 #include "ui/PaintContext.h"
 #include "ui/qt/DialogWidget.h"
 #include "ui/qt/DropDownList.h"
 #include "ui/qt/FrameControl.h"
 #include "ui/qt/GroupBoxControl.h"
+#include "ui/qt/IconControl.h"
 #include "ui/qt/QtText.h"
 #include "ui/qt/ResourceImages.h"
 
@@ -38,9 +40,12 @@ std::vector<QtDialogWindow*>& LiveWindows() {
 // A static control keeps its text as given; it shows it without mnemonic marks.
 constexpr const char* kRawTextProperty = "qv_raw_text";
 
-// The size at which icon controls show their icon, as Windows' standard icon size.
-int StandardIconSize(const QWidget* widget) {
-  return std::max(32, QFontMetrics(widget->font()).height() * 32 / 13);
+bool IsPushButton(ControlKind kind) {
+  return kind == ControlKind::kPushButton || kind == ControlKind::kDefaultPushButton;
+}
+
+bool CanTakeFocus(ControlKind kind) {
+  return IsPushButton(kind) || kind == ControlKind::kEdit || kind == ControlKind::kDropDownList;
 }
 
 Qt::WindowFlags WindowFlagsOf(DialogStyle style) {
@@ -91,21 +96,20 @@ class QtDialogWindow::PaintContextImpl final : public PaintContext {
     const QImage image = m_window.CachedBitmap(bitmap_id);
     if (auto* frame = dynamic_cast<FrameControl*>(control->widget)) {
       // The frame paints after the window, in this same pass.
-      frame->SetImage(image);
+      frame->SetImage(image, m_window.CachedBitmap(bitmap_id, BitmapSize::kLarge));
     } else if (!image.isNull()) {
-      m_painter.drawImage(control->widget->geometry(), image);
+      const QRect target = control->widget->geometry();
+      m_painter.drawImage(target.topLeft(),
+                          ScaleForTarget(image, target, m_window.Widget()->devicePixelRatioF()));
     }
   }
 
   void DrawIconCentered(int icon_id) override {
     const QWidget* widget = m_window.Widget();
-    const int size = StandardIconSize(widget);
-    const QImage icon = LoadIconImage(icon_id, size);
-    if (icon.isNull()) {
-      return;
-    }
-    m_painter.drawImage(QPoint((widget->width() - size + 1) / 2, (widget->height() - size + 1) / 2),
-                        icon.scaled(size, size));
+    const int size = IconControl::StandardSize(*widget);
+    DrawIcon(
+        m_painter, icon_id,
+        QRect((widget->width() - size + 1) / 2, (widget->height() - size + 1) / 2, size, size));
   }
 
  private:
@@ -115,7 +119,10 @@ class QtDialogWindow::PaintContextImpl final : public PaintContext {
 
 QtDialogWindow::QtDialogWindow(Dialog& dialog, const DialogTemplate& dialog_template,
                                QtDialogWindow* owner)
-    : m_dialog(dialog), m_owner(owner), m_default_button_id(platform::kIdOk) {
+    : m_dialog(dialog),
+      m_template(dialog_template),
+      m_owner(owner),
+      m_default_button_id(platform::kIdOk) {
   LiveWindows().push_back(this);
   BuildWindow(dialog_template);
 }
@@ -139,6 +146,7 @@ void QtDialogWindow::BuildWindow(const DialogTemplate& dialog_template) {
   for (const ControlTemplate& control : dialog_template.controls) {
     BuildControl(control);
   }
+  LabelListsByTheirStaticTexts();
   if (m_owner != nullptr) {
     m_widget->winId();
     m_widget->windowHandle()->setTransientParent(m_owner->Widget()->windowHandle());
@@ -164,6 +172,7 @@ void QtDialogWindow::BuildControl(const ControlTemplate& control) {
       button->setFocusPolicy(FocusPolicyOf(control));
       const int id = control.id;
       QObject::connect(button, &QPushButton::clicked, button, [this, id] { Click(id); });
+      m_widget->WatchControl(button);
       widget = button;
       break;
     }
@@ -229,8 +238,14 @@ void QtDialogWindow::BuildControl(const ControlTemplate& control) {
         QPalette palette = widget->palette();
         palette.setColor(QPalette::Base, palette.color(QPalette::Window));
         widget->setPalette(palette);
+        // The dialog's face shows through instead: at fractional scale
+        // factors a filled text area rounds over its one-pixel frame.
+        if (auto* edit = dynamic_cast<QPlainTextEdit*>(frame)) {
+          edit->viewport()->setAutoFillBackground(false);
+        }
       }
       widget->setFocusPolicy(FocusPolicyOf(control));
+      m_widget->WatchControl(widget);
       break;
     }
     case ControlKind::kDropDownList: {
@@ -250,12 +265,9 @@ void QtDialogWindow::BuildControl(const ControlTemplate& control) {
       ApplyCommonState(list, control);
       return;
     }
-    case ControlKind::kIcon: {
-      auto* label = new QLabel(parent);
-      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-      widget = label;
+    case ControlKind::kIcon:
+      widget = new IconControl(parent);
       break;
-    }
   }
   widget->setGeometry(geometry);
   m_controls.push_back({control.id, control.kind, widget});
@@ -263,6 +275,22 @@ void QtDialogWindow::BuildControl(const ControlTemplate& control) {
     SetControlIcon(control.id, control.image_id);
   }
   ApplyCommonState(widget, control);
+}
+
+void QtDialogWindow::LabelListsByTheirStaticTexts() {
+  // As screen readers on Windows name a list after the static text before
+  // it in the template.
+  const std::vector<ControlTemplate>& controls = m_template.controls;
+  for (std::size_t i = 1; i < controls.size(); ++i) {
+    if (controls[i].kind != ControlKind::kDropDownList ||
+        controls[i - 1].kind != ControlKind::kStaticText) {
+      continue;
+    }
+    auto* label = dynamic_cast<QLabel*>(ControlWidget(controls[i - 1].id));
+    if (QWidget* list = ControlWidget(controls[i].id); label != nullptr && list != nullptr) {
+      label->setBuddy(list);
+    }
+  }
 }
 
 const QtDialogWindow::Control* QtDialogWindow::Find(int control_id) const {
@@ -453,15 +481,15 @@ bool QtDialogWindow::IsControlEnabled(int control_id) const {
 
 void QtDialogWindow::SetControlIcon(int control_id, int icon_id) {
   const Control* control = Find(control_id);
-  auto* label = control != nullptr ? dynamic_cast<QLabel*>(control->widget) : nullptr;
-  if (label == nullptr || control->kind != ControlKind::kIcon) {
-    return;
+  if (auto* icon = control != nullptr ? dynamic_cast<IconControl*>(control->widget) : nullptr) {
+    icon->SetIcon(icon_id);
   }
-  // An icon control takes the size of its icon, as on Windows.
-  const int size = StandardIconSize(label);
-  const QImage image = LoadIconImage(icon_id, size);
-  label->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image.scaled(size, size)));
-  label->resize(size, size);
+}
+
+void QtDialogWindow::SetControlAccessibleName(int control_id, std::string_view name) {
+  if (const Control* control = Find(control_id)) {
+    control->widget->setAccessibleName(ToQString(name));
+  }
 }
 
 void QtDialogWindow::SetFocus(int control_id) {
@@ -483,6 +511,19 @@ void QtDialogWindow::SetFocus(int control_id) {
 int QtDialogWindow::GetFocus() const {
   // The focus within this window, also while another window is active.
   return ControlIdOf(m_widget->focusWidget());
+}
+
+void QtDialogWindow::MoveFocusInGroup(NavigationDirection direction) {
+  const int from = GetFocus();
+  const int to = NextGroupControl(m_template, from, direction, [this](const ControlTemplate& c) {
+    const Control* control = Find(c.id);
+    return control != nullptr && CanTakeFocus(control->kind) && control->widget->isVisible() &&
+           control->widget->isEnabled();
+  });
+  // As the dialog manager moves it: into a read-only text as by Tab.
+  if (const Control* control = Find(to); control != nullptr && to != from) {
+    control->widget->setFocus(Qt::TabFocusReason);
+  }
 }
 
 void QtDialogWindow::ResetList(int control_id) {
@@ -587,10 +628,13 @@ void QtDialogWindow::PaintHook(QPainter& painter) {
   m_dialog.DispatchPaint(context);
 }
 
-QImage QtDialogWindow::CachedBitmap(int bitmap_id) {
-  auto it = m_bitmaps.find(bitmap_id);
+QImage QtDialogWindow::CachedBitmap(int bitmap_id, BitmapSize size) {
+  const auto key = std::make_pair(bitmap_id, size);
+  auto it = m_bitmaps.find(key);
   if (it == m_bitmaps.end()) {
-    it = m_bitmaps.emplace(bitmap_id, LoadBitmap(bitmap_id)).first;
+    const QImage image =
+        size == BitmapSize::kLarge ? LoadLargeBitmap(bitmap_id) : LoadBitmap(bitmap_id);
+    it = m_bitmaps.emplace(key, image).first;
   }
   return it->second;
 }

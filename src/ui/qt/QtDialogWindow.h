@@ -2,12 +2,14 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <QFont>
 #include <QImage>
 
 #include "ui/ControlKind.h"
+#include "ui/DialogNavigation.h"
 #include "ui/DialogWindow.h"
 #include "ui/qt/DialogUnits.h"
 
@@ -53,6 +55,7 @@ class QtDialogWindow final : public DialogWindow {
   void SetControlEnabled(int control_id, bool enabled) override;
   bool IsControlEnabled(int control_id) const override;
   void SetControlIcon(int control_id, int icon_id) override;
+  void SetControlAccessibleName(int control_id, std::string_view name) override;
 
   void SetFocus(int control_id) override;
   int GetFocus() const override;
@@ -90,6 +93,9 @@ class QtDialogWindow final : public DialogWindow {
   void HandleEscape();
   void HandleClose();
   void HandleHelp();
+  // An arrow key on a push button: the focus goes to the next control of its
+  // group that can take it, as the dialog manager moves it.
+  void MoveFocusInGroup(NavigationDirection direction);
   void PaintHook(QPainter& painter);
 
  private:
@@ -99,16 +105,19 @@ class QtDialogWindow final : public DialogWindow {
     QWidget* widget;
   };
   class PaintContextImpl;
+  enum class BitmapSize { kNormal, kLarge };
 
   void BuildWindow(const DialogTemplate& dialog_template);
   void BuildControl(const ControlTemplate& control);
+  void LabelListsByTheirStaticTexts();
   const Control* Find(int control_id) const;
   int ControlIdOf(const QWidget* widget) const;
   void Click(int control_id);
-  QImage CachedBitmap(int bitmap_id);
+  QImage CachedBitmap(int bitmap_id, BitmapSize size = BitmapSize::kNormal);
   void PlaceWindow();
 
   Dialog& m_dialog;
+  const DialogTemplate& m_template;  // resources live as long as the program
   QtDialogWindow* m_owner;
   std::unique_ptr<DialogWidget> m_widget;
   QFont m_font;
@@ -116,7 +125,7 @@ class QtDialogWindow final : public DialogWindow {
   std::vector<Control> m_controls;
   int m_default_button_id;
   std::map<unsigned, std::unique_ptr<QTimer>> m_timers;
-  std::map<int, QImage> m_bitmaps;
+  std::map<std::pair<int, BitmapSize>, QImage> m_bitmaps;
   QEventLoop* m_loop = nullptr;
   bool m_end_requested = false;
   int m_blocked_count = 0;

@@ -1,6 +1,8 @@
 #include "ui/qt/QtMessageBox.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <utility>
@@ -57,28 +59,67 @@ std::vector<std::pair<QMessageBox::StandardButton, int>> ButtonsOf(unsigned flag
   }
 }
 
-int ShowOver(QWidget* parent, std::string_view text, std::string_view caption, unsigned flags) {
-  QMessageBox box(IconOf(flags), ToQString(caption), ToQString(text), QMessageBox::NoButton,
-                  parent);
-  const auto buttons = ButtonsOf(flags);
-  QAbstractButton* escape = nullptr;
-  for (const auto& [standard, result] : buttons) {
-    QAbstractButton* button = box.addButton(standard);
-    if (standard == QMessageBox::Cancel || standard == QMessageBox::No || buttons.size() == 1) {
-      escape = button;
+// A Qt message box with the way out of a Windows one: a box with a Cancel
+// button, or with OK alone, answers Escape and its close box with that
+// button; any other (Yes and No, Abort, Retry and Ignore) has no way out but
+// its buttons, and no close box.
+class ChoiceBox final : public QMessageBox {
+ public:
+  ChoiceBox(Icon icon, const QString& caption, const QString& text, QWidget* parent,
+            bool can_escape)
+      : QMessageBox(icon, caption, text, QMessageBox::NoButton, parent), m_can_escape(can_escape) {
+    if (!can_escape) {
+      setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint) &
+                     ~Qt::WindowCloseButtonHint);
     }
   }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (!m_can_escape && event->matches(QKeySequence::Cancel)) {
+      event->accept();
+      return;
+    }
+    QMessageBox::keyPressEvent(event);
+  }
+  void closeEvent(QCloseEvent* event) override {
+    if (!m_can_escape) {
+      event->ignore();
+      return;
+    }
+    QMessageBox::closeEvent(event);
+  }
+
+ private:
+  bool m_can_escape;
+};
+
+int ShowOver(QWidget* parent, std::string_view text, std::string_view caption, unsigned flags) {
+  const auto buttons = ButtonsOf(flags);
+  QMessageBox::StandardButton escape = QMessageBox::NoButton;
+  for (const auto& [standard, result] : buttons) {
+    if (standard == QMessageBox::Cancel || (standard == QMessageBox::Ok && buttons.size() == 1)) {
+      escape = standard;
+    }
+  }
+  ChoiceBox box(IconOf(flags), ToQString(caption), ToQString(text), parent,
+                escape != QMessageBox::NoButton);
+  for (const auto& [standard, result] : buttons) {
+    box.addButton(standard);
+  }
   box.setDefaultButton(buttons.front().first);
-  // Abort/Retry/Ignore has no way out but its buttons, as on Windows.
-  box.setEscapeButton(escape);
+  if (escape != QMessageBox::NoButton) {
+    box.setEscapeButton(escape);
+  }
   box.exec();
-  // With no Escape button, closing the box by other means counts as the first button.
   const QAbstractButton* clicked = box.clickedButton();
   for (const auto& [standard, result] : buttons) {
     if (clicked == box.button(standard)) {
       return result;
     }
   }
+  // Only a box without a way out can end unanswered (its window destroyed):
+  // its first button, as the Windows box would have been answered.
   return buttons.front().second;
 }
 

@@ -6,8 +6,9 @@ namespace ui::qt {
 
 // Message boxes as Qt message boxes, with the buttons and icon of Windows
 // message-box flags; Show returns the Windows result (IDOK, IDYES, ...). The
-// first button is the default one. Escape answers Cancel when there is a
-// Cancel button, No for Yes/No, OK for an OK box; so does the close box.
+// first button is the default one. Escape and the close box answer Cancel
+// when there is a Cancel button and OK for an OK box; a box without either
+// (Yes and No) ignores them and has no close box: the player must choose.
 //
 // A box over a dialog window is its child, and the window takes no input
 // while it is up; a box without an owner stands over the active modal

@@ -1,5 +1,9 @@
 #include "ui/qt/ResourceImages.h"
 
+#include <cstdlib>
+
+#include <QPaintDevice>
+#include <QPainter>
 #include <QPixmap>
 
 #include "ui/IconImage.h"
@@ -26,6 +30,14 @@ QImage ToImage(const IconImage& image) {
     }
   }
   return converted;
+}
+
+QImage Decode(std::span<const std::uint8_t> file, const char* format) {
+  QImage image;
+  if (file.empty() || !image.loadFromData(file.data(), static_cast<int>(file.size()), format)) {
+    return {};
+  }
+  return image;
 }
 
 }  // namespace
@@ -56,15 +68,41 @@ QImage LoadBitmap(int bitmap_id) {
   if (ResourceSet::s_instance == nullptr) {
     return {};
   }
-  const std::span<const std::uint8_t> file = ResourceSet::s_instance->FindBitmap(bitmap_id);
-  if (file.empty()) {
+  return Decode(ResourceSet::s_instance->FindBitmap(bitmap_id), "BMP");
+}
+
+QImage LoadLargeBitmap(int bitmap_id) {
+  if (ResourceSet::s_instance == nullptr) {
     return {};
   }
-  QImage image;
-  if (!image.loadFromData(file.data(), static_cast<int>(file.size()), "BMP")) {
+  return Decode(ResourceSet::s_instance->FindLargeBitmap(bitmap_id), "PNG");
+}
+
+QImage ScaleForTarget(const QImage& image, const QRect& target, qreal device_pixel_ratio) {
+  const QSize pixels(qRound(target.width() * device_pixel_ratio),
+                     qRound(target.height() * device_pixel_ratio));
+  if (image.isNull() || pixels.isEmpty()) {
     return {};
   }
-  return image;
+  // Within a pixel of the size, pixels are copied as they are (one row or
+  // column repeated) rather than blurred across the whole picture.
+  const bool near = std::abs(image.width() - pixels.width()) <= 1 &&
+                    std::abs(image.height() - pixels.height()) <= 1;
+  QImage scaled = image.size() == pixels
+                      ? image
+                      : image.scaled(pixels, Qt::IgnoreAspectRatio,
+                                     near ? Qt::FastTransformation : Qt::SmoothTransformation);
+  scaled.setDevicePixelRatio(device_pixel_ratio);
+  return scaled;
+}
+
+void DrawIcon(QPainter& painter, int icon_id, const QRect& target) {
+  const qreal ratio = painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1.0;
+  const QImage image = LoadIconImage(icon_id, qRound(target.width() * ratio));
+  const QImage scaled = ScaleForTarget(image, target, ratio);
+  if (!scaled.isNull()) {
+    painter.drawImage(target.topLeft(), scaled);
+  }
 }
 
 }  // namespace ui::qt

@@ -10,6 +10,7 @@
 #include "platform/MessageBox.h"
 #include "ui/PaintContext.h"
 #include "ui/qt/DialogUnits.h"
+#include "ui/qt/IconControl.h"
 
 namespace {
 
@@ -33,8 +34,10 @@ TEST_F(QtDialogWindowTest, TemplateBecomesWidgetsAtConvertedGeometry) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Sample"));
     // Each control kind as its widget class.
     const std::pair<int, const char*> classes[] = {
-        {kSampleButton, "QPushButton"}, {kSampleLabel, "QLabel"}, {kSampleEdit, "QPlainTextEdit"},
-        {kSampleList, "QComboBox"},     {kSampleIcon, "QLabel"},
+        {kSampleButton, "QPushButton"},
+        {kSampleLabel, "QLabel"},
+        {kSampleEdit, "QPlainTextEdit"},
+        {kSampleList, "QComboBox"},
     };
     for (const auto& [id, name] : classes) ASSERT_TRUE(d.Control(id)->inherits(name)) << id;
     auto* scroll_edit = static_cast<QPlainTextEdit*>(d.Control(kSampleScrollEdit));
@@ -55,8 +58,9 @@ TEST_F(QtDialogWindowTest, TemplateBecomesWidgetsAtConvertedGeometry) {
     EXPECT_EQ(d.GetControlText(kSampleScrollEdit), "Line one\r\nLine two");
     EXPECT_FALSE(static_cast<QComboBox*>(d.Control(kSampleList))->isEditable());
     EXPECT_EQ(d.Control(kSampleList)->pos(), expected(5, 5, 60, 50).topLeft());
-    EXPECT_EQ(static_cast<QLabel*>(d.Control(kSampleIcon))->pixmap().toImage().pixel(5, 5),
-              0xFF00A000u);
+    ASSERT_NE(dynamic_cast<ui::qt::IconControl*>(d.Control(kSampleIcon)), nullptr);
+    EXPECT_EQ(d.Control(kSampleIcon)->size(), QSize(32, 32));
+    EXPECT_EQ(d.Control(kSampleIcon)->grab().toImage().pixel(5, 5), 0xFF00A000u);
     EXPECT_EQ(d.Control(12345), nullptr);
     d.EndDialog(platform::kIdOk);
   };

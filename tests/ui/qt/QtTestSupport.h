@@ -32,7 +32,8 @@ enum : int { kSampleOk = 1, kSampleButton = 10, kSampleDefault = 11, kSampleLabe
 enum : int { kSampleSunken = 21, kSampleCentred = 22, kSampleFrame = 30, kSampleEdit = 40 };
 enum : int { kSampleScrollEdit = 41, kSampleList = 50, kSampleIcon = 60, kSampleIconId = 131 };
 
-// One control of each kind and style the program uses.
+// One control of each kind and style the program uses; the label starts a
+// second group (list and buttons are the first).
 inline ui::DialogTemplate SampleTemplate() {
   using K = ui::ControlKind;
   using S = ui::ControlStyle;
@@ -47,7 +48,7 @@ inline ui::DialogTemplate SampleTemplate() {
       {kSampleOk, K::kPushButton, 145, 37, 50, 14, tab, "OK"},
       {2, K::kPushButton, 145, 53, 50, 14, tab, "Cancel"},
       {ui::kStaticId, K::kGroupBox, 70, 5, 70, 40, none, "Group"},
-      {kSampleLabel, K::kStaticText, 75, 15, 60, 8, none, "A && B"},
+      {kSampleLabel, K::kStaticText, 75, 15, 60, 8, S::kGroup, "A && B"},
       {kSampleSunken, K::kStaticText, 75, 25, 60, 10, S::kSunken, "S"},
       {kSampleCentred, K::kStaticText, 75, 48, 60, 20, S::kCenterVertically, ""},
       {kSampleFrame, K::kBlackFrame, 5, 70, 40, 45, none, ""},
