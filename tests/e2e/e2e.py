@@ -65,6 +65,7 @@ class Session:
         check(number, "Xvfb did not start")
         self.env = dict(os.environ, DISPLAY=":" + number, QT_QPA_PLATFORM="xcb")
         self.env.pop("WAYLAND_DISPLAY", None)
+        self.env["XDG_CACHE_HOME"] = os.path.join(self.folder, ".cache")  # never the user's
         self.processes = []
 
     def close(self):
