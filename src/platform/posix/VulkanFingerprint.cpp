@@ -164,8 +164,9 @@ class ManifestReader {
 void AddLibrary(std::string& out, const std::string& manifest, const std::string& library,
                 const std::vector<std::string>& library_folders) {
   if (library.find('/') == std::string::npos) {
-    for (const std::string& folder : library_folders)
+    for (const std::string& folder : library_folders) {
       AddFile(out, "library", folder + "/" + library);
+    }
   } else if (library.front() == '/') {
     AddFile(out, "library", library);
   } else {
