@@ -1,7 +1,10 @@
 // Measures, in one run: the speed measurement of every processor (time per
 // processor, accuracy against the kernel's calibrated TSC frequency, spread
-// over 20 runs), the graphics adapter query alone (cold, in fresh processes)
-// and the whole first Recommend, cold and with the adapter preloaded.
+// over 20 runs), the fingerprint of the graphics system that keys the
+// adapter's cached findings, the graphics adapter query alone (in fresh
+// processes: cold, preloaded, and answered from the cache) and the whole
+// first Recommend, cold and with the adapter preloaded. The children keep the
+// adapter's cache in folders of their own: an empty one for a cold start.
 
 #include <unistd.h>
 
@@ -19,6 +22,7 @@
 #include "hardware/HardwareProbe.h"
 #include "platform/GraphicsAdapter.h"
 #include "platform/ProcessorThreads.h"
+#include "platform/posix/VulkanFingerprint.h"
 
 namespace {
 
@@ -26,6 +30,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kSpeedRuns = 20;
 constexpr int kChildRuns = 11;
+constexpr int kFingerprintRuns = 200;
 // About what the tool spends between the preload's start and the first
 // Recommend (Qt and the dialog being built).
 constexpr auto kStartUpWork = std::chrono::milliseconds(60);
@@ -81,9 +86,10 @@ double CpuinfoMhz() {
 }
 
 // Runs this program again in `mode` and reads the milliseconds it prints.
-double RunChild(const char* mode) {
-  const std::string command =
-      std::filesystem::read_symlink("/proc/self/exe").string() + " --child " + mode;
+// `cache_home`: the adapter's cache folder; empty for a fresh, empty one.
+double RunChild(const char* mode, const std::string& cache_home) {
+  const std::string command = std::filesystem::read_symlink("/proc/self/exe").string() +
+                              " --child " + mode + " " + cache_home;
   FILE* child = popen(command.c_str(), "r");
   if (child == nullptr) {
     return -1.0;
@@ -96,12 +102,13 @@ double RunChild(const char* mode) {
   return milliseconds;
 }
 
-int Child(const std::string& mode) {
+int Child(const std::string& mode, const char* cache_home) {
   const Clock::time_point program_start = Clock::now();
   const auto folder =
       std::filesystem::temp_directory_path() / ("qv-bench-" + std::to_string(getpid()));
   std::filesystem::create_directories(folder);
   std::filesystem::current_path(folder);
+  setenv("XDG_CACHE_HOME", cache_home != nullptr ? cache_home : (folder / "cache").c_str(), 1);
   double milliseconds = -1.0;
   if (mode == "adapter" || mode == "adapter-preloaded") {
     if (mode == "adapter-preloaded") {
@@ -132,10 +139,10 @@ int Child(const std::string& mode) {
   return 0;
 }
 
-void ChildFigure(const char* label, const char* mode) {
+void ChildFigure(const char* label, const char* mode, const std::string& cache_home = "") {
   std::vector<double> runs;
   for (int i = 0; i < kChildRuns; ++i) {
-    runs.push_back(RunChild(mode));
+    runs.push_back(RunChild(mode, cache_home));
   }
   std::sort(runs.begin(), runs.end());
   std::printf("  %-52s median %7.2f ms  (min %.2f, max %.2f, %d fresh processes)\n", label,
@@ -145,8 +152,8 @@ void ChildFigure(const char* label, const char* mode) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 3 && std::strcmp(argv[1], "--child") == 0) {
-    return Child(argv[2]);
+  if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "--child") == 0) {
+    return Child(argv[2], argc == 4 ? argv[3] : nullptr);
   }
 
   const double kernel_mhz = KernelTscFromLog();
@@ -200,11 +207,31 @@ int main(int argc, char** argv) {
   std::printf("  whole CpuInfo (%u processors): median %.3f ms\n",
               static_cast<unsigned>(__builtin_popcount(mask)), Median(whole));
 
+  std::vector<double> fingerprints;
+  for (int run = 0; run < kFingerprintRuns; ++run) {
+    const Clock::time_point start = Clock::now();
+    const std::string text = platform::VulkanFingerprint::ForThisProcess().Compute();
+    fingerprints.push_back(MillisecondsSince(start));
+  }
+  std::sort(fingerprints.begin(), fingerprints.end());
+  std::printf(
+      "\nFingerprint of the graphics system (this process, %d runs): median %.3f ms, "
+      "max %.3f ms\n",
+      kFingerprintRuns, Median(fingerprints), fingerprints.back());
+
   std::printf("\nGraphics adapter and the first Recommend:\n");
   ChildFigure("adapter query alone, cold", "adapter");
   ChildFigure("adapter query alone, preload started 60 ms earlier", "adapter-preloaded");
   ChildFigure("first Recommend, no preload", "recommend");
   ChildFigure("first Recommend, preload started just before", "preload-at-once");
   ChildFigure("first Recommend, preload started 60 ms earlier", "preload-after-start-up");
+  // A first child fills the cache that the measured ones find.
+  const std::string cache_home =
+      (std::filesystem::temp_directory_path() / ("qv-bench-cache-" + std::to_string(getpid())))
+          .string();
+  RunChild("adapter", cache_home);
+  ChildFigure("adapter query alone, from the cache (no preload)", "adapter", cache_home);
+  ChildFigure("first Recommend, preload from the cache just before", "preload-at-once", cache_home);
+  std::filesystem::remove_all(cache_home);
   return 0;
 }

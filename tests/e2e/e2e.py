@@ -72,6 +72,7 @@ class Session:
         self.env = dict(os.environ, DISPLAY=":" + number, QT_QPA_PLATFORM="xcb",
                         XDG_RUNTIME_DIR=self.runtime)
         self.env.pop("WAYLAND_DISPLAY", None)
+        self.env["XDG_CACHE_HOME"] = os.path.join(self.folder, ".cache")  # never the user's
         self.processes = []
 
     def close(self):

@@ -6,7 +6,9 @@ namespace platform {
 namespace {
 
 // The graphics system is examined once per process: its answer does not
-// change while the tool runs, and each examination costs tens of milliseconds.
+// change while the tool runs, and each examination costs tens of
+// milliseconds. Between runs its findings are kept while the machine stays
+// the same (VulkanFindingsCache).
 class VulkanGraphicsAdapter : public GraphicsAdapter {
  public:
   std::optional<uint32_t> QueryDefaultDeviceCaps() override {

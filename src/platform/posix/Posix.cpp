@@ -49,4 +49,19 @@ std::size_t ReadBefore(int descriptor, void* buffer, std::size_t size, std::int6
   return count > 0 ? static_cast<std::size_t>(count) : 0;
 }
 
+std::string ReadUpTo(int descriptor, std::size_t limit) {
+  // Most files read this way are small: grow the buffer as they turn out larger.
+  std::string text(std::min<std::size_t>(limit, 4096), '\0');
+  std::size_t received = 0;
+  while (received < limit) {
+    if (received == text.size()) text.resize(std::min(limit, text.size() * 2));
+    const ssize_t count = RetryOnInterrupt(
+        [&] { return ::read(descriptor, text.data() + received, text.size() - received); });
+    if (count <= 0) break;
+    received += static_cast<std::size_t>(count);
+  }
+  text.resize(received);
+  return text;
+}
+
 }  // namespace platform::posix

@@ -61,4 +61,8 @@ bool IsPrivateFolder(const std::string& path);
 // first, the writer has closed its end or the read fails.
 std::size_t ReadBefore(int descriptor, void* buffer, std::size_t size, std::int64_t deadline_ms);
 
+// Everything `descriptor` holds up to `limit` bytes, read until the end or the
+// limit; less when a read fails.
+std::string ReadUpTo(int descriptor, std::size_t limit);
+
 }  // namespace platform::posix

@@ -17,6 +17,8 @@ struct VulkanFindings {
   int32_t first_device_type = -1;
   // The loader's instance-level API version (0 when not loaded).
   uint32_t loader_version = 0;
+
+  bool operator==(const VulkanFindings&) const = default;
 };
 
 inline constexpr const char* kVulkanLoaderName = "libvulkan.so.1";
@@ -26,13 +28,14 @@ inline constexpr const char* kVulkanLoaderName = "libvulkan.so.1";
 // process ends, so the drivers stay loaded with everything they hold.
 VulkanFindings ExamineVulkan(const char* loader_name);
 
-// The examination of the real loader, done once per process. The preload
-// runs it in a child process forked at start-up: the drivers' libraries
-// (one links a whole compiler) then load in parallel with the toolkit's
-// instead of queueing behind the same dynamic-loader lock, a driver that
-// crashes or hangs cannot take the tool with it, and the tool never maps
-// them. Start it before any other thread exists. Without a preload, the
-// first caller examines on its own thread.
+// The examination of the real loader, done once per process. Findings stored
+// by an earlier run on an unchanged machine (VulkanFindingsCache) answer at
+// once; otherwise the preload runs the examination in a child process forked
+// at start-up: the drivers' libraries (one links a whole compiler) then load
+// in parallel with the toolkit's instead of queueing behind the same
+// dynamic-loader lock, a driver that crashes or hangs cannot take the tool
+// with it, and the tool never maps them. Start it before any other thread
+// exists. Without a preload, the first caller examines on its own thread.
 const VulkanFindings& ProcessVulkanFindings();
 void StartVulkanPreload();
 

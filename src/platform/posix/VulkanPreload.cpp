@@ -1,6 +1,6 @@
-// The process-wide Vulkan findings, examined in a child process when the
-// preload was started (see VulkanFindings.h).
-#include "platform/posix/VulkanFindings.h"
+// The process-wide Vulkan findings: from the cache, or examined in a child
+// process when the preload was started (see VulkanFindings.h).
+#include "platform/posix/VulkanPreload.h"
 
 #include <fcntl.h>
 #include <limits.h>
@@ -9,10 +9,9 @@
 #include <unistd.h>
 
 #include <cstddef>
-#include <mutex>
-#include <optional>
-
-#include "platform/posix/Posix.h"
+#include <system_error>
+#include <thread>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -21,11 +20,6 @@ namespace {
 // a few seconds from a cold, slow disk. A child still busy after this is
 // taken to hang in a driver: the tool then goes on as without Vulkan.
 constexpr int kChildTimeoutMs = 15000;
-
-std::mutex s_mutex;
-std::optional<VulkanFindings> s_findings;
-pid_t s_child = -1;
-posix::Descriptor s_child_output;
 
 [[noreturn]] void RunChild(int output) {
   const VulkanFindings findings = ExamineVulkan(kVulkanLoaderName);
@@ -36,17 +30,12 @@ posix::Descriptor s_child_output;
   _exit(0);
 }
 
-// The child is gone or going; a slow one is stopped. One that has not quite
-// ended yet is left to the system, which collects it when the tool ends.
-void ReleaseChild(bool stop) {
-  if (stop) {
-    kill(s_child, SIGKILL);
-    waitpid(s_child, nullptr, 0);
-  } else {
-    waitpid(s_child, nullptr, WNOHANG);
-  }
-  s_child = -1;
-  s_child_output = posix::Descriptor();
+VulkanPreload& ProcessPreload() {
+  // Never destroyed: a process may end while the child still examines, and
+  // should not wait for it then.
+  static VulkanPreload* const preload =
+      new VulkanPreload(VulkanFindingsCache::ForThisUser(), VulkanFingerprint::ForThisProcess());
+  return *preload;
 }
 
 }  // namespace
@@ -65,9 +54,28 @@ std::optional<VulkanFindings> ReceiveFindings(int descriptor, int timeout_ms) {
   return findings;
 }
 
-void StartVulkanPreload() {
-  const std::lock_guard<std::mutex> lock(s_mutex);
-  if (s_findings || s_child > 0) {
+VulkanPreload::VulkanPreload(VulkanFindingsCache cache, VulkanFingerprint fingerprint)
+    : m_cache(std::move(cache)), m_fingerprint(std::move(fingerprint)) {}
+
+VulkanPreload::~VulkanPreload() {
+  if (m_child > 0) {
+    kill(m_child, SIGKILL);
+    posix::RetryOnInterrupt([&] { return waitpid(m_child, nullptr, 0); });
+  }
+}
+
+void VulkanPreload::LookUp() {
+  m_fingerprint_text = m_fingerprint.Compute();
+  m_findings = m_cache.Load(*m_fingerprint_text);
+}
+
+void VulkanPreload::Start() {
+  const std::lock_guard<std::mutex> lock(m_mutex);
+  if (m_fingerprint_text) {
+    return;
+  }
+  LookUp();
+  if (m_findings) {
     return;
   }
   int ends[2];
@@ -87,24 +95,61 @@ void StartVulkanPreload() {
   if (child < 0) {
     return;
   }
-  s_child = child;
-  s_child_output = std::move(output);
+  m_child = child;
+  m_child_output = std::move(output);
+}
+
+void VulkanPreload::CollectChild(bool stop) {
+  const pid_t child = std::exchange(m_child, -1);
+  m_child_output = posix::Descriptor();
+  if (stop) {
+    kill(child, SIGKILL);
+  }
+  // Collected as soon as it has ended rather than left a zombie for the rest
+  // of the run. It ends right after its record, but unmapping the drivers
+  // takes milliseconds, which the caller should not wait for.
+  if (waitpid(child, nullptr, WNOHANG) != 0) {
+    return;
+  }
+  try {
+    std::thread([child] {
+      posix::RetryOnInterrupt([&] { return waitpid(child, nullptr, 0); });
+    }).detach();
+  } catch (const std::system_error&) {
+    // Without a thread of its own it stays a zombie until the tool ends.
+  }
+}
+
+const VulkanFindings& VulkanPreload::Findings() {
+  const std::lock_guard<std::mutex> lock(m_mutex);
+  if (!m_findings && m_child > 0) {
+    // A child that died, hung or sent a short record counts as a failed
+    // examination for the rest of this process (asking again would meet the
+    // same driver) but is not stored: a passing fault must not stick.
+    const std::optional<VulkanFindings> received =
+        ReceiveFindings(m_child_output.Get(), kChildTimeoutMs);
+    CollectChild(!received);
+    m_findings = received.value_or(VulkanFindings{});
+    if (received) {
+      m_cache.Store(*m_fingerprint_text, *received);
+    }
+  }
+  if (!m_findings && !m_fingerprint_text) {
+    LookUp();
+  }
+  if (!m_findings) {
+    m_findings = ExamineVulkan(kVulkanLoaderName);
+    m_cache.Store(*m_fingerprint_text, *m_findings);
+  }
+  return *m_findings;
+}
+
+void StartVulkanPreload() {
+  ProcessPreload().Start();
 }
 
 const VulkanFindings& ProcessVulkanFindings() {
-  const std::lock_guard<std::mutex> lock(s_mutex);
-  if (!s_findings && s_child > 0) {
-    // A child that died or hung counts as a failed examination: asking again
-    // in this process would meet the same driver.
-    const std::optional<VulkanFindings> received =
-        ReceiveFindings(s_child_output.Get(), kChildTimeoutMs);
-    s_findings = received.value_or(VulkanFindings{});
-    ReleaseChild(!received);
-  }
-  if (!s_findings) {
-    s_findings = ExamineVulkan(kVulkanLoaderName);
-  }
-  return *s_findings;
+  return ProcessPreload().Findings();
 }
 
 }  // namespace platform

@@ -1,11 +1,22 @@
+#include "platform/posix/VulkanPreload.h"
+
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <set>
+#include <string>
+#include <thread>
 #include <tuple>
 
 #include "platform/GraphicsAdapter.h"
 #include "platform/GraphicsRuntime.h"
-#include "platform/posix/VulkanFindings.h"
+#include "support/TempDirectory.h"
 
 // What the examining child sends arrives whole, even in pieces; a child that
 // dies half-way or never answers gives nothing.
@@ -35,18 +46,101 @@ TEST(VulkanPreload, ReceivesOneWholeRecordOrNothing) {
   }
 }
 
+namespace {
+
+// This thread's child processes, a zombie included until it is collected.
+std::set<pid_t> Children() {
+  std::ifstream list("/proc/self/task/" + std::to_string(::gettid()) + "/children");
+  std::set<pid_t> children;
+  for (pid_t child = 0; list >> child;) children.insert(child);
+  return children;
+}
+
+// The child that `preload.Start()` forks, if it forks one.
+std::optional<pid_t> StartedChild(platform::VulkanPreload& preload) {
+  const std::set<pid_t> before = Children();
+  preload.Start();
+  for (const pid_t child : Children()) {
+    if (!before.contains(child)) return child;
+  }
+  return std::nullopt;
+}
+
+// Whether `child` has ended and been collected; it is given a few seconds.
+bool Collected(pid_t child) {
+  for (int waited_ms = 0; waited_ms < 5000; ++waited_ms) {
+    if (::kill(child, 0) != 0 && errno == ESRCH) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return false;
+}
+
+}  // namespace
+
 // The real loader as installed here: the forked examination finds what one in
 // this process finds, and both queries answer from it.
 TEST(VulkanPreload, ChildFindsWhatThisProcessFinds) {
-  const platform::VulkanFindings here = platform::ExamineVulkan(platform::kVulkanLoaderName);
-  if (!here.loader_loaded) GTEST_SKIP() << "no Vulkan loader on this machine";
   platform::StartGraphicsPreload();
   const platform::VulkanFindings& child = platform::ProcessVulkanFindings();
-  EXPECT_EQ(std::tuple(child.loader_loaded, child.instance_created, child.device_count,
-                       child.first_device_type, child.loader_version),
-            std::tuple(here.loader_loaded, here.instance_created, here.device_count,
-                       here.first_device_type, here.loader_version));
+  const platform::VulkanFindings here = platform::ExamineVulkan(platform::kVulkanLoaderName);
+  if (!here.loader_loaded) GTEST_SKIP() << "no Vulkan loader on this machine";
+  EXPECT_EQ(child, here);
   EXPECT_EQ(platform::GetGraphicsAdapter().QueryDefaultDeviceCaps(),
             platform::DevCapsFromFindings(here));
   EXPECT_TRUE(platform::GetGraphicsRuntime().QueryVersion());
+}
+
+// With the real loader: the first start examines in a child, collected as
+// soon as its record is read, and stores the findings; a later start on the
+// unchanged machine forks nothing and answers exactly what an examination
+// finds, with or without the preload.
+TEST(VulkanPreload, CacheHitIsWhatAnExaminationFinds) {
+  TempDirectory folder;
+  const platform::VulkanFindingsCache cache(folder.Path() + "/qvconfig");
+  platform::VulkanFindings examined;
+  {
+    platform::VulkanPreload first(cache, platform::VulkanFingerprint::ForThisProcess());
+    const std::optional<pid_t> child = StartedChild(first);
+    ASSERT_TRUE(child);
+    examined = first.Findings();
+    EXPECT_TRUE(Collected(*child));
+  }
+  platform::VulkanPreload second(cache, platform::VulkanFingerprint::ForThisProcess());
+  EXPECT_EQ(StartedChild(second), std::nullopt);
+  EXPECT_EQ(second.Findings(), examined);
+  platform::VulkanPreload unstarted(cache, platform::VulkanFingerprint::ForThisProcess());
+  EXPECT_EQ(unstarted.Findings(), examined);
+  EXPECT_EQ(platform::ExamineVulkan(platform::kVulkanLoaderName), examined);
+}
+
+// A child that dies gives no findings to this process and none to the cache;
+// a damaged cache is examined anew and rewritten; a cache that cannot be
+// written leaves the examination as it was.
+TEST(VulkanPreload, FailuresAndBadCachesDoNotStick) {
+  TempDirectory folder;
+  const platform::VulkanFingerprint fingerprint = platform::VulkanFingerprint::ForThisProcess();
+  const platform::VulkanFindingsCache cache(folder.Path() + "/qvconfig");
+  {
+    platform::VulkanPreload dying(cache, fingerprint);
+    const std::optional<pid_t> child = StartedChild(dying);
+    ASSERT_TRUE(child);
+    ::kill(*child, SIGKILL);
+    EXPECT_EQ(dying.Findings(), platform::VulkanFindings{});
+    EXPECT_TRUE(Collected(*child));
+    EXPECT_FALSE(std::filesystem::exists(cache.FilePath()));
+  }
+
+  TempDirectory::WriteFile(cache.FilePath(), "damaged");
+  platform::VulkanPreload over_damaged(cache, fingerprint);
+  ASSERT_TRUE(StartedChild(over_damaged));
+  const platform::VulkanFindings examined = over_damaged.Findings();
+  EXPECT_EQ(cache.Load(fingerprint.Compute()), examined);
+
+  TempDirectory::WriteFile(folder.Path() + "/a-file", "x");
+  const platform::VulkanFindingsCache unwritable(folder.Path() + "/a-file/qvconfig");
+  for (int start = 0; start < 2; ++start) {
+    platform::VulkanPreload preload(unwritable, fingerprint);
+    EXPECT_TRUE(StartedChild(preload));
+    EXPECT_EQ(preload.Findings(), examined);
+  }
 }
