@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 extern char** environ;
 
@@ -25,9 +26,18 @@ std::vector<std::string> Environment(const std::string& platform, const std::str
   for (char** entry = environ; *entry != nullptr; ++entry) {
     const std::string text = *entry;
     if (!text.starts_with("QT_QPA_PLATFORM=") && !text.starts_with("DISPLAY=") &&
-        !text.starts_with("WAYLAND_DISPLAY=")) {
+        !text.starts_with("WAYLAND_DISPLAY=") && !text.starts_with("XDG_RUNTIME_DIR=")) {
       result.push_back(text);
     }
+  }
+  // A runtime folder of the benchmark's own holds the tool's single-instance
+  // socket, so a tool running elsewhere for this user cannot take a start.
+  static const std::string runtime = [] {
+    char pattern[] = "/tmp/qv_bench_run_XXXXXX";
+    return mkdtemp(pattern) != nullptr ? std::string(pattern) : std::string();
+  }();
+  if (!runtime.empty()) {
+    result.push_back("XDG_RUNTIME_DIR=" + runtime);
   }
   result.push_back("QT_QPA_PLATFORM=" + platform);
   if (!display.empty()) {
