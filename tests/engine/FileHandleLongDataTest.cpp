@@ -70,3 +70,17 @@ TEST(FileHandleLongData, CrossingBuffersReportsAsBefore) {
   ASSERT_EQ(capture.Boxes().size(), 1u);
   EXPECT_EQ(ErrorReporter::s_instance->GetHardErrorCode(), kErrCannotRead);
 }
+
+// A handle without buffer space never makes room, so a write through it fails at once as a
+// fixed-length stream's does instead of flushing nothing for ever.
+TEST(FileHandleLongData, NoBufferSpaceFailsTheWrite) {
+  TempDirectory folder;
+  LogCapture capture;
+  Handle writer("none.bin", 0);
+  ASSERT_EQ(writer.Open(kOpenWrite), kErrNone);
+  EXPECT_EQ(writer.Write("ab", 2), kErrWriteBuffer);
+  EXPECT_TRUE(capture.Contains("*Error trying to write to boid - ran out of space\n"));
+  EXPECT_TRUE(writer.IsFailed());
+  writer.Close();
+  EXPECT_EQ(TempDirectory::ReadFile("none.bin"), "");
+}
