@@ -36,6 +36,7 @@
 namespace {
 
 EngineServices* s_services = nullptr;
+constexpr std::size_t kMaxValuesPerFile = 200;
 
 bool IsSpace(char c) {
   return c == ' ' || (c >= '\t' && c <= '\r');
@@ -190,8 +191,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ConfigFile file;
   ReadConfig(file, path);
   const ConfigContent content = ConfigContent::Of(file);
+  // The first values are enough: a file of thousands of keys would only make
+  // the run slow.
+  std::size_t checked = 0;
   for (const auto& [chapter, keys] : content.m_chapters) {
-    for (const auto& [key, value] : keys) CheckValue(value, key + value);
+    for (const auto& [key, value] : keys) {
+      if (++checked > kMaxValuesPerFile) break;
+      CheckValue(value, key + value);
+    }
   }
   FUZZ_CHECK(s_services->Boxes() == 0);
   return 0;

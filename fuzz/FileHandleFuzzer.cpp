@@ -84,8 +84,9 @@ std::string s_path;
 constexpr std::size_t kMaxBytes = 4u << 20;
 constexpr std::size_t kBytewiseLimit = 256u << 10;
 constexpr std::uint8_t kRepeatFirst = 0x90;
-// Byte-by-byte line reading costs a refill per buffer; this many keep a run
-// short and are far more than a recursion per buffer could hide in.
+// Data beyond this many buffer-fulls is cut: byte-by-byte line reading costs
+// a refill per buffer, and this many keep a run short while being far more
+// than a recursion per buffer could hide in.
 constexpr std::size_t kMaxBuffersFull = 1u << 12;
 // The deepest that the stack may go below the target's own frame: ample for
 // the calls from the target to the file system, a small part of what a
@@ -124,8 +125,10 @@ Lines ExpectedLines(const std::string& data, LineEnding ending) {
     std::string line;
     for (std::size_t run = at; run < end; run += kRunSize) {
       const std::size_t run_end = std::min(run + kRunSize, end);
-      const std::size_t zero = std::min(data.find('\0', run), run_end);
-      line.append(data, run, zero - run);
+      const void* zero = std::memchr(data.data() + run, 0, run_end - run);
+      line.append(
+          data, run,
+          zero == nullptr ? run_end - run : static_cast<const char*>(zero) - (data.data() + run));
     }
     lines.push_back(std::move(line));
     at = cr == std::string::npos ? data.size() : cr + 2;
@@ -255,15 +258,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // often, so that not every other input is megabytes long.
   const bool repeated = repeat >= kRepeatFirst && repeat < kRepeatFirst + 8;
   std::size_t copies = repeated ? std::size_t{1} << ((repeat - kRepeatFirst) * 2 + 4) : 1;
-  const std::size_t smallest_buffer = std::min(write_buffer, read_buffer);
-  if (!piece.empty()) {
-    copies = std::min(copies, std::max<std::size_t>(1, kMaxBytes / piece.size()));
-    copies = std::min(copies,
-                      std::max<std::size_t>(1, kMaxBuffersFull * smallest_buffer / piece.size()));
-  }
+  const std::size_t limit =
+      std::min(kMaxBytes, kMaxBuffersFull * std::min(write_buffer, read_buffer));
+  if (!piece.empty()) copies = std::min(copies, limit / piece.size() + 1);
   std::string bytes;
   bytes.reserve(piece.size() * copies);
   for (std::size_t i = 0; i < copies; ++i) bytes += piece;
+  if (bytes.size() > limit) bytes.resize(limit);
 
   const auto top = reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));
   s_probe->Start();

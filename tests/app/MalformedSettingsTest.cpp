@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <set>
 #include <string>
@@ -55,6 +56,15 @@ Kept ReadKept(const std::string& path) {
     kept.order.emplace_back(entry.m_header, std::string(entry.m_text));
   }
   return kept;
+}
+
+// The file's bytes in one read; a 20 MB file taken a character at a time costs
+// seconds under the sanitizers.
+std::string Bytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
+  in.seekg(0).read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return bytes;
 }
 
 std::string Short(const std::string& text) {
@@ -113,7 +123,7 @@ std::vector<std::pair<std::string, std::string>> LargeFiles() {
   for (int chapter = 0; huge.size() < 20u * 1024 * 1024; ++chapter) {
     huge += "[BULK" + std::to_string(chapter) + "]\r\n";
     for (int key = 0; key < 10; ++key) {
-      huge += "KEY" + std::to_string(key) + "=" + std::string(1000, static_cast<char>('a' + key)) +
+      huge += "KEY" + std::to_string(key) + "=" + std::string(10000, static_cast<char>('a' + key)) +
               "\r\n";
     }
   }
@@ -168,8 +178,7 @@ TEST_F(MalformedSettingsTest, EveryFileLoadsSavesAndKeepsWhatTheFormatKeeps) {
 
   std::vector<std::pair<std::string, std::string>> files;
   for (const fs::directory_entry& entry : fs::directory_iterator(kCorpus)) {
-    files.emplace_back(entry.path().filename().string(),
-                       TempDirectory::ReadFile(entry.path().string()));
+    files.emplace_back(entry.path().filename().string(), Bytes(entry.path().string()));
   }
   for (auto& made : LargeFiles()) files.push_back(std::move(made));
   ASSERT_GE(files.size(), 50u);
@@ -189,9 +198,9 @@ TEST_F(MalformedSettingsTest, EveryFileLoadsSavesAndKeepsWhatTheFormatKeeps) {
       GameSettings reloaded;
       EXPECT_EQ(reloaded.Load(kAssetQVConfig_INI, nullptr), kErrNone);
       EXPECT_EQ(reloaded.Save(kAssetQVConfig_INI, nullptr), kErrNone);
-      if (store == 2) second = *ReadSettings();
+      if (store == 2) second = Bytes(kSettingsPath);
     }
-    EXPECT_TRUE(ReadSettings() == second);
+    EXPECT_TRUE(Bytes(kSettingsPath) == second);
     delete GameSettings::s_instance;
   }
   EXPECT_TRUE(m_backend.MessageBoxes().empty());
