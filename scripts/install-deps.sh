@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs every Debian package the project needs. Quiet when all is present;
 # refreshes the package lists only when something is missing.
+#   scripts/install-deps.sh          what building, running and testing need
+#   scripts/install-deps.sh --fuzz   that, and clang with libFuzzer for the fuzz targets
 set -euo pipefail
 
 packages=(
@@ -12,6 +14,9 @@ packages=(
   libinih-dev libsimpleini-dev locales-all
   g++-mingw-w64-x86-64-posix
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang-14 libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

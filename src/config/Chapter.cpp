@@ -59,8 +59,14 @@ Chapter::Entry Chapter::MakeEntry(std::string_view upper_key, std::string_view v
   const std::size_t size = upper_key.size() + value.size();
   if (size > 0) {
     auto* text = static_cast<char*>(m_arena->allocate(size, 1));
-    std::memcpy(text, upper_key.data(), upper_key.size());
-    std::memcpy(text + upper_key.size(), value.data(), value.size());
+    // An entry with an empty key and value has no text at all, so an empty
+    // side may come with a null pointer, which memcpy may not be given.
+    if (!upper_key.empty()) {
+      std::memcpy(text, upper_key.data(), upper_key.size());
+    }
+    if (!value.empty()) {
+      std::memcpy(text + upper_key.size(), value.data(), value.size());
+    }
     entry.m_text = text;
   }
   return entry;
@@ -73,7 +79,9 @@ void Chapter::Replace(Entry& entry, std::string_view value) {
   // or one store, gives back as a whole.
   if (value.size() <= entry.m_value_size && entry.m_text != nullptr) {
     char* bytes = const_cast<char*>(entry.m_text) + entry.m_key_size;
-    std::memmove(bytes, value.data(), value.size());
+    if (!value.empty()) {
+      std::memmove(bytes, value.data(), value.size());
+    }
     entry.m_value_size = static_cast<uint32_t>(value.size());
   } else {
     entry = MakeEntry(entry.Key(), value);

@@ -1,5 +1,6 @@
 #include "config/ValueText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -42,6 +43,59 @@ bool ReadUnsigned(std::string_view text, std::size_t& at, uint32_t& value) {
   return true;
 }
 
+// The power of ten of the first significant digit of a decimal number in the
+// form that from_chars took (digits, a point, digits, an exponent): 2 for
+// 123.4, -3 for 0.00123, 0 for 1e0. Leading zeros and the exponent both count,
+// so "0.", 330 zeros and "1" is -331, and "1", 400 zeros and "e-5" is 395. Only
+// the sign matters to the caller, so a huge exponent saturates.
+int64_t DecimalMagnitude(std::string_view number) {
+  constexpr int64_t kExponentLimit = int64_t{1} << 40;
+  std::size_t at = 0;
+  while (at < number.size() && number[at] == '0') {
+    ++at;
+  }
+  int64_t magnitude = 0;
+  int64_t integer_digits = 0;
+  while (at < number.size() && IsDigit(number[at])) {
+    ++integer_digits;
+    ++at;
+  }
+  if (at < number.size() && number[at] == '.') {
+    ++at;
+  }
+  if (integer_digits > 0) {
+    magnitude = integer_digits - 1;
+    while (at < number.size() && IsDigit(number[at])) {
+      ++at;
+    }
+  } else {
+    int64_t zeros = 0;
+    while (at < number.size() && number[at] == '0') {
+      ++zeros;
+      ++at;
+    }
+    magnitude = -zeros - 1;
+    while (at < number.size() && IsDigit(number[at])) {
+      ++at;
+    }
+  }
+  if (at < number.size() && (number[at] == 'e' || number[at] == 'E')) {
+    ++at;
+    bool negative = false;
+    if (at < number.size() && (number[at] == '+' || number[at] == '-')) {
+      negative = number[at] == '-';
+      ++at;
+    }
+    int64_t exponent = 0;
+    while (at < number.size() && IsDigit(number[at])) {
+      exponent = std::min(exponent * 10 + (number[at] - '0'), kExponentLimit);
+      ++at;
+    }
+    magnitude += negative ? -exponent : exponent;
+  }
+  return magnitude;
+}
+
 }  // namespace
 
 float ParseFloatText(std::string_view text) {
@@ -65,13 +119,9 @@ float ParseFloatText(std::string_view text) {
     return 0.0f;
   }
   if (error == std::errc::result_out_of_range) {
-    // atof gives HUGE_VAL for a too large and 0 for a too small
-    // magnitude; the exponent's sign tells the two apart.
+    // atof gives HUGE_VAL for a too large and 0 for a too small magnitude.
     const std::string_view number(first, static_cast<std::size_t>(end - first));
-    const std::size_t exponent = number.find_first_of("eE");
-    const bool tiny = exponent != std::string_view::npos && exponent + 1 < number.size() &&
-                      number[exponent + 1] == '-';
-    value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    value = DecimalMagnitude(number) < 0 ? 0.0 : std::numeric_limits<double>::infinity();
   }
   if (negative) {
     value = -value;

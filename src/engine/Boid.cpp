@@ -61,10 +61,7 @@ ErrorCode Boid::Allocate(std::uint32_t capacity) {
 ErrorCode Boid::Write(const void* source, std::uint32_t count) {
   if (m_failed) return ReportHardError(kErrInvalidBoid);
   const auto* bytes = static_cast<const std::uint8_t*>(source);
-  const std::uint32_t fitting = std::min(count, m_capacity - m_position);
-  if (fitting > 0) std::memcpy(m_cursor, bytes, fitting);
-  SetPosition(m_position + fitting);
-  if (m_position > m_length) m_length = m_position;
+  const std::uint32_t fitting = PutBytes(bytes, count);
   if (fitting == count) return 0;
   m_failed = true;
   WriteOverflow(bytes + fitting, count - fitting);
@@ -79,9 +76,7 @@ ErrorCode Boid::Read(void* destination, std::uint32_t count) {
   if (m_failed) return ReportHardError(kErrInvalidBoid);
   if (m_position > m_length) return ReportHardError(kErrInvalidOffset);
   auto* bytes = static_cast<std::uint8_t*>(destination);
-  const std::uint32_t available = std::min(count, m_length - m_position);
-  if (available > 0) std::memcpy(bytes, m_cursor, available);
-  SetPosition(m_position + available);
+  const std::uint32_t available = TakeBytes(bytes, count);
   if (available == count) return 0;
   m_failed = true;
   ReadOverflow(bytes + available, count - available);
@@ -159,6 +154,21 @@ ErrorCode Boid::ReadOverflow(std::uint8_t* destination, std::uint32_t count) {
   m_failed = true;
   std::memset(destination, 0, count);
   return ReportSoftError(kErrReadBuffer);
+}
+
+std::uint32_t Boid::PutBytes(const std::uint8_t* source, std::uint32_t count) {
+  const std::uint32_t fitting = std::min(count, m_capacity - m_position);
+  if (fitting > 0) std::memcpy(m_cursor, source, fitting);
+  SetPosition(m_position + fitting);
+  if (m_position > m_length) m_length = m_position;
+  return fitting;
+}
+
+std::uint32_t Boid::TakeBytes(std::uint8_t* destination, std::uint32_t count) {
+  const std::uint32_t available = std::min(count, m_length - m_position);
+  if (available > 0) std::memcpy(destination, m_cursor, available);
+  SetPosition(m_position + available);
+  return available;
 }
 
 void Boid::SetPosition(std::uint32_t position) {

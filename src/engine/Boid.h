@@ -57,6 +57,14 @@ class Boid {
   virtual ErrorCode WriteOverflow(const std::uint8_t* source, std::uint32_t count);
   virtual ErrorCode ReadOverflow(std::uint8_t* destination, std::uint32_t count);
 
+  // Copy what fits between the position and the capacity / what the data
+  // holds between the position and the length, move the position past it
+  // (a write also grows the length) and give the count moved. Neither calls
+  // a hook, so a derived stream can move a large count in a loop of
+  // buffer-fulls instead of once per nested call.
+  std::uint32_t PutBytes(const std::uint8_t* source, std::uint32_t count);
+  std::uint32_t TakeBytes(std::uint8_t* destination, std::uint32_t count);
+
   void SetFailed(bool failed) { m_failed = failed; }
   // Moves the position; the caller keeps it within the capacity.
   void SetPosition(std::uint32_t position);

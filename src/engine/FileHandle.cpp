@@ -171,13 +171,23 @@ ErrorCode FileHandle::Seek(std::uint32_t base, std::uint32_t offset) {
 }
 
 ErrorCode FileHandle::WriteOverflow(const std::uint8_t* source, std::uint32_t count) {
-  Flush();
-  m_buffer_offset += Position();
-  m_flushed = 0;
-  SetPosition(0);
-  SetLength(0);
+  // A buffer of no bytes never makes room; the write fails as a fixed-length
+  // stream's does instead of flushing nothing for ever.
+  if (Capacity() == 0) return kErrWriteBuffer;
+  // One buffer-full per turn, so a single long line costs no stack.
+  for (;;) {
+    Flush();
+    m_buffer_offset += Position();
+    m_flushed = 0;
+    SetPosition(0);
+    SetLength(0);
+    const std::uint32_t put = PutBytes(source, count);
+    source += put;
+    count -= put;
+    if (count == 0) break;
+  }
   SetFailed(false);
-  return Write(source, count);
+  return 0;
 }
 
 ErrorCode FileHandle::ReadOverflow(std::uint8_t* destination, std::uint32_t count) {
@@ -185,16 +195,35 @@ ErrorCode FileHandle::ReadOverflow(std::uint8_t* destination, std::uint32_t coun
     SetFailed(false);
     return 0;
   }
-  // Bytes written into this window go out before it is replaced.
-  if (IsOpenForWriting() && Position() > m_flushed) Flush();
-  m_buffer_offset = m_disk_file.Tell();
-  const std::uint32_t loaded = FillBuffer();
-  if (loaded == 0) return ReportHardError(kErrCannotRead, m_name.c_str());
-  m_flushed = 0;
-  SetLength(loaded);
-  SetPosition(0);
+  // One buffer-full per turn, so a large read costs no stack. Each refill
+  // that still leaves the read short counts as a read of its own: when the
+  // data then runs out, each of them reports the shortfall too, as the
+  // stream's read that called this hook does.
+  std::uint32_t short_refills = 0;
+  for (;;) {
+    // Bytes written into this window go out before it is replaced.
+    if (IsOpenForWriting() && Position() > m_flushed) Flush();
+    m_buffer_offset = m_disk_file.Tell();
+    const std::uint32_t loaded = FillBuffer();
+    if (loaded == 0) {
+      ErrorCode result = ReportHardError(kErrCannotRead, m_name.c_str());
+      for (; short_refills > 0; --short_refills) {
+        LogPrintf("Error Reading from boid\n");
+        result = ReportSoftError(kErrReadBuffer);
+      }
+      return result;
+    }
+    m_flushed = 0;
+    SetLength(loaded);
+    SetPosition(0);
+    const std::uint32_t taken = TakeBytes(destination, count);
+    destination += taken;
+    count -= taken;
+    if (count == 0) break;
+    ++short_refills;
+  }
   SetFailed(false);
-  return Read(destination, count);
+  return 0;
 }
 
 std::uint32_t FileHandle::FillBuffer() {

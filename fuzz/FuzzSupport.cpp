@@ -1,0 +1,148 @@
+#include "FuzzSupport.h"
+
+#include <stdlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "config/ConfigFile.h"
+#include "engine/ErrorReporter.h"
+#include "engine/FileHandle.h"
+#include "engine/Log.h"
+#include "engine/OpenMode.h"
+#include "platform/MessageBox.h"
+
+namespace {
+
+std::string s_scratch_folder;
+
+void RemoveScratchFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(s_scratch_folder, ignored);
+}
+
+bool IsUpperCase(std::string_view name) {
+  for (char c : name) {
+    if (c >= 'a' && c <= 'z') return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void FuzzCheckFailed(const char* condition, const char* file, int line) {
+  std::fprintf(stderr, "\nFUZZ CHECK FAILED: %s\n  at %s:%d\n", condition, file, line);
+  std::abort();
+}
+
+const std::string& ScratchFolder() {
+  if (s_scratch_folder.empty()) {
+    std::error_code error;
+    std::filesystem::path base = "/dev/shm";
+    if (!std::filesystem::is_directory(base, error)) base = std::filesystem::temp_directory_path();
+    std::string pattern = (base / "qvfuzz-XXXXXX").string();
+    FUZZ_CHECK(mkdtemp(pattern.data()) != nullptr);
+    s_scratch_folder = pattern;
+    std::atexit(RemoveScratchFolder);
+  }
+  return s_scratch_folder;
+}
+
+std::string ScratchPath(const std::string& name) {
+  return ScratchFolder() + "/" + name;
+}
+
+EngineServices::EngineServices()
+    : m_reporter(std::make_unique<ErrorReporter>()), m_log(std::make_unique<Log>()) {
+  platform::SetMessageBoxHook([this](const std::string&, const std::string&, unsigned) {
+    ++m_boxes;
+    return platform::kIdOk;
+  });
+}
+
+EngineServices::~EngineServices() {
+  platform::SetMessageBoxHook({});
+}
+
+void EngineServices::Reset() {
+  m_reporter->Reset();
+  m_boxes = 0;
+}
+
+bool EngineServices::HasHardError() const {
+  return m_reporter->HasHardError();
+}
+
+ErrorCode EngineServices::HardErrorCode() const {
+  return m_reporter->GetHardErrorCode();
+}
+
+bool EngineServices::HasSoftError() const {
+  return m_reporter->HasSoftError();
+}
+
+void WriteWholeFile(const std::string& path, std::string_view bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  FUZZ_CHECK(out.good());
+}
+
+std::string ReadWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+ErrorCode ReadConfig(ConfigFile& config, const std::string& path, std::uint32_t buffer_size) {
+  FileHandle file(buffer_size);
+  file.SetFileName(path);
+  FUZZ_CHECK(file.Open(kOpenRead) == kErrNone);
+  // Read sets the line ending for its own run and puts the handle's back.
+  file.SetLineEnding(LineEnding::kZeroByte);
+  const ErrorCode result = config.Read(file);
+  FUZZ_CHECK(file.GetLineEnding() == LineEnding::kZeroByte);
+  file.Close();
+  return result;
+}
+
+std::string WriteConfig(ConfigFile& config, const std::string& path) {
+  FileHandle file(4096);
+  file.SetFileName(path);
+  FUZZ_CHECK(file.Open(kOpenWrite) == kErrNone);
+  file.SetLineEnding(LineEnding::kZeroByte);
+  FUZZ_CHECK(config.Write(file) == kErrNone);
+  FUZZ_CHECK(file.GetLineEnding() == LineEnding::kZeroByte);
+  FUZZ_CHECK(file.Close() == kErrNone);
+  return ReadWholeFile(path);
+}
+
+ConfigContent ConfigContent::Of(const ConfigFile& config) {
+  ConfigContent content;
+  ConfigFile::ChapterCursor chapter;
+  String name;
+  const std::string* previous_name = nullptr;
+  for (bool more = config.GetFirstChapter(chapter, name); more;
+       more = config.GetNextChapter(chapter, name)) {
+    FUZZ_CHECK(IsUpperCase(name));
+    FUZZ_CHECK(previous_name == nullptr || *previous_name < name);
+    Keys& keys = content.m_chapters[name];
+    // A chapter exists only once a key is stored in it.
+    ConfigFile::KeyCursor key_cursor;
+    String key;
+    String value;
+    for (bool key_more = config.GetFirstKey(chapter, key_cursor, key, value); key_more;
+         key_more = config.GetNextKey(chapter, key_cursor, key, value)) {
+      FUZZ_CHECK(IsUpperCase(key));
+      FUZZ_CHECK(keys.empty() || keys.back().first < key);
+      keys.emplace_back(key, value);
+    }
+    FUZZ_CHECK(!keys.empty());
+    previous_name = &content.m_chapters.find(name)->first;
+  }
+  for (const ConfigFile::OrderEntry& entry : config.GetChapterOrder()) {
+    content.m_order.emplace_back(entry.m_header, std::string(entry.m_text));
+  }
+  return content;
+}
