@@ -22,6 +22,7 @@
 //  - None of it raises a hard error.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -43,11 +44,12 @@ class RecordingFileSystem : public platform::FileSystem {
     m_opened.push_back(path);
     return nullptr;
   }
-  void Close(platform::NativeFile*) override {}
+  bool Close(platform::NativeFile*) override { return true; }
   std::size_t Read(platform::NativeFile*, void*, std::size_t) override { return 0; }
   std::size_t Write(platform::NativeFile*, const void*, std::size_t) override { return 0; }
   bool Seek(platform::NativeFile*, std::int64_t, platform::SeekOrigin) override { return false; }
   std::int64_t Tell(platform::NativeFile*) override { return -1; }
+  bool Flush(platform::NativeFile*) override { return true; }
   bool Exists(const std::string& path) override {
     m_asked.push_back(path);
     return m_exists;
@@ -61,7 +63,7 @@ class RecordingFileSystem : public platform::FileSystem {
     return m_made.size() == m_failing_folder ? platform::MakeDirectoryResult::kFailed
                                              : platform::MakeDirectoryResult::kAlreadyExists;
   }
-  bool FreeSpace(std::uint64_t&) override { return false; }
+  std::optional<std::uint64_t> FreeSpace() override { return std::nullopt; }
 
   void Clear() { m_asked.clear(), m_removed.clear(), m_made.clear(), m_opened.clear(); }
 

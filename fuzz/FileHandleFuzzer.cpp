@@ -27,6 +27,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -50,7 +51,7 @@ class StackProbe : public platform::FileSystem {
   platform::NativeFile* Open(const std::string& path, const char* mode) override {
     return Note(), m_real.Open(path, mode);
   }
-  void Close(platform::NativeFile* file) override { Note(), m_real.Close(file); }
+  bool Close(platform::NativeFile* file) override { return Note(), m_real.Close(file); }
   std::size_t Read(platform::NativeFile* file, void* buffer, std::size_t count) override {
     return Note(), m_real.Read(file, buffer, count);
   }
@@ -61,12 +62,13 @@ class StackProbe : public platform::FileSystem {
     return Note(), m_real.Seek(file, offset, origin);
   }
   std::int64_t Tell(platform::NativeFile* file) override { return Note(), m_real.Tell(file); }
+  bool Flush(platform::NativeFile* file) override { return Note(), m_real.Flush(file); }
   bool Exists(const std::string& path) override { return Note(), m_real.Exists(path); }
   bool Remove(const std::string& path) override { return Note(), m_real.Remove(path); }
   platform::MakeDirectoryResult MakeDirectory(const std::string& path) override {
     return Note(), m_real.MakeDirectory(path);
   }
-  bool FreeSpace(std::uint64_t& bytes) override { return Note(), m_real.FreeSpace(bytes); }
+  std::optional<std::uint64_t> FreeSpace() override { return Note(), m_real.FreeSpace(); }
 
  private:
   [[gnu::noinline]] void Note() {

@@ -56,15 +56,17 @@ std::string ScratchPath(const std::string& name) {
 }
 
 EngineServices::EngineServices()
-    : m_reporter(std::make_unique<ErrorReporter>()), m_log(std::make_unique<Log>()) {
-  platform::SetMessageBoxHook([this](const std::string&, const std::string&, unsigned) {
-    ++m_boxes;
-    return platform::kIdOk;
-  });
-}
+    : m_previous_box(platform::SetMessageBox(this)),
+      m_reporter(std::make_unique<ErrorReporter>()),
+      m_log(std::make_unique<Log>()) {}
 
 EngineServices::~EngineServices() {
-  platform::SetMessageBoxHook({});
+  platform::SetMessageBox(m_previous_box);
+}
+
+int EngineServices::Show(platform::OwnerWindow*, std::string_view, std::string_view, unsigned) {
+  ++m_boxes;
+  return platform::kIdOk;
 }
 
 void EngineServices::Reset() {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/ErrorCode.h"
+#include "platform/MessageBox.h"
 
 class ConfigFile;
 class ErrorReporter;
@@ -33,7 +34,7 @@ std::string ScratchPath(const std::string& name);
 
 // The engine's log and error reporter for the whole run, with every message
 // box answered OK without showing anything; message boxes are counted.
-class EngineServices {
+class EngineServices final : private platform::MessageBox {
  public:
   EngineServices();
   ~EngineServices();
@@ -48,6 +49,11 @@ class EngineServices {
   bool HasSoftError() const;
 
  private:
+  // Hard errors' boxes are counted, not shown.
+  int Show(platform::OwnerWindow* owner, std::string_view text, std::string_view caption,
+           unsigned flags) override;
+
+  platform::MessageBox* m_previous_box = nullptr;
   std::unique_ptr<ErrorReporter> m_reporter;
   std::unique_ptr<Log> m_log;
   int m_boxes = 0;
