@@ -6,6 +6,7 @@
 
 #include "app/ConfigApp.h"
 #include "app/EngineServices.h"
+#include "hardware/SpeedPreload.h"
 #include "platform/GraphicsAdapter.h"
 #include "resources/GameResources.h"
 #include "ui/qt/QtDialogBackend.h"
@@ -15,6 +16,9 @@ int main(int argc, char** argv) {
   // it runs in a child process while the toolkit starts, and before any
   // thread exists, as forking requires.
   platform::StartGraphicsPreload();
+  // The processor measurement, on threads of its own, is ready by the first
+  // refresh too. Started after the fork above.
+  SpeedPreload speed_preload;
 
   // The tool reads no command line: the toolkit gets the program name only.
   int toolkit_argc = argc > 0 ? 1 : 0;

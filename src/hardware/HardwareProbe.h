@@ -13,8 +13,8 @@
 // The hardware is examined once per process (the first Recommend); every later
 // call answers from the remembered probe level. The speed comes from
 // GetSpeedSource(), the graphics adapter from platform::GetGraphicsAdapter():
-// start its preload early (platform::StartGraphicsPreload() in main) so the
-// first Recommend waits less. Tests install a fake adapter and speed source
+// main starts both early (platform::StartGraphicsPreload() and a SpeedPreload)
+// so the first Recommend waits less. Tests install a fake adapter and speed source
 // (tests/support/FakeGraphicsAdapter.h, FakeSpeedSource.h) and call
 // ForgetProcessState between cases.
 class HardwareProbe {

@@ -1,7 +1,5 @@
 #include "platform/Gamepads.h"
 
-#include <SDL.h>
-
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
@@ -10,6 +8,7 @@
 
 #include "platform/posix/GamepadGuid.h"
 #include "platform/posix/SdlGamepad.h"
+#include "platform/posix/SdlLibrary.h"
 
 namespace platform {
 namespace {
@@ -27,18 +26,18 @@ std::string ReadPort(const char* device_node) {
   return PortFromSysfsPath(resolved).value_or(std::string());
 }
 
-GamepadIdentity ReadIdentity(int index) {
+GamepadIdentity ReadIdentity(const SdlLibrary& sdl, int index) {
   GamepadIdentity identity;
-  const SDL_JoystickGUID device_guid = SDL_JoystickGetDeviceGUID(index);
+  const SDL_JoystickGUID device_guid = sdl.SDL_JoystickGetDeviceGUID(index);
   std::memcpy(identity.device_guid.data(), device_guid.data, identity.device_guid.size());
   // SDL knows the serial only of an opened joystick.
-  if (SDL_Joystick* joystick = SDL_JoystickOpen(index)) {
-    if (const char* serial = SDL_JoystickGetSerial(joystick)) {
+  if (SDL_Joystick* joystick = sdl.SDL_JoystickOpen(index)) {
+    if (const char* serial = sdl.SDL_JoystickGetSerial(joystick)) {
       identity.serial.assign(serial, strnlen(serial, kMaxSerialLength));
     }
-    SDL_JoystickClose(joystick);
+    sdl.SDL_JoystickClose(joystick);
   }
-  if (identity.serial.empty()) identity.port = ReadPort(SDL_JoystickPathForIndex(index));
+  if (identity.serial.empty()) identity.port = ReadPort(sdl.SDL_JoystickPathForIndex(index));
   return identity;
 }
 
@@ -48,38 +47,42 @@ GamepadIdentity ReadIdentity(int index) {
 class SdlGamepads final : public Gamepads {
  public:
   std::optional<SystemError> Start() override {
-    if (m_started) return std::nullopt;
+    if (m_sdl != nullptr) return std::nullopt;
+    // A missing or unusable SDL fails the start as SDL's own start would.
+    const SystemResult<const SdlLibrary*> library = ProcessSdlLibrary();
+    if (!library) return library.Error();
+    const SdlLibrary& sdl = **library;
     // SDL would otherwise take SIGINT and SIGTERM from the toolkit; pads are
     // read whichever window has the focus.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    if (SDL_Init(SDL_INIT_GAMECONTROLLER) != 0) return SystemError{0, SDL_GetError()};
-    m_started = true;
+    sdl.SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sdl.SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    if (sdl.SDL_Init(SDL_INIT_GAMECONTROLLER) != 0) return SystemError{0, sdl.SDL_GetError()};
+    m_sdl = &sdl;
     return std::nullopt;
   }
 
   std::vector<GamepadInfo> Enumerate() override {
     std::vector<GamepadInfo> found;
-    if (!m_started) return found;
+    if (m_sdl == nullptr) return found;
     for (const Attached& pad : Refresh()) {
       const bool listed = std::any_of(found.begin(), found.end(), [&](const GamepadInfo& info) {
         return info.instance == pad.instance;
       });
       if (listed) continue;
-      const char* name = SDL_GameControllerNameForIndex(pad.index);
-      if (name == nullptr) name = SDL_JoystickNameForIndex(pad.index);
+      const char* name = m_sdl->SDL_GameControllerNameForIndex(pad.index);
+      if (name == nullptr) name = m_sdl->SDL_JoystickNameForIndex(pad.index);
       found.push_back({pad.instance, name != nullptr ? name : kUnnamedPad});
     }
     return found;
   }
 
   std::unique_ptr<Gamepad> Open(const Guid& instance) override {
-    if (!m_started) return nullptr;
+    if (m_sdl == nullptr) return nullptr;
     for (const Attached& pad : Refresh()) {
       if (pad.instance != instance) continue;
-      SDL_Joystick* joystick = SDL_JoystickOpen(pad.index);
+      SDL_Joystick* joystick = m_sdl->SDL_JoystickOpen(pad.index);
       if (joystick == nullptr) return nullptr;
-      return std::make_unique<SdlGamepad>(instance, joystick);
+      return std::make_unique<SdlGamepad>(*m_sdl, instance, joystick);
     }
     return nullptr;
   }
@@ -92,19 +95,20 @@ class SdlGamepads final : public Gamepads {
 
   // The attached game controllers with their instance GUIDs, in SDL's order.
   std::vector<Attached> Refresh() {
-    UpdateSdlJoysticks();
+    UpdateSdlJoysticks(*m_sdl);
     std::vector<int> indices;
     std::vector<GamepadIdentity> identities;
     std::map<SDL_JoystickID, GamepadIdentity> present;
-    const int count = SDL_NumJoysticks();
+    const int count = m_sdl->SDL_NumJoysticks();
     for (int index = 0; index < count; ++index) {
-      if (SDL_IsGameController(index) != SDL_TRUE) continue;
-      const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(index);
+      if (m_sdl->SDL_IsGameController(index) != SDL_TRUE) continue;
+      const SDL_JoystickID id = m_sdl->SDL_JoystickGetDeviceInstanceID(index);
       if (id < 0) continue;
       // A pad is opened for its serial once per plug, not at every call:
       // opening costs a round trip to some pads.
       const auto known = m_identities.find(id);
-      GamepadIdentity identity = known != m_identities.end() ? known->second : ReadIdentity(index);
+      GamepadIdentity identity =
+          known != m_identities.end() ? known->second : ReadIdentity(*m_sdl, index);
       indices.push_back(index);
       identities.push_back(identity);
       present.emplace(id, std::move(identity));
@@ -117,7 +121,8 @@ class SdlGamepads final : public Gamepads {
     return attached;
   }
 
-  bool m_started = false;
+  // Null until started.
+  const SdlLibrary* m_sdl = nullptr;
   // What each attached pad was found to be, by SDL's id for this plug.
   std::map<SDL_JoystickID, GamepadIdentity> m_identities;
 };

@@ -14,20 +14,20 @@ std::int32_t ScaleAxis(Sint16 value) {
 
 }  // namespace
 
-void UpdateSdlJoysticks() {
-  SDL_JoystickUpdate();
-  SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+void UpdateSdlJoysticks(const SdlLibrary& sdl) {
+  sdl.SDL_JoystickUpdate();
+  sdl.SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
 }
 
-SdlGamepad::SdlGamepad(const Guid& instance, SDL_Joystick* joystick)
-    : m_instance(instance), m_joystick(joystick) {}
+SdlGamepad::SdlGamepad(const SdlLibrary& sdl, const Guid& instance, SDL_Joystick* joystick)
+    : m_sdl(sdl), m_instance(instance), m_joystick(joystick) {}
 
 SdlGamepad::~SdlGamepad() {
-  SDL_JoystickClose(m_joystick);
+  m_sdl.SDL_JoystickClose(m_joystick);
 }
 
 bool SdlGamepad::IsAttached() const {
-  return SDL_JoystickGetAttached(m_joystick) == SDL_TRUE;
+  return m_sdl.SDL_JoystickGetAttached(m_joystick) == SDL_TRUE;
 }
 
 bool SdlGamepad::Acquire() {
@@ -35,25 +35,25 @@ bool SdlGamepad::Acquire() {
 }
 
 bool SdlGamepad::Poll() {
-  UpdateSdlJoysticks();
+  UpdateSdlJoysticks(m_sdl);
   return IsAttached();
 }
 
 std::optional<GamepadState> SdlGamepad::ReadState() {
   if (!IsAttached()) return std::nullopt;
   GamepadState state;
-  const int buttons = SDL_JoystickNumButtons(m_joystick);
+  const int buttons = m_sdl.SDL_JoystickNumButtons(m_joystick);
   for (int button = 0; button < buttons && button < static_cast<int>(kGamepadButtonCount);
        ++button) {
-    if (SDL_JoystickGetButton(m_joystick, button) != 0) {
+    if (m_sdl.SDL_JoystickGetButton(m_joystick, button) != 0) {
       state.buttons[static_cast<std::size_t>(button)] = kGamepadButtonDownBit;
     }
   }
   // A pad without a stick reads as centred rather than failing, so that its
   // buttons can still be bound.
-  const int axes = SDL_JoystickNumAxes(m_joystick);
-  if (axes > 0) state.x = ScaleAxis(SDL_JoystickGetAxis(m_joystick, 0));
-  if (axes > 1) state.y = ScaleAxis(SDL_JoystickGetAxis(m_joystick, 1));
+  const int axes = m_sdl.SDL_JoystickNumAxes(m_joystick);
+  if (axes > 0) state.x = ScaleAxis(m_sdl.SDL_JoystickGetAxis(m_joystick, 0));
+  if (axes > 1) state.y = ScaleAxis(m_sdl.SDL_JoystickGetAxis(m_joystick, 1));
   return state;
 }
 

@@ -3,20 +3,22 @@
 #include <SDL_joystick.h>
 
 #include "platform/Gamepads.h"
+#include "platform/posix/SdlLibrary.h"
 
 namespace platform {
 
 // Brings SDL's joysticks up to date (states, and pads plugged in or out) and
 // drops the events that queues: nothing else in the tool reads SDL's queue,
 // which would otherwise fill up.
-void UpdateSdlJoysticks();
+void UpdateSdlJoysticks(const SdlLibrary& sdl);
 
 // One opened SDL joystick. SDL keeps a detached joystick's object valid until
 // it is closed, so each step checks that the pad is still attached.
 class SdlGamepad final : public Gamepad {
  public:
-  // Takes over `joystick`, an opened joystick.
-  SdlGamepad(const Guid& instance, SDL_Joystick* joystick);
+  // Takes over `joystick`, an opened joystick of `sdl`, which must outlive
+  // this object.
+  SdlGamepad(const SdlLibrary& sdl, const Guid& instance, SDL_Joystick* joystick);
   ~SdlGamepad() override;
   SdlGamepad(const SdlGamepad&) = delete;
   SdlGamepad& operator=(const SdlGamepad&) = delete;
@@ -31,6 +33,7 @@ class SdlGamepad final : public Gamepad {
  private:
   bool IsAttached() const;
 
+  const SdlLibrary& m_sdl;
   Guid m_instance;
   SDL_Joystick* m_joystick;
 };

@@ -1,0 +1,27 @@
+#include "hardware/SpeedPreload.h"
+
+#include <system_error>
+
+SpeedPreload::SpeedPreload(SpeedSource& measured) : m_measured(measured) {
+  try {
+    m_thread = std::thread([this] { m_early = m_measured.FirstProcessorSpeed(); });
+  } catch (const std::system_error&) {
+    // Without a thread the first answer is measured when it is asked for.
+  }
+  m_previous = SetSpeedSource(this);
+}
+
+SpeedPreload::~SpeedPreload() {
+  SetSpeedSource(m_previous);
+  if (m_thread.joinable()) {
+    m_thread.join();
+  }
+}
+
+std::optional<float> SpeedPreload::FirstProcessorSpeed() {
+  if (m_thread.joinable()) {
+    m_thread.join();
+    return m_early;
+  }
+  return m_measured.FirstProcessorSpeed();
+}
