@@ -3,6 +3,9 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+#include <optional>
+
 namespace ui::qt {
 
 // A black frame: a one-pixel black rectangle, or, once the window's paint
@@ -14,8 +17,12 @@ class FrameControl final : public QWidget {
  public:
   explicit FrameControl(QWidget* parent);
 
-  // `large` is the same picture at twice the size; it may be null.
-  void SetImage(const QImage& image, const QImage& large = QImage());
+  // `load_large` gives the same picture at twice the size (null when there
+  // is none). It is asked only once a screen has the device pixels for it:
+  // decoding it takes milliseconds that a start on an ordinary screen would
+  // otherwise spend before its first paint. The same `image` again keeps
+  // what was loaded and drawn.
+  void SetImage(const QImage& image, std::function<QImage()> load_large = {});
   const QImage& Image() const { return m_image; }
   // The pixels last drawn, at the device's resolution; null before.
   const QImage& Drawn() const { return m_drawn; }
@@ -25,7 +32,8 @@ class FrameControl final : public QWidget {
 
  private:
   QImage m_image;
-  QImage m_large;
+  std::function<QImage()> m_load_large;
+  std::optional<QImage> m_large;
   QImage m_drawn;
 };
 

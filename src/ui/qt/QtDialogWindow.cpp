@@ -96,7 +96,9 @@ class QtDialogWindow::PaintContextImpl final : public PaintContext {
     const QImage image = m_window.CachedBitmap(bitmap_id);
     if (auto* frame = dynamic_cast<FrameControl*>(control->widget)) {
       // The frame paints after the window, in this same pass.
-      frame->SetImage(image, m_window.CachedBitmap(bitmap_id, BitmapSize::kLarge));
+      frame->SetImage(image, [&window = m_window, bitmap_id] {
+        return window.CachedBitmap(bitmap_id, BitmapSize::kLarge);
+      });
     } else if (!image.isNull()) {
       const QRect target = control->widget->geometry();
       m_painter.drawImage(target.topLeft(),
