@@ -43,8 +43,8 @@ struct SdlLibrary {
 inline constexpr const char* kSdlLibraryName = "libSDL2-2.0.so.0";
 
 // Loads `library_name` and resolves every function; the error names the
-// library or the function that is missing. A library loaded once stays
-// loaded: SDL keeps threads and state of its own.
+// library or the function that is missing. A library that resolves stays
+// loaded for the rest of the process: SDL keeps threads and state of its own.
 SystemResult<SdlLibrary> LoadSdlLibrary(const char* library_name);
 
 // The process's SDL (kSdlLibraryName), loaded by the first call that finds
