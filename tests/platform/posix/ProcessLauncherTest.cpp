@@ -71,27 +71,26 @@ TEST(ProcessLauncher, ReportsTheSystemError) {
   ::setenv("PATH", old_path.c_str(), 1);
 }
 
-}  // namespace
+// A stand-in Windows program, and a stand-in Wine that records how it was
+// started: its own path, its arguments, its folder and a variable of ours.
+constexpr char kWindowsProgram[] = "MZ\x90\0\3\0\0\0PE stand-in";
 
-// Wine's part: a Windows program (a file that begins with MZ) that this
-// system cannot run itself goes to Wine; everything else starts as itself.
-namespace wine {
-
-constexpr char kWindowsProgram[] = "MZ\x90\0\3\0\0\0\4\0\0\0\xff\xff\0\0PE stand-in";
-
-// A stand-in Wine that records how it was started: its own path, its
-// arguments, its folder and a variable of ours.
 void WriteWine(const std::string& path, const std::string& record) {
   WriteScript(path, "echo \"$0|$*|$PWD|$QV_LAUNCH_MARK\" > '" + record + ".part'\nmv '" + record +
                         ".part' '" + record + "'\n");
 }
 
-std::string WaitForRecord(const std::string& path) {
-  for (int i = 0; i < 500 && !fs::exists(path); ++i) {
+// Starts ./Zarvex.exe and returns the first line the program it ran left in
+// `record`, or the error.
+std::string StartAndRead(const std::string& record) {
+  const std::optional<platform::SystemError> error =
+      platform::RealProcessLauncher().Start("./Zarvex.exe");
+  if (error) return "error: " + error->text;
+  for (int i = 0; i < 500 && !fs::exists(record); ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
-  const std::string text = TempDirectory::ReadFile(path);
-  fs::remove(path);
+  const std::string text = TempDirectory::ReadFile(record);
+  fs::remove(record);
   return text.substr(0, text.find('\n'));
 }
 
@@ -106,9 +105,9 @@ bool SystemRunsWindowsPrograms() {
   return false;
 }
 
-// Through Wine: found on PATH, or named by $WINE (an empty one counts as
-// unset); with the program as given, in our folder, with our environment;
-// whether or not the file may be executed.
+// A Windows program that the system cannot run goes to Wine (found on PATH,
+// or named by a non-empty $WINE) with the program as given, in our folder,
+// with our environment, whether or not the file may be executed.
 TEST(ProcessLauncherWine, WindowsProgramsStartThroughWine) {
   TempDirectory folder;
   const std::string record = folder.Path() + "/wine.txt";
@@ -118,59 +117,32 @@ TEST(ProcessLauncherWine, WindowsProgramsStartThroughWine) {
   ScopedVariable chosen("WINE", std::nullopt);
   ScopedVariable mark("QV_LAUNCH_MARK", "carried");
   TempDirectory::WriteFile("Zarvex.exe", std::string(kWindowsProgram, sizeof kWindowsProgram - 1));
-  const std::string through_path =
-      folder.Path() + "/bin/wine|./Zarvex.exe|" + folder.Path() + "|carried";
+  const std::string started = "|./Zarvex.exe|" + folder.Path() + "|carried";
 
   fs::permissions("Zarvex.exe", fs::perms::owner_read | fs::perms::owner_write);
-  std::optional<platform::SystemError> error =
-      platform::RealProcessLauncher().Start("./Zarvex.exe");
-  ASSERT_FALSE(error) << error->text;
-  EXPECT_EQ(WaitForRecord(record), through_path);
-
+  EXPECT_EQ(StartAndRead(record), folder.Path() + "/bin/wine" + started);
   if (!SystemRunsWindowsPrograms()) {
     fs::permissions("Zarvex.exe", fs::perms::owner_all);
-    error = platform::RealProcessLauncher().Start("./Zarvex.exe");
-    ASSERT_FALSE(error) << error->text;
-    EXPECT_EQ(WaitForRecord(record), through_path);
+    EXPECT_EQ(StartAndRead(record), folder.Path() + "/bin/wine" + started);
   }
-
   chosen.Set("");
-  error = platform::RealProcessLauncher().Start("./Zarvex.exe");
-  ASSERT_FALSE(error) << error->text;
-  EXPECT_EQ(WaitForRecord(record), through_path);
-
+  EXPECT_EQ(StartAndRead(record), folder.Path() + "/bin/wine" + started);
   chosen.Set(folder.Path() + "/other wine/runner");
-  error = platform::RealProcessLauncher().Start("./Zarvex.exe");
-  ASSERT_FALSE(error) << error->text;
-  EXPECT_EQ(WaitForRecord(record),
-            folder.Path() + "/other wine/runner|./Zarvex.exe|" + folder.Path() + "|carried");
-}
+  EXPECT_EQ(StartAndRead(record), folder.Path() + "/other wine/runner" + started);
 
-// Without Wine the error says so and what to install; a $WINE that cannot be
-// started is named with the system's reason.
-TEST(ProcessLauncherWine, MissingWineIsNamed) {
-  TempDirectory folder;
-  fs::create_directory("empty");
-  ScopedVariable path("PATH", folder.Path() + "/empty");
-  ScopedVariable chosen("WINE", std::nullopt);
-  TempDirectory::WriteFile("Zarvex.exe", std::string(kWindowsProgram, sizeof kWindowsProgram - 1));
-
-  std::optional<platform::SystemError> error =
-      platform::RealProcessLauncher().Start("./Zarvex.exe");
-  ASSERT_TRUE(error);
-  EXPECT_EQ(error->number, ENOENT);
-  EXPECT_EQ(error->text,
-            "Zarvex.exe is a Windows program, and Wine, which runs Windows programs on this "
-            "system, is not installed (there is no \"wine\" on the PATH). Install Wine (on Debian "
-            "and Ubuntu, the package \"wine\"), then start the game again.");
-
-  chosen.Set(folder.Path() + "/no-wine-here");
-  error = platform::RealProcessLauncher().Start("./Zarvex.exe");
-  ASSERT_TRUE(error);
-  EXPECT_EQ(error->number, ENOENT);
-  EXPECT_EQ(error->text,
-            "Zarvex.exe is a Windows program, and the Wine that should run it (" + folder.Path() +
-                "/no-wine-here, named by WINE) cannot be started: " + std::strerror(ENOENT) + ".");
+  // No Wine: the error says so and what to install; a $WINE that cannot be
+  // started is named with the system's reason.
+  path.Set("/nonexistent");
+  chosen.Set(std::nullopt);
+  EXPECT_EQ(StartAndRead(record),
+            "error: Zarvex.exe is a Windows program, and Wine, which runs Windows programs on "
+            "this system, is not installed (there is no \"wine\" on the PATH). Install Wine (on "
+            "Debian and Ubuntu, the package \"wine\"), then start the game again.");
+  chosen.Set("/nonexistent/wine");
+  EXPECT_EQ(StartAndRead(record),
+            "error: Zarvex.exe is a Windows program, and the Wine that should run it "
+            "(/nonexistent/wine, named by WINE) cannot be started: " +
+                std::string(std::strerror(ENOENT)) + ".");
 }
 
 // A native program or script starts as itself although Wine is there; what
@@ -180,28 +152,14 @@ TEST(ProcessLauncherWine, OtherProgramsStartAsThemselves) {
   TempDirectory folder;
   WriteWine("bin/wine", folder.Path() + "/wine.txt");
   ScopedVariable path("PATH", folder.Path() + "/bin:/usr/bin:/bin");
-  ScopedVariable chosen("WINE", std::nullopt);
-
   WriteScript("Zarvex.exe", "echo \"native|$PWD\" > native.part\nmv native.part native.txt\n");
-  std::optional<platform::SystemError> error =
-      platform::RealProcessLauncher().Start("./Zarvex.exe");
-  ASSERT_FALSE(error) << error->text;
-  EXPECT_EQ(WaitForRecord("native.txt"), "native|" + folder.Path());
-  EXPECT_FALSE(fs::exists("wine.txt"));
+  EXPECT_EQ(StartAndRead("native.txt"), "native|" + folder.Path());
 
   TempDirectory::WriteFile("Zarvex.exe", "echo no interpreter line\n");
-  fs::permissions("Zarvex.exe", fs::perms::owner_all);
-  error = platform::RealProcessLauncher().Start("./Zarvex.exe");
-  ASSERT_TRUE(error);
-  EXPECT_EQ(error->number, ENOEXEC);
-  EXPECT_EQ(error->text, std::strerror(ENOEXEC));
-
+  EXPECT_EQ(StartAndRead("wine.txt"), "error: " + std::string(std::strerror(ENOEXEC)));
   fs::remove("Zarvex.exe");
   ASSERT_EQ(::mkfifo("Zarvex.exe", 0700), 0);
-  error = platform::RealProcessLauncher().Start("./Zarvex.exe");
-  ASSERT_TRUE(error);
-  EXPECT_EQ(error->number, EACCES);
-  EXPECT_FALSE(fs::exists("wine.txt"));
+  EXPECT_EQ(StartAndRead("wine.txt"), "error: " + std::string(std::strerror(EACCES)));
 }
 
-}  // namespace wine
+}  // namespace
