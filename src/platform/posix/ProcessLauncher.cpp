@@ -20,9 +20,10 @@ namespace {
 enum class Search { kNone, kPath };
 
 // Starts `program` with `arguments` by posix_spawn, looking it up along the
-// search path only when asked. The new program gets default signal handling and an empty signal
-// mask, so it starts as if from a shell, and inherits none of our descriptors (ours are all opened
-// close-on-exec). Returns the error number, 0 when it started.
+// search path only when asked. The new program gets default signal handling
+// and an empty signal mask, so it starts as if from a shell, and inherits
+// none of our descriptors (ours are all opened close-on-exec). Returns the
+// error number, 0 when it started.
 int Spawn(const std::string& program, char* const arguments[], Search search) {
   posix_spawnattr_t attributes;
   int error = ::posix_spawnattr_init(&attributes);
@@ -92,7 +93,7 @@ std::optional<SystemError> StartThroughWine(const std::string& path) {
 // runner of its own starts them directly, as the user set it up; Wine is
 // used when the direct start fails for want of a format handler (ENOEXEC) or
 // of the execute permission (EACCES, as for files copied from a Windows
-// disk). Everything else named Zarvex.exe starts, or fails, as itself.
+// disk). Everything else starts, or fails, as itself.
 class SpawnProcessLauncher final : public ProcessLauncher {
  public:
   std::optional<SystemError> Start(const std::string& path) override {
