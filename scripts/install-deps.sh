@@ -13,6 +13,7 @@ packages=(
   dbus dbus-bin at-spi2-core python3-pyatspi
   libinih-dev libsimpleini-dev locales-all
   g++-mingw-w64-x86-64-posix
+  dpkg-dev desktop-file-utils appstream
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang-14 libclang-rt-14-dev)

@@ -34,6 +34,8 @@ int main(int argc, char** argv) {
   // The command line is the tool's alone: the toolkit gets the program name only.
   int toolkit_argc = argc > 0 ? 1 : 0;
   QApplication application(toolkit_argc, argv);
+  // The installed desktop entry's name, so that task bars show its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(QV_APP_ID));
   // The toolkit takes the locale from the environment; numbers in files and
   // logs must not follow it.
   std::setlocale(LC_NUMERIC, "C");
