@@ -12,9 +12,9 @@
 namespace platform::posix {
 namespace {
 
-// A game folder holds a few dozen entries; a folder of more than this many
-// is not searched, so a huge or hostile one costs a bounded amount of work
-// and its names are taken as spelled.
+// Entries read for one path at most. A game's folders hold a few dozen each;
+// past this many, huge or hostile folders cost no more work and the names
+// still to look up are taken as spelled.
 constexpr std::size_t kMaxEntriesSearched = 65536;
 
 char FoldCase(char byte) {
@@ -35,16 +35,18 @@ struct ListingCloser {
 
 // The entry of `folder` that matches `name` ignoring case. When several do,
 // the exact spelling wins, else the first in byte order, so the choice never
-// depends on the order in which the system lists the folder.
-std::optional<std::string> FindEntry(const std::string& folder, const std::string& name) {
+// depends on the order in which the system lists the folder. Nothing when
+// reading the folder would take more than `budget` entries.
+std::optional<std::string> FindEntry(const std::string& folder, const std::string& name,
+                                     std::size_t& budget) {
   // opendir opens with O_DIRECTORY: anything but a folder is refused before
   // it is read, and a FIFO never blocks the lookup.
   const std::unique_ptr<DIR, ListingCloser> listing(::opendir(folder.c_str()));
   if (listing == nullptr) return std::nullopt;
   std::optional<std::string> found;
-  std::size_t searched = 0;
   while (const dirent* entry = ::readdir(listing.get())) {
-    if (++searched > kMaxEntriesSearched) return std::nullopt;
+    if (budget == 0) return std::nullopt;
+    --budget;
     const std::string_view candidate = entry->d_name;
     if (!EqualIgnoringCase(candidate, name)) continue;
     if (candidate == name) return name;
@@ -65,12 +67,13 @@ std::string ResolveCase(const std::string& native_path) {
   if (native_path.size() >= PATH_MAX || !Missing(native_path)) return native_path;
   std::string resolved;
   std::size_t start = 0;
+  std::size_t budget = kMaxEntriesSearched;
   for (;;) {
     const std::size_t slash = native_path.find('/', start);
     const std::size_t end = slash == std::string::npos ? native_path.size() : slash;
     std::string name = native_path.substr(start, end - start);
     if (!name.empty() && name != "." && name != ".." && Missing(resolved + name)) {
-      std::optional<std::string> entry = FindEntry(resolved.empty() ? "." : resolved, name);
+      std::optional<std::string> entry = FindEntry(resolved.empty() ? "." : resolved, name, budget);
       if (!entry) return resolved + native_path.substr(start);
       name = std::move(*entry);
     }
