@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,19 +9,10 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace resources;
+using Names = std::vector<std::string>;
 
 using GameFolderCaseTest = MainWindowTest;
-
-std::vector<std::string> Entries(const std::string& folder) {
-  std::vector<std::string> names;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 // A game folder copied from a disk that ignores letter case: the settings
 // file in folders spelled otherwise is loaded, OK saves into that same file,
@@ -43,8 +32,8 @@ TEST_F(GameFolderCaseTest, SettingsInAnotherCaseAreLoadedAndSavedInPlace) {
   const std::string saved = TempDirectory::ReadFile(on_disk);
   EXPECT_NE(saved.find("PERFORMANCE=0\r\n"), std::string::npos) << saved;
   EXPECT_NE(saved.find("[EXTRA]\r\nKEEP=1\r\n"), std::string::npos) << saved;
-  EXPECT_EQ(Entries("."), (std::vector<std::string>{"ASSETS", "RECON.DAT"}));
-  EXPECT_EQ(Entries("ASSETS/PC/ANY_LANG/MISC"), std::vector<std::string>{"QVCONFIG.INI"});
+  EXPECT_EQ(TempDirectory::Entries("."), (Names{"ASSETS", "RECON.DAT"}));
+  EXPECT_EQ(TempDirectory::Entries("ASSETS/PC/ANY_LANG/MISC"), Names{"QVCONFIG.INI"});
   EXPECT_NE(TempDirectory::ReadFile("RECON.DAT").find("Result:"), std::string::npos);
 }
 
