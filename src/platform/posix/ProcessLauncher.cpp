@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "platform/posix/CaseFoldedPath.h"
 #include "platform/posix/Posix.h"
 
 extern char** environ;
@@ -96,7 +97,9 @@ std::optional<SystemError> StartThroughWine(const std::string& path) {
 // disk). Everything else starts, or fails, as itself.
 class SpawnProcessLauncher final : public ProcessLauncher {
  public:
-  std::optional<SystemError> Start(const std::string& path) override {
+  std::optional<SystemError> Start(const std::string& given_path) override {
+    // The game's files may be spelled in any case on disk, its program too.
+    const std::string path = posix::ResolveCase(given_path);
     std::string name = path;
     char* arguments[] = {name.data(), nullptr};
     const int error = Spawn(path, arguments, Search::kNone);

@@ -129,6 +129,11 @@ TEST(ProcessLauncherWine, WindowsProgramsStartThroughWine) {
   EXPECT_EQ(StartAndRead(record), folder.Path() + "/bin/wine" + started);
   chosen.Set(folder.Path() + "/other wine/runner");
   EXPECT_EQ(StartAndRead(record), folder.Path() + "/other wine/runner" + started);
+  // Copied from a disk that ignores case, the program keeps its spelling there.
+  fs::rename("Zarvex.exe", "ZARVEX.EXE");
+  EXPECT_EQ(StartAndRead(record), folder.Path() + "/other wine/runner|./ZARVEX.EXE|" +
+                                      folder.Path() + "|carried");
+  fs::rename("ZARVEX.EXE", "Zarvex.exe");
 
   // No Wine: the error says so and what to install; a $WINE that cannot be
   // started is named with the system's reason.
