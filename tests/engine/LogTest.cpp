@@ -36,6 +36,7 @@ TEST(Log, FileIsEmptiedByTheFirstMessageThenAppended) {
   EXPECT_EQ(capture.Text(), std::string(511, 'y'));
   log.DisableChannel(4);
   log.Printf("three\n");
-  EXPECT_EQ(TempDirectory::ReadTextFile("_LOG/PClog.txt"), "one 1\ntwo 100%\n" + std::string(511, 'y'));
+  EXPECT_EQ(TempDirectory::ReadTextFile("_LOG/PClog.txt"),
+            "one 1\ntwo 100%\n" + std::string(511, 'y'));
   Log::ResetFileState();
 }

@@ -31,11 +31,12 @@ GUID ToSystemGuid(const Guid& guid) {
 BOOL CALLBACK CollectGamepad(const DIDEVICEINSTANCEA* device, void* context) {
   auto& found = *static_cast<std::vector<GamepadInfo>*>(context);
   const Guid instance = FromSystemGuid(device->guidInstance);
-  const bool listed = std::any_of(found.begin(), found.end(),
-                                  [&](const GamepadInfo& info) { return info.instance == instance; });
+  const bool listed = std::any_of(found.begin(), found.end(), [&](const GamepadInfo& info) {
+    return info.instance == instance;
+  });
   if (!listed) {
-    found.push_back({instance, std::string(device->tszProductName,
-                                           strnlen(device->tszProductName, MAX_PATH))});
+    found.push_back(
+        {instance, std::string(device->tszProductName, strnlen(device->tszProductName, MAX_PATH))});
   }
   return DIENUM_CONTINUE;
 }

@@ -18,8 +18,8 @@ class SetupLibraryRuntime final : public GraphicsRuntime {
   std::optional<RuntimeVersion> QueryVersion() override {
     const HMODULE module = ::LoadLibraryA("dsetup.dll");
     if (module == nullptr) return std::nullopt;
-    const auto get_version = reinterpret_cast<GetVersionFunction>(reinterpret_cast<void*>(
-        ::GetProcAddress(module, MAKEINTRESOURCEA(kGetVersionOrdinal))));
+    const auto get_version = reinterpret_cast<GetVersionFunction>(
+        reinterpret_cast<void*>(::GetProcAddress(module, MAKEINTRESOURCEA(kGetVersionOrdinal))));
     DWORD version = 0;
     DWORD revision = 0;
     const bool answered = get_version != nullptr && get_version(&version, &revision) != 0;
