@@ -2,9 +2,13 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <string>
+#include <tuple>
 
 #include "platform/GraphicsAdapter.h"
 #include "platform/GraphicsRuntime.h"
+#include "platform/win32/Win32Child.h"
+#include "support/TempDirectory.h"
 
 // Direct3D 8 answers for the default adapter's hardware device. Under Wine it needs a display
 // (Xvfb will do) and reports both hardware bits even on a software renderer.
@@ -17,12 +21,21 @@ TEST(Win32Graphics, AdapterCapsFromDirect3D8) {
   EXPECT_EQ(platform::GetGraphicsAdapter().QueryDefaultDeviceCaps(), caps);
 }
 
-// The runtime's version comes from the setup library's query; without the library there is no
-// runtime to report.
+// The runtime's version comes from the setup library's query, found by its ordinal; without
+// the library there is no runtime to report.
 TEST(Win32Graphics, RuntimeFromTheSetupLibrary) {
-  const HMODULE setup = ::LoadLibraryA("dsetup.dll");
-  const std::optional<platform::RuntimeVersion> version =
-      platform::GetGraphicsRuntime().QueryVersion();
-  EXPECT_EQ(version.has_value(), setup != nullptr);
-  if (setup != nullptr) ::FreeLibrary(setup);
+  TempDirectory directory;
+  platform::GraphicsRuntime& runtime = platform::GetGraphicsRuntime();
+  const HMODULE system_library = ::LoadLibraryA("dsetup.dll");
+  if (system_library != nullptr) ::FreeLibrary(system_library);
+  EXPECT_EQ(runtime.QueryVersion().has_value(), system_library != nullptr);
+  if (system_library != nullptr) GTEST_SKIP() << "the system has a setup library of its own";
+
+  // The current directory is among the places a library is looked for.
+  const std::string stand_in = test::ProgramFolder() + "dsetup\\dsetup.dll";
+  ASSERT_TRUE(::CopyFileA(stand_in.c_str(), "dsetup.dll", TRUE)) << stand_in;
+  const std::optional<platform::RuntimeVersion> version = runtime.QueryVersion();
+  ASSERT_TRUE(version.has_value());
+  EXPECT_EQ(std::tuple(version->version, version->revision),
+            std::tuple(platform::kRuntimeVersionCurrent, 0x00000A7Bu));
 }

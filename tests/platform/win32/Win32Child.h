@@ -9,11 +9,16 @@
 // that the child sets are the test's own: MakeEvent names one.
 namespace test {
 
-inline std::string ChildPath() {
+// The folder of the test program, with its final backslash.
+inline std::string ProgramFolder() {
   char path[MAX_PATH];
   const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string own(path, length);
-  return own.substr(0, own.find_last_of('\\') + 1) + "win32_child.exe";
+  const std::string own(path, length);
+  return own.substr(0, own.find_last_of('\\') + 1);
+}
+
+inline std::string ChildPath() {
+  return ProgramFolder() + "win32_child.exe";
 }
 
 inline HANDLE StartChild(const std::string& arguments) {
