@@ -1,7 +1,6 @@
 // A stand-in for the setup library, which Wine does not have: its version
-// query, exported by ordinal 11 only, as the real one is, and reporting
-// DirectX 8.0 with a revision that the test recognises. The export is
-// named in dsetup.def, by ordinal only.
+// query, exported by ordinal 11 only (dsetup.def) as the real one is,
+// reporting DirectX 8.0 with a revision that the test recognises.
 #include <windows.h>
 
 extern "C" INT WINAPI DirectXSetupGetVersion(DWORD* version, DWORD* revision) {
