@@ -1,0 +1,243 @@
+#include "ui/win32/Win32DialogWindow.h"
+
+#include <string>
+
+#include "Win32TestSupport.h"
+#include "platform/KeyboardState.h"
+#include "platform/MessageBox.h"
+#include "ui/PaintContext.h"
+
+namespace {
+
+using namespace win32test;
+using ui::Notification;
+using Win32DialogWindowTest = BackendTest;
+
+std::string ClassName(HWND hwnd) {
+  char name[64] = {};
+  GetClassNameA(hwnd, name, sizeof(name));
+  return name;
+}
+
+LONG_PTR Style(HWND hwnd) {
+  return GetWindowLongPtrA(hwnd, GWL_STYLE);
+}
+
+// The control's place in the dialog's client area.
+RECT ClientRectOf(HWND dialog, HWND control) {
+  RECT rect;
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+RECT DialogUnits(HWND dialog, int x, int y, int width, int height) {
+  RECT rect{x, y, x + width, y + height};
+  MapDialogRect(dialog, &rect);
+  return rect;
+}
+
+bool SameRect(const RECT& a, const RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// A template becomes a real dialog box: each control kind its system class
+// and styles, at the place the system's own dialog units give it, in its
+// template state; the window's client area is the template's size.
+TEST_F(Win32DialogWindowTest, TemplateBecomesSystemDialog) {
+  TestDialog dialog;
+  dialog.on_init = [&](TestDialog& d) {
+    HWND window = d.Handle();
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_TRUE(SameRect(client, DialogUnits(window, 0, 0, 200, 120)));
+    EXPECT_FALSE(IsWindowVisible(window));  // shown by the loop, once filled
+    EXPECT_EQ(d.GetWindowText(), "Sample");
+    EXPECT_NE(Style(window) & WS_CAPTION, 0);
+    EXPECT_NE(Style(window) & WS_SYSMENU, 0);
+    EXPECT_EQ(Style(window) & WS_THICKFRAME, 0);
+    const std::pair<int, const char*> classes[] = {
+        {kSampleButton, "Button"}, {kSampleLabel, "Static"},  {kSampleFrame, "Static"},
+        {kSampleEdit, "Edit"},     {kSampleList, "ComboBox"}, {kSampleIcon, "Static"},
+    };
+    for (const auto& [id, name] : classes) {
+      ASSERT_NE(d.Control(id), nullptr) << id;
+      EXPECT_EQ(ClassName(d.Control(id)), name) << id;
+    }
+    EXPECT_TRUE(SameRect(ClientRectOf(window, d.Control(kSampleButton)),
+                         DialogUnits(window, 145, 5, 50, 14)));
+    EXPECT_TRUE(SameRect(ClientRectOf(window, d.Control(kSampleFrame)),
+                         DialogUnits(window, 5, 70, 40, 45)));
+    // The default push button is the dialog manager's default.
+    EXPECT_EQ(Style(d.Control(kSampleDefault)) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    EXPECT_EQ(LOWORD(SendMessageA(window, DM_GETDEFID, 0, 0)), kSampleDefault);
+    EXPECT_EQ(Style(d.Control(kSampleButton)) & BS_TYPEMASK, BS_PUSHBUTTON);
+    EXPECT_NE(Style(d.Control(kSampleButton)) & WS_TABSTOP, 0);
+    EXPECT_NE(Style(d.Control(kSampleLabel)) & WS_GROUP, 0);
+    EXPECT_EQ(Style(d.Control(kSampleFrame)) & SS_TYPEMASK, SS_BLACKFRAME);
+    EXPECT_NE(Style(d.Control(kSampleSunken)) & SS_SUNKEN, 0);
+    EXPECT_NE(Style(d.Control(kSampleCentred)) & SS_CENTERIMAGE, 0);
+    // Texts as given: "&&" is the window's business.
+    EXPECT_EQ(d.GetControlText(kSampleLabel), "A && B");
+    EXPECT_EQ(d.GetControlText(kSampleScrollEdit), "Line one\r\nLine two");
+    const LONG_PTR edit = Style(d.Control(kSampleScrollEdit));
+    EXPECT_NE(edit & ES_MULTILINE, 0);
+    EXPECT_NE(edit & ES_READONLY, 0);
+    EXPECT_NE(edit & WS_VSCROLL, 0);
+    EXPECT_NE(GetWindowLongPtrA(d.Control(kSampleScrollEdit), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+    EXPECT_EQ(Style(d.Control(kSampleEdit)) & WS_VSCROLL, 0);
+    // A thin border becomes the sunken edge of three-dimensional dialogs.
+    EXPECT_NE((Style(d.Control(kSampleEdit)) & WS_BORDER) |
+                  (GetWindowLongPtrA(d.Control(kSampleEdit), GWL_EXSTYLE) & WS_EX_CLIENTEDGE),
+              0);
+    EXPECT_EQ(Style(d.Control(kSampleList)) & 3, CBS_DROPDOWNLIST);
+    // Template states.
+    EXPECT_FALSE(d.IsControlVisible(kSampleCentred));
+    EXPECT_TRUE(d.IsControlVisible(kSampleLabel));
+    EXPECT_FALSE(d.IsControlEnabled(kSampleEdit));
+    d.ShowControl(kSampleCentred);
+    d.EnableControl(kSampleEdit);
+    EXPECT_TRUE(d.IsControlVisible(kSampleCentred));
+    EXPECT_TRUE(d.IsControlEnabled(kSampleEdit));
+    // The icon is a real icon of the resource's drawing.
+    HICON icon = reinterpret_cast<HICON>(SendMessageA(d.Control(kSampleIcon), STM_GETICON, 0, 0));
+    ASSERT_NE(icon, nullptr);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(icon, &info));
+    BITMAP bitmap{};
+    GetObjectA(info.hbmColor, sizeof(bitmap), &bitmap);
+    EXPECT_EQ(bitmap.bmWidth, 32);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    EXPECT_EQ(d.Control(12345), nullptr);
+    EXPECT_EQ(d.GetControlText(12345), "");
+    d.EndDialog(platform::kIdOk);
+  };
+  EXPECT_EQ(dialog.DoModal(), platform::kIdOk);
+}
+
+// Clicks and keys reach their handlers as the dialog manager sends them:
+// a click, Enter to the default button unless a button has the focus, Escape
+// to Cancel, F1 to help; the first tab-stop control has the focus at
+// opening; a disabled button takes no click; the close box asks to cancel.
+TEST_F(Win32DialogWindowTest, ClicksAndKeys) {
+  TestDialog dialog;
+  std::vector<int> clicks;
+  int help = 0, focus_at_open = -1;
+  for (int id : {kSampleButton, kSampleDefault}) {
+    dialog.MapCommand(id, Notification::kClicked, [&clicks, id] { clicks.push_back(id); });
+  }
+  dialog.on_help = [&] { ++help; };
+  dialog.on_init = [](TestDialog& d) { d.DisableControl(kSampleOk); };
+  dialog.on_open = [&](TestDialog& d) {
+    focus_at_open = d.GetFocus();
+    EXPECT_EQ(GetFocus(), d.Control(kSampleList));
+    Click(d.Control(kSampleOk));  // disabled: the dialog stays open
+    Click(d.Control(kSampleButton));
+    d.SetFocus(kSampleList);
+    TapKey(VK_RETURN);  // the default button
+    TapKey(VK_F1);
+    d.SetFocus(kSampleButton);
+    EXPECT_EQ(d.GetFocus(), kSampleButton);
+    TapKey(VK_RETURN);  // the focused button
+    d.SetFocus(kSampleScrollEdit);
+    TapKey(VK_RETURN);
+    SendMessageA(d.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    Pump();
+    TapKey(VK_ESCAPE);
+  };
+  EXPECT_EQ(dialog.DoModal(), platform::kIdCancel);
+  EXPECT_EQ(focus_at_open, kSampleList);
+  EXPECT_EQ(clicks,
+            (std::vector<int>{kSampleButton, kSampleDefault, kSampleButton, kSampleDefault}));
+  EXPECT_EQ(help, 1);
+  // The close box ended the dialog; Escape came after it.
+  EXPECT_EQ(dialog.cancel_count, 1);
+}
+
+// Lists notify only for the user's own choices: selections from code send
+// nothing, a keyboard choice sends "selection changed", and "about to drop
+// down" comes before the list opens, in time to refill it; moving the focus
+// to the window and back closes the open list.
+TEST_F(Win32DialogWindowTest, ListNotifiesOnlyUserChoices) {
+  TestDialog dialog;
+  std::vector<Notification> seen;
+  bool open_when_notified = true;
+  dialog.MapCommand(kSampleList, Notification::kSelectionChanged,
+                    [&] { seen.push_back(Notification::kSelectionChanged); });
+  dialog.MapCommand(kSampleList, Notification::kDropDown, [&] {
+    seen.push_back(Notification::kDropDown);
+    open_when_notified = SendMessageA(dialog.Control(kSampleList), CB_GETDROPPEDSTATE, 0, 0) != 0;
+    dialog.ResetList(kSampleList);
+    for (int i = 0; i < 5; ++i) dialog.AddListItem(kSampleList, "Refilled", 100 + i);
+  });
+  dialog.on_init = [&](TestDialog& d) {
+    for (const char* text : {"High", "Medium", "Low"}) d.AddListItem(kSampleList, text, -1);
+    EXPECT_EQ(d.GetListSelection(kSampleList), -1);  // adding selects nothing
+    d.SetListSelection(kSampleList, 1);
+    EXPECT_EQ(d.GetControlText(kSampleList), "Medium");
+    EXPECT_EQ(d.GetListItemText(kSampleList, 2), "Low");
+    EXPECT_EQ(d.GetListItemData(kSampleList, 2), -1);
+    EXPECT_EQ(d.GetListItemData(kSampleList, 3), 0);  // no such item
+    EXPECT_EQ(d.GetListItemText(kSampleList, -1), "");
+  };
+  dialog.on_open = [&](TestDialog& d) {
+    d.SetFocus(kSampleList);
+    TapKey(VK_DOWN);
+    EXPECT_EQ(d.GetListSelection(kSampleList), 2);
+    d.SetListSelection(kSampleList, 0);
+    TapKey(VK_F4);  // opens the list
+    EXPECT_NE(SendMessageA(d.Control(kSampleList), CB_GETDROPPEDSTATE, 0, 0), 0);
+    EXPECT_EQ(d.GetListCount(kSampleList), 5);
+    EXPECT_EQ(d.GetListItemData(kSampleList, 4), 104);
+    d.MoveFocusToWindowAndBack();
+    EXPECT_EQ(SendMessageA(d.Control(kSampleList), CB_GETDROPPEDSTATE, 0, 0), 0);
+    EXPECT_EQ(d.GetFocus(), kSampleList);
+    d.EndDialog(platform::kIdOk);
+  };
+  EXPECT_EQ(dialog.DoModal(), platform::kIdOk);
+  EXPECT_EQ(seen,
+            (std::vector<Notification>{Notification::kSelectionChanged, Notification::kDropDown}));
+  EXPECT_FALSE(open_when_notified);
+}
+
+// A child's modal loop runs inside a handler of its parent; the parent is
+// the child's owner and is disabled meanwhile (a window without a parent is
+// owned by the innermost running one), and takes input again afterwards.
+// Timers fire by id in the loop that runs, until killed.
+TEST_F(Win32DialogWindowTest, NestedLoopsAndTimers) {
+  TestDialog parent;
+  int parent_clicks = 0, child_result = 0, child_ticks = 0;
+  bool parent_enabled_during_child = true;
+  HWND child_owner = nullptr, parent_handle = nullptr;
+  parent.MapCommand(kSampleButton, Notification::kClicked, [&] {
+    ++parent_clicks;
+    TestDialog child(kPromptTemplate);
+    child.on_init = [&](TestDialog& c) { c.SetTimer(7, 10); };
+    child.on_timer = [&](unsigned id) {
+      EXPECT_EQ(id, 7u);
+      if (++child_ticks == 3) {
+        child.KillTimer(7);
+        parent_enabled_during_child = parent.GetWindow()->IsEnabled();
+        child_owner = GetWindow(child.Handle(), GW_OWNER);
+        parent_handle = parent.Handle();
+        Click(parent.Control(kSampleButton));  // does not get through
+        Click(child.Control(2));
+      }
+    };
+    child_result = child.DoModal();
+  });
+  parent.on_open = [&](TestDialog& d) {
+    Click(d.Control(kSampleButton));
+    EXPECT_TRUE(d.GetWindow()->IsEnabled());
+    d.EndDialog(platform::kIdCancel);
+  };
+  EXPECT_EQ(parent.DoModal(), platform::kIdCancel);
+  EXPECT_EQ(parent_clicks, 1);
+  EXPECT_FALSE(parent_enabled_during_child);
+  EXPECT_EQ(child_owner, parent_handle);
+  EXPECT_EQ(child_result, platform::kIdCancel);
+  EXPECT_EQ(child_ticks, 3);
+}
+
+}  // namespace
