@@ -36,8 +36,8 @@ HICON CreateIconFromImage(const IconImage& image) {
       static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height);
   std::copy(image.pixels, image.pixels + count, static_cast<std::uint32_t*>(bits));
   // Rows of whole words, all clear.
-  const std::vector<std::uint8_t> clear(
-      static_cast<std::size_t>((image.width + 15) / 16 * 2) * static_cast<std::size_t>(image.height));
+  const std::vector<std::uint8_t> clear(static_cast<std::size_t>((image.width + 15) / 16 * 2) *
+                                        static_cast<std::size_t>(image.height));
   HBITMAP mask = CreateBitmap(image.width, image.height, 1, 1, clear.data());
   ICONINFO icon{};
   icon.fIcon = TRUE;

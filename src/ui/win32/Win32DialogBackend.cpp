@@ -24,8 +24,8 @@ std::unique_ptr<DialogWindow> Win32DialogBackend::CreateDialogWindow(
   if (GetCurrentThreadId() != m_thread_id) {
     return nullptr;
   }
-  auto window = std::make_unique<Win32DialogWindow>(dialog, dialog_template,
-                                                    dynamic_cast<Win32DialogWindow*>(owner), m_icons);
+  auto window = std::make_unique<Win32DialogWindow>(
+      dialog, dialog_template, dynamic_cast<Win32DialogWindow*>(owner), m_icons);
   if (!window->IsCreated()) {
     return nullptr;
   }

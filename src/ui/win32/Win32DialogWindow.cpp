@@ -42,7 +42,8 @@ std::span<const std::uint8_t> FindBitmap(int bitmap_id) {
 std::string WindowText(HWND hwnd) {
   if (hwnd == nullptr) return {};
   std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
@@ -161,8 +162,8 @@ INT_PTR Win32DialogWindow::OnMessage(UINT message, WPARAM wparam) {
       } else if (m_focus_on_activation) {
         // After the dialog manager has put back the focus it saved.
         m_focus_on_activation = false;
-        PostMessageA(m_hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(ControlHandle(m_pending_focus)),
-                     TRUE);
+        PostMessageA(m_hwnd, WM_NEXTDLGCTL,
+                     reinterpret_cast<WPARAM>(ControlHandle(m_pending_focus)), TRUE);
       }
       return FALSE;
     case WM_QUERYNEWPALETTE:
@@ -217,15 +218,16 @@ void Win32DialogWindow::OnPaint() {
   EndPaint(m_hwnd, &paint);
 }
 
-LRESULT CALLBACK Win32DialogWindow::FrameProc(HWND hwnd, UINT message, WPARAM wparam,
-                                              LPARAM lparam, UINT_PTR, DWORD_PTR data) {
+LRESULT CALLBACK Win32DialogWindow::FrameProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
+                                              UINT_PTR, DWORD_PTR data) {
   auto* window = reinterpret_cast<Win32DialogWindow*>(data);
   switch (message) {
     case WM_PAINT:
       if (window->PaintFrame(hwnd)) return 0;
       break;
     case WM_ERASEBKGND:
-      if (window->m_frame_bitmaps.count(GetDlgCtrlID(hwnd)) != 0) return 1;  // the picture covers it
+      if (window->m_frame_bitmaps.count(GetDlgCtrlID(hwnd)) != 0)
+        return 1;  // the picture covers it
       break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(hwnd, &FrameProc, 0);

@@ -26,8 +26,8 @@ class IconHandles;
 class Win32DialogWindow final : public DialogWindow {
  public:
   // Creates the window hidden; IsCreated() tells whether the system made it.
-  Win32DialogWindow(Dialog& dialog, const DialogTemplate& dialog_template,
-                    Win32DialogWindow* owner, IconHandles& icons);
+  Win32DialogWindow(Dialog& dialog, const DialogTemplate& dialog_template, Win32DialogWindow* owner,
+                    IconHandles& icons);
   ~Win32DialogWindow() override;
   Win32DialogWindow(const Win32DialogWindow&) = delete;
   Win32DialogWindow& operator=(const Win32DialogWindow&) = delete;

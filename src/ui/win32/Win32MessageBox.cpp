@@ -39,8 +39,8 @@ int Win32MessageBox::Show(platform::OwnerWindow* owner, std::string_view text,
   }
   UINT type = flags & (MB_TYPEMASK | MB_ICONMASK);
   if (owner_handle == nullptr) type |= MB_TASKMODAL;
-  const int result = MessageBoxA(owner_handle, std::string(text).c_str(),
-                                 std::string(caption).c_str(), type);
+  const int result =
+      MessageBoxA(owner_handle, std::string(text).c_str(), std::string(caption).c_str(), type);
   return result != 0 ? result : FirstButton(flags);
 }
 

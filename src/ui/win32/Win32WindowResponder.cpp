@@ -16,7 +16,8 @@ BOOL CALLBACK MatchTitle(HWND hwnd, LPARAM data) {
     return TRUE;
   }
   std::string text(search.title->size() + 2, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
   if (text != *search.title) {
     return TRUE;
   }

@@ -240,4 +240,143 @@ TEST_F(Win32DialogWindowTest, NestedLoopsAndTimers) {
   EXPECT_EQ(child_ticks, 3);
 }
 
+// The key filter sees every key message of its window first, and what it
+// swallows does nothing (no Enter, Escape, help or typing); the keyboard
+// state is the system's, updated whether or not the filter swallowed.
+TEST_F(Win32DialogWindowTest, KeyFilterSwallowsAndKeyboardStateFollows) {
+  TestDialog dialog;
+  std::vector<std::pair<ui::KeyMessageKind, unsigned>> seen;
+  int clicks = 0, help = 0;
+  bool held_while_down = false, held_after_up = true;
+  dialog.MapCommand(kSampleDefault, Notification::kClicked, [&] { ++clicks; });
+  dialog.on_help = [&] { ++help; };
+  dialog.key_filter = [&](const ui::KeyMessage& message) {
+    seen.emplace_back(message.kind, message.code);
+    return true;
+  };
+  dialog.on_open = [&](TestDialog& d) {
+    SendKey('A', true);
+    Pump();
+    held_while_down = (platform::GetKeyboardState().Read()['A'] & platform::kKeyDownBit) != 0;
+    SendKey('A', false);
+    Pump();
+    held_after_up = (platform::GetKeyboardState().Read()['A'] & platform::kKeyDownBit) != 0;
+    for (WORD key : {VK_RETURN, VK_ESCAPE, VK_F1}) TapKey(key);
+    d.EndDialog(42);
+  };
+  EXPECT_EQ(dialog.DoModal(), 42);
+  EXPECT_TRUE(held_while_down);
+  EXPECT_FALSE(held_after_up);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(help, 0);
+  EXPECT_EQ(dialog.cancel_count, 0);
+  using K = ui::KeyMessageKind;
+  const std::vector<std::pair<K, unsigned>> expected = {
+      {K::kKeyDown, 'A'},     {K::kKeyUp, 'A'},         {K::kKeyDown, VK_RETURN},
+      {K::kKeyUp, VK_RETURN}, {K::kKeyDown, VK_ESCAPE}, {K::kKeyUp, VK_ESCAPE},
+      {K::kKeyDown, VK_F1},   {K::kKeyUp, VK_F1}};
+  EXPECT_EQ(seen, expected);
+
+  // Let through, a key becomes its character for the filter too.
+  TestDialog typing;
+  std::vector<std::pair<K, unsigned>> typed;
+  typing.key_filter = [&](const ui::KeyMessage& message) {
+    typed.emplace_back(message.kind, message.code);
+    return false;
+  };
+  typing.on_open = [&](TestDialog& d) {
+    TapKey('B');
+    d.EndDialog(1);
+  };
+  typing.DoModal();
+  EXPECT_EQ(typed, (std::vector<std::pair<K, unsigned>>{
+                       {K::kKeyDown, 'B'}, {K::kChar, 'b'}, {K::kKeyUp, 'B'}}));
+}
+
+// The paint hook stretches the whole bitmap over the whole black frame; a
+// missing or damaged bitmap leaves the frame as the template draws it.
+TEST_F(Win32DialogWindowTest, PaintHookStretchesBitmapOverFrame) {
+  // 4 x 2 pixels: the left half red, the right half blue.
+  m_resources.SetBitmap(BitmapFile(4, 2, [](int x, int) { return x < 2 ? 0xFF0000u : 0x0000FFu; }));
+  TestDialog dialog;
+  COLORREF top_left = 0, bottom_right = 0;
+  dialog.on_paint = [](ui::PaintContext& c) {
+    EXPECT_FALSE(c.IsMinimized());
+    c.StretchBitmapToControl(kSampleFrame, 141);
+    c.StretchBitmapToControl(12345, 141);  // no such control: nothing
+  };
+  dialog.on_open = [&](TestDialog& d) {
+    UpdateWindow(d.Handle());
+    Pump();
+    HWND frame = d.Control(kSampleFrame);
+    RECT client;
+    GetClientRect(frame, &client);
+    HDC dc = GetDC(frame);
+    top_left = GetPixel(dc, 1, 1);
+    bottom_right = GetPixel(dc, client.right - 2, client.bottom - 2);
+    ReleaseDC(frame, dc);
+    d.EndDialog(1);
+  };
+  dialog.DoModal();
+  EXPECT_EQ(top_left, RGB(0xFF, 0, 0));
+  EXPECT_EQ(bottom_right, RGB(0, 0, 0xFF));
+
+  // A file cut short is not drawn: the frame keeps its face.
+  std::vector<std::uint8_t> cut = BitmapFile(4, 2, [](int, int) { return 0xFF0000u; });
+  cut.resize(cut.size() - 4);
+  m_resources.SetBitmap(cut);
+  TestDialog damaged;
+  COLORREF inside = 0;
+  damaged.on_paint = [](ui::PaintContext& c) { c.StretchBitmapToControl(kSampleFrame, 141); };
+  damaged.on_open = [&](TestDialog& d) {
+    UpdateWindow(d.Handle());
+    Pump();
+    HDC dc = GetDC(d.Control(kSampleFrame));
+    inside = GetPixel(dc, 3, 3);
+    ReleaseDC(d.Control(kSampleFrame), dc);
+    d.EndDialog(1);
+  };
+  damaged.DoModal();
+  EXPECT_NE(inside, RGB(0xFF, 0, 0));
+}
+
+// Message boxes are the system's, owned by the dialog that asks (or by the
+// innermost running one), which takes no input while the box is up; the
+// answer is the button's id.
+TEST_F(Win32DialogWindowTest, MessageBoxesAreOwnedAndAnswered) {
+  TestDialog dialog;
+  int answer = 0, unowned_answer = 0;
+  bool owner_enabled = true;
+  HWND box_owner = nullptr, unowned_box_owner = nullptr;
+  dialog.on_open = [&](TestDialog& d) {
+    Later(
+        [&] {
+          HWND box = FindWindowA("#32770", "Question");
+          ASSERT_NE(box, nullptr);
+          box_owner = GetWindow(box, GW_OWNER);
+          owner_enabled = IsWindowEnabled(d.Handle()) != FALSE;
+          PostMessageA(box, WM_COMMAND, IDNO, 0);
+        },
+        100);
+    answer = d.MessageBox("Reset everything?", "Question",
+                          platform::kMbYesNo | platform::kMbIconExclamation);
+    Later(
+        [&] {
+          HWND box = FindWindowA("#32770", "Note");
+          ASSERT_NE(box, nullptr);
+          unowned_box_owner = GetWindow(box, GW_OWNER);
+          PostMessageA(box, WM_COMMAND, IDOK, 0);
+        },
+        100);
+    unowned_answer = platform::GetMessageBox().Show(nullptr, "Saved", "Note", platform::kMbOk);
+    d.EndDialog(1);
+  };
+  dialog.DoModal();
+  EXPECT_EQ(answer, platform::kIdNo);
+  EXPECT_EQ(unowned_answer, platform::kIdOk);
+  EXPECT_FALSE(owner_enabled);
+  EXPECT_NE(box_owner, nullptr);
+  EXPECT_EQ(box_owner, unowned_box_owner);
+}
+
 }  // namespace

@@ -54,9 +54,8 @@ inline ui::DialogTemplate SampleTemplate() {
 // A prompt with a Cancel button, like the windows that a handler of another
 // window opens without a parent.
 inline ui::DialogTemplate PromptTemplate() {
-  const auto style =
-      ui::DialogStyle::kCaption | ui::DialogStyle::kSystemMenu | ui::DialogStyle::kModalFrame |
-      ui::DialogStyle::kCenter;
+  const auto style = ui::DialogStyle::kCaption | ui::DialogStyle::kSystemMenu |
+                     ui::DialogStyle::kModalFrame | ui::DialogStyle::kCenter;
   ui::DialogTemplate t{kPromptTemplate, 200, 75, "MS Sans Serif", 8, style, "Prompt", {}};
   t.controls = {
       {kSampleLabel, ui::ControlKind::kStaticText, 7, 7, 186, 40, ui::ControlStyle::kNone, "Press"},
