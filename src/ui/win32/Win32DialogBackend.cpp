@@ -8,13 +8,9 @@ namespace ui::win32 {
 Win32DialogBackend::Win32DialogBackend()
     : m_thread_id(GetCurrentThreadId()),
       m_previous_backend(SetDialogBackend(this)),
-      m_previous_message_box(platform::SetMessageBox(&m_message_box)),
-      m_previous_keyboard(platform::SetKeyboardState(&m_keyboard)),
-      m_previous_responder(platform::SetInstanceResponder(&m_responder)) {}
+      m_previous_message_box(platform::SetMessageBox(&m_message_box)) {}
 
 Win32DialogBackend::~Win32DialogBackend() {
-  platform::SetInstanceResponder(m_previous_responder);
-  platform::SetKeyboardState(m_previous_keyboard);
   platform::SetMessageBox(m_previous_message_box);
   SetDialogBackend(m_previous_backend);
 }

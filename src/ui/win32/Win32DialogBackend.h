@@ -4,9 +4,7 @@
 
 #include "ui/DialogBackend.h"
 #include "ui/win32/IconHandles.h"
-#include "ui/win32/Win32KeyboardState.h"
 #include "ui/win32/Win32MessageBox.h"
-#include "ui/win32/Win32WindowResponder.h"
 
 namespace ui::win32 {
 
@@ -18,11 +16,13 @@ namespace ui::win32 {
 //   ui::win32::Win32DialogBackend backend;   // now ui::GetDialogBackend()
 //   ... ConfigApp runs its windows (Dialog::DoModal) ...
 //
-// While it exists it also provides, through the platform seams, the system's
-// message boxes (the engine's hard errors too), the system's keyboard state
-// and the answers about this thread's windows for the single-instance
-// channel; each is put back when it is destroyed. Windows are built on its
-// thread only.
+// While it exists it also provides, through the platform seam, message boxes
+// owned by the dialog windows (the engine's hard errors too), and puts the
+// previous ones back when it is destroyed. It installs no keyboard state and
+// no single-instance responder: the platform's real ones are already the
+// system's (GetKeyboardState of this thread, and a later start that finds
+// the window by its title and posts it the focus message, which the modal
+// loops answer). Windows are built on its thread only.
 class Win32DialogBackend final : public DialogBackend {
  public:
   Win32DialogBackend();
@@ -36,12 +36,8 @@ class Win32DialogBackend final : public DialogBackend {
   unsigned long m_thread_id;
   IconHandles m_icons;
   Win32MessageBox m_message_box;
-  Win32KeyboardState m_keyboard;
-  Win32WindowResponder m_responder;
   DialogBackend* m_previous_backend;
   platform::MessageBox* m_previous_message_box;
-  platform::KeyboardState* m_previous_keyboard;
-  platform::InstanceResponder* m_previous_responder;
 };
 
 }  // namespace ui::win32

@@ -379,4 +379,45 @@ TEST_F(Win32DialogWindowTest, MessageBoxesAreOwnedAndAnswered) {
   EXPECT_EQ(box_owner, unowned_box_owner);
 }
 
+// A later start of the program finds the main window by its title and
+// posts it the focus message: the window comes forward, or the window it
+// shows above itself does, and the message does nothing else.
+TEST_F(Win32DialogWindowTest, FocusRequestBringsWindowForward) {
+  TestDialog parent;
+  HWND foreground_alone = nullptr, foreground_with_child = nullptr;
+  HWND parent_handle = nullptr, child_handle = nullptr;
+  HWND other = CreateWindowExA(0, "STATIC", "Another program", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
+                               nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(other, nullptr);
+  auto request_focus = [&](HWND target) {
+    ShowWindow(other, SW_SHOWNORMAL);
+    SetForegroundWindow(other);
+    Pump();
+    PostMessageA(target, WM_SETFOCUS, 0, 0);
+    Pump();
+    return GetForegroundWindow();
+  };
+  parent.MapCommand(kSampleButton, Notification::kClicked, [&] {
+    TestDialog child(kPromptTemplate);
+    child.on_open = [&](TestDialog& c) {
+      child_handle = c.Handle();
+      foreground_with_child = request_focus(parent.Handle());
+      c.EndDialog(1);
+    };
+    child.DoModal();
+  });
+  parent.on_open = [&](TestDialog& d) {
+    parent_handle = d.Handle();
+    foreground_alone = request_focus(d.Handle());
+    EXPECT_EQ(d.GetFocus(), kSampleList);  // where it was
+    Click(d.Control(kSampleButton));
+    d.EndDialog(1);
+  };
+  parent.DoModal();
+  DestroyWindow(other);
+  EXPECT_EQ(foreground_alone, parent_handle);
+  EXPECT_NE(foreground_with_child, other);
+  EXPECT_EQ(foreground_with_child, child_handle);
+}
+
 }  // namespace

@@ -14,8 +14,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   platform::StartGraphicsPreload();
 
   resources::GameResources resources;
-  // Also the platform's message boxes, keyboard state and window answers,
-  // for its lifetime.
+  // Also the platform's message boxes, for its lifetime.
   ui::win32::Win32DialogBackend backend;
   ConfigApp().InitInstance();
 
