@@ -185,6 +185,11 @@ INT_PTR Win32DialogWindow::OnMessage(UINT message, WPARAM wparam) {
 void Win32DialogWindow::OnCommand(int control_id, int code) {
   const ControlTemplate* control = Find(control_id);
   const ControlKind kind = control != nullptr ? control->kind : ControlKind::kStaticText;
+  // Nothing reaches a disabled control, not even Enter's OK without a
+  // default button.
+  if (control != nullptr && !IsControlEnabled(control_id)) {
+    return;
+  }
   switch (code) {
     case BN_CLICKED:
       // Enter and Escape come from the dialog manager as the default
