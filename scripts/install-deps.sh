@@ -3,6 +3,8 @@
 # refreshes the package lists only when something is missing.
 #   scripts/install-deps.sh          what building, running and testing need
 #   scripts/install-deps.sh --fuzz   that, and clang with libFuzzer for the fuzz targets
+#   scripts/install-deps.sh --windows  that, and Wine and GoogleTest's sources for the
+#                                      Windows build (scripts/windows.sh)
 set -euo pipefail
 
 packages=(
@@ -13,9 +15,13 @@ packages=(
   dbus dbus-bin at-spi2-core python3-pyatspi
   libinih-dev libsimpleini-dev locales-all
   g++-mingw-w64-x86-64-posix
+  dpkg-dev desktop-file-utils appstream
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang-14 libclang-rt-14-dev)
+fi
+if [ "${1:-}" = "--windows" ]; then
+  packages+=(wine64 googletest)
 fi
 
 missing=()

@@ -7,7 +7,8 @@ Writes src/resources/Banner141.bmp (205 x 510, 24-bit, uncompressed; the build
 embeds it as bytes), the same picture drawn at twice the size for screens with
 more device pixels, src/resources/Banner141Large.png (410 x 1020), and
 src/resources/IconData.cpp (icons as 0xAARRGGBB pixels, each also drawn at
-64 x 64). Everything is drawn from code and a fixed seed, so a run
+64 x 64), and the tool's icon for the desktop, data/icons/app-<size>.png (16 to
+256 pixels, each drawn at its size) and data/icons/app.svg. Everything is drawn from code and a fixed seed, so a run
 gives the same files every time; --check only compares them with the
 checked-in files and fails when they differ. Standard library only.
 """
@@ -21,6 +22,8 @@ import zlib
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 OUT_DIR = os.path.join(ROOT, "src", "resources")
+ICON_DIR = os.path.join(ROOT, "data", "icons")  # installed into the hicolor theme
+APP_ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
 
 BANNER_W, BANNER_H = 205, 510
 
@@ -261,21 +264,31 @@ def bmp_bytes(c):
     return bytes(data)
 
 
-def png_bytes(c):
-    """An 8-bit RGB PNG, every row unfiltered."""
+def png_file(w, h, colour_type, rows):
+    """An 8-bit PNG of the given colour type (2 RGB, 6 RGBA), every row unfiltered."""
     def chunk(kind, data):
         body = kind + data
         return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
 
     raw = bytearray()
-    for row in c.px:
+    for row in rows:
         raw.append(0)
-        for (r, g, b) in row:
-            raw += bytes((r, g, b))
+        raw += row
     return (b"\x89PNG\r\n\x1a\n"
-            + chunk(b"IHDR", struct.pack(">IIBBBBB", c.w, c.h, 8, 2, 0, 0, 0))
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, colour_type, 0, 0, 0))
             + chunk(b"IDAT", zlib.compress(bytes(raw), 9))
             + chunk(b"IEND", b""))
+
+
+def png_bytes(c):
+    """An RGB PNG of a canvas."""
+    return png_file(c.w, c.h, 2, (b"".join(bytes(p) for p in row) for row in c.px))
+
+
+def icon_png_bytes(size, pixels):
+    """A straight-alpha RGBA PNG of an icon's 0xAARRGGBB pixels."""
+    rgba = [bytes(((p >> 16) & 255, (p >> 8) & 255, p & 255, p >> 24)) for p in pixels]
+    return png_file(size, size, 6, (b"".join(rgba[y * size:(y + 1) * size]) for y in range(size)))
 
 
 # Icons are drawn with 4 x 4 supersampling into straight-alpha pixels.
@@ -336,30 +349,90 @@ def cross_distance(u, v):
                segment_distance(u, v, 0.69, 0.31, 0.31, 0.69))
 
 
+# The tool's icon in unit coordinates: an upright T piece with a gear over its
+# lower right. app_icon_shader draws it in pixels and app_icon_svg as a vector
+# picture from the same numbers.
+GEAR_CENTRE = 0.68
+GEAR_HOLE, GEAR_ROOT, GEAR_TIP = 0.09, 0.22, 0.27
+GEAR_TEETH, GEAR_TOOTH_COS = 8, 0.3  # a tooth where cos(teeth * angle) > 0.3
+GEAR_SHADE_RADIUS = 0.4  # light at the centre to dark at this radius
+GEAR_LIGHT, GEAR_DARK = (235, 235, 245), (120, 120, 135)
+T_CELL, T_BEVEL = 0.25, 0.16  # bevel as a fraction of the cell
+T_CELLS = ((0.06, 0.10), (0.31, 0.10), (0.56, 0.10), (0.31, 0.35))
+
+
 def app_icon_shader(u, v):
-    """The tool: an upright T piece over a gear."""
-    # Gear in the lower right.
-    gx, gy = u - 0.68, v - 0.68
+    """The tool: an upright T piece under a gear."""
+    gx, gy = u - GEAR_CENTRE, v - GEAR_CENTRE
     r = math.hypot(gx, gy)
     angle = math.atan2(gy, gx)
-    tooth = 0.27 if math.cos(angle * 8) > 0.3 else 0.22
-    if r < 0.09:
+    tooth = GEAR_TIP if math.cos(angle * GEAR_TEETH) > GEAR_TOOTH_COS else GEAR_ROOT
+    if r < GEAR_HOLE:
         pass  # the hole
     elif r < tooth:
-        shade = 1 - r / 0.4
-        return mix((120, 120, 135), (235, 235, 245), shade) + (1,)
+        shade = 1 - r / GEAR_SHADE_RADIUS
+        return mix(GEAR_DARK, GEAR_LIGHT, shade) + (1,)
     # The T piece: three blocks across the top, one below the middle.
-    cell = 0.25
-    for (cx, cy) in ((0.06, 0.10), (0.31, 0.10), (0.56, 0.10), (0.31, 0.35)):
-        if cx <= u < cx + cell and cy <= v < cy + cell:
-            fu, fv = (u - cx) / cell, (v - cy) / cell
+    for (cx, cy) in T_CELLS:
+        if cx <= u < cx + T_CELL and cy <= v < cy + T_CELL:
+            fu, fv = (u - cx) / T_CELL, (v - cy) / T_CELL
             base = PIECE_COLOURS[2]
-            if fu < 0.16 or fv < 0.16:
+            if fu < T_BEVEL or fv < T_BEVEL:
                 return mix(base, (255, 255, 255), 0.5) + (1,)
-            if fu > 0.84 or fv > 0.84:
+            if fu > 1 - T_BEVEL or fv > 1 - T_BEVEL:
                 return mix(base, (0, 0, 0), 0.5) + (1,)
             return base + (1,)
     return (0, 0, 0, 0)
+
+
+def app_icon_svg():
+    """The tool's icon as a scalable picture on a 256-unit square."""
+    k = 256
+
+    def n(v):
+        return ("%.2f" % (v * k)).rstrip("0").rstrip(".")
+
+    def colour(c):
+        return "#%02x%02x%02x" % c
+
+    def polar(radius, angle):
+        return n(GEAR_CENTRE + radius * math.cos(angle)) + "," + n(GEAR_CENTRE + radius * math.sin(angle))
+
+    base = PIECE_COLOURS[2]
+    light, dark = mix(base, (255, 255, 255), 0.5), mix(base, (0, 0, 0), 0.5)
+    body = []
+    # Each block: dark all over, the light top and left edges, the plain face.
+    for (cx, cy) in T_CELLS:
+        bevel, face = T_CELL * T_BEVEL, T_CELL * (1 - 2 * T_BEVEL)
+        for (x, y, w, h, c) in ((cx, cy, T_CELL, T_CELL, dark),
+                                (cx, cy, T_CELL, bevel, light),
+                                (cx, cy, bevel, T_CELL, light),
+                                (cx + bevel, cy + bevel, face, face, base)):
+            body.append('<rect x="%s" y="%s" width="%s" height="%s" fill="%s"/>'
+                        % (n(x), n(y), n(w), n(h), colour(c)))
+    # The gear: an arc on the tip radius across each tooth, on the root radius
+    # between teeth (angles grow clockwise on screen, as SVG's sweep flag 1).
+    half = math.acos(GEAR_TOOTH_COS) / GEAR_TEETH
+    step = 2 * math.pi / GEAR_TEETH
+    path = "M" + polar(GEAR_ROOT, -half)
+    for i in range(GEAR_TEETH):
+        a = i * step
+        path += ("L%sA%s,%s 0 0 1 %sL%sA%s,%s 0 0 1 %s"
+                 % (polar(GEAR_TIP, a - half), n(GEAR_TIP), n(GEAR_TIP), polar(GEAR_TIP, a + half),
+                    polar(GEAR_ROOT, a + half), n(GEAR_ROOT), n(GEAR_ROOT),
+                    polar(GEAR_ROOT, a + step - half)))
+    path += ("ZM%sA%s,%s 0 1 1 %sA%s,%s 0 1 1 %sZ"
+             % (polar(GEAR_HOLE, 0), n(GEAR_HOLE), n(GEAR_HOLE), polar(GEAR_HOLE, math.pi),
+                n(GEAR_HOLE), n(GEAR_HOLE), polar(GEAR_HOLE, 0)))
+    body.append('<radialGradient id="gear" gradientUnits="userSpaceOnUse" cx="%s" cy="%s" r="%s">'
+                '<stop offset="0" stop-color="%s"/><stop offset="1" stop-color="%s"/>'
+                '</radialGradient>'
+                % (n(GEAR_CENTRE), n(GEAR_CENTRE), n(GEAR_SHADE_RADIUS), colour(GEAR_LIGHT),
+                   colour(GEAR_DARK)))
+    body.append('<path fill="url(#gear)" fill-rule="evenodd" d="%s"/>' % path)
+    return ('<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 256 256">\n'
+            '<!-- Generated by scripts/make_images.py; do not edit. -->\n'
+            + "\n".join(body) + "\n</svg>\n")
 
 
 def c_array(name, ctype, values, per_line, fmt):
@@ -379,15 +452,21 @@ def main():
     args = parser.parse_args()
 
     # The banner is kept as the .bmp file itself; the build embeds it.
-    outputs = {"Banner141.bmp": bmp_bytes(make_banner()),
-               "Banner141Large.png": png_bytes(make_banner(2))}
+    outputs = {os.path.join(OUT_DIR, "Banner141.bmp"): bmp_bytes(make_banner()),
+               os.path.join(OUT_DIR, "Banner141Large.png"): png_bytes(make_banner(2))}
 
     present = disc_shader((40, 170, 60), check_distance)
     missing = disc_shader((210, 40, 40), cross_distance)
+    # The desktop's copies of the tool's icon: each size drawn at that size.
+    app_icons = {size: render_icon(size, app_icon_shader) for size in APP_ICON_SIZES}
+    for size, pixels in app_icons.items():
+        outputs[os.path.join(ICON_DIR, "app-%d.png" % size)] = icon_png_bytes(size, pixels)
+    outputs[os.path.join(ICON_DIR, "app.svg")] = app_icon_svg()
+
     icons = [
-        ("kAppIcon16", render_icon(16, app_icon_shader)),
-        ("kAppIcon32", render_icon(32, app_icon_shader)),
-        ("kAppIcon64", render_icon(64, app_icon_shader)),
+        ("kAppIcon16", app_icons[16]),
+        ("kAppIcon32", app_icons[32]),
+        ("kAppIcon64", app_icons[64]),
         ("kDirectXPresentIcon32", render_icon(32, present)),
         ("kDirectXPresentIcon64", render_icon(64, present)),
         ("kDirectXMissingIcon32", render_icon(32, missing)),
@@ -397,11 +476,11 @@ def main():
     for name, pixels in icons:
         text += c_array(name, "std::uint32_t", pixels, 8, lambda v: "0x%08X" % v) + "\n"
     text += "}  // namespace resources\n"
-    outputs["IconData.cpp"] = text
+    outputs[os.path.join(OUT_DIR, "IconData.cpp")] = text
 
     stale = []
-    for name, text in outputs.items():
-        path = os.path.join(OUT_DIR, name)
+    for path, text in outputs.items():
+        name = os.path.relpath(path, ROOT)
         data = text if isinstance(text, bytes) else text.encode()
         if args.check:
             try:
@@ -411,6 +490,7 @@ def main():
             except OSError:
                 stale.append(name)
         else:
+            os.makedirs(os.path.dirname(path), exist_ok=True)
             with open(path, "wb") as f:
                 f.write(data)
     if stale:

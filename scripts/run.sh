@@ -35,5 +35,4 @@ if [ -z "$folder" ]; then
   chmod +x "$folder/Zarvex.exe"
 fi
 
-cd "$folder"
-exec "$build/src/qvconfig"
+exec "$build/src/qvconfig" -- "$folder"

@@ -15,6 +15,9 @@ class ProcessLauncher {
   // Starts the program at `path`, taken as it is (relative to the current
   // directory, never looked up along a search path), with no arguments but
   // its own name, this process's environment and current directory.
+  // A program of another system that this one cannot run itself may be
+  // started through a compatibility layer instead, in the same way; when that
+  // layer is missing, the error's text says what to install.
   // Nothing when it started, else the system's error.
   virtual std::optional<SystemError> Start(const std::string& path) = 0;
 };

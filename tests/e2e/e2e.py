@@ -87,8 +87,8 @@ class Session:
     def path(self, name):
         return os.path.join(self.folder, name)
 
-    def start_tool(self):
-        process = subprocess.Popen([self.binary], cwd=self.folder, env=self.env,
+    def start_tool(self, arguments=(), cwd=None):
+        process = subprocess.Popen([self.binary, *arguments], cwd=cwd or self.folder, env=self.env,
                                    stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
         self.processes.append(process)
         return process
@@ -280,9 +280,27 @@ def keyboard_only_quality_saved(session):
           "the Medium preset was not applied: %r" % saved[:300])
 
 
+def game_folder_argument(session):
+    # Started from another folder with the game folder as its argument (a
+    # relative one), the tool saves and starts the game there.
+    elsewhere = session.path("elsewhere")
+    os.mkdir(elsewhere)
+    tool = session.start_tool([".."], cwd=elsewhere)
+    window = session.wait_for_window(process=tool)
+    session.keys(window, "Tab", "Tab", "Tab", "Return")
+    code = session.wait_for_exit(tool)
+    check(code == 0, "exit code %d after Start Game: %s" % (code, tool.stdout.read()))
+    check(wait_until(lambda: os.path.exists(session.path("game-ran")), 10),
+          "the stand-in game did not run in the game folder")
+    check(os.path.exists(session.path(SETTINGS)), "no settings file in the game folder")
+    check(os.listdir(elsewhere) == [], "the tool wrote into the folder it was started from: %r"
+          % os.listdir(elsewhere))
+
+
 CASES = {f.__name__: f for f in (escape_writes_nothing, start_game_saves_and_launches,
                                   second_start_focuses_first, configure_binding_saved,
-                                  silent_clients_do_not_stall, keyboard_only_quality_saved)}
+                                  silent_clients_do_not_stall, keyboard_only_quality_saved,
+                                  game_folder_argument)}
 
 
 def main():

@@ -27,7 +27,7 @@ TEST(Log, FileIsEmptiedByTheFirstMessageThenAppended) {
   TempDirectory::WriteFile("_LOG/PClog.txt", "from an earlier run\n");
   log.DisableChannel(4);
   log.Printf("not written\n");
-  EXPECT_EQ(TempDirectory::ReadFile("_LOG/PClog.txt"), "from an earlier run\n");
+  EXPECT_EQ(TempDirectory::ReadTextFile("_LOG/PClog.txt"), "from an earlier run\n");
   log.EnableChannel(4);
   log.Printf("one %d\n", 1);
   log.Printf("two %s\n", "100%");
@@ -36,6 +36,7 @@ TEST(Log, FileIsEmptiedByTheFirstMessageThenAppended) {
   EXPECT_EQ(capture.Text(), std::string(511, 'y'));
   log.DisableChannel(4);
   log.Printf("three\n");
-  EXPECT_EQ(TempDirectory::ReadFile("_LOG/PClog.txt"), "one 1\ntwo 100%\n" + std::string(511, 'y'));
+  EXPECT_EQ(TempDirectory::ReadTextFile("_LOG/PClog.txt"),
+            "one 1\ntwo 100%\n" + std::string(511, 'y'));
   Log::ResetFileState();
 }

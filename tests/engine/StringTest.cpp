@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
+#include "support/GermanLocale.h"
 
 // Trimming removes exactly the bytes 9-13 and 32 from the chosen side; upper case and
 // case-insensitive comparison touch only a-z.
@@ -23,9 +23,10 @@ TEST(StringHelpers, FormatIsBoundedAndUsesCLocale) {
   String out = "old";
   Format(out, "%s", String(5000, 'x').c_str());
   EXPECT_EQ(out, String(2001, 'x'));
-  const std::string saved = std::setlocale(LC_ALL, nullptr);
-  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "needs the package locales-all";
-  Format(out, "%f %s", 1000.5, "a%b");
-  std::setlocale(LC_ALL, saved.c_str());
+  {
+    const GermanLocale german;
+    ASSERT_TRUE(german.Active()) << "needs the package locales-all";
+    Format(out, "%f %s", 1000.5, "a%b");
+  }
   EXPECT_EQ(out, "1000.500000 a%b");
 }

@@ -8,6 +8,7 @@
 #include "engine/DeviceManager.h"
 #include "settings/GameSettings.h"
 #include "settings/SettingsKeys.h"
+#include "support/GermanLocale.h"
 
 namespace {
 
@@ -126,12 +127,15 @@ TEST_F(SettingsTest, LoadEveryKindUnderAGermanLocale) {
   WriteBytes(kPath, Lines("[game]|NextStyle=2|FIRSTREPEATDELAY=0.25|wireframe=true|[Minos]|"
                           "lodbody1=2.5|LODEYE2=2,5|SHADOWSIZE=3|[PLAYER02]|RIGHT=5|LEFT=6|"
                           "GUID=1:2:3:4:5:6:7:8:9:10:11|[SYSTEM]|PERFORMANCE=-1|MOVIES=FALSE|"));
-  const std::string saved_locale = std::setlocale(LC_ALL, nullptr);
-  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "needs the package locales-all";
-  const ErrorCode loaded = Load();
-  m_settings->m_lod_body2 = 0.25f;
-  const ErrorCode stored = Save();
-  std::setlocale(LC_ALL, saved_locale.c_str());
+  ErrorCode loaded;
+  ErrorCode stored;
+  {
+    const GermanLocale german;
+    ASSERT_TRUE(german.Active()) << "needs the package locales-all";
+    loaded = Load();
+    m_settings->m_lod_body2 = 0.25f;
+    stored = Save();
+  }
   EXPECT_EQ(std::tuple(loaded, stored), std::tuple(kErrNone, kErrNone));
   const GameSettings& got = *m_settings;
   EXPECT_EQ(std::tuple(got.m_next_style, got.m_first_repeat_delay, got.m_wireframe, got.m_lod_body1,

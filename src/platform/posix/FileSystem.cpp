@@ -10,7 +10,10 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <mutex>
+#include <utility>
 
+#include "platform/posix/CaseFoldedPath.h"
 #include "platform/posix/Posix.h"
 
 namespace platform {
@@ -30,6 +33,12 @@ std::string FolderOf(const std::string& native_path) {
   const std::size_t slash = native_path.rfind('/');
   if (slash == std::string::npos) return ".";
   return slash == 0 ? "/" : native_path.substr(0, slash);
+}
+
+// Where the last name of `native_path` begins.
+std::size_t NameStart(const std::string& native_path) {
+  const std::size_t slash = native_path.rfind('/');
+  return slash == std::string::npos ? 0 : slash + 1;
 }
 
 // Pipes, sockets and some devices cannot be synced; for them there is
@@ -53,16 +62,20 @@ bool IsWritingMode(const char* mode) {
   return std::strpbrk(mode, "wa+") != nullptr;
 }
 
+// Every path goes to the system through ResolveCase, so each name is found
+// in any letter case and a file or folder made reuses an entry that matches
+// it ignoring case instead of making a second one beside it.
 class PosixFileSystem final : public FileSystem {
  public:
   NativeFile* Open(const std::string& path, const char* mode) override {
-    const std::string native = NativePath(path);
+    std::string native = posix::ResolveCase(NativePath(path));
     const bool writing = IsWritingMode(mode);
-    const bool existed = ::access(native.c_str(), F_OK) == 0;
+    const bool creating =
+        std::strpbrk(mode, "wa") != nullptr && ::access(native.c_str(), F_OK) != 0;
+    if (creating) native = SpellingOfRemoved(std::move(native));
     FILE* stream = ::fopen(native.c_str(), mode);
     if (stream == nullptr) return nullptr;
-    const bool created = writing && !existed && std::strpbrk(mode, "wa") != nullptr;
-    return new NativeFile{stream, writing, created ? FolderOf(native) : std::string()};
+    return new NativeFile{stream, writing, creating ? FolderOf(native) : std::string()};
   }
 
   bool Close(NativeFile* file) override {
@@ -103,16 +116,18 @@ class PosixFileSystem final : public FileSystem {
   bool Flush(NativeFile* file) override { return std::fflush(file->stream) == 0; }
 
   bool Exists(const std::string& path) override {
-    return access(NativePath(path).c_str(), F_OK) == 0;
+    return access(posix::ResolveCase(NativePath(path)).c_str(), F_OK) == 0;
   }
 
   bool Remove(const std::string& path) override {
-    const std::string native = NativePath(path);
-    return remove(native.c_str()) == 0 && SyncFolder(FolderOf(native));
+    const std::string native = posix::ResolveCase(NativePath(path));
+    if (remove(native.c_str()) != 0) return false;
+    RememberRemoved(native);
+    return SyncFolder(FolderOf(native));
   }
 
   MakeDirectoryResult MakeDirectory(const std::string& path) override {
-    const std::string native = NativePath(path);
+    const std::string native = posix::ResolveCase(NativePath(path));
     if (mkdir(native.c_str(), 0777) == 0) {
       return SyncFolder(FolderOf(native)) ? MakeDirectoryResult::kCreated
                                           : MakeDirectoryResult::kFailed;
@@ -120,6 +135,7 @@ class PosixFileSystem final : public FileSystem {
     return errno == EEXIST ? MakeDirectoryResult::kAlreadyExists : MakeDirectoryResult::kFailed;
   }
 
+  // The current folder is "." in any case: there is no name to look up.
   std::optional<std::uint64_t> FreeSpace() override {
     struct statvfs info {};
     if (statvfs(".", &info) != 0) return std::nullopt;
@@ -131,6 +147,47 @@ class PosixFileSystem final : public FileSystem {
     }
     return bytes;
   }
+
+ private:
+  // Where a name was removed: its folder's identity, which no change of the
+  // current directory alters, and the name as it was on disk.
+  struct RemovedName {
+    dev_t device;
+    ino_t inode;
+    std::string name;
+  };
+
+  void RememberRemoved(const std::string& native) {
+    struct stat folder {};
+    if (::stat(FolderOf(native).c_str(), &folder) != 0) return;
+    const std::lock_guard lock(m_removed_mutex);
+    m_removed = RemovedName{folder.st_dev, folder.st_ino, native.substr(NameStart(native))};
+  }
+
+  // A file is saved by removing the old one and creating it anew. The next
+  // file created, when it is made in the same folder under the same name in
+  // another case, takes the old spelling, so that the player's file keeps
+  // its name.
+  std::string SpellingOfRemoved(std::string native) {
+    std::optional<RemovedName> removed;
+    {
+      const std::lock_guard lock(m_removed_mutex);
+      removed = std::exchange(m_removed, std::nullopt);
+    }
+    const std::size_t name_start = NameStart(native);
+    struct stat folder {};
+    if (removed &&
+        posix::EqualIgnoringCase(removed->name, std::string_view(native).substr(name_start)) &&
+        ::stat(FolderOf(native).c_str(), &folder) == 0 && folder.st_dev == removed->device &&
+        folder.st_ino == removed->inode) {
+      native.replace(name_start, std::string::npos, removed->name);
+    }
+    return native;
+  }
+
+  std::mutex m_removed_mutex;
+  // The file removed last, until the next file is created.
+  std::optional<RemovedName> m_removed;
 };
 
 }  // namespace

@@ -1,0 +1,23 @@
+# What `cmake --install` puts under the prefix: the program, its desktop entry,
+# its icon in the hicolor theme at every drawn size, and its AppStream metadata.
+include(GNUInstallDirs)
+
+install(TARGETS qvconfig RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+set(data_out ${PROJECT_BINARY_DIR}/data)
+configure_file(${PROJECT_SOURCE_DIR}/data/qvconfig.desktop.in ${data_out}/${QV_APP_ID}.desktop @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/data/qvconfig.metainfo.xml.in ${data_out}/${QV_APP_ID}.metainfo.xml
+               @ONLY)
+install(FILES ${data_out}/${QV_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${data_out}/${QV_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# scripts/make_images.py draws data/icons/app-<size>.png; every size it draws
+# is installed, so the list of sizes lives there alone.
+set(icons_in ${PROJECT_SOURCE_DIR}/data/icons)
+set(icons_out ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+file(GLOB app_icons CONFIGURE_DEPENDS ${icons_in}/app-*.png)
+foreach(icon IN LISTS app_icons)
+  string(REGEX REPLACE ".*/app-([0-9]+)\\.png$" "\\1" size ${icon})
+  install(FILES ${icon} DESTINATION ${icons_out}/${size}x${size}/apps RENAME ${QV_APP_ID}.png)
+endforeach()
+install(FILES ${icons_in}/app.svg DESTINATION ${icons_out}/scalable/apps RENAME ${QV_APP_ID}.svg)

@@ -1,0 +1,32 @@
+#include "platform/MessageBox.h"
+
+#include <string>
+
+#include "platform/win32/Win32.h"
+
+// <windows.h> maps MessageBox to MessageBoxA, which would rename the class.
+#undef MessageBox
+
+namespace platform {
+namespace {
+
+// The system's message box. The owner window is the UI backend's own
+// object, which only it can turn into a window handle, so this one is owned
+// by the thread's active window; the backend installs a box of its own.
+class SystemMessageBox final : public MessageBox {
+ public:
+  int Show(OwnerWindow*, std::string_view text, std::string_view caption, unsigned flags) override {
+    const std::string text_z(text);
+    const std::string caption_z(caption);
+    return ::MessageBoxA(::GetActiveWindow(), text_z.c_str(), caption_z.c_str(), flags);
+  }
+};
+
+}  // namespace
+
+MessageBox& RealMessageBox() {
+  static SystemMessageBox real;
+  return real;
+}
+
+}  // namespace platform

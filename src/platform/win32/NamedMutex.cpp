@@ -1,0 +1,42 @@
+#include "platform/NamedMutex.h"
+
+#include "platform/win32/Win32.h"
+
+namespace platform {
+namespace {
+
+// A mutex of the system: re-entrant for its owning thread, and released by
+// the system when its owner dies, which the next wait reports as abandoned.
+// Unprefixed names live in the session's own namespace; a name held by
+// another kind of object, or one this user may not open, is refused by
+// CreateMutexA itself.
+class Win32NamedMutex final : public NamedMutex {
+ public:
+  explicit Win32NamedMutex(win32::Handle handle) : m_handle(std::move(handle)) {}
+
+  std::optional<SystemError> Lock() override {
+    const DWORD result = ::WaitForSingleObject(m_handle.Get(), INFINITE);
+    // WAIT_ABANDONED: the owner died holding it; the lock is ours now.
+    if (result == WAIT_OBJECT_0 || result == WAIT_ABANDONED) return std::nullopt;
+    return win32::LastSystemError();
+  }
+
+  std::optional<SystemError> Unlock() override {
+    if (::ReleaseMutex(m_handle.Get())) return std::nullopt;
+    return win32::LastSystemError();
+  }
+
+ private:
+  win32::Handle m_handle;
+};
+
+}  // namespace
+
+SystemResult<std::unique_ptr<NamedMutex>> NamedMutex::Open(const std::string& name) {
+  win32::Handle handle(::CreateMutexA(nullptr, FALSE, name.c_str()));
+  if (!handle.Valid()) return win32::LastSystemError();
+  std::unique_ptr<NamedMutex> mutex = std::make_unique<Win32NamedMutex>(std::move(handle));
+  return mutex;
+}
+
+}  // namespace platform

@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+#include <tuple>
+
+#include "platform/GraphicsAdapter.h"
+#include "platform/GraphicsRuntime.h"
+#include "platform/win32/Win32Child.h"
+#include "support/TempDirectory.h"
+
+// Direct3D 8 answers for the default adapter's hardware device. Under Wine it needs a display
+// (Xvfb will do) and reports both hardware bits even on a software renderer.
+TEST(Win32Graphics, AdapterCapsFromDirect3D8) {
+  if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "Direct3D under Wine needs a display";
+  const std::optional<uint32_t> caps = platform::GetGraphicsAdapter().QueryDefaultDeviceCaps();
+  ASSERT_TRUE(caps.has_value());
+  EXPECT_EQ(*caps & platform::kDevCapsHwRasterization, platform::kDevCapsHwRasterization);
+  // Asked again, the object is made and released again with the same answer.
+  EXPECT_EQ(platform::GetGraphicsAdapter().QueryDefaultDeviceCaps(), caps);
+}
+
+// The runtime's version comes from the setup library's query, found by its ordinal; without
+// the library there is no runtime to report.
+TEST(Win32Graphics, RuntimeFromTheSetupLibrary) {
+  TempDirectory directory;
+  platform::GraphicsRuntime& runtime = platform::GetGraphicsRuntime();
+  const HMODULE system_library = ::LoadLibraryA("dsetup.dll");
+  if (system_library != nullptr) ::FreeLibrary(system_library);
+  EXPECT_EQ(runtime.QueryVersion().has_value(), system_library != nullptr);
+  if (system_library != nullptr) GTEST_SKIP() << "the system has a setup library of its own";
+
+  // The current directory is among the places a library is looked for.
+  const std::string stand_in = test::ProgramFolder() + "dsetup\\dsetup.dll";
+  ASSERT_TRUE(::CopyFileA(stand_in.c_str(), "dsetup.dll", TRUE)) << stand_in;
+  const std::optional<platform::RuntimeVersion> version = runtime.QueryVersion();
+  ASSERT_TRUE(version.has_value());
+  EXPECT_EQ(std::tuple(version->version, version->revision),
+            std::tuple(platform::kRuntimeVersionCurrent, 0x00000A7Bu));
+}

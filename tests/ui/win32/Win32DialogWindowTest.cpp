@@ -1,0 +1,423 @@
+#include "ui/win32/Win32DialogWindow.h"
+
+#include <string>
+
+#include "Win32TestSupport.h"
+#include "platform/KeyboardState.h"
+#include "platform/MessageBox.h"
+#include "ui/PaintContext.h"
+
+namespace {
+
+using namespace win32test;
+using ui::Notification;
+using Win32DialogWindowTest = BackendTest;
+
+std::string ClassName(HWND hwnd) {
+  char name[64] = {};
+  GetClassNameA(hwnd, name, sizeof(name));
+  return name;
+}
+
+LONG_PTR Style(HWND hwnd) {
+  return GetWindowLongPtrA(hwnd, GWL_STYLE);
+}
+
+// The control's place in the dialog's client area.
+RECT ClientRectOf(HWND dialog, HWND control) {
+  RECT rect;
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+RECT DialogUnits(HWND dialog, int x, int y, int width, int height) {
+  RECT rect{x, y, x + width, y + height};
+  MapDialogRect(dialog, &rect);
+  return rect;
+}
+
+bool SameRect(const RECT& a, const RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// A template becomes a real dialog box: each control kind its system class
+// and styles, at the place the system's own dialog units give it, in its
+// template state; the window's client area is the template's size.
+TEST_F(Win32DialogWindowTest, TemplateBecomesSystemDialog) {
+  TestDialog dialog;
+  dialog.on_init = [&](TestDialog& d) {
+    HWND window = d.Handle();
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_TRUE(SameRect(client, DialogUnits(window, 0, 0, 200, 120)));
+    EXPECT_FALSE(IsWindowVisible(window));  // shown by the loop, once filled
+    EXPECT_EQ(d.GetWindowText(), "Sample");
+    EXPECT_NE(Style(window) & WS_CAPTION, 0);
+    EXPECT_NE(Style(window) & WS_SYSMENU, 0);
+    EXPECT_EQ(Style(window) & WS_THICKFRAME, 0);
+    const std::pair<int, const char*> classes[] = {
+        {kSampleButton, "Button"}, {kSampleLabel, "Static"},  {kSampleFrame, "Static"},
+        {kSampleEdit, "Edit"},     {kSampleList, "ComboBox"}, {kSampleIcon, "Static"},
+    };
+    for (const auto& [id, name] : classes) {
+      ASSERT_NE(d.Control(id), nullptr) << id;
+      EXPECT_EQ(ClassName(d.Control(id)), name) << id;
+    }
+    EXPECT_TRUE(SameRect(ClientRectOf(window, d.Control(kSampleButton)),
+                         DialogUnits(window, 145, 5, 50, 14)));
+    EXPECT_TRUE(SameRect(ClientRectOf(window, d.Control(kSampleFrame)),
+                         DialogUnits(window, 5, 70, 40, 45)));
+    // The default push button is the dialog manager's default.
+    EXPECT_EQ(Style(d.Control(kSampleDefault)) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    EXPECT_EQ(LOWORD(SendMessageA(window, DM_GETDEFID, 0, 0)), kSampleDefault);
+    EXPECT_EQ(Style(d.Control(kSampleButton)) & BS_TYPEMASK, BS_PUSHBUTTON);
+    EXPECT_NE(Style(d.Control(kSampleButton)) & WS_TABSTOP, 0);
+    EXPECT_NE(Style(d.Control(kSampleLabel)) & WS_GROUP, 0);
+    EXPECT_EQ(Style(d.Control(kSampleFrame)) & SS_TYPEMASK, SS_BLACKFRAME);
+    EXPECT_NE(Style(d.Control(kSampleSunken)) & SS_SUNKEN, 0);
+    EXPECT_NE(Style(d.Control(kSampleCentred)) & SS_CENTERIMAGE, 0);
+    // Texts as given: "&&" is the window's business.
+    EXPECT_EQ(d.GetControlText(kSampleLabel), "A && B");
+    EXPECT_EQ(d.GetControlText(kSampleScrollEdit), "Line one\r\nLine two");
+    const LONG_PTR edit = Style(d.Control(kSampleScrollEdit));
+    EXPECT_NE(edit & ES_MULTILINE, 0);
+    EXPECT_NE(edit & ES_READONLY, 0);
+    EXPECT_NE(edit & WS_VSCROLL, 0);
+    EXPECT_NE(GetWindowLongPtrA(d.Control(kSampleScrollEdit), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+    EXPECT_EQ(Style(d.Control(kSampleEdit)) & WS_VSCROLL, 0);
+    // A thin border becomes the sunken edge of three-dimensional dialogs.
+    EXPECT_NE((Style(d.Control(kSampleEdit)) & WS_BORDER) |
+                  (GetWindowLongPtrA(d.Control(kSampleEdit), GWL_EXSTYLE) & WS_EX_CLIENTEDGE),
+              0);
+    EXPECT_EQ(Style(d.Control(kSampleList)) & 3, CBS_DROPDOWNLIST);
+    // Template states.
+    EXPECT_FALSE(d.IsControlVisible(kSampleCentred));
+    EXPECT_TRUE(d.IsControlVisible(kSampleLabel));
+    EXPECT_FALSE(d.IsControlEnabled(kSampleEdit));
+    d.ShowControl(kSampleCentred);
+    d.EnableControl(kSampleEdit);
+    EXPECT_TRUE(d.IsControlVisible(kSampleCentred));
+    EXPECT_TRUE(d.IsControlEnabled(kSampleEdit));
+    // The icon is a real icon of the resource's drawing.
+    HICON icon = reinterpret_cast<HICON>(SendMessageA(d.Control(kSampleIcon), STM_GETICON, 0, 0));
+    ASSERT_NE(icon, nullptr);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(icon, &info));
+    BITMAP bitmap{};
+    GetObjectA(info.hbmColor, sizeof(bitmap), &bitmap);
+    EXPECT_EQ(bitmap.bmWidth, 32);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    EXPECT_EQ(d.Control(12345), nullptr);
+    EXPECT_EQ(d.GetControlText(12345), "");
+    d.EndDialog(platform::kIdOk);
+  };
+  EXPECT_EQ(dialog.DoModal(), platform::kIdOk);
+}
+
+// Clicks and keys reach their handlers as the dialog manager sends them:
+// a click, Enter to the default button unless a button has the focus, Escape
+// to Cancel, F1 to help; the first tab-stop control has the focus at
+// opening; a disabled button takes no click; the close box asks to cancel.
+TEST_F(Win32DialogWindowTest, ClicksAndKeys) {
+  TestDialog dialog;
+  std::vector<int> clicks;
+  int help = 0, focus_at_open = -1;
+  for (int id : {kSampleButton, kSampleDefault}) {
+    dialog.MapCommand(id, Notification::kClicked, [&clicks, id] { clicks.push_back(id); });
+  }
+  dialog.on_help = [&] { ++help; };
+  dialog.on_init = [](TestDialog& d) { d.DisableControl(kSampleOk); };
+  dialog.on_open = [&](TestDialog& d) {
+    focus_at_open = d.GetFocus();
+    EXPECT_EQ(GetFocus(), d.Control(kSampleList));
+    Click(d.Control(kSampleOk));  // disabled: the dialog stays open
+    Click(d.Control(kSampleButton));
+    d.SetFocus(kSampleList);
+    TapKey(VK_RETURN);  // the default button
+    TapKey(VK_F1);
+    d.SetFocus(kSampleButton);
+    EXPECT_EQ(d.GetFocus(), kSampleButton);
+    TapKey(VK_RETURN);  // the focused button
+    d.SetFocus(kSampleScrollEdit);
+    TapKey(VK_RETURN);
+    SendMessageA(d.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    Pump();
+    TapKey(VK_ESCAPE);
+  };
+  EXPECT_EQ(dialog.DoModal(), platform::kIdCancel);
+  EXPECT_EQ(focus_at_open, kSampleList);
+  EXPECT_EQ(clicks,
+            (std::vector<int>{kSampleButton, kSampleDefault, kSampleButton, kSampleDefault}));
+  EXPECT_EQ(help, 1);
+  // The close box ended the dialog; Escape came after it.
+  EXPECT_EQ(dialog.cancel_count, 1);
+}
+
+// Lists notify only for the user's own choices: selections from code send
+// nothing, a keyboard choice sends "selection changed", and "about to drop
+// down" comes before the list opens, in time to refill it; moving the focus
+// to the window and back closes the open list.
+TEST_F(Win32DialogWindowTest, ListNotifiesOnlyUserChoices) {
+  TestDialog dialog;
+  std::vector<Notification> seen;
+  bool open_when_notified = true;
+  dialog.MapCommand(kSampleList, Notification::kSelectionChanged,
+                    [&] { seen.push_back(Notification::kSelectionChanged); });
+  dialog.MapCommand(kSampleList, Notification::kDropDown, [&] {
+    seen.push_back(Notification::kDropDown);
+    open_when_notified = SendMessageA(dialog.Control(kSampleList), CB_GETDROPPEDSTATE, 0, 0) != 0;
+    dialog.ResetList(kSampleList);
+    for (int i = 0; i < 5; ++i) dialog.AddListItem(kSampleList, "Refilled", 100 + i);
+  });
+  dialog.on_init = [&](TestDialog& d) {
+    for (const char* text : {"High", "Medium", "Low"}) d.AddListItem(kSampleList, text, -1);
+    EXPECT_EQ(d.GetListSelection(kSampleList), -1);  // adding selects nothing
+    d.SetListSelection(kSampleList, 1);
+    EXPECT_EQ(d.GetControlText(kSampleList), "Medium");
+    EXPECT_EQ(d.GetListItemText(kSampleList, 2), "Low");
+    EXPECT_EQ(d.GetListItemData(kSampleList, 2), -1);
+    EXPECT_EQ(d.GetListItemData(kSampleList, 3), 0);  // no such item
+    EXPECT_EQ(d.GetListItemText(kSampleList, -1), "");
+  };
+  dialog.on_open = [&](TestDialog& d) {
+    d.SetFocus(kSampleList);
+    TapKey(VK_DOWN);
+    EXPECT_EQ(d.GetListSelection(kSampleList), 2);
+    d.SetListSelection(kSampleList, 0);
+    TapKey(VK_F4);  // opens the list
+    EXPECT_NE(SendMessageA(d.Control(kSampleList), CB_GETDROPPEDSTATE, 0, 0), 0);
+    EXPECT_EQ(d.GetListCount(kSampleList), 5);
+    EXPECT_EQ(d.GetListItemData(kSampleList, 4), 104);
+    d.MoveFocusToWindowAndBack();
+    EXPECT_EQ(SendMessageA(d.Control(kSampleList), CB_GETDROPPEDSTATE, 0, 0), 0);
+    EXPECT_EQ(d.GetFocus(), kSampleList);
+    d.EndDialog(platform::kIdOk);
+  };
+  EXPECT_EQ(dialog.DoModal(), platform::kIdOk);
+  EXPECT_EQ(seen,
+            (std::vector<Notification>{Notification::kSelectionChanged, Notification::kDropDown}));
+  EXPECT_FALSE(open_when_notified);
+}
+
+// A child's modal loop runs inside a handler of its parent; the parent is
+// the child's owner and is disabled meanwhile (a window without a parent is
+// owned by the innermost running one), and takes input again afterwards.
+// Timers fire by id in the loop that runs, until killed.
+TEST_F(Win32DialogWindowTest, NestedLoopsAndTimers) {
+  TestDialog parent;
+  int parent_clicks = 0, child_result = 0, child_ticks = 0;
+  bool parent_enabled_during_child = true;
+  HWND child_owner = nullptr, parent_handle = nullptr;
+  parent.MapCommand(kSampleButton, Notification::kClicked, [&] {
+    ++parent_clicks;
+    TestDialog child(kPromptTemplate);
+    child.on_init = [&](TestDialog& c) { c.SetTimer(7, 10); };
+    child.on_timer = [&](unsigned id) {
+      EXPECT_EQ(id, 7u);
+      if (++child_ticks == 3) {
+        child.KillTimer(7);
+        parent_enabled_during_child = parent.GetWindow()->IsEnabled();
+        child_owner = GetWindow(child.Handle(), GW_OWNER);
+        parent_handle = parent.Handle();
+        Click(parent.Control(kSampleButton));  // does not get through
+        Click(child.Control(2));
+      }
+    };
+    child_result = child.DoModal();
+  });
+  parent.on_open = [&](TestDialog& d) {
+    Click(d.Control(kSampleButton));
+    EXPECT_TRUE(d.GetWindow()->IsEnabled());
+    d.EndDialog(platform::kIdCancel);
+  };
+  EXPECT_EQ(parent.DoModal(), platform::kIdCancel);
+  EXPECT_EQ(parent_clicks, 1);
+  EXPECT_FALSE(parent_enabled_during_child);
+  EXPECT_EQ(child_owner, parent_handle);
+  EXPECT_EQ(child_result, platform::kIdCancel);
+  EXPECT_EQ(child_ticks, 3);
+}
+
+// The key filter sees every key message of its window first, and what it
+// swallows does nothing (no Enter, Escape, help or typing); the keyboard
+// state is the system's, updated whether or not the filter swallowed.
+TEST_F(Win32DialogWindowTest, KeyFilterSwallowsAndKeyboardStateFollows) {
+  TestDialog dialog;
+  std::vector<std::pair<ui::KeyMessageKind, unsigned>> seen;
+  int clicks = 0, help = 0;
+  bool held_while_down = false, held_after_up = true;
+  dialog.MapCommand(kSampleDefault, Notification::kClicked, [&] { ++clicks; });
+  dialog.on_help = [&] { ++help; };
+  dialog.key_filter = [&](const ui::KeyMessage& message) {
+    seen.emplace_back(message.kind, message.code);
+    return true;
+  };
+  dialog.on_open = [&](TestDialog& d) {
+    SendKey('A', true);
+    Pump();
+    held_while_down = (platform::GetKeyboardState().Read()['A'] & platform::kKeyDownBit) != 0;
+    SendKey('A', false);
+    Pump();
+    held_after_up = (platform::GetKeyboardState().Read()['A'] & platform::kKeyDownBit) != 0;
+    for (WORD key : {VK_RETURN, VK_ESCAPE, VK_F1}) TapKey(key);
+    d.EndDialog(42);
+  };
+  EXPECT_EQ(dialog.DoModal(), 42);
+  EXPECT_TRUE(held_while_down);
+  EXPECT_FALSE(held_after_up);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(help, 0);
+  EXPECT_EQ(dialog.cancel_count, 0);
+  using K = ui::KeyMessageKind;
+  const std::vector<std::pair<K, unsigned>> expected = {
+      {K::kKeyDown, 'A'},     {K::kKeyUp, 'A'},         {K::kKeyDown, VK_RETURN},
+      {K::kKeyUp, VK_RETURN}, {K::kKeyDown, VK_ESCAPE}, {K::kKeyUp, VK_ESCAPE},
+      {K::kKeyDown, VK_F1},   {K::kKeyUp, VK_F1}};
+  EXPECT_EQ(seen, expected);
+
+  // Let through, a key becomes its character for the filter too.
+  TestDialog typing;
+  std::vector<std::pair<K, unsigned>> typed;
+  typing.key_filter = [&](const ui::KeyMessage& message) {
+    typed.emplace_back(message.kind, message.code);
+    return false;
+  };
+  typing.on_open = [&](TestDialog& d) {
+    TapKey('B');
+    d.EndDialog(1);
+  };
+  typing.DoModal();
+  EXPECT_EQ(typed, (std::vector<std::pair<K, unsigned>>{
+                       {K::kKeyDown, 'B'}, {K::kChar, 'b'}, {K::kKeyUp, 'B'}}));
+}
+
+// The paint hook stretches the whole bitmap over the whole black frame; a
+// missing or damaged bitmap leaves the frame as the template draws it.
+TEST_F(Win32DialogWindowTest, PaintHookStretchesBitmapOverFrame) {
+  // 4 x 2 pixels: the left half red, the right half blue.
+  m_resources.SetBitmap(BitmapFile(4, 2, [](int x, int) { return x < 2 ? 0xFF0000u : 0x0000FFu; }));
+  TestDialog dialog;
+  COLORREF top_left = 0, bottom_right = 0;
+  dialog.on_paint = [](ui::PaintContext& c) {
+    EXPECT_FALSE(c.IsMinimized());
+    c.StretchBitmapToControl(kSampleFrame, 141);
+    c.StretchBitmapToControl(12345, 141);  // no such control: nothing
+  };
+  dialog.on_open = [&](TestDialog& d) {
+    UpdateWindow(d.Handle());
+    Pump();
+    HWND frame = d.Control(kSampleFrame);
+    RECT client;
+    GetClientRect(frame, &client);
+    HDC dc = GetDC(frame);
+    top_left = GetPixel(dc, 1, 1);
+    bottom_right = GetPixel(dc, client.right - 2, client.bottom - 2);
+    ReleaseDC(frame, dc);
+    d.EndDialog(1);
+  };
+  dialog.DoModal();
+  EXPECT_EQ(top_left, RGB(0xFF, 0, 0));
+  EXPECT_EQ(bottom_right, RGB(0, 0, 0xFF));
+
+  // A file cut short is not drawn: the frame keeps its face.
+  std::vector<std::uint8_t> cut = BitmapFile(4, 2, [](int, int) { return 0xFF0000u; });
+  cut.resize(cut.size() - 4);
+  m_resources.SetBitmap(cut);
+  TestDialog damaged;
+  COLORREF inside = 0;
+  damaged.on_paint = [](ui::PaintContext& c) { c.StretchBitmapToControl(kSampleFrame, 141); };
+  damaged.on_open = [&](TestDialog& d) {
+    UpdateWindow(d.Handle());
+    Pump();
+    HDC dc = GetDC(d.Control(kSampleFrame));
+    inside = GetPixel(dc, 3, 3);
+    ReleaseDC(d.Control(kSampleFrame), dc);
+    d.EndDialog(1);
+  };
+  damaged.DoModal();
+  EXPECT_NE(inside, RGB(0xFF, 0, 0));
+}
+
+// Message boxes are the system's, owned by the dialog that asks (or by the
+// innermost running one), which takes no input while the box is up; the
+// answer is the button's id.
+TEST_F(Win32DialogWindowTest, MessageBoxesAreOwnedAndAnswered) {
+  TestDialog dialog;
+  int answer = 0, unowned_answer = 0;
+  bool owner_enabled = true;
+  HWND box_owner = nullptr, unowned_box_owner = nullptr;
+  dialog.on_open = [&](TestDialog& d) {
+    Later(
+        [&] {
+          HWND box = FindWindowA("#32770", "Question");
+          ASSERT_NE(box, nullptr);
+          box_owner = GetWindow(box, GW_OWNER);
+          owner_enabled = IsWindowEnabled(d.Handle()) != FALSE;
+          PostMessageA(box, WM_COMMAND, IDNO, 0);
+        },
+        100);
+    answer = d.MessageBox("Reset everything?", "Question",
+                          platform::kMbYesNo | platform::kMbIconExclamation);
+    Later(
+        [&] {
+          HWND box = FindWindowA("#32770", "Note");
+          ASSERT_NE(box, nullptr);
+          unowned_box_owner = GetWindow(box, GW_OWNER);
+          PostMessageA(box, WM_COMMAND, IDOK, 0);
+        },
+        100);
+    unowned_answer = platform::GetMessageBox().Show(nullptr, "Saved", "Note", platform::kMbOk);
+    d.EndDialog(1);
+  };
+  dialog.DoModal();
+  EXPECT_EQ(answer, platform::kIdNo);
+  EXPECT_EQ(unowned_answer, platform::kIdOk);
+  EXPECT_FALSE(owner_enabled);
+  EXPECT_NE(box_owner, nullptr);
+  EXPECT_EQ(box_owner, unowned_box_owner);
+}
+
+// A later start of the program finds the main window by its title and
+// posts it the focus message: the window comes forward, or the window it
+// shows above itself does, and the message does nothing else.
+TEST_F(Win32DialogWindowTest, FocusRequestBringsWindowForward) {
+  TestDialog parent;
+  HWND foreground_alone = nullptr, foreground_with_child = nullptr;
+  HWND parent_handle = nullptr, child_handle = nullptr;
+  HWND other = CreateWindowExA(0, "STATIC", "Another program", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
+                               nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(other, nullptr);
+  auto request_focus = [&](HWND target) {
+    ShowWindow(other, SW_SHOWNORMAL);
+    SetForegroundWindow(other);
+    Pump();
+    PostMessageA(target, WM_SETFOCUS, 0, 0);
+    Pump();
+    return GetForegroundWindow();
+  };
+  parent.MapCommand(kSampleButton, Notification::kClicked, [&] {
+    TestDialog child(kPromptTemplate);
+    child.on_open = [&](TestDialog& c) {
+      child_handle = c.Handle();
+      foreground_with_child = request_focus(parent.Handle());
+      c.EndDialog(1);
+    };
+    child.DoModal();
+  });
+  parent.on_open = [&](TestDialog& d) {
+    parent_handle = d.Handle();
+    foreground_alone = request_focus(d.Handle());
+    EXPECT_EQ(d.GetFocus(), kSampleList);  // where it was
+    Click(d.Control(kSampleButton));
+    d.EndDialog(1);
+  };
+  parent.DoModal();
+  DestroyWindow(other);
+  EXPECT_EQ(foreground_alone, parent_handle);
+  EXPECT_NE(foreground_with_child, other);
+  EXPECT_EQ(foreground_with_child, child_handle);
+}
+
+}  // namespace
