@@ -36,17 +36,18 @@ class WineSession(e2e.Session):
         self.program = program
         shutil.copyfile(game, self.path("Zarvex.exe"))
         self.env["WINEPREFIX"] = prefix
-        # The Linux session's wine-less world: Start Game must take the Windows
-        # program's own CreateProcessA, not a Wine started by a Linux build.
-        self.env.pop("WINE", None)
         self.env["WINEDLLOVERRIDES"] = "mscoree,mshtml=" + dll_overrides
         if not os.path.isfile(os.path.join(prefix, "system.reg")):
-            self.wine("wineboot", "--init")
-            # Without a window manager Wine waits about 2 s for each window it
-            # hands to one, and no one takes them; unmanaged, it draws them itself.
-            self.wine("reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v", "Managed", "/d", "N",
-                      "/f")
-            subprocess.run([WINESERVER, "-w"], env=self.env, timeout=120)
+            try:
+                self.wine("wineboot", "--init")
+                # Without a window manager Wine waits about 2 s for each window
+                # it hands to one; unmanaged, it places and draws them itself.
+                self.wine("reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v", "Managed", "/d",
+                          "N", "/f")
+                subprocess.run([WINESERVER, "-w"], env=self.env, timeout=120)
+            except subprocess.SubprocessError:
+                self.close()
+                raise
 
     def wine(self, *arguments):
         subprocess.run([self.binary, *arguments], env=self.env, stdout=subprocess.DEVNULL,
