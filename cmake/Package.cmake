@@ -1,11 +1,24 @@
-# The Debian package, made by `cpack` from the install rules. Its library
-# dependencies come from dpkg-shlibdeps on the installed program; what the
-# program loads at run time with dlopen, dpkg-shlibdeps cannot see, so those
-# libraries are named here.
-set(CPACK_GENERATOR DEB)
+# The package `cpack` makes from the install rules: a zip for the Windows
+# build, a Debian package on Linux.
 set(CPACK_PACKAGE_NAME qvconfig)
 set(CPACK_PACKAGE_VENDOR "Zarvex")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configuration tool of the game Zarvex")
+set(CPACK_STRIP_FILES ON)
+
+if(WIN32)
+  # qvconfig-<version>-win64.zip, its files in a folder of the same name, so
+  # that unpacking it never scatters them among others.
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_SYSTEM_NAME win64)
+  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+  include(CPack)
+  return()
+endif()
+
+# The Debian package's library dependencies come from dpkg-shlibdeps on the
+# installed program; what the program loads at run time with dlopen,
+# dpkg-shlibdeps cannot see, so those libraries are named here.
+set(CPACK_GENERATOR DEB)
 # One string, lines of at most 80 characters as Debian's descriptions want.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
        "Sets the video quality of Zarvex, a falling-block puzzle game, next to the\n"
@@ -28,5 +41,4 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0, libvulkan1, qt6-qpa-plugins")
 # build of the game from Start Game.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "mesa-vulkan-drivers | vulkan-icd")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "wine")
-set(CPACK_STRIP_FILES ON)
 include(CPack)

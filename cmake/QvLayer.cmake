@@ -13,9 +13,10 @@ function(qv_layer name)
   target_link_libraries(qv_${name} PUBLIC ${L_DEPS} ${L_LIBS})
 endfunction()
 
-# One GoogleTest executable per test folder: test_<name>.
+# One GoogleTest executable per test folder: test_<name>. PROPERTIES are
+# test properties given to each of its tests.
 function(qv_test_suite name)
-  cmake_parse_arguments(T "" "" "DIRS;LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "" "DIRS;LIBS;PROPERTIES" ${ARGN})
   set(sources "")
   foreach(dir IN LISTS T_DIRS)
     file(GLOB found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
@@ -28,5 +29,5 @@ function(qv_test_suite name)
   # display choice comes from the environment.
   gtest_discover_tests(test_${name}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" ${T_PROPERTIES})
 endfunction()

@@ -4,6 +4,10 @@
 #include <stdio.h>
 
 #include <cstring>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "platform/win32/Win32.h"
 
@@ -47,7 +51,11 @@ class Win32FileSystem final : public FileSystem {
   // byte-exact files in binary mode and its log in text mode, as the game
   // does.
   NativeFile* Open(const std::string& path, const char* mode) override {
-    FILE* stream = ::fopen(NativePath(path).c_str(), mode);
+    std::string native = NativePath(path);
+    if (std::strpbrk(mode, "wa") != nullptr && ::_access(native.c_str(), 0) != 0) {
+      native = SpellingOfRemoved(std::move(native));
+    }
+    FILE* stream = ::fopen(native.c_str(), mode);
     if (stream == nullptr) return nullptr;
     return new NativeFile{stream, IsWritingMode(mode)};
   }
@@ -95,8 +103,14 @@ class Win32FileSystem final : public FileSystem {
   }
 
   bool Remove(const std::string& path) override {
+    const std::string native = NativePath(path);
+    std::optional<RemovedName> removed = NameOnDisk(native);
     ::SetLastError(ERROR_SUCCESS);
-    if (std::remove(NativePath(path).c_str()) == 0) return true;
+    if (std::remove(native.c_str()) == 0) {
+      const std::lock_guard lock(m_removed_mutex);
+      m_removed = std::move(removed);
+      return true;
+    }
     KeepLastError(ERROR_ACCESS_DENIED);
     return false;
   }
@@ -114,6 +128,52 @@ class Win32FileSystem final : public FileSystem {
     if (!::GetDiskFreeSpaceExA(nullptr, &available, nullptr, nullptr)) return std::nullopt;
     return available.QuadPart;
   }
+
+ private:
+  // A file removed: its full path as named, and its name as it was on disk.
+  struct RemovedName {
+    std::string full_path;
+    std::string name;
+  };
+
+  static std::optional<std::string> FullPath(const std::string& native) {
+    char full[MAX_PATH];
+    const DWORD length = ::GetFullPathNameA(native.c_str(), sizeof full, full, nullptr);
+    if (length == 0 || length >= sizeof full) return std::nullopt;
+    return std::string(full, length);
+  }
+
+  static std::optional<RemovedName> NameOnDisk(const std::string& native) {
+    std::optional<std::string> full = FullPath(native);
+    WIN32_FIND_DATAA found{};
+    const HANDLE search = ::FindFirstFileA(native.c_str(), &found);
+    if (!full || search == INVALID_HANDLE_VALUE) return std::nullopt;
+    ::FindClose(search);
+    return RemovedName{std::move(*full), found.cFileName};
+  }
+
+  // The system finds names in any letter case, but a file removed and made
+  // anew takes the new name's spelling. A file is saved that way, so the next
+  // file created under the removed one's name in another case takes the old
+  // spelling: the player's QVCONFIG.INI stays QVCONFIG.INI.
+  std::string SpellingOfRemoved(std::string native) {
+    std::optional<RemovedName> removed;
+    {
+      const std::lock_guard lock(m_removed_mutex);
+      removed = std::exchange(m_removed, std::nullopt);
+    }
+    const std::optional<std::string> full = FullPath(native);
+    const std::size_t name_start = native.find_last_of("\\/:") + 1;
+    if (removed && full && ::_stricmp(full->c_str(), removed->full_path.c_str()) == 0 &&
+        ::_stricmp(native.c_str() + name_start, removed->name.c_str()) == 0) {
+      native.replace(name_start, std::string::npos, removed->name);
+    }
+    return native;
+  }
+
+  std::mutex m_removed_mutex;
+  // The file removed last, until the next file is created.
+  std::optional<RemovedName> m_removed;
 };
 
 }  // namespace
