@@ -45,7 +45,7 @@ fi
 
 # Task bars match the running program to its entry by the name it gives.
 grep -qx "Icon=$id" "$entry" || fail "the desktop entry's icon is not $id"
-strings -el "$prefix/bin/qvconfig" | grep -qx "$id" ||
+strings -el "$prefix/bin/qvconfig" | grep -qF "$id" ||
   fail "the program does not give the desktop the name $id"
 
 # Each drawn size in its folder, at that size, and the scalable picture.
