@@ -255,13 +255,17 @@ TEST_F(Win32DialogWindowTest, KeyFilterSwallowsAndKeyboardStateFollows) {
     return true;
   };
   dialog.on_open = [&](TestDialog& d) {
+    const auto saw = [&](ui::KeyMessageKind kind) {
+      return [&seen, kind] { return !seen.empty() && seen.back() == std::pair(kind, 0x41u); };
+    };
     SendKey('A', true);
-    Pump();
+    PumpUntil(saw(ui::KeyMessageKind::kKeyDown));
     held_while_down = (platform::GetKeyboardState().Read()['A'] & platform::kKeyDownBit) != 0;
     SendKey('A', false);
-    Pump();
+    PumpUntil(saw(ui::KeyMessageKind::kKeyUp));
     held_after_up = (platform::GetKeyboardState().Read()['A'] & platform::kKeyDownBit) != 0;
     for (WORD key : {VK_RETURN, VK_ESCAPE, VK_F1}) TapKey(key);
+    PumpUntil([&] { return seen.size() >= 8; });
     d.EndDialog(42);
   };
   EXPECT_EQ(dialog.DoModal(), 42);

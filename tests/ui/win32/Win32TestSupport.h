@@ -153,6 +153,12 @@ inline void Pump() {
   }
 }
 
+// Pumps until `done` holds, for two seconds at most: input sent through the
+// display server arrives when it arrives, later on a busy machine.
+inline void PumpUntil(const std::function<bool()>& done) {
+  for (int round = 0; round < 20 && !done(); ++round) Pump();
+}
+
 // Keys as the user types them, through the system's input queue.
 inline void SendKey(WORD virtual_key, bool press) {
   INPUT input{};
