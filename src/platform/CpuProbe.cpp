@@ -3,21 +3,13 @@
 #include <cpuid.h>
 #include <x86intrin.h>
 
+#include "platform/X87ControlWord.h"
+
 // The probing instructions themselves, the same on every system; the fault
 // guard that runs them is the backend's (RunWithFaultGuard).
 
 namespace platform {
 namespace {
-
-uint16_t ReadX87ControlWord() {
-  uint16_t control_word = 0;
-  asm volatile("fnstcw %0" : "=m"(control_word));
-  return control_word;
-}
-
-void LoadX87ControlWord(uint16_t control_word) {
-  asm volatile("fldcw %0" : : "m"(control_word));
-}
 
 struct CpuidQuery {
   uint32_t leaf;

@@ -5,6 +5,8 @@
 #include <mutex>
 #include <immintrin.h>
 
+#include "platform/X87ControlWord.h"
+
 namespace platform {
 namespace {
 
@@ -69,16 +71,6 @@ void RestoreHandlers() {
   for (int i = 0; i < kFaultSignalCount; ++i) {
     sigaction(kFaultSignals[i], &s_previous_actions[i], nullptr);
   }
-}
-
-uint16_t ReadX87ControlWord() {
-  uint16_t control_word = 0;
-  asm volatile("fnstcw %0" : "=m"(control_word));
-  return control_word;
-}
-
-void LoadX87ControlWord(uint16_t control_word) {
-  asm volatile("fldcw %0" : : "m"(control_word));
 }
 
 }  // namespace
