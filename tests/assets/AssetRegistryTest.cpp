@@ -27,34 +27,6 @@ TEST(AssetRegistry, BuiltOnceInTableOrder) {
   }
 }
 
-// Rows whose fields differ from their neighbours, as "DIR/NAME.EXT platform language archive
-// open-mode binary".
-TEST(AssetRegistry, RowsCarryTheirFields) {
-  const auto digit = [](auto flag) { return std::to_string(static_cast<int>(flag)); };
-  const auto row = [&](const AssetDescriptor& d) {
-    return d.GetDirectory() + "/" + d.GetName() + d.GetExtension() + " " +
-           digit(d.GetPlatformFlag()) + digit(d.GetLanguageFlag()) + digit(d.GetArchiveFlag()) +
-           digit(d.GetOpenMode()) + digit(d.GetBinaryFlag());
-  };
-  const std::pair<const AssetDescriptor*, const char*> rows[] = {
-      {&kAssetQVConfig_INI, "MISC/QVConfig.INI 10021"},
-      {&kAssetQVPLINFO_DAT, "/QVPLINFO.DAT 10021"},
-      {&kAssetCOLRGRID_NIF, "MINO/COLRGRID.NIF 10001"},
-      {&kAssetMINOALL_KF, "MINO/MINOALL.KF 00001"},
-      {&kAssetANISCR_BAD, "ANISCR/ANISCR.BAD 00001"},
-      {&kAssetHIS04_NIF, "BAKDROPS/HIS04.NIF 11001"},
-      {&kAssetCLOUDMID_NIF, "CLOUDWLD/CLOUDMID.NIF 10001"},
-      {&kAssetSTAR_TGA, "FIREWLD/STAR.TGA 10001"},
-      {&kAssetFSCORE_NIF, "MENUS/FSCORE.NIF 10001"},
-      {&kAssetSCORE_NIF, "MENUS/SCORE.NIF 11001"},
-      {&kAssetRibbonMarathon_QVS, "SCRIPTS/RibbonMarathon.QVS 00001"},
-      {&kAssetREFCUBE_NIF, "MISC/REFCUBE.NIF 00001"},
-      {&kAssetFINAL_BIK, "MOVIES/FINAL.BIK 11001"},
-      {&kAssetNET_INI, "NET/NET.INI 00001"}};
-  for (const auto& [descriptor, expected] : rows) EXPECT_EQ(row(*descriptor), expected);
-  EXPECT_EQ(kDirFONTS, "FONTS");
-}
-
 // The settings descriptor resolves below the platform folder and ANY_LANG.
 TEST(AssetRegistry, SettingsFileResolves) {
   TempDirectory directory;

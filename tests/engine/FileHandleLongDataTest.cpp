@@ -45,32 +45,6 @@ TEST(FileHandleLongData, OneCallThroughATinyBuffer) {
   EXPECT_TRUE(reader.AtEnd());
 }
 
-// Crossing buffers logs and reports as before: one flush per buffer-full written, and a read
-// that runs out after two refills reports the hard error once and logs the shortfall once for
-// each refill and once for the read itself (the soft errors are silent after the hard one).
-TEST(FileHandleLongData, CrossingBuffersReportsAsBefore) {
-  TempDirectory folder;
-  LogCapture capture;
-  Handle writer("ten.bin", 4);
-  ASSERT_EQ(writer.Open(kOpenWrite), kErrNone);
-  capture.Clear();
-  EXPECT_EQ(writer.Write("0123456789", 10), kErrNone);
-  EXPECT_EQ(capture.Text(), "Flushing ten.bin\nFlushing ten.bin\n");
-  writer.Close();
-
-  Handle reader("ten.bin", 4);
-  ASSERT_EQ(reader.Open(kOpenRead), kErrNone);
-  capture.Clear();
-  char out[14] = {};
-  EXPECT_EQ(reader.Read(out, 14), kErrReadBuffer);
-  EXPECT_EQ(std::string(out, 10), "0123456789");
-  EXPECT_EQ(capture.Text(),
-            "\nUnable to read from file ten.bin\n\n"
-            "Error Reading from boid\nError Reading from boid\nError Reading from boid\n");
-  ASSERT_EQ(capture.Boxes().size(), 1u);
-  EXPECT_EQ(ErrorReporter::s_instance->GetHardErrorCode(), kErrCannotRead);
-}
-
 // A handle without buffer space never makes room, so a write through it fails at once as a
 // fixed-length stream's does instead of flushing nothing for ever.
 TEST(FileHandleLongData, NoBufferSpaceFailsTheWrite) {

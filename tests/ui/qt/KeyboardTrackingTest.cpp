@@ -9,32 +9,6 @@
 
 namespace {
 
-using ui::qt::KeypadKey;
-
-// Bindable keys get their Windows codes: numeric-pad keys apart from their
-// twins, shifted symbols name their key, the pad without Num Lock navigates,
-// unknown keys none; X11 key positions for the digit row, punctuation, the
-// sided Shift and Control keys and the Windows keys.
-TEST(VirtualKeyMap, RepresentativeRowsAndEdges) {
-  const KeypadKey no = KeypadKey::kNo, pad = KeypadKey::kYes;
-  const std::tuple<int, KeypadKey, unsigned> rows[] = {
-      {Qt::Key_Return, no, 0x0D},  {Qt::Key_Enter, pad, 0x0D}, {Qt::Key_0, no, 0x30},
-      {Qt::Key_Z, no, 0x5A},       {Qt::Key_9, pad, 0x69},     {Qt::Key_Minus, pad, 0x6D},
-      {Qt::Key_Minus, no, 0xBD},   {Qt::Key_F12, no, 0x7B},    {Qt::Key_Exclam, no, 0x31},
-      {Qt::Key_Insert, pad, 0x2D}, {Qt::Key_Clear, pad, 0x0C}, {Qt::Key_VolumeUp, no, 0},
-  };
-  for (const auto& [key, keypad, code] : rows) {
-    EXPECT_EQ(ui::qt::VirtualKeyFromQtKey(key, keypad), code)
-        << "Qt key 0x" << std::hex << key << (keypad == pad ? " on the pad" : "");
-  }
-  const unsigned by_position[][2] = {{10, 0x31},  {61, 0xBF},  {50, 0xA0},
-                                     {105, 0xA3}, {134, 0x5C}, {38, 0}};
-  for (const auto& [keycode, code] : by_position) {
-    EXPECT_EQ(ui::qt::VirtualKeyFromXkbKeycode(keycode), code) << "keycode " << keycode;
-  }
-  EXPECT_EQ(ui::qt::GenericVirtualKey(0xA1), 0x10u);
-  EXPECT_EQ(ui::qt::GenericVirtualKey(0x41), 0x41u);
-}
 
 bool Down(unsigned code) {
   return (platform::GetKeyboardState().Read()[code] & platform::kKeyDownBit) != 0;
