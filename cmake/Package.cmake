@@ -6,10 +6,10 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configuration tool of the game Zarvex")
 set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
-  # qvconfig-<version>-win64.zip, its files in a folder of the same name, so
+  # qvconfig-<version>-win32.zip, its files in a folder of the same name, so
   # that unpacking it never scatters them among others.
   set(CPACK_GENERATOR ZIP)
-  set(CPACK_SYSTEM_NAME win64)
+  set(CPACK_SYSTEM_NAME win32)
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
   include(CPack)
   return()

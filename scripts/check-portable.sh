@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-compiler=x86_64-w64-mingw32-g++-posix
+compiler=i686-w64-mingw32-g++-posix
 if ! command -v "$compiler" >/dev/null; then
   echo "check-portable: $compiler is missing (scripts/install-deps.sh installs it)" >&2
   exit 1

@@ -3,7 +3,7 @@
 # refreshes the package lists only when something is missing.
 #   scripts/install-deps.sh          what building, running and testing need
 #   scripts/install-deps.sh --fuzz   that, and clang with libFuzzer for the fuzz targets
-#   scripts/install-deps.sh --windows  that, and Wine and GoogleTest's sources for the
+#   scripts/install-deps.sh --windows  that, and 32-bit Wine and GoogleTest's sources for the
 #                                      Windows build (scripts/windows.sh)
 set -euo pipefail
 
@@ -14,14 +14,16 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
   dbus dbus-bin at-spi2-core python3-pyatspi
   libinih-dev libsimpleini-dev locales-all
-  g++-mingw-w64-x86-64-posix
+  g++-mingw-w64-i686-posix
   dpkg-dev desktop-file-utils appstream
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang-14 libclang-rt-14-dev)
 fi
 if [ "${1:-}" = "--windows" ]; then
-  packages+=(wine64 googletest)
+  # 32-bit Wine for the 32-bit program, and 32-bit OpenGL, without which
+  # Wine's Direct3D cannot start in a 32-bit process.
+  packages+=(wine32:i386 googletest libgl1:i386 libgl1-mesa-dri:i386 libglx-mesa0:i386)
 fi
 
 missing=()
@@ -34,5 +36,8 @@ sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
+if [[ " ${missing[*]}" == *":i386"* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $sudo dpkg --add-architecture i386
+fi
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Windows build: installs what is missing (the MinGW-w64 cross compiler,
 # Wine, GoogleTest's sources, Xvfb), cross-builds the tree into build-win/
-# with cmake/mingw-w64-x86_64.cmake, packs build-win/qvconfig-<version>-win64.zip,
-# and runs the Windows tests under wine64 in build-win/wineprefix, with an
+# with cmake/mingw-w64-i686.cmake, packs build-win/qvconfig-<version>-win32.zip,
+# and runs the Windows tests under 32-bit Wine in build-win/wineprefix, with an
 # Xvfb display of their own for the tests that open windows or Direct3D. The
 # end-to-end test compares qvconfig.exe with the Linux build's program, which
 # it takes from build/ (scripts/test.sh's), building just that when missing.
@@ -16,12 +16,12 @@ bash scripts/install-deps.sh --windows
 build=build-win
 jobs="${QV_JOBS:-$(nproc)}"
 start=$SECONDS
-cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_BUILD_TESTS=ON >/dev/null
 cmake --build "$build" -j"$jobs"
 cpack --config "$build/CPackConfig.cmake" -B "$build" >/dev/null
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-zip="$build/qvconfig-$version-win64.zip"
+zip="$build/qvconfig-$version-win32.zip"
 # Its files below the one folder (a licence file added to the tree joins them
 # and this list).
 contents=$(python3 -c 'import sys, zipfile

@@ -5,8 +5,24 @@
 
 #include "platform/X87ControlWord.h"
 
-// The probing instructions themselves, the same on every system; the fault
-// guard that runs them is the backend's (RunWithFaultGuard).
+// The probing instructions themselves, the same on every system and for
+// both word sizes; the fault guard that runs them is the backend's
+// (RunWithFaultGuard). The SSE probes enable SSE on their own functions
+// alone: a 32-bit build is made for processors without it, and nothing else
+// may assume it.
+
+// The 64-bit System V ABI lets functions keep data below the stack pointer
+// (the red zone), which pushes inside inline assembly would overwrite; other
+// targets have none.
+#if defined(__x86_64__) && !defined(_WIN64)
+#define QV_STEP_OVER_RED_ZONE "sub $128, %%rsp\n\t"
+#define QV_STEP_BACK_OVER_RED_ZONE "add $128, %%rsp\n\t"
+#else
+#define QV_STEP_OVER_RED_ZONE ""
+#define QV_STEP_BACK_OVER_RED_ZONE ""
+#endif
+
+#define QV_SSE __attribute__((target("sse")))
 
 namespace platform {
 namespace {
@@ -25,32 +41,33 @@ void RunTimeStampCounter(void* context) {
   *static_cast<uint64_t*>(context) = __rdtsc();
 }
 
+// The flag register is as wide as a pointer; pushf and popf take the
+// word size of the target.
 struct FlagToggle {
-  uint64_t mask;
-  uint64_t original;
-  uint64_t read_back;
+  uintptr_t mask;
+  uintptr_t original;
+  uintptr_t read_back;
 };
 
 // Set, read and restore in one block: with the alignment-check flag set, any
-// unaligned access of the compiler's own would fault. The stack pointer steps
-// over the red zone first, as the pushes would overwrite it.
+// unaligned access of the compiler's own would fault.
 void RunFlagToggle(void* context) {
   auto& toggle = *static_cast<FlagToggle*>(context);
-  uint64_t original = 0;
-  uint64_t read_back = 0;
+  uintptr_t original = 0;
+  uintptr_t read_back = 0;
   asm volatile(
-      "sub $128, %%rsp\n\t"
-      "pushfq\n\t"
+      QV_STEP_OVER_RED_ZONE
+      "pushf\n\t"
       "pop %0\n\t"
       "mov %0, %1\n\t"
       "xor %2, %1\n\t"
       "push %1\n\t"
-      "popfq\n\t"
-      "pushfq\n\t"
+      "popf\n\t"
+      "pushf\n\t"
       "pop %1\n\t"
       "push %0\n\t"
-      "popfq\n\t"
-      "add $128, %%rsp\n\t"
+      "popf\n\t"
+      QV_STEP_BACK_OVER_RED_ZONE
       : "=&r"(original), "=&r"(read_back)
       : "r"(toggle.mask)
       : "cc", "memory");
@@ -59,21 +76,21 @@ void RunFlagToggle(void* context) {
 }
 
 void RunDivisionFlags(void* context) {
-  uint64_t ax = 0;
+  uintptr_t ax = 0;
   asm volatile(
-      "sub $128, %%rsp\n\t"
-      "pushfq\n\t"
+      QV_STEP_OVER_RED_ZONE
+      "pushf\n\t"
       "xor %%eax, %%eax\n\t"
       "sahf\n\t"
       "mov $5, %%ax\n\t"
       "mov $2, %%cl\n\t"
       "divb %%cl\n\t"
       "lahf\n\t"
-      "popfq\n\t"
-      "add $128, %%rsp\n\t"
+      "popf\n\t"
+      QV_STEP_BACK_OVER_RED_ZONE
       : "=&a"(ax)
       :
-      : "rcx", "cc", "memory");
+      : "ecx", "cc", "memory");
   *static_cast<uint8_t*>(context) = static_cast<uint8_t>(ax >> 8);
 }
 
@@ -90,7 +107,7 @@ void RunFpu(void* context) {
   words.control_word = control_word;
 }
 
-void RunPackedAdd(void*) {
+QV_SSE void RunPackedAdd(void*) {
   __m128 value = _mm_set1_ps(1.0f);
   asm volatile("addps %0, %0" : "+x"(value));
 }
@@ -99,7 +116,7 @@ struct UnmaskedDivide {
   uint32_t unmasked_control;
 };
 
-void RunUnmaskedDivide(void* context) {
+QV_SSE void RunUnmaskedDivide(void* context) {
   const auto& divide = *static_cast<UnmaskedDivide*>(context);
   __m128 ones = _mm_set1_ps(1.0f);
   const __m128 zeros = _mm_setzero_ps();
@@ -110,8 +127,12 @@ void RunUnmaskedDivide(void* context) {
       : "m"(divide.unmasked_control), "x"(zeros));
 }
 
-void RunLoadControl(void* context) {
+QV_SSE void RunLoadControl(void* context) {
   _mm_setcsr(*static_cast<uint32_t*>(context));
+}
+
+QV_SSE void RunReadControl(void* context) {
+  *static_cast<uint32_t*>(context) = _mm_getcsr();
 }
 
 }  // namespace
@@ -164,7 +185,12 @@ bool ProbePackedAdd() {
 }
 
 bool ProbeUnmaskedDivide() {
-  uint32_t saved_control = _mm_getcsr();
+  // Reading the control register is an SSE instruction too: a processor
+  // without SSE faults here already.
+  uint32_t saved_control = 0;
+  if (!RunWithFaultGuard(&RunReadControl, &saved_control)) {
+    return false;
+  }
   UnmaskedDivide divide{saved_control & ~0x200u};
   const bool completed = RunWithFaultGuard(&RunUnmaskedDivide, &divide);
   // A fault while loading the saved register back is of no interest.

@@ -21,12 +21,12 @@ void UndefinedInstruction(void*) {
 }
 // Unmasks every SSE exception and divides 0 by 0: invalid and divide-by-zero raised at once
 // report as one trap with a multiple status.
-void UnmaskedZeroByZero(void*) {
+__attribute__((target("sse"))) void UnmaskedZeroByZero(void*) {
   const uint32_t unmasked = _mm_getcsr() & ~0x1F80u;
   __m128 zeros = _mm_setzero_ps();
   asm volatile("ldmxcsr %1\n\tdivps %0, %0" : "+x"(zeros) : "m"(unmasked));
 }
-void ChangeControlsThenFault(void*) {
+__attribute__((target("sse"))) void ChangeControlsThenFault(void*) {
   _mm_setcsr(_mm_getcsr() ^ 0x6000);  // rounding mode
   const uint16_t control_word = 0x027F;
   asm volatile("fldcw %0" : : "m"(control_word));
@@ -46,8 +46,12 @@ LONG CALLBACK SkipTwoByteInstruction(EXCEPTION_POINTERS* exception) {
     return EXCEPTION_CONTINUE_SEARCH;
   }
   ++s_passed_on;
-  exception->ContextRecord->Rip += 2;
+  exception->ContextRecord->Eip += 2;
   return EXCEPTION_CONTINUE_EXECUTION;
+}
+
+__attribute__((target("sse"))) uint32_t SseControl() {
+  return _mm_getcsr();
 }
 
 }  // namespace
@@ -55,7 +59,7 @@ LONG CALLBACK SkipTwoByteInstruction(EXCEPTION_POINTERS* exception) {
 // Each kind of fault is caught, on several threads at once; the control registers are left as
 // they were.
 TEST(Win32FaultGuard, CatchesFaultsAndLeavesNothingBehind) {
-  const uint32_t sse_control = _mm_getcsr();
+  const uint32_t sse_control = SseControl();
   const uint16_t x87_control = X87ControlWord();
   std::atomic<int> caught{0};
   auto run_faults = [&caught] {
@@ -80,7 +84,7 @@ TEST(Win32FaultGuard, CatchesFaultsAndLeavesNothingBehind) {
   // The unmasked divide faults on every SSE processor, and MXCSR comes back.
   EXPECT_FALSE(platform::ProbeUnmaskedDivide());
   EXPECT_TRUE(platform::ProbePackedAdd());
-  EXPECT_EQ(_mm_getcsr(), sse_control);
+  EXPECT_EQ(SseControl(), sse_control);
   EXPECT_EQ(X87ControlWord(), x87_control);
 }
 
