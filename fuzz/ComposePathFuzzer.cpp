@@ -4,8 +4,9 @@
 // device|answers, the numbers read as 32-bit decimals (any value, not just
 // the table's), device 0 to 3 choosing none, HD, SaveGame or Tool Assets,
 // and the bits of answers deciding whether a file exists and which folder
-// fails to be made. The file system is a stand-in that records every path it
-// is asked about and touches nothing. What it checks, and why:
+// fails to be made. The file system records every path it is asked about,
+// answers whether a file exists from the input, and keeps what is made in
+// memory, fresh for each input. What it checks, and why:
 //  - The composed path is the device's root, the platform part ("PC\" for
 //    flag 1, else "ANY_PLAT\"), the language part ("ENGLISH\" for 1, else
 //    "ANY_LANG\"), then the name and the extension (with its dot added) after
@@ -16,9 +17,9 @@
 //    at its own root; the answer decides FileExists.
 //  - CreatePath asks for every folder before each backslash, in order, and
 //    stops at the first that fails; RemoveFile removes exactly the composed
-//    path, never one with a wildcard; PrepareFile names the handle with the
-//    composed path or leaves it unnamed on failure; each refusal (archive,
-//    read mode, read-only device) gives its own code and touches nothing.
+//    path, never one with a wildcard, and fails when there is no file; PrepareFile names the handle
+//    with the composed path or leaves it unnamed on failure; each refusal (archive, read mode,
+//    read-only device) gives its own code and touches nothing.
 //  - None of it raises a hard error.
 #include <cstddef>
 #include <cstdint>
@@ -34,48 +35,13 @@
 #include "engine/FileHandle.h"
 #include "engine/OpenMode.h"
 #include "platform/FileSystem.h"
+#include "support/MemoryFileSystem.h"
+#include "support/RecordingFileSystem.h"
 
 namespace {
 
-// Answers from the input's bits and remembers every question.
-class RecordingFileSystem : public platform::FileSystem {
- public:
-  platform::NativeFile* Open(const std::string& path, const char*) override {
-    m_opened.push_back(path);
-    return nullptr;
-  }
-  bool Close(platform::NativeFile*) override { return true; }
-  std::size_t Read(platform::NativeFile*, void*, std::size_t) override { return 0; }
-  std::size_t Write(platform::NativeFile*, const void*, std::size_t) override { return 0; }
-  bool Seek(platform::NativeFile*, std::int64_t, platform::SeekOrigin) override { return false; }
-  std::int64_t Tell(platform::NativeFile*) override { return -1; }
-  bool Flush(platform::NativeFile*) override { return true; }
-  bool Exists(const std::string& path) override {
-    m_asked.push_back(path);
-    return m_exists;
-  }
-  bool Remove(const std::string& path) override {
-    m_removed.push_back(path);
-    return true;
-  }
-  platform::MakeDirectoryResult MakeDirectory(const std::string& path) override {
-    m_made.push_back(path);
-    return m_made.size() == m_failing_folder ? platform::MakeDirectoryResult::kFailed
-                                             : platform::MakeDirectoryResult::kAlreadyExists;
-  }
-  std::optional<std::uint64_t> FreeSpace() override { return std::nullopt; }
-
-  void Clear() { m_asked.clear(), m_removed.clear(), m_made.clear(), m_opened.clear(); }
-
-  bool m_exists = false;
-  // MakeDirectory fails on this call (from 1); 0 never.
-  std::size_t m_failing_folder = 0;
-  std::vector<std::string> m_asked, m_removed, m_made, m_opened;
-};
-
 EngineServices* s_services = nullptr;
 DeviceManager* s_devices = nullptr;
-RecordingFileSystem* s_files = nullptr;
 
 std::vector<std::string> Fields(const std::string& line) {
   std::vector<std::string> fields;
@@ -109,8 +75,6 @@ std::string ExpectedRelative(const std::string& directory, const std::string& na
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   s_services = new EngineServices();
-  s_files = new RecordingFileSystem();
-  platform::SetFileSystem(s_files);
   s_devices = new DeviceManager();
   return 0;
 }
@@ -137,55 +101,65 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Device* const device = choices[static_cast<std::uint32_t>(Number(fields[8])) % 4];
   Device* const used = device != nullptr ? device : s_devices->GetDefaultDevice();
   const bool asks = used == s_devices->GetDefaultDevice();
-  s_files->m_exists = (answers & 1) != 0;
-  s_files->m_failing_folder = (answers >> 1) % 64;
+  MemoryFileSystem memory;
+  RecordingFileSystem files(memory);
+  platform::FileSystem* const previous = platform::SetFileSystem(&files);
+  const bool exists = (answers & 1) != 0;
+  files.exists_answer = exists;
+  // MakeDirectory fails on this call (from 1); 0 never.
+  const std::size_t failing_folder = (answers >> 1) % 64;
+  if (failing_folder != 0) {
+    files.fault = RecordingFileSystem::Fault{RecordingFileSystem::Operation::kMakeDirectory,
+                                             static_cast<int>(failing_folder) - 1};
+  }
 
   const std::string path =
       used->GetRoot() + ExpectedRelative(directory, name, extension, platform, language, archive);
-  s_files->Clear();
+  if (exists) memory.SetContents(path, "");
+  files.Clear();
   FUZZ_CHECK(s_devices->ComposePath(descriptor, device) == path);
-  FUZZ_CHECK(s_files->m_asked ==
-             (asks ? std::vector<std::string>{path} : std::vector<std::string>{}));
+  FUZZ_CHECK(files.asked == (asks ? std::vector<std::string>{path} : std::vector<std::string>{}));
 
-  s_files->Clear();
-  FUZZ_CHECK(s_devices->FileExists(descriptor, device) == s_files->m_exists);
-  FUZZ_CHECK(!s_files->m_asked.empty() && s_files->m_asked.back() == path);
+  files.Clear();
+  FUZZ_CHECK(s_devices->FileExists(descriptor, device) == exists);
+  FUZZ_CHECK(!files.asked.empty() && files.asked.back() == path);
 
   // Every folder before each backslash, in order, up to the first failure.
-  s_files->Clear();
+  files.Clear();
   const ErrorCode made = s_devices->CreatePath(descriptor, used);
   if (archive == 1) {
-    FUZZ_CHECK(made == kErrArchiveReadOnly && s_files->m_made.empty());
+    FUZZ_CHECK(made == kErrArchiveReadOnly && files.made_directories.empty());
   } else if (!used->IsWritable()) {
-    FUZZ_CHECK(made == kErrDeviceReadOnly && s_files->m_made.empty());
+    FUZZ_CHECK(made == kErrDeviceReadOnly && files.made_directories.empty());
   } else {
     std::vector<std::string> folders;
     for (std::size_t at = path.find('\\'); at != std::string::npos; at = path.find('\\', at + 1)) {
-      if (folders.size() == s_files->m_failing_folder && s_files->m_failing_folder != 0) break;
+      if (folders.size() == failing_folder && failing_folder != 0) break;
       folders.push_back(path.substr(0, at));
     }
-    FUZZ_CHECK(s_files->m_made == folders);
-    const bool failed =
-        s_files->m_failing_folder != 0 && s_files->m_failing_folder <= folders.size();
+    FUZZ_CHECK(files.made_directories == folders);
+    const bool failed = failing_folder != 0 && failing_folder <= folders.size();
     FUZZ_CHECK(made == (failed ? kErrCannotWrite : kErrNone));
   }
 
-  s_files->Clear();
+  files.Clear();
   const ErrorCode removed = s_devices->RemoveFile(descriptor, device, DeviceManager::Confirm::kYes);
   const bool refused = archive == 1 || mode == 0 || used->IsReadOnly();
   const bool wildcard = path.find_first_of("*?") != std::string::npos;
-  FUZZ_CHECK(s_files->m_removed ==
+  FUZZ_CHECK(files.removed ==
              (refused || wildcard ? std::vector<std::string>{} : std::vector<std::string>{path}));
-  FUZZ_CHECK(refused ? removed.IsError() : removed == kErrNone);
+  FUZZ_CHECK(refused ? removed.IsError()
+                     : removed == (exists || wildcard ? kErrNone : kErrDeleteFailed));
   FUZZ_CHECK(s_devices->RemoveFile(descriptor, device, DeviceManager::Confirm::kNo) == kErrUnknown);
 
-  s_files->Clear();
+  files.Clear();
   FileHandle handle(16);
   const ErrorCode prepared = s_devices->PrepareFile(handle, descriptor, device);
-  const bool ready = archive == 0 && s_files->m_exists && !(used->IsReadOnly() && mode != 0);
+  const bool ready = archive == 0 && exists && !(used->IsReadOnly() && mode != 0);
   FUZZ_CHECK(prepared.IsSuccess() == ready);
   FUZZ_CHECK(handle.GetName() == (ready ? path : std::string()));
-  FUZZ_CHECK(s_files->m_opened.empty());
+  FUZZ_CHECK(files.opened.empty());
   FUZZ_CHECK(!s_services->HasHardError() && s_services->Boxes() == 0);
+  platform::SetFileSystem(previous);
   return 0;
 }

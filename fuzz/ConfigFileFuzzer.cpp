@@ -51,14 +51,14 @@ ConfigContent ExpectedAfterStore(const ConfigContent& read) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  MemoryFiles();
   s_services = new EngineServices();
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const std::string in = ScratchPath("in.ini"), once_path = ScratchPath("once.ini"),
-                           twice_path = ScratchPath("twice.ini"),
-                           thrice = ScratchPath("thrice.ini");
+  static const std::string in = "in.ini", once_path = "once.ini", twice_path = "twice.ini",
+                           thrice = "thrice.ini";
   s_services->Reset();
   WriteWholeFile(in, {reinterpret_cast<const char*>(data), size});
 

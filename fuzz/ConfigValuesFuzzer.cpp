@@ -186,7 +186,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzedDataProvider number(data, size);
   CheckValue(NumberText(number), input);
 
-  static const std::string path = ScratchPath("values.ini");
+  static const std::string path = "values.ini";
   WriteWholeFile(path, input);
   ConfigFile file;
   ReadConfig(file, path);

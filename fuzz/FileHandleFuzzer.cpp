@@ -38,44 +38,20 @@
 #include "engine/FileHandle.h"
 #include "engine/OpenMode.h"
 #include "platform/FileSystem.h"
+#include "support/RecordingFileSystem.h"
 
 namespace {
 
-// Passes every call to the real file system and keeps the deepest stack
-// position seen in any of them.
-class StackProbe : public platform::FileSystem {
+// Keeps the deepest stack position seen in any call to the file system.
+class StackProbe {
  public:
   void Start() { m_deepest = reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0)); }
   std::uintptr_t Deepest() const { return m_deepest; }
-
-  platform::NativeFile* Open(const std::string& path, const char* mode) override {
-    return Note(), m_real.Open(path, mode);
-  }
-  bool Close(platform::NativeFile* file) override { return Note(), m_real.Close(file); }
-  std::size_t Read(platform::NativeFile* file, void* buffer, std::size_t count) override {
-    return Note(), m_real.Read(file, buffer, count);
-  }
-  std::size_t Write(platform::NativeFile* file, const void* buffer, std::size_t count) override {
-    return Note(), m_real.Write(file, buffer, count);
-  }
-  bool Seek(platform::NativeFile* file, std::int64_t offset, platform::SeekOrigin origin) override {
-    return Note(), m_real.Seek(file, offset, origin);
-  }
-  std::int64_t Tell(platform::NativeFile* file) override { return Note(), m_real.Tell(file); }
-  bool Flush(platform::NativeFile* file) override { return Note(), m_real.Flush(file); }
-  bool Exists(const std::string& path) override { return Note(), m_real.Exists(path); }
-  bool Remove(const std::string& path) override { return Note(), m_real.Remove(path); }
-  platform::MakeDirectoryResult MakeDirectory(const std::string& path) override {
-    return Note(), m_real.MakeDirectory(path);
-  }
-  std::optional<std::uint64_t> FreeSpace() override { return Note(), m_real.FreeSpace(); }
-
- private:
   [[gnu::noinline]] void Note() {
     m_deepest = std::min(m_deepest, reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0)));
   }
 
-  platform::FileSystem& m_real = platform::RealFileSystem();
+ private:
   std::uintptr_t m_deepest = 0;
 };
 
@@ -234,9 +210,11 @@ void CheckLines(const std::string& file_bytes, std::uint32_t buffer) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  s_path = ScratchPath("data.bin");
+  s_path = "data.bin";
   s_probe = new StackProbe();
-  platform::SetFileSystem(s_probe);
+  auto* files = new RecordingFileSystem(MemoryFiles());
+  files->on_call = [] { s_probe->Note(); };
+  platform::SetFileSystem(files);
   s_services = new EngineServices();
   return 0;
 }

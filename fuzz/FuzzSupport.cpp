@@ -1,12 +1,7 @@
 #include "FuzzSupport.h"
 
-#include <stdlib.h>
-
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "config/ConfigFile.h"
 #include "engine/ErrorReporter.h"
@@ -14,15 +9,9 @@
 #include "engine/Log.h"
 #include "engine/OpenMode.h"
 #include "platform/MessageBox.h"
+#include "support/MemoryFileSystem.h"
 
 namespace {
-
-std::string s_scratch_folder;
-
-void RemoveScratchFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(s_scratch_folder, ignored);
-}
 
 bool IsUpperCase(std::string_view name) {
   for (char c : name) {
@@ -38,21 +27,13 @@ void FuzzCheckFailed(const char* condition, const char* file, int line) {
   std::abort();
 }
 
-const std::string& ScratchFolder() {
-  if (s_scratch_folder.empty()) {
-    std::error_code error;
-    std::filesystem::path base = "/dev/shm";
-    if (!std::filesystem::is_directory(base, error)) base = std::filesystem::temp_directory_path();
-    std::string pattern = (base / "qvfuzz-XXXXXX").string();
-    FUZZ_CHECK(mkdtemp(pattern.data()) != nullptr);
-    s_scratch_folder = pattern;
-    std::atexit(RemoveScratchFolder);
-  }
-  return s_scratch_folder;
-}
-
-std::string ScratchPath(const std::string& name) {
-  return ScratchFolder() + "/" + name;
+MemoryFileSystem& MemoryFiles() {
+  static MemoryFileSystem* const files = [] {
+    auto* made = new MemoryFileSystem();
+    platform::SetFileSystem(made);
+    return made;
+  }();
+  return *files;
 }
 
 EngineServices::EngineServices()
@@ -87,14 +68,11 @@ bool EngineServices::HasSoftError() const {
 }
 
 void WriteWholeFile(const std::string& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  FUZZ_CHECK(out.good());
+  MemoryFiles().SetContents(path, std::string(bytes));
 }
 
 std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  return MemoryFiles().Contents(path).value_or(std::string());
 }
 
 ErrorCode ReadConfig(ConfigFile& config, const std::string& path, std::uint32_t buffer_size) {

@@ -15,7 +15,9 @@ class ConfigFile;
 class ErrorReporter;
 class Log;
 
-// What the fuzz targets share: a scratch folder, the engine's log and error
+class MemoryFileSystem;
+
+// What the fuzz targets share: files in memory, the engine's log and error
 // reporter with silent message boxes, whole-file helpers, a ConfigFile taken
 // apart through its public walk, and a check that stops the run.
 
@@ -25,12 +27,10 @@ class Log;
   ((condition) ? void() : FuzzCheckFailed(#condition, __FILE__, __LINE__))
 [[noreturn]] void FuzzCheckFailed(const char* condition, const char* file, int line);
 
-// A fresh folder of this process (on a memory file system when there is
-// one), removed when the process ends, and the absolute path of a file in it.
-// The targets never change the current folder: libFuzzer resolves the paths
-// it was given (corpus, dictionary, artifacts) against it all along.
-const std::string& ScratchFolder();
-std::string ScratchPath(const std::string& name);
+// The file system of the whole run, in memory and installed behind the seam
+// on first use: a save costs no disk and no sync, so a target runs thousands
+// of inputs a second (the durable save has tests of its own).
+MemoryFileSystem& MemoryFiles();
 
 // The engine's log and error reporter for the whole run, with every message
 // box answered OK without showing anything; message boxes are counted.

@@ -17,7 +17,6 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
 #include <set>
 #include <string>
 #include <utility>
@@ -25,15 +24,15 @@
 #include "FuzzSupport.h"
 #include "assets/AssetRegistry.h"
 #include "config/ConfigFile.h"
-#include "engine/Device.h"
 #include "engine/DeviceManager.h"
 #include "settings/GameSettings.h"
 
 namespace {
 
 EngineServices* s_services = nullptr;
-// The settings file below the scratch folder.
-std::string s_path;
+// The settings file in the game folder, which is the current folder of the
+// file system in memory.
+const std::string s_path = ".\\Assets\\PC\\ANY_LANG\\MISC\\QVConfig.INI";
 GameSettings* s_settings = nullptr;
 // Chapter and key of every key that the tool owns.
 std::set<std::pair<std::string, std::string>>* s_owned = nullptr;
@@ -117,12 +116,9 @@ void CheckStored(const ConfigContent& old_file, const ConfigContent& stored) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  MemoryFiles();
   s_services = new EngineServices();
-  // The game folder is the scratch folder, named absolutely in the tool's
-  // root, so that the current folder stays the one libFuzzer was started in.
-  const DeviceManager* devices = new DeviceManager();
-  devices->GetDefaultDevice()->SetRoot(ScratchFolder() + "/Assets\\");
-  s_path = ScratchPath("Assets/PC/ANY_LANG/MISC/QVConfig.INI");
+  new DeviceManager();
   s_settings = new GameSettings();
   // A save into an empty folder writes exactly the keys the tool owns.
   FUZZ_CHECK(s_settings->Save(kAssetQVConfig_INI, nullptr) == kErrNone);

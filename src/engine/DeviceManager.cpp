@@ -9,7 +9,6 @@
 #include "engine/SaveDevice.h"
 #include "engine/ToolDevice.h"
 #include "platform/FileSystem.h"
-#include "platform/LastError.h"
 
 namespace {
 
@@ -120,10 +119,10 @@ ErrorCode DeviceManager::CreateEmptyFile(const AssetDescriptor& descriptor, Devi
   if (descriptor.GetArchiveFlag() == ArchiveFlag::kPlainFile) {
     if (make_directories == MakeDirectories::kYes) CreatePath(descriptor, device);
     platform::FileSystem& file_system = platform::GetFileSystem();
-    platform::NativeFile* file = file_system.Open(path, "wb");
-    if (file == nullptr) return ReportSoftError(kErrCannotWrite, path.c_str());
+    const platform::SystemResult<platform::NativeFile*> file = file_system.Open(path, "wb");
+    if (!file) return ReportSoftError(kErrCannotWrite, path.c_str());
     // The new name must be on the disk before anything relies on it.
-    if (!file_system.Close(file)) return ReportSoftError(kErrCannotWrite, path.c_str());
+    if (file_system.Close(*file)) return ReportSoftError(kErrCannotWrite, path.c_str());
   }
   return 0;
 }
@@ -142,7 +141,7 @@ ErrorCode DeviceManager::RemoveFile(const AssetDescriptor& descriptor, Device* d
   const String path = ComposePath(descriptor, device);
   // A wildcard would name many files; such a path is never deleted.
   if (path.find_first_of("*?") != String::npos) return 0;
-  if (!platform::GetFileSystem().Remove(path)) return ReportSoftError(kErrDeleteFailed);
+  if (platform::GetFileSystem().Remove(path)) return ReportSoftError(kErrDeleteFailed);
   return 0;
 }
 
@@ -176,7 +175,7 @@ ErrorCode DeviceManager::CreatePath(const AssetDescriptor& descriptor, Device* d
   for (std::size_t at = path.find(kSeparator); at != String::npos;
        at = path.find(kSeparator, at + 1)) {
     const String directory = path.substr(0, at);
-    if (file_system.MakeDirectory(directory) == platform::MakeDirectoryResult::kFailed) {
+    if (!file_system.MakeDirectory(directory)) {
       return ReportSoftError(kErrCannotWrite, directory.c_str());
     }
   }

@@ -15,13 +15,15 @@ bool DiskFile::Open(const String& path, OpenMode mode) {
   if (c_mode == nullptr) return false;
   Close();
   m_path = path;
-  m_file = platform::GetFileSystem().Open(path, c_mode);
-  return m_file != nullptr;
+  platform::SystemResult<platform::NativeFile*> file = platform::GetFileSystem().Open(path, c_mode);
+  if (!file) return false;
+  m_file = *file;
+  return true;
 }
 
 bool DiskFile::Close() {
   if (m_file == nullptr) return true;
-  const bool closed = platform::GetFileSystem().Close(m_file);
+  const bool closed = !platform::GetFileSystem().Close(m_file);
   m_file = nullptr;
   return closed;
 }
@@ -41,24 +43,24 @@ bool DiskFile::Seek(std::int64_t offset, Origin origin) {
   const platform::SeekOrigin native = origin == Origin::kStart     ? platform::SeekOrigin::kStart
                                       : origin == Origin::kCurrent ? platform::SeekOrigin::kCurrent
                                                                    : platform::SeekOrigin::kEnd;
-  return platform::GetFileSystem().Seek(m_file, offset, native);
+  return !platform::GetFileSystem().Seek(m_file, offset, native);
 }
 
 std::optional<std::uint32_t> DiskFile::Size() {
   if (m_file == nullptr) return std::nullopt;
   platform::FileSystem& file_system = platform::GetFileSystem();
   // Without the position the file cannot be put back, so it is not moved.
-  const std::int64_t here = file_system.Tell(m_file);
-  if (here < 0 || !file_system.Seek(m_file, 0, platform::SeekOrigin::kEnd)) return std::nullopt;
-  const std::int64_t size = file_system.Tell(m_file);
-  if (!file_system.Seek(m_file, here, platform::SeekOrigin::kStart) || size < 0) {
+  const platform::SystemResult<std::int64_t> here = file_system.Tell(m_file);
+  if (!here || file_system.Seek(m_file, 0, platform::SeekOrigin::kEnd)) return std::nullopt;
+  const platform::SystemResult<std::int64_t> size = file_system.Tell(m_file);
+  if (file_system.Seek(m_file, *here, platform::SeekOrigin::kStart) || !size) {
     return std::nullopt;
   }
-  return static_cast<std::uint32_t>(size);
+  return static_cast<std::uint32_t>(*size);
 }
 
 std::uint32_t DiskFile::Tell() {
   if (m_file == nullptr) return 0;
-  const std::int64_t offset = platform::GetFileSystem().Tell(m_file);
-  return offset < 0 ? 0 : static_cast<std::uint32_t>(offset);
+  const platform::SystemResult<std::int64_t> offset = platform::GetFileSystem().Tell(m_file);
+  return offset ? static_cast<std::uint32_t>(*offset) : 0;
 }

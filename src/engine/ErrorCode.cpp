@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "platform/LastError.h"
+#include "platform/SystemError.h"
 
 namespace {
 
@@ -289,6 +289,6 @@ const char* ErrorCode::GetText() const {
   return "Unrecognized error value.";
 }
 
-ErrorCode ErrorCode::FromLastError() {
-  return ErrorCode(platform::GetLastError());
+ErrorCode ErrorCode::FromSystemError(const platform::SystemError& error) {
+  return ErrorCode(static_cast<std::uint32_t>(error.number));
 }

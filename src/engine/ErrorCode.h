@@ -2,6 +2,10 @@
 
 #include <cstdint>
 
+namespace platform {
+struct SystemError;
+}
+
 // The 32-bit result of every engine operation; 0 is success. Engine codes
 // carry 0x30000000 with a group in bits 16-19; DirectX and COM results are
 // stored unchanged.
@@ -19,8 +23,8 @@ class ErrorCode {
   // "Unrecognized error value." for a code without a text.
   const char* GetText() const;
 
-  // The operating system's last-error value, unchanged.
-  static ErrorCode FromLastError();
+  // The operating system's error number, unchanged.
+  static ErrorCode FromSystemError(const platform::SystemError& error);
 
   friend constexpr bool operator==(ErrorCode a, ErrorCode b) { return a.m_code == b.m_code; }
 

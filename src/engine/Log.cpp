@@ -73,13 +73,16 @@ void Log::WriteToFile(const char* text) {
   if (s_first_write) {
     // The first message decides, once, whether the file is used at all; the
     // _LOG folder is never created, so without it the log stays silent.
-    file = file_system.Open(kLogPath, "w");
-    if (file != nullptr) s_file_enabled = true;
+    if (const auto opened = file_system.Open(kLogPath, "w")) file = *opened;
+    s_file_enabled = file != nullptr;
     s_first_write = false;
   }
   if (!s_file_enabled) return;
-  if (file == nullptr) file = file_system.Open(kLogPath, "a+");
-  if (file == nullptr) return;
+  if (file == nullptr) {
+    const auto opened = file_system.Open(kLogPath, "a+");
+    if (!opened) return;
+    file = *opened;
+  }
   const std::string line(text);
   file_system.Write(file, line.data(), line.size());
   file_system.Close(file);

@@ -114,7 +114,8 @@ void HardwareProbe::WriteReconLine(std::string_view label, int64_t value) {
   if (!s_recon_opened) {
     s_recon_opened = true;
     // Binary: the line ends below are the file's own, on every platform.
-    s_recon_file = platform::GetFileSystem().Open("Recon.dat", "wb");
+    if (const auto opened = platform::GetFileSystem().Open("Recon.dat", "wb"))
+      s_recon_file = *opened;
   }
   if (s_recon_file == nullptr) {
     return;

@@ -10,7 +10,7 @@
 #include "engine/Device.h"
 #include "engine/FileHandle.h"
 #include "engine/OpenMode.h"
-#include "support/CountingFileSystem.h"
+#include "support/RecordingFileSystem.h"
 #include "support/Installed.h"
 #include "support/LogCapture.h"
 #include "support/TempDirectory.h"
@@ -34,7 +34,7 @@ class DeviceManagerTest : public testing::Test {
  protected:
   TempDirectory m_directory;
   LogCapture m_capture;
-  CountingFileSystem m_files;
+  RecordingFileSystem m_files;
   test::Installed<platform::FileSystem> m_installed_files{m_files, &platform::SetFileSystem};
   DeviceManager m_manager;
   const AssetDescriptor m_settings = AssetDescriptor(

@@ -8,7 +8,7 @@
 
 #include "engine/ErrorReporter.h"
 #include "engine/OpenMode.h"
-#include "support/CountingFileSystem.h"
+#include "support/RecordingFileSystem.h"
 #include "support/Installed.h"
 #include "support/LogCapture.h"
 #include "support/TempDirectory.h"
@@ -32,7 +32,7 @@ class FileHandleTest : public testing::Test {
  protected:
   TempDirectory m_directory;
   LogCapture m_capture;
-  CountingFileSystem m_files;
+  RecordingFileSystem m_files;
   test::Installed<platform::FileSystem> m_installed_files{m_files, &platform::SetFileSystem};
 };
 
@@ -91,7 +91,7 @@ TEST_F(FileHandleTest, DataMovesInBlocks) {
   for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<char>('a' + (i * 7) % 26);
   Handle writer("out.bin");
   ASSERT_EQ(writer.Open(kOpenWrite), kErrNone);
-  m_files.ResetCounts();
+  m_files.Clear();
   for (std::size_t at = 0; at < data.size(); at += 100) {
     ASSERT_EQ(writer.Write(data.data() + at, 100), kErrNone);
   }
@@ -101,7 +101,7 @@ TEST_F(FileHandleTest, DataMovesInBlocks) {
   EXPECT_EQ(ReadFile("out.bin"), data);
 
   Handle reader("out.bin");
-  m_files.ResetCounts();
+  m_files.Clear();
   ASSERT_EQ(reader.Open(kOpenRead), kErrNone);
   std::string got(10000, '\0');
   EXPECT_EQ(reader.Read(got.data(), 10000), kErrNone);

@@ -10,7 +10,7 @@
 
 #include "platform/GraphicsAdapter.h"
 #include "settings/GameSettings.h"
-#include "support/CountingFileSystem.h"
+#include "support/RecordingFileSystem.h"
 #include "support/FakeGraphicsAdapter.h"
 #include "support/FakeSpeedSource.h"
 #include "support/Installed.h"
@@ -89,14 +89,14 @@ TEST_F(HardwareProbeTest, LevelRules) {
 // platform. A report that cannot be created loses its lines, not the result,
 // and is not retried.
 TEST_F(HardwareProbeTest, ReportLinesAndAnUncreatableReport) {
-  CountingFileSystem files;
+  RecordingFileSystem files;
   {
     test::Installed<platform::FileSystem> installed{files, &platform::SetFileSystem};
     HardwareProbe::WriteReconLine("B:", std::numeric_limits<int64_t>::min());
     EXPECT_EQ(ReportAfterExit(), "B:-9223372036854775808\r\n");
   }
   EXPECT_EQ(files.opened, std::vector<std::string>{"Recon.dat wb"});
-  EXPECT_EQ(files.writes, 1);
+  EXPECT_EQ(files.Calls(RecordingFileSystem::Operation::kWrite), 1);
   std::filesystem::remove("Recon.dat");
   std::filesystem::create_directory("Recon.dat");
   m_adapter.dev_caps = kBoth;

@@ -9,6 +9,8 @@
 #include <memory>
 #include <optional>
 
+#include "platform/EqualIgnoringCase.h"
+
 namespace platform::posix {
 namespace {
 
@@ -16,10 +18,6 @@ namespace {
 // past this many, huge or hostile folders cost no more work and the names
 // still to look up are taken as spelled.
 constexpr std::size_t kMaxEntriesSearched = 65536;
-
-char FoldCase(char byte) {
-  return byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : byte;
-}
 
 // True when nothing, not even a dangling link, has this name; a path that
 // fails for another reason (a file where a folder is meant, no permission)
@@ -56,11 +54,6 @@ std::optional<std::string> FindEntry(const std::string& folder, const std::strin
 }
 
 }  // namespace
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return FoldCase(x) == FoldCase(y); });
-}
 
 std::string ResolveCase(const std::string& native_path) {
   // The system refuses longer paths itself.

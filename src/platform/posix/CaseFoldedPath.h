@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 // Game folders come from file systems that ignore letter case, and the game
 // finds its files whatever their case on disk; the tool finds the same ones.
@@ -16,9 +15,5 @@ namespace platform::posix {
 // as spelled, so that a file or folder made there gets the given names.
 // Empty, "." and ".." names are kept as they are.
 std::string ResolveCase(const std::string& native_path);
-
-// True when `a` and `b` are equal once ASCII letters are folded to one case;
-// other bytes must be equal.
-bool EqualIgnoringCase(std::string_view a, std::string_view b);
 
 }  // namespace platform::posix

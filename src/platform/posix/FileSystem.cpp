@@ -10,9 +10,9 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
-#include <mutex>
 #include <utility>
 
+#include "platform/RemovedSpelling.h"
 #include "platform/posix/CaseFoldedPath.h"
 #include "platform/posix/Posix.h"
 
@@ -41,21 +41,39 @@ std::size_t NameStart(const std::string& native_path) {
   return slash == std::string::npos ? 0 : slash + 1;
 }
 
+// A folder's device and inode, which no change of the current directory
+// alters.
+std::optional<std::string> FolderIdentity(const std::string& folder) {
+  struct stat info {};
+  if (::stat(folder.c_str(), &info) != 0) return std::nullopt;
+  return std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino);
+}
+
+// The error of the call that just failed; a library call that failed without
+// one still fails.
+SystemError LastError() {
+  return posix::MakeSystemError(errno != 0 ? errno : EIO);
+}
+
 // Pipes, sockets and some devices cannot be synced; for them there is
 // nothing that a power loss could cut short.
 bool CannotSync(int error) {
   return error == EINVAL || error == EROFS;
 }
 
-bool SyncDescriptor(int descriptor) {
-  return posix::RetryOnInterrupt([&] { return ::fsync(descriptor); }) == 0 || CannotSync(errno);
+std::optional<SystemError> SyncDescriptor(int descriptor) {
+  if (posix::RetryOnInterrupt([&] { return ::fsync(descriptor); }) == 0 || CannotSync(errno)) {
+    return std::nullopt;
+  }
+  return LastError();
 }
 
 // A new or removed name is on the disk only once its folder is synced.
-bool SyncFolder(const std::string& folder) {
+std::optional<SystemError> SyncFolder(const std::string& folder) {
   const posix::Descriptor descriptor(posix::RetryOnInterrupt(
       [&] { return ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }));
-  return descriptor.Valid() && SyncDescriptor(descriptor.Get());
+  if (!descriptor.Valid()) return LastError();
+  return SyncDescriptor(descriptor.Get());
 }
 
 bool IsWritingMode(const char* mode) {
@@ -67,34 +85,39 @@ bool IsWritingMode(const char* mode) {
 // it ignoring case instead of making a second one beside it.
 class PosixFileSystem final : public FileSystem {
  public:
-  NativeFile* Open(const std::string& path, const char* mode) override {
+  SystemResult<NativeFile*> Open(const std::string& path, const char* mode) override {
     std::string native = posix::ResolveCase(NativePath(path));
-    const bool writing = IsWritingMode(mode);
     const bool creating =
         std::strpbrk(mode, "wa") != nullptr && ::access(native.c_str(), F_OK) != 0;
-    if (creating) native = SpellingOfRemoved(std::move(native));
+    if (creating) {
+      const std::size_t name_start = NameStart(native);
+      native.replace(name_start, std::string::npos,
+                     m_removed.Take(FolderIdentity(FolderOf(native)), native.substr(name_start)));
+    }
+    errno = 0;
     FILE* stream = ::fopen(native.c_str(), mode);
-    if (stream == nullptr) return nullptr;
-    return new NativeFile{stream, writing, creating ? FolderOf(native) : std::string()};
+    if (stream == nullptr) return LastError();
+    return new NativeFile{stream, IsWritingMode(mode), creating ? FolderOf(native) : std::string()};
   }
 
-  bool Close(NativeFile* file) override {
-    if (file == nullptr) return true;
-    int error = 0;
-    const auto fail = [&error] {
-      if (error == 0) error = errno != 0 ? errno : EIO;
+  std::optional<SystemError> Close(NativeFile* file) override {
+    if (file == nullptr) return std::nullopt;
+    std::optional<SystemError> error;
+    const auto keep_first = [&error](std::optional<SystemError> failure) {
+      if (!error) error = std::move(failure);
     };
     if (file->writing) {
       // The library's buffer goes to the system, then the system's cache to
       // the disk.
-      if (std::fflush(file->stream) != 0 || !SyncDescriptor(::fileno(file->stream))) fail();
+      errno = 0;
+      keep_first(std::fflush(file->stream) != 0 ? LastError()
+                                                : SyncDescriptor(::fileno(file->stream)));
     }
-    if (::fclose(file->stream) != 0) fail();
-    if (!file->created_in.empty() && !SyncFolder(file->created_in)) fail();
+    errno = 0;
+    if (::fclose(file->stream) != 0) keep_first(LastError());
+    if (!file->created_in.empty()) keep_first(SyncFolder(file->created_in));
     delete file;
-    if (error == 0) return true;
-    errno = error;
-    return false;
+    return error;
   }
 
   std::size_t Read(NativeFile* file, void* buffer, std::size_t count) override {
@@ -105,34 +128,45 @@ class PosixFileSystem final : public FileSystem {
     return fwrite(buffer, 1, count, file->stream);
   }
 
-  bool Seek(NativeFile* file, std::int64_t offset, SeekOrigin origin) override {
-    int whence = origin == SeekOrigin::kStart     ? SEEK_SET
-                 : origin == SeekOrigin::kCurrent ? SEEK_CUR
-                                                  : SEEK_END;
-    return fseeko(file->stream, static_cast<off_t>(offset), whence) == 0;
+  std::optional<SystemError> Seek(NativeFile* file, std::int64_t offset,
+                                  SeekOrigin origin) override {
+    const int whence = origin == SeekOrigin::kStart     ? SEEK_SET
+                       : origin == SeekOrigin::kCurrent ? SEEK_CUR
+                                                        : SEEK_END;
+    if (fseeko(file->stream, static_cast<off_t>(offset), whence) == 0) return std::nullopt;
+    return LastError();
   }
 
-  std::int64_t Tell(NativeFile* file) override { return ftello(file->stream); }
-  bool Flush(NativeFile* file) override { return std::fflush(file->stream) == 0; }
+  SystemResult<std::int64_t> Tell(NativeFile* file) override {
+    const off_t offset = ftello(file->stream);
+    if (offset < 0) return LastError();
+    return static_cast<std::int64_t>(offset);
+  }
+
+  std::optional<SystemError> Flush(NativeFile* file) override {
+    if (std::fflush(file->stream) == 0) return std::nullopt;
+    return LastError();
+  }
 
   bool Exists(const std::string& path) override {
     return access(posix::ResolveCase(NativePath(path)).c_str(), F_OK) == 0;
   }
 
-  bool Remove(const std::string& path) override {
+  std::optional<SystemError> Remove(const std::string& path) override {
     const std::string native = posix::ResolveCase(NativePath(path));
-    if (remove(native.c_str()) != 0) return false;
-    RememberRemoved(native);
+    if (remove(native.c_str()) != 0) return LastError();
+    m_removed.Remember(FolderIdentity(FolderOf(native)), native.substr(NameStart(native)));
     return SyncFolder(FolderOf(native));
   }
 
-  MakeDirectoryResult MakeDirectory(const std::string& path) override {
+  SystemResult<MadeDirectory> MakeDirectory(const std::string& path) override {
     const std::string native = posix::ResolveCase(NativePath(path));
-    if (mkdir(native.c_str(), 0777) == 0) {
-      return SyncFolder(FolderOf(native)) ? MakeDirectoryResult::kCreated
-                                          : MakeDirectoryResult::kFailed;
+    if (mkdir(native.c_str(), 0777) != 0) {
+      if (errno == EEXIST) return MadeDirectory::kAlreadyExists;
+      return LastError();
     }
-    return errno == EEXIST ? MakeDirectoryResult::kAlreadyExists : MakeDirectoryResult::kFailed;
+    if (std::optional<SystemError> error = SyncFolder(FolderOf(native))) return std::move(*error);
+    return MadeDirectory::kCreated;
   }
 
   // The current folder is "." in any case: there is no name to look up.
@@ -149,45 +183,7 @@ class PosixFileSystem final : public FileSystem {
   }
 
  private:
-  // Where a name was removed: its folder's identity, which no change of the
-  // current directory alters, and the name as it was on disk.
-  struct RemovedName {
-    dev_t device;
-    ino_t inode;
-    std::string name;
-  };
-
-  void RememberRemoved(const std::string& native) {
-    struct stat folder {};
-    if (::stat(FolderOf(native).c_str(), &folder) != 0) return;
-    const std::lock_guard lock(m_removed_mutex);
-    m_removed = RemovedName{folder.st_dev, folder.st_ino, native.substr(NameStart(native))};
-  }
-
-  // A file is saved by removing the old one and creating it anew. The next
-  // file created, when it is made in the same folder under the same name in
-  // another case, takes the old spelling, so that the player's file keeps
-  // its name.
-  std::string SpellingOfRemoved(std::string native) {
-    std::optional<RemovedName> removed;
-    {
-      const std::lock_guard lock(m_removed_mutex);
-      removed = std::exchange(m_removed, std::nullopt);
-    }
-    const std::size_t name_start = NameStart(native);
-    struct stat folder {};
-    if (removed &&
-        posix::EqualIgnoringCase(removed->name, std::string_view(native).substr(name_start)) &&
-        ::stat(FolderOf(native).c_str(), &folder) == 0 && folder.st_dev == removed->device &&
-        folder.st_ino == removed->inode) {
-      native.replace(name_start, std::string::npos, removed->name);
-    }
-    return native;
-  }
-
-  std::mutex m_removed_mutex;
-  // The file removed last, until the next file is created.
-  std::optional<RemovedName> m_removed;
+  RemovedSpelling m_removed;
 };
 
 }  // namespace

@@ -4,11 +4,11 @@
 #include <stdio.h>
 
 #include <cstring>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <utility>
 
+#include "platform/RemovedSpelling.h"
 #include "platform/win32/Win32.h"
 
 namespace platform {
@@ -39,10 +39,33 @@ bool FlushToDisk(FILE* stream) {
          (::FlushFileBuffers(handle) || CannotFlushToDisk(::GetLastError()));
 }
 
-// The C library keeps its own error numbers; a failure it reports without a
-// system error of its own still leaves one behind.
-void KeepLastError(DWORD fallback) {
-  if (::GetLastError() == ERROR_SUCCESS) ::SetLastError(fallback);
+// The error of the call that just failed. The C library keeps its own error
+// numbers; a failure it reports without a system error of its own still
+// fails, with `fallback`.
+SystemError LastError(DWORD fallback) {
+  const DWORD error = ::GetLastError();
+  return win32::MakeSystemError(error != ERROR_SUCCESS ? error : fallback);
+}
+
+// The full path of the folder that holds `native`, in one letter case: the
+// system finds names in any case, so this names the folder however spelled.
+std::optional<std::string> FolderIdentity(const std::string& native, std::size_t name_start) {
+  const std::string folder = name_start == 0 ? std::string(".") : native.substr(0, name_start);
+  char full[MAX_PATH];
+  const DWORD length = ::GetFullPathNameA(folder.c_str(), sizeof full, full, nullptr);
+  if (length == 0 || length >= sizeof full) return std::nullopt;
+  std::string identity(full, length);
+  for (char& c : identity) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+  while (!identity.empty() && (identity.back() == '\\' || identity.back() == '/')) {
+    identity.pop_back();
+  }
+  return identity;
+}
+
+// Where the last name of `native` begins.
+std::size_t NameStart(const std::string& native) {
+  const std::size_t separator = native.find_last_of("\\/:");
+  return separator == std::string::npos ? 0 : separator + 1;
 }
 
 class Win32FileSystem final : public FileSystem {
@@ -50,34 +73,29 @@ class Win32FileSystem final : public FileSystem {
   // The mode is the caller's, text modes included: the engine writes its
   // byte-exact files in binary mode and its log in text mode, as the game
   // does.
-  NativeFile* Open(const std::string& path, const char* mode) override {
+  SystemResult<NativeFile*> Open(const std::string& path, const char* mode) override {
     std::string native = NativePath(path);
     if (std::strpbrk(mode, "wa") != nullptr && ::_access(native.c_str(), 0) != 0) {
-      native = SpellingOfRemoved(std::move(native));
+      const std::size_t name_start = NameStart(native);
+      native.replace(name_start, std::string::npos,
+                     m_removed.Take(FolderIdentity(native, name_start), native.substr(name_start)));
     }
+    ::SetLastError(ERROR_SUCCESS);
     FILE* stream = ::fopen(native.c_str(), mode);
-    if (stream == nullptr) return nullptr;
+    if (stream == nullptr) return LastError(ERROR_OPEN_FAILED);
     return new NativeFile{stream, IsWritingMode(mode)};
   }
 
-  bool Close(NativeFile* file) override {
-    if (file == nullptr) return true;
-    DWORD error = ERROR_SUCCESS;
-    const auto fail = [&error] {
-      if (error == ERROR_SUCCESS) {
-        KeepLastError(ERROR_WRITE_FAULT);
-        error = ::GetLastError();
-      }
-    };
-    if (file->writing) {
-      ::SetLastError(ERROR_SUCCESS);
-      if (std::fflush(file->stream) != 0 || !FlushToDisk(file->stream)) fail();
+  std::optional<SystemError> Close(NativeFile* file) override {
+    if (file == nullptr) return std::nullopt;
+    std::optional<SystemError> error;
+    ::SetLastError(ERROR_SUCCESS);
+    if (file->writing && (std::fflush(file->stream) != 0 || !FlushToDisk(file->stream))) {
+      error = LastError(ERROR_WRITE_FAULT);
     }
-    if (::fclose(file->stream) != 0) fail();
+    if (::fclose(file->stream) != 0 && !error) error = LastError(ERROR_WRITE_FAULT);
     delete file;
-    if (error == ERROR_SUCCESS) return true;
-    ::SetLastError(error);
-    return false;
+    return error;
   }
 
   std::size_t Read(NativeFile* file, void* buffer, std::size_t count) override {
@@ -88,37 +106,54 @@ class Win32FileSystem final : public FileSystem {
     return std::fwrite(buffer, 1, count, file->stream);
   }
 
-  bool Seek(NativeFile* file, std::int64_t offset, SeekOrigin origin) override {
+  std::optional<SystemError> Seek(NativeFile* file, std::int64_t offset,
+                                  SeekOrigin origin) override {
     const int whence = origin == SeekOrigin::kStart     ? SEEK_SET
                        : origin == SeekOrigin::kCurrent ? SEEK_CUR
                                                         : SEEK_END;
-    return ::_fseeki64(file->stream, offset, whence) == 0;
+    ::SetLastError(ERROR_SUCCESS);
+    if (::_fseeki64(file->stream, offset, whence) == 0) return std::nullopt;
+    return LastError(ERROR_NEGATIVE_SEEK);
   }
 
-  std::int64_t Tell(NativeFile* file) override { return ::_ftelli64(file->stream); }
-  bool Flush(NativeFile* file) override { return std::fflush(file->stream) == 0; }
+  SystemResult<std::int64_t> Tell(NativeFile* file) override {
+    ::SetLastError(ERROR_SUCCESS);
+    const std::int64_t offset = ::_ftelli64(file->stream);
+    if (offset < 0) return LastError(ERROR_INVALID_HANDLE);
+    return offset;
+  }
+
+  std::optional<SystemError> Flush(NativeFile* file) override {
+    ::SetLastError(ERROR_SUCCESS);
+    if (std::fflush(file->stream) == 0) return std::nullopt;
+    return LastError(ERROR_WRITE_FAULT);
+  }
 
   bool Exists(const std::string& path) override {
     return ::_access(NativePath(path).c_str(), 0) == 0;
   }
 
-  bool Remove(const std::string& path) override {
+  std::optional<SystemError> Remove(const std::string& path) override {
     const std::string native = NativePath(path);
-    std::optional<RemovedName> removed = NameOnDisk(native);
-    ::SetLastError(ERROR_SUCCESS);
-    if (std::remove(native.c_str()) == 0) {
-      const std::lock_guard lock(m_removed_mutex);
-      m_removed = std::move(removed);
-      return true;
+    std::optional<std::string> name_on_disk;
+    WIN32_FIND_DATAA found{};
+    const HANDLE search = ::FindFirstFileA(native.c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+      ::FindClose(search);
+      name_on_disk = found.cFileName;
     }
-    KeepLastError(ERROR_ACCESS_DENIED);
-    return false;
+    ::SetLastError(ERROR_SUCCESS);
+    if (std::remove(native.c_str()) != 0) return LastError(ERROR_ACCESS_DENIED);
+    const std::size_t name_start = NameStart(native);
+    m_removed.Remember(name_on_disk ? FolderIdentity(native, name_start) : std::nullopt,
+                       name_on_disk.value_or(std::string()));
+    return std::nullopt;
   }
 
-  MakeDirectoryResult MakeDirectory(const std::string& path) override {
-    if (::CreateDirectoryA(NativePath(path).c_str(), nullptr)) return MakeDirectoryResult::kCreated;
-    return ::GetLastError() == ERROR_ALREADY_EXISTS ? MakeDirectoryResult::kAlreadyExists
-                                                    : MakeDirectoryResult::kFailed;
+  SystemResult<MadeDirectory> MakeDirectory(const std::string& path) override {
+    if (::CreateDirectoryA(NativePath(path).c_str(), nullptr)) return MadeDirectory::kCreated;
+    if (::GetLastError() == ERROR_ALREADY_EXISTS) return MadeDirectory::kAlreadyExists;
+    return win32::LastSystemError();
   }
 
   // The current directory's volume, as the user may fill it (quotas
@@ -130,50 +165,7 @@ class Win32FileSystem final : public FileSystem {
   }
 
  private:
-  // A file removed: its full path as named, and its name as it was on disk.
-  struct RemovedName {
-    std::string full_path;
-    std::string name;
-  };
-
-  static std::optional<std::string> FullPath(const std::string& native) {
-    char full[MAX_PATH];
-    const DWORD length = ::GetFullPathNameA(native.c_str(), sizeof full, full, nullptr);
-    if (length == 0 || length >= sizeof full) return std::nullopt;
-    return std::string(full, length);
-  }
-
-  static std::optional<RemovedName> NameOnDisk(const std::string& native) {
-    std::optional<std::string> full = FullPath(native);
-    WIN32_FIND_DATAA found{};
-    const HANDLE search = ::FindFirstFileA(native.c_str(), &found);
-    if (!full || search == INVALID_HANDLE_VALUE) return std::nullopt;
-    ::FindClose(search);
-    return RemovedName{std::move(*full), found.cFileName};
-  }
-
-  // The system finds names in any letter case, but a file removed and made
-  // anew takes the new name's spelling. A file is saved that way, so the next
-  // file created under the removed one's name in another case takes the old
-  // spelling: the player's QVCONFIG.INI stays QVCONFIG.INI.
-  std::string SpellingOfRemoved(std::string native) {
-    std::optional<RemovedName> removed;
-    {
-      const std::lock_guard lock(m_removed_mutex);
-      removed = std::exchange(m_removed, std::nullopt);
-    }
-    const std::optional<std::string> full = FullPath(native);
-    const std::size_t name_start = native.find_last_of("\\/:") + 1;
-    if (removed && full && ::_stricmp(full->c_str(), removed->full_path.c_str()) == 0 &&
-        ::_stricmp(native.c_str() + name_start, removed->name.c_str()) == 0) {
-      native.replace(name_start, std::string::npos, removed->name);
-    }
-    return native;
-  }
-
-  std::mutex m_removed_mutex;
-  // The file removed last, until the next file is created.
-  std::optional<RemovedName> m_removed;
+  RemovedSpelling m_removed;
 };
 
 }  // namespace
