@@ -35,7 +35,7 @@
 #include "engine/FileHandle.h"
 #include "engine/OpenMode.h"
 #include "platform/FileSystem.h"
-#include "support/MemoryFileSystem.h"
+#include "MemoryFileSystem.h"
 #include "support/RecordingFileSystem.h"
 
 namespace {

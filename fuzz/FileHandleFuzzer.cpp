@@ -33,6 +33,7 @@
 #include <vector>
 
 #include "FuzzSupport.h"
+#include "MemoryFileSystem.h"
 #include "config/ConfigLineReader.h"
 #include "engine/Boid.h"
 #include "engine/FileHandle.h"

@@ -9,7 +9,7 @@
 #include "engine/Log.h"
 #include "engine/OpenMode.h"
 #include "platform/MessageBox.h"
-#include "support/MemoryFileSystem.h"
+#include "MemoryFileSystem.h"
 
 namespace {
 

@@ -21,8 +21,9 @@ enum class MadeDirectory { kCreated, kAlreadyExists };
 // The engine's doors to files and folders. Paths are given in their stored
 // form with backslashes; the implementation translates them where it calls
 // the operating system. Every operation that can fail says why with the
-// system's error. Tests install their own (tests/support/MemoryFileSystem.h
-// keeps files in memory, RecordingFileSystem.h records and fails calls).
+// system's error. Tests install their own (tests/support/
+// RecordingFileSystem.h records calls and fails chosen ones); the fuzz
+// targets keep their files in memory (fuzz/MemoryFileSystem.h).
 class FileSystem {
  public:
   virtual ~FileSystem() = default;

@@ -1,4 +1,4 @@
-#include "support/MemoryFileSystem.h"
+#include "MemoryFileSystem.h"
 
 #include <algorithm>
 #include <cstring>
