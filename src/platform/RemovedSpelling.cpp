@@ -18,7 +18,8 @@ std::string RemovedSpelling::Take(const std::optional<std::string>& folder, std:
     const std::lock_guard lock(m_mutex);
     removed = std::exchange(m_removed, std::nullopt);
   }
-  if (removed && folder && removed->folder == *folder && EqualIgnoringCase(removed->name, name)) {
+  if (removed && folder && EqualIgnoringCase(removed->folder, *folder) &&
+      EqualIgnoringCase(removed->name, name)) {
     return removed->name;
   }
   return name;

@@ -12,7 +12,8 @@ namespace platform {
 // is made in the same folder under the same name in another case, it takes
 // the old spelling, and the player's QVCONFIG.INI stays QVCONFIG.INI. A
 // backend names a folder by an identity of its own that no change of the
-// current directory alters (none when it cannot tell).
+// current directory alters (none when it cannot tell), compared ignoring
+// case as the names are.
 class RemovedSpelling {
  public:
   void Remember(std::optional<std::string> folder, std::string name_on_disk);

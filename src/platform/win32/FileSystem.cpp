@@ -47,15 +47,14 @@ SystemError LastError(DWORD fallback) {
   return win32::MakeSystemError(error != ERROR_SUCCESS ? error : fallback);
 }
 
-// The full path of the folder that holds `native`, in one letter case: the
-// system finds names in any case, so this names the folder however spelled.
+// The full path of the folder that holds `native`: the same folder however
+// named, once compared ignoring case as the system does.
 std::optional<std::string> FolderIdentity(const std::string& native, std::size_t name_start) {
   const std::string folder = name_start == 0 ? std::string(".") : native.substr(0, name_start);
   char full[MAX_PATH];
   const DWORD length = ::GetFullPathNameA(folder.c_str(), sizeof full, full, nullptr);
   if (length == 0 || length >= sizeof full) return std::nullopt;
   std::string identity(full, length);
-  for (char& c : identity) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
   while (!identity.empty() && (identity.back() == '\\' || identity.back() == '/')) {
     identity.pop_back();
   }
