@@ -17,9 +17,10 @@
 //    at its own root; the answer decides FileExists.
 //  - CreatePath asks for every folder before each backslash, in order, and
 //    stops at the first that fails; RemoveFile removes exactly the composed
-//    path, never one with a wildcard, and fails when there is no file; PrepareFile names the handle
-//    with the composed path or leaves it unnamed on failure; each refusal (archive, read mode,
-//    read-only device) gives its own code and touches nothing.
+//    path, never one with a wildcard, and fails when there is no file;
+//    PrepareFile names the handle with the composed path or leaves it
+//    unnamed on failure; each refusal (archive, read mode, read-only device)
+//    gives its own code and touches nothing.
 //  - None of it raises a hard error.
 #include <cstddef>
 #include <cstdint>
