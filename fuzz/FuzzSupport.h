@@ -28,8 +28,8 @@ class MemoryFileSystem;
 [[noreturn]] void FuzzCheckFailed(const char* condition, const char* file, int line);
 
 // The file system of the whole run, in memory and installed behind the seam
-// on first use: a save costs no disk and no sync, so a target runs thousands
-// of inputs a second (the durable save has tests of its own).
+// on first use: a save costs no disk and no sync (the durable save has tests
+// of its own).
 MemoryFileSystem& MemoryFiles();
 
 // The engine's log and error reporter for the whole run, with every message

@@ -10,9 +10,9 @@
 
 #include "platform/FileSystem.h"
 
-// Files and folders in memory, behind the file-system seam: fast enough for
-// the fuzz targets' thousands of saves a second, and a folder that no other
-// test or process can see. Paths are compared as given (backslashes and
+// Files and folders in memory, behind the file-system seam, for the fuzz
+// targets: a save costs no disk and no sync, and no other process sees the
+// files. Paths are compared as given (backslashes and
 // slashes alike); a file is made only in the current folder or one made
 // before (MakeDirectory makes any folder asked for). Opening follows the C
 // stream modes: "r" needs the file, "w" truncates, "a" appends, "+" reads
