@@ -10,9 +10,9 @@
 #include "engine/Device.h"
 #include "engine/FileHandle.h"
 #include "engine/OpenMode.h"
-#include "support/RecordingFileSystem.h"
 #include "support/Installed.h"
 #include "support/LogCapture.h"
+#include "support/RecordingFileSystem.h"
 #include "support/TempDirectory.h"
 
 namespace fs = std::filesystem;

@@ -8,9 +8,9 @@
 
 #include "engine/ErrorReporter.h"
 #include "engine/OpenMode.h"
-#include "support/RecordingFileSystem.h"
 #include "support/Installed.h"
 #include "support/LogCapture.h"
+#include "support/RecordingFileSystem.h"
 #include "support/TempDirectory.h"
 
 using Sizes = std::vector<std::size_t>;

@@ -10,10 +10,10 @@
 
 #include "platform/GraphicsAdapter.h"
 #include "settings/GameSettings.h"
-#include "support/RecordingFileSystem.h"
 #include "support/FakeGraphicsAdapter.h"
 #include "support/FakeSpeedSource.h"
 #include "support/Installed.h"
+#include "support/RecordingFileSystem.h"
 #include "support/TempDirectory.h"
 
 namespace {
