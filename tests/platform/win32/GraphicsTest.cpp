@@ -10,13 +10,15 @@
 #include "platform/win32/Win32Child.h"
 #include "support/TempDirectory.h"
 
-// Direct3D 8 answers for the default adapter's hardware device. Under Wine it needs a display
-// (Xvfb will do) and reports both hardware bits even on a software renderer.
+// Direct3D 8 answers in this 32-bit process for the default adapter's hardware device. Under
+// Wine it needs a display (Xvfb will do) and 32-bit OpenGL, and reports both hardware bits even
+// on a software renderer.
 TEST(Win32Graphics, AdapterCapsFromDirect3D8) {
   if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "Direct3D under Wine needs a display";
   const std::optional<uint32_t> caps = platform::GetGraphicsAdapter().QueryDefaultDeviceCaps();
   ASSERT_TRUE(caps.has_value());
   EXPECT_EQ(*caps & platform::kDevCapsHwRasterization, platform::kDevCapsHwRasterization);
+  EXPECT_EQ(*caps & platform::kDevCapsHwTransformAndLight, platform::kDevCapsHwTransformAndLight);
   // Asked again, the object is made and released again with the same answer.
   EXPECT_EQ(platform::GetGraphicsAdapter().QueryDefaultDeviceCaps(), caps);
 }
