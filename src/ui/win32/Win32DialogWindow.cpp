@@ -138,6 +138,12 @@ void Win32DialogWindow::OnInitDialog(HWND hwnd) {
       SetWindowSubclass(handle, &FrameProc, 0, reinterpret_cast<DWORD_PTR>(this));
     } else if (control.kind == ControlKind::kIcon && control.image_id != 0) {
       SetControlIcon(control.id, control.image_id);
+    } else if (control.kind == ControlKind::kEdit &&
+               HasFlag(control.style, ControlStyle::kMultiLine)) {
+      // A pixel each side, as the Qt backend keeps: the templates' texts were
+      // laid out for the narrow margins of their face, not the wider ones a
+      // scalable face gets.
+      SendMessageA(handle, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(1, 1));
     }
   }
 }
@@ -233,7 +239,10 @@ LRESULT CALLBACK Win32DialogWindow::FrameProc(HWND hwnd, UINT message, WPARAM wp
   auto* window = reinterpret_cast<Win32DialogWindow*>(data);
   switch (message) {
     case WM_PAINT:
-      if (window->PaintFrame(hwnd)) return 0;
+      if (window->PaintFrame(hwnd, nullptr)) return 0;
+      break;
+    case WM_PRINTCLIENT:
+      if (window->PaintFrame(hwnd, reinterpret_cast<HDC>(wparam))) return 0;
       break;
     case WM_ERASEBKGND:
       if (window->m_frame_bitmaps.count(GetDlgCtrlID(hwnd)) != 0)
@@ -248,10 +257,10 @@ LRESULT CALLBACK Win32DialogWindow::FrameProc(HWND hwnd, UINT message, WPARAM wp
   return DefSubclassProc(hwnd, message, wparam, lparam);
 }
 
-bool Win32DialogWindow::PaintFrame(HWND frame) {
+const Picture* Win32DialogWindow::FramePicture(HWND frame) {
   const auto it = m_frame_bitmaps.find(GetDlgCtrlID(frame));
   if (it == m_frame_bitmaps.end()) {
-    return false;
+    return nullptr;
   }
   RECT client;
   GetClientRect(frame, &client);
@@ -261,14 +270,19 @@ bool Win32DialogWindow::PaintFrame(HWND frame) {
   if (picture.width != client.right || picture.height != client.bottom) {
     picture = BitmapForSize(it->second, client.right, client.bottom);
   }
-  const BitmapPainter painter(picture);
-  if (!painter.IsValid()) {
-    return false;  // the frame as the template draws it
+  return picture.pixels.empty() ? nullptr : &picture;  // else the frame as the template draws it
+}
+
+bool Win32DialogWindow::PaintFrame(HWND frame, HDC dc) {
+  const Picture* picture = FramePicture(frame);
+  if (picture == nullptr) {
+    return false;
   }
+  const bool own_paint = dc == nullptr;
   PAINTSTRUCT paint;
-  HDC dc = BeginPaint(frame, &paint);
-  if (dc != nullptr) painter.Stretch(dc, client);
-  EndPaint(frame, &paint);
+  if (own_paint) dc = BeginPaint(frame, &paint);
+  if (dc != nullptr) BitmapPainter(*picture).Stretch(dc, RECT{0, 0, picture->width, picture->height});
+  if (own_paint) EndPaint(frame, &paint);
   return true;
 }
 

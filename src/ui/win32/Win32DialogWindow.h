@@ -95,7 +95,10 @@ class Win32DialogWindow final : public DialogWindow {
   INT_PTR OnMessage(UINT message, WPARAM wparam);
   void OnCommand(int control_id, int code);
   void OnPaint();
-  bool PaintFrame(HWND frame);
+  const Picture* FramePicture(HWND frame);
+  // Into `dc` when given (WM_PRINTCLIENT), else a paint of its own; false
+  // when the frame shows no picture.
+  bool PaintFrame(HWND frame, HDC dc);
   bool FilterKey(const MSG& message);
   void PlaceWindow();
   // The size of a system icon metric at the window's DPI.
