@@ -140,9 +140,9 @@ void Win32DialogWindow::OnInitDialog(HWND hwnd) {
       SetControlIcon(control.id, control.image_id);
     } else if (control.kind == ControlKind::kEdit &&
                HasFlag(control.style, ControlStyle::kMultiLine)) {
-      // A pixel each side, as the Qt backend keeps: the templates' texts were
-      // laid out for the narrow margins of their face, not the wider ones a
-      // scalable face gets.
+      // A pixel each side, as the Qt backend keeps: the wider margins a
+      // scalable face gets by default would take a line from texts laid out
+      // to fill their controls.
       SendMessageA(handle, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(1, 1));
     }
   }
@@ -281,7 +281,9 @@ bool Win32DialogWindow::PaintFrame(HWND frame, HDC dc) {
   const bool own_paint = dc == nullptr;
   PAINTSTRUCT paint;
   if (own_paint) dc = BeginPaint(frame, &paint);
-  if (dc != nullptr) BitmapPainter(*picture).Stretch(dc, RECT{0, 0, picture->width, picture->height});
+  if (dc != nullptr) {
+    BitmapPainter(*picture).Stretch(dc, RECT{0, 0, picture->width, picture->height});
+  }
   if (own_paint) EndPaint(frame, &paint);
   return true;
 }
