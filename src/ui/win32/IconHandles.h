@@ -16,8 +16,8 @@ class IconHandles {
   IconHandles(const IconHandles&) = delete;
   IconHandles& operator=(const IconHandles&) = delete;
 
-  // The icon drawn for `size` pixels (its image of that size, else the next
-  // larger, else the largest); null when there is no such resource.
+  // The icon for `size` pixels, made from the drawing IconForSize gives;
+  // null when there is no such resource.
   HICON Get(int icon_id, int size);
 
  private:
