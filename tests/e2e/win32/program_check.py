@@ -20,8 +20,9 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "..", "sc
 import make_ico  # noqa: E402
 
 RT_ICON, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 3, 14, 16, 24
+# Libraries every Windows from 7 on has.
 SYSTEM_LIBRARIES = {"comctl32.dll", "dinput8.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll",
-                    "user32.dll", "shell32.dll"}
+                    "ole32.dll", "shell32.dll", "user32.dll", "windowscodecs.dll"}
 ICON_SIZES = [16, 24, 32, 48, 64, 128, 256]
 WINDOWS_SUPPORTED = {  # 7, 8, 8.1, 10 and 11
     "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
