@@ -11,7 +11,7 @@
 #include "resources/DialogTemplates.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
-#include "resources/StringTable.h"
+#include "resources/StringTexts.h"
 #include "ui/StringTable.h"
 #include "ui/qt/GroupBoxControl.h"
 #include "ui/qt/QtText.h"
