@@ -10,7 +10,7 @@
 #include "ui/DataExchange.h"
 #include "ui/DialogTemplate.h"
 #include "ui/ResourceSet.h"
-#include "ui/StringTable.h"
+#include "ui/ResourceStrings.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 #include "resources/StringTexts.h"
-#include "ui/StringTable.h"
+#include "ui/ResourceStrings.h"
 #include "ui/qt/GroupBoxControl.h"
 #include "ui/qt/QtText.h"
 
