@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/Gamepads.h"
-#include "platform/win32/Win32.h"
+#include "platform/win32/Win32Support.h"
 
 #ifndef DIRECTINPUT_VERSION
 #define DIRECTINPUT_VERSION 0x0800

@@ -3,7 +3,7 @@
 #include <xmmintrin.h>
 
 #include "platform/X87ControlWord.h"
-#include "platform/win32/Win32.h"
+#include "platform/win32/Win32Support.h"
 
 // MinGW's GCC has no __try. A vectored exception handler, added for the
 // guard's duration, catches the processor's faults instead. It does not jump

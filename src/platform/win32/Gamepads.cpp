@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "platform/win32/DirectInputGamepad.h"
-#include "platform/win32/Win32.h"
+#include "platform/win32/Win32Support.h"
 
 namespace platform {
 namespace {

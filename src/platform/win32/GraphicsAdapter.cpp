@@ -1,6 +1,6 @@
 #include "platform/GraphicsAdapter.h"
 
-#include "platform/win32/Win32.h"
+#include "platform/win32/Win32Support.h"
 
 #include <d3d8.h>
 

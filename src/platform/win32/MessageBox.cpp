@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/win32/Win32.h"
+#include "platform/win32/Win32Support.h"
 
 // <windows.h> maps MessageBox to MessageBoxA, which would rename the class.
 #undef MessageBox
