@@ -3,7 +3,7 @@
 #include <map>
 
 #include "ui/DialogWindow.h"
-#include "ui/win32/Win32.h"
+#include "ui/win32/Win32Api.h"
 
 class Dialog;
 
