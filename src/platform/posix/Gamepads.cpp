@@ -49,7 +49,7 @@ class SdlGamepads final : public Gamepads {
   std::optional<SystemError> Start() override {
     if (m_sdl != nullptr) return std::nullopt;
     // A missing or unusable SDL fails the start as SDL's own start would.
-    const SystemResult<const SdlLibrary*> library = ProcessSdlLibrary();
+    const SystemResult<const SdlLibrary*> library = SdlLibraryForThisProcess();
     if (!library) return library.Error();
     const SdlLibrary& sdl = **library;
     // SDL would otherwise take SIGINT and SIGTERM from the toolkit; pads are

@@ -12,7 +12,7 @@ namespace {
 class VulkanGraphicsAdapter : public GraphicsAdapter {
  public:
   std::optional<uint32_t> QueryDefaultDeviceCaps() override {
-    return DevCapsFromFindings(ProcessVulkanFindings());
+    return DevCapsFromFindings(VulkanFindingsForThisProcess());
   }
 };
 

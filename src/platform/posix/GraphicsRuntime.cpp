@@ -8,7 +8,7 @@ namespace {
 class VulkanGraphicsRuntime : public GraphicsRuntime {
  public:
   std::optional<RuntimeVersion> QueryVersion() override {
-    return RuntimeVersionFromFindings(ProcessVulkanFindings());
+    return RuntimeVersionFromFindings(VulkanFindingsForThisProcess());
   }
 };
 

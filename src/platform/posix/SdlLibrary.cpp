@@ -34,7 +34,7 @@ SystemResult<SdlLibrary> LoadSdlLibrary(const char* library_name) {
   return library;
 }
 
-SystemResult<const SdlLibrary*> ProcessSdlLibrary() {
+SystemResult<const SdlLibrary*> SdlLibraryForThisProcess() {
   // Filled once and never emptied, so the pointers handed out stay valid.
   static std::mutex mutex;
   static std::optional<SdlLibrary> loaded;

@@ -49,6 +49,6 @@ SystemResult<SdlLibrary> LoadSdlLibrary(const char* library_name);
 
 // The process's SDL (kSdlLibraryName), loaded by the first call that finds
 // it; a failed load is tried again at the next call.
-SystemResult<const SdlLibrary*> ProcessSdlLibrary();
+SystemResult<const SdlLibrary*> SdlLibraryForThisProcess();
 
 }  // namespace platform

@@ -30,7 +30,7 @@ constexpr int kChildTimeoutMs = 15000;
   _exit(0);
 }
 
-VulkanPreload& ProcessPreload() {
+VulkanPreload& PreloadForThisProcess() {
   // Never destroyed: a process may end while the child still examines, and
   // should not wait for it then.
   static VulkanPreload* const preload =
@@ -145,11 +145,11 @@ const VulkanFindings& VulkanPreload::Findings() {
 }
 
 void StartVulkanPreload() {
-  ProcessPreload().Start();
+  PreloadForThisProcess().Start();
 }
 
-const VulkanFindings& ProcessVulkanFindings() {
-  return ProcessPreload().Findings();
+const VulkanFindings& VulkanFindingsForThisProcess() {
+  return PreloadForThisProcess().Findings();
 }
 
 }  // namespace platform

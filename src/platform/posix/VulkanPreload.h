@@ -15,7 +15,7 @@ namespace platform {
 
 // One examination of the Vulkan loader and its drivers, answered from the
 // cache when the machine is unchanged since it was stored, else run in a
-// child process (see ProcessVulkanFindings). The process-wide one serves the
+// child process (see VulkanFindingsForThisProcess). The process-wide one serves the
 // real adapter and runtime; tests make their own with their own cache.
 class VulkanPreload {
  public:

@@ -31,7 +31,7 @@ TEST(SdlLibraryTest, MissingLibraryOrFunctionIsAnError) {
 // The process's SDL resolves every function, and from the very library this
 // test links for its virtual pads: pads attached there are the backend's.
 TEST(SdlLibraryTest, ProcessLibraryIsTheLinkedOne) {
-  const auto loaded = platform::ProcessSdlLibrary();
+  const auto loaded = platform::SdlLibraryForThisProcess();
   ASSERT_TRUE(loaded) << loaded.Error().text;
   const platform::SdlLibrary& sdl = **loaded;
 #define QV_EXPECT_RESOLVED(name) EXPECT_NE(sdl.name, nullptr) << #name;
@@ -42,7 +42,7 @@ TEST(SdlLibraryTest, ProcessLibraryIsTheLinkedOne) {
   EXPECT_EQ(LibraryOf(reinterpret_cast<const void*>(sdl.SDL_NumJoysticks)), linked);
   EXPECT_EQ(sdl.SDL_NumJoysticks, &SDL_NumJoysticks);
 
-  const auto again = platform::ProcessSdlLibrary();
+  const auto again = platform::SdlLibraryForThisProcess();
   ASSERT_TRUE(again);
   EXPECT_EQ(*again, *loaded);
 }

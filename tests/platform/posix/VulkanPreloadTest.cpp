@@ -81,7 +81,7 @@ bool Collected(pid_t child) {
 // this process finds, and both queries answer from it.
 TEST(VulkanPreload, ChildFindsWhatThisProcessFinds) {
   platform::StartGraphicsPreload();
-  const platform::VulkanFindings& child = platform::ProcessVulkanFindings();
+  const platform::VulkanFindings& child = platform::VulkanFindingsForThisProcess();
   const platform::VulkanFindings here = platform::ExamineVulkan(platform::kVulkanLoaderName);
   if (!here.loader_loaded) GTEST_SKIP() << "no Vulkan loader on this machine";
   EXPECT_EQ(child, here);
