@@ -10,7 +10,7 @@
 #include "platform/posix/SdlGamepad.h"
 #include "platform/posix/SdlLibrary.h"
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 constexpr const char* kUnnamedPad = "Gamepad";
@@ -128,9 +128,12 @@ class SdlGamepads final : public Gamepads {
 };
 
 }  // namespace
+}  // namespace platform::posix
+
+namespace platform {
 
 Gamepads& RealGamepads() {
-  static SdlGamepads gamepads;
+  static posix::SdlGamepads gamepads;
   return gamepads;
 }
 

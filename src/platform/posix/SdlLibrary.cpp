@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 std::string LoaderError(const char* fallback) {
@@ -49,4 +49,4 @@ SystemResult<const SdlLibrary*> SdlLibraryForThisProcess() {
   return &*loaded;
 }
 
-}  // namespace platform
+}  // namespace platform::posix

@@ -4,7 +4,7 @@
 
 #include "platform/SystemResult.h"
 
-namespace platform {
+namespace platform::posix {
 
 // Every SDL function the gamepad backend calls. SDL's headers give the types;
 // the library itself is loaded on the first use of the gamepad system rather
@@ -51,4 +51,4 @@ SystemResult<SdlLibrary> LoadSdlLibrary(const char* library_name);
 // it; a failed load is tried again at the next call.
 SystemResult<const SdlLibrary*> SdlLibraryForThisProcess();
 
-}  // namespace platform
+}  // namespace platform::posix
