@@ -2,7 +2,7 @@
 
 #include "platform/posix/VulkanFindings.h"
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 // The graphics system is examined once per process: its answer does not
@@ -17,14 +17,17 @@ class VulkanGraphicsAdapter : public GraphicsAdapter {
 };
 
 }  // namespace
+}  // namespace platform::posix
+
+namespace platform {
 
 GraphicsAdapter& RealGraphicsAdapter() {
-  static VulkanGraphicsAdapter real;
+  static posix::VulkanGraphicsAdapter real;
   return real;
 }
 
 void StartGraphicsPreload() {
-  StartVulkanPreload();
+  posix::StartVulkanPreload();
 }
 
 }  // namespace platform

@@ -2,7 +2,7 @@
 
 #include "platform/posix/VulkanFindings.h"
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 class VulkanGraphicsRuntime : public GraphicsRuntime {
@@ -13,9 +13,12 @@ class VulkanGraphicsRuntime : public GraphicsRuntime {
 };
 
 }  // namespace
+}  // namespace platform::posix
+
+namespace platform {
 
 GraphicsRuntime& RealGraphicsRuntime() {
-  static VulkanGraphicsRuntime real;
+  static posix::VulkanGraphicsRuntime real;
   return real;
 }
 

@@ -5,7 +5,7 @@
 
 #include "platform/GraphicsRuntime.h"
 
-namespace platform {
+namespace platform::posix {
 
 // What examining the Vulkan loader and its drivers found.
 struct VulkanFindings {
@@ -52,4 +52,4 @@ std::optional<uint32_t> DevCapsFromFindings(const VulkanFindings& findings);
 // without. The revision is the loader's API version.
 std::optional<RuntimeVersion> RuntimeVersionFromFindings(const VulkanFindings& findings);
 
-}  // namespace platform
+}  // namespace platform::posix

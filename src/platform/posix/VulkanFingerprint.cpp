@@ -18,7 +18,7 @@
 #include "platform/posix/Posix.h"
 #include "platform/posix/VulkanFindings.h"
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 // Manifests are a few hundred bytes; a larger one is read only this far.
@@ -84,8 +84,8 @@ std::vector<std::string> FolderEntries(const std::string& folder, bool* not_fold
 }
 
 std::string ReadSmallFile(const std::string& path, std::size_t limit) {
-  const posix::Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  return file.Valid() ? posix::ReadUpTo(file.Get(), limit) : std::string();
+  const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  return file.Valid() ? ReadUpTo(file.Get(), limit) : std::string();
 }
 
 // Just enough JSON to read the manifests' string fields and small objects of
@@ -350,4 +350,4 @@ std::string VulkanFingerprint::Compute() const {
   return out;
 }
 
-}  // namespace platform
+}  // namespace platform::posix
