@@ -10,7 +10,7 @@
 #endif
 #include <dinput.h>
 
-namespace platform {
+namespace platform::win32 {
 
 // One DirectInput 8 device read as a gamepad: the standard joystick format,
 // non-exclusive and in the background, X and Y from -100 to 100.
@@ -37,4 +37,4 @@ class DirectInputGamepad final : public Gamepad {
   IDirectInputDevice8A* m_device;
 };
 
-}  // namespace platform
+}  // namespace platform::win32
