@@ -259,7 +259,7 @@ TEST_F(DialogTest, TimersAndClosedAccessors) {
 }
 
 // String lookups go to the installed resource set and tell absent from empty.
-TEST(StringTable, LooksUpTheInstalledSet) {
+TEST(ResourceStrings, LookUpTheInstalledSet) {
   EXPECT_EQ(ui::LoadString(7), "");
   {
     TestResources resources;
