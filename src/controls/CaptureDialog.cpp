@@ -8,7 +8,7 @@
 #include "platform/MessageBox.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
-#include "ui/StringTable.h"
+#include "ui/ResourceStrings.h"
 
 CaptureDialog::CaptureDialog()
     : Dialog(resources::kCaptureDialog, nullptr), m_result(kCaptureNotWatched) {}

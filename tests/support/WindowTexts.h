@@ -8,8 +8,8 @@
 #include "platform/MessageBox.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
-#include "resources/StringTable.h"
-#include "ui/StringTable.h"
+#include "resources/StringTexts.h"
+#include "ui/ResourceStrings.h"
 
 // Every text of the string table that each window of the program can show,
 // by control, for the toolkits' text-fit tests.

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-namespace platform {
+namespace platform::win32 {
 namespace {
 
 bool SetAxisRange(IDirectInputDevice8A* device, DWORD offset) {
@@ -60,4 +60,4 @@ std::optional<GamepadState> DirectInputGamepad::ReadState() {
   return state;
 }
 
-}  // namespace platform
+}  // namespace platform::win32

@@ -3,14 +3,14 @@
 #include <memory>
 
 #include "platform/Gamepads.h"
-#include "platform/win32/Win32.h"
+#include "platform/win32/Win32Support.h"
 
 #ifndef DIRECTINPUT_VERSION
 #define DIRECTINPUT_VERSION 0x0800
 #endif
 #include <dinput.h>
 
-namespace platform {
+namespace platform::win32 {
 
 // One DirectInput 8 device read as a gamepad: the standard joystick format,
 // non-exclusive and in the background, X and Y from -100 to 100.
@@ -37,4 +37,4 @@ class DirectInputGamepad final : public Gamepad {
   IDirectInputDevice8A* m_device;
 };
 
-}  // namespace platform
+}  // namespace platform::win32

@@ -5,9 +5,9 @@
 #include <iterator>
 
 #include "platform/win32/DirectInputGamepad.h"
-#include "platform/win32/Win32.h"
+#include "platform/win32/Win32Support.h"
 
-namespace platform {
+namespace platform::win32 {
 namespace {
 
 Guid FromSystemGuid(const GUID& system) {
@@ -59,7 +59,7 @@ class DirectInputGamepads final : public Gamepads {
       // The user is shown the thread's last error, as the system left it;
       // when DirectInput left none, its own result stands in.
       const DWORD last = ::GetLastError();
-      return win32::MakeSystemError(last != ERROR_SUCCESS ? last : static_cast<DWORD>(result));
+      return MakeSystemError(last != ERROR_SUCCESS ? last : static_cast<DWORD>(result));
     }
     m_direct_input = static_cast<IDirectInput8A*>(created);
     return std::nullopt;
@@ -89,9 +89,12 @@ class DirectInputGamepads final : public Gamepads {
 };
 
 }  // namespace
+}  // namespace platform::win32
+
+namespace platform {
 
 Gamepads& RealGamepads() {
-  static DirectInputGamepads gamepads;
+  static win32::DirectInputGamepads gamepads;
   return gamepads;
 }
 

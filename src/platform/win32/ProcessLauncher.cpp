@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/win32/Win32.h"
+#include "platform/win32/Win32Support.h"
 
 namespace platform {
 namespace {

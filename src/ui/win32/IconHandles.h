@@ -3,7 +3,7 @@
 #include <map>
 #include <utility>
 
-#include "ui/win32/Win32.h"
+#include "ui/win32/Win32Api.h"
 
 namespace ui::win32 {
 

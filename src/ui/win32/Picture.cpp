@@ -4,7 +4,7 @@
 #include <array>
 
 #include "ui/win32/BitmapPainter.h"
-#include "ui/win32/Win32.h"
+#include "ui/win32/Win32Api.h"
 
 #include <wincodec.h>
 

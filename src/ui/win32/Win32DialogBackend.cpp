@@ -1,6 +1,6 @@
 #include "ui/win32/Win32DialogBackend.h"
 
-#include "ui/win32/Win32.h"
+#include "ui/win32/Win32Api.h"
 #include "ui/win32/Win32DialogWindow.h"
 
 #include <commctrl.h>

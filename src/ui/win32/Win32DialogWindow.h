@@ -4,7 +4,7 @@
 
 #include "ui/DialogWindow.h"
 #include "ui/win32/Picture.h"
-#include "ui/win32/Win32.h"
+#include "ui/win32/Win32Api.h"
 
 class Dialog;
 

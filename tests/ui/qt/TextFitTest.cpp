@@ -12,8 +12,8 @@
 #include "resources/DialogTemplates.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
-#include "resources/StringTable.h"
-#include "ui/StringTable.h"
+#include "resources/StringTexts.h"
+#include "ui/ResourceStrings.h"
 #include "ui/qt/GroupBoxControl.h"
 #include "ui/qt/QtText.h"
 

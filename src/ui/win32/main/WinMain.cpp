@@ -12,7 +12,7 @@
 #include "app/EngineServices.h"
 #include "platform/GraphicsAdapter.h"
 #include "resources/GameResources.h"
-#include "ui/win32/Win32.h"
+#include "ui/win32/Win32Api.h"
 #include "ui/win32/Win32DialogBackend.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
