@@ -42,7 +42,7 @@ std::optional<std::string> OwnFolderInstead(const std::optional<std::string>& pr
 
 // Makes `folder` the current folder; the message when it cannot. Through the
 // platform: the folder is the user's text in the system's code page, which
-// the C++ library's paths on Windows would read as UTF-8.
+// the C++ library's paths on Windows do not read in that code page.
 std::optional<std::string> EnterGameFolder(const std::string& folder) {
   switch (platform::GetPathKind(folder)) {
     case platform::PathKind::kMissing:

@@ -21,10 +21,11 @@ inline std::optional<std::string> InSystemCodePage(const wchar_t* text) {
   return converted;
 }
 
-// The name of a game folder beyond ASCII: a Latin-1 one, as a German
-// player's would be under code page 1252.
+// The name of a game folder beyond ASCII, as a German player's would be
+// under code page 1252: a Latin-1 letter, and a dash where that code page
+// and Latin-1 differ, which a path read byte for byte as Latin-1 misses.
 inline std::optional<std::string> NonAsciiFolderName() {
-  return InSystemCodePage(L"Zarvex Spiel f\u00FCr Kinder");
+  return InSystemCodePage(L"Zarvex \u2013 Spiel f\u00FCr Kinder");
 }
 
 // The calling process's current folder.
