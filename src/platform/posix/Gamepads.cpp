@@ -76,7 +76,8 @@ class SdlGamepads final : public Gamepads {
     return found;
   }
 
-  std::unique_ptr<Gamepad> Open(const Guid& instance) override {
+  // SDL reads the pads for the process, whichever window is in front.
+  std::unique_ptr<Gamepad> Open(const Guid& instance, OwnerWindow*) override {
     if (m_sdl == nullptr) return nullptr;
     for (const Attached& pad : Refresh()) {
       if (pad.instance != instance) continue;

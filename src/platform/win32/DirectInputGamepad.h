@@ -16,9 +16,11 @@ namespace platform::win32 {
 // non-exclusive and in the background, X and Y from -100 to 100.
 class DirectInputGamepad final : public Gamepad {
  public:
-  // Sets `device` up (taking its reference); null, with the device released,
-  // when any step of that fails.
-  static std::unique_ptr<Gamepad> SetUp(const Guid& instance, IDirectInputDevice8A* device);
+  // Sets `device` up (taking its reference) for reading by `window`, the
+  // top-level window it is tied to; null, with the device released, when any
+  // step of that fails.
+  static std::unique_ptr<Gamepad> SetUp(const Guid& instance, IDirectInputDevice8A* device,
+                                        HWND window);
 
   DirectInputGamepad(const Guid& instance, IDirectInputDevice8A* device)
       : m_instance(instance), m_device(device) {}

@@ -74,14 +74,17 @@ class DirectInputGamepads final : public Gamepads {
     return found;
   }
 
-  std::unique_ptr<Gamepad> Open(const Guid& instance) override {
+  std::unique_ptr<Gamepad> Open(const Guid& instance, OwnerWindow* reader) override {
     if (m_direct_input == nullptr) return nullptr;
     IDirectInputDevice8A* device = nullptr;
     if (FAILED(m_direct_input->CreateDevice(ToSystemGuid(instance), &device, nullptr)) ||
         device == nullptr) {
       return nullptr;
     }
-    return DirectInputGamepad::SetUp(instance, device);
+    HWND window = reader != nullptr ? static_cast<HWND>(reader->NativeHandle()) : nullptr;
+    // A caller without a window of its own lends the thread's active one.
+    if (window == nullptr) window = ::GetActiveWindow();
+    return DirectInputGamepad::SetUp(instance, device, window);
   }
 
  private:

@@ -35,6 +35,8 @@ class Win32DialogWindow final : public DialogWindow {
 
   bool IsCreated() const { return m_hwnd != nullptr; }
   HWND Handle() const { return m_hwnd; }
+  // The platform's way to the window, for a device it reads (DirectInput).
+  void* NativeHandle() const override { return m_hwnd; }
   // The window of a control, null for an unknown id.
   HWND ControlHandle(int control_id) const;
 

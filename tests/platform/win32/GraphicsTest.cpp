@@ -34,7 +34,7 @@ TEST(Win32Graphics, RuntimeFromTheSetupLibrary) {
   if (system_library != nullptr) GTEST_SKIP() << "the system has a setup library of its own";
 
   // The current directory is among the places a library is looked for.
-  const std::string stand_in = test::ProgramFolder() + "dsetup\\dsetup.dll";
+  const std::string stand_in = platform::ProgramFolder().value_or(".") + "\\dsetup\\dsetup.dll";
   ASSERT_TRUE(::CopyFileA(stand_in.c_str(), "dsetup.dll", TRUE)) << stand_in;
   const std::optional<platform::RuntimeVersion> version = runtime.QueryVersion();
   ASSERT_TRUE(version.has_value());
