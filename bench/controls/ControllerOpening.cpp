@@ -19,7 +19,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr std::size_t kPadCount = 2;
+constexpr int kPadCount = 2;
 
 // SDL's joystick part, started for as long as this lives when asked to be.
 struct JoystickPart {
@@ -109,14 +109,12 @@ std::optional<double> TimeControllerOpening(int& argc, char** argv, Opening open
   // Attaching virtual pads needs SDL's joystick part, so with pads it is
   // started here, before any clock; the opening then starts only the
   // game-controller part. Without pads SDL is not started at all.
-  JoystickPart joystick_part(pads == PadSetup::kTwoPads);
+  const JoystickPart joystick_part(pads == PadSetup::kTwoPads);
+  if (pads == PadSetup::kTwoPads && !joystick_part.started) return std::nullopt;
   std::vector<std::unique_ptr<test::VirtualPad>> virtual_pads;
   for (int pad = 0; joystick_part.started && pad < kPadCount; ++pad) {
     virtual_pads.push_back(std::make_unique<test::VirtualPad>("Virtual Pad"));
-  }
-  if (pads == PadSetup::kTwoPads && !(virtual_pads.size() == kPadCount &&
-                                      virtual_pads.back()->Plugged())) {
-    return std::nullopt;
+    if (!virtual_pads.back()->Plugged()) return std::nullopt;
   }
   HostWindow host(opening == Opening::kCold ? 1 : 2);
   if (host.DoModal() != platform::kIdOk) return std::nullopt;
