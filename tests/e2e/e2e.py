@@ -108,9 +108,11 @@ class Session:
         check(wait_until(shown_or_ended, timeout, 0.1),
               "no window titled %r within %d s" % (title, timeout))
         found = self.windows(title)
-        if not found and process is not None:
+        if not found and process is not None and process.poll() is not None:
             raise Failure("the tool ended with %d before its window showed: %s"
                           % (process.returncode, process.stdout.read()))
+        # Reading the output of a tool that still runs would wait for ever.
+        check(found, "the window titled %r closed as soon as it showed" % title)
         # The toolkit places the window's first focus just after mapping it;
         # a key sent before then would be counted from the wrong control.
         time.sleep(0.3)
