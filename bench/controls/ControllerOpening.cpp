@@ -1,16 +1,18 @@
 #include "ControllerOpening.h"
 
 #include <QApplication>
+#include <SDL.h>
 
 #include <chrono>
 #include <memory>
+#include <vector>
 
-#include "VirtualPads.h"
 #include "controls/ControllerDialog.h"
 #include "platform/MessageBox.h"
 #include "resources/GameResources.h"
 #include "resources/ResourceIds.h"
 #include "settings/GameSettings.h"
+#include "support/VirtualPad.h"
 #include "ui/qt/QtDialogBackend.h"
 
 namespace {
@@ -18,6 +20,24 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kPadCount = 2;
+
+// SDL's joystick part, started for as long as this lives when asked to be.
+struct JoystickPart {
+  explicit JoystickPart(bool wanted) {
+    if (!wanted) return;
+    // As the gamepad system does before its own start: SDL must leave SIGINT
+    // and SIGTERM to the toolkit.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    started = SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
+  }
+  ~JoystickPart() {
+    if (started) SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+  }
+  JoystickPart(const JoystickPart&) = delete;
+  JoystickPart& operator=(const JoystickPart&) = delete;
+  bool started = false;
+};
 constexpr unsigned kOpenTimer = 1;
 
 // The controller window, ended by its first paint, which it times from
@@ -89,10 +109,12 @@ std::optional<double> TimeControllerOpening(int& argc, char** argv, Opening open
   // Attaching virtual pads needs SDL's joystick part, so with pads it is
   // started here, before any clock; the opening then starts only the
   // game-controller part. Without pads SDL is not started at all.
-  std::unique_ptr<VirtualPads> virtual_pads;
-  if (pads == PadSetup::kTwoPads) {
-    virtual_pads = std::make_unique<VirtualPads>(kPadCount);
-    if (virtual_pads->Count() != kPadCount) return std::nullopt;
+  const JoystickPart joystick_part(pads == PadSetup::kTwoPads);
+  if (pads == PadSetup::kTwoPads && !joystick_part.started) return std::nullopt;
+  std::vector<std::unique_ptr<test::VirtualPad>> virtual_pads;
+  for (int pad = 0; joystick_part.started && pad < kPadCount; ++pad) {
+    virtual_pads.push_back(std::make_unique<test::VirtualPad>("Virtual Pad"));
+    if (!virtual_pads.back()->Plugged()) return std::nullopt;
   }
   HostWindow host(opening == Opening::kCold ? 1 : 2);
   if (host.DoModal() != platform::kIdOk) return std::nullopt;

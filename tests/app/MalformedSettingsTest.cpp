@@ -193,16 +193,10 @@ TEST_F(MalformedSettingsTest, EveryFileLoadsSavesAndKeepsWhatTheFormatKeeps) {
     const std::vector<std::string> losses = Losses(old_file, ReadKept(kSettingsPath), owned);
     EXPECT_TRUE(losses.empty()) << losses.size() << " differences, first: " << losses.front();
 
-    // What was stored reads back whole, and from the second store on the layout is settled:
-    // storing what was read writes the same bytes.
-    std::string second;
-    for (int store = 2; store <= 3; ++store) {
-      GameSettings reloaded;
-      EXPECT_EQ(reloaded.Load(kAssetQVConfig_INI, nullptr), kErrNone);
-      EXPECT_EQ(reloaded.Save(kAssetQVConfig_INI, nullptr), kErrNone);
-      if (store == 2) second = Bytes(kSettingsPath);
-    }
-    EXPECT_TRUE(Bytes(kSettingsPath) == second);
+    // What was stored reads back whole (the layout settling on later saves
+    // is the settings test's).
+    GameSettings reloaded;
+    EXPECT_EQ(reloaded.Load(kAssetQVConfig_INI, nullptr), kErrNone);
     delete GameSettings::s_instance;
   }
   EXPECT_TRUE(m_backend.MessageBoxes().empty());

@@ -162,24 +162,19 @@ def inner(binary, show):
         wait_for_accessibility_bus()
         session = e2e.Session(binary)
         session.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-        tool = session.start_tool()
-        window = session.wait_for_window(process=tool)
+        tool, window = e2e.open_main(session)
         main = find_window(e2e.TITLE)
         if show:
             print("\n".join(main.lines()))
         check_main(main)
-        # Player 1's Configure is eight tabs on from OK.
-        session.keys(window, *["Tab"] * 8, "Return")
-        controller_window = session.wait_for_window(e2e.CONTROLLER_TITLE, 10, tool)
+        controller_window = e2e.open_controller(session, window, tool)
         controller = find_window(e2e.CONTROLLER_TITLE)
         if show:
             print("\n".join(controller.lines()))
         check_controller(controller)
-        session.keys(controller_window, "Escape")
-        e2e.check(e2e.wait_until(lambda: not session.windows(e2e.CONTROLLER_TITLE), 5),
-                  "the controller window did not close on Escape")
+        e2e.close_window(session, controller_window, e2e.CONTROLLER_TITLE, "Escape")
         session.keys(window, "Escape")
-        e2e.check(session.wait_for_exit(tool) == 0, "the tool did not end cleanly")
+        e2e.expect_exit(session, tool, "Escape")
     finally:
         if session is not None:
             session.close()
@@ -201,13 +196,7 @@ def main():
         env = dict(os.environ, **{INNER: "1"})
         return subprocess.run(["dbus-run-session", "--", interpreter_with_pyatspi()] + sys.argv,
                               env=env).returncode
-    try:
-        inner(binary, "--print" in sys.argv)
-    except (e2e.Failure, subprocess.TimeoutExpired) as error:
-        print("FAILED: %s" % error)
-        return 1
-    print("passed")
-    return 0
+    return e2e.drive(lambda: inner(binary, "--print" in sys.argv), tools=())
 
 
 if __name__ == "__main__":

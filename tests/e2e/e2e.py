@@ -108,9 +108,11 @@ class Session:
         check(wait_until(shown_or_ended, timeout, 0.1),
               "no window titled %r within %d s" % (title, timeout))
         found = self.windows(title)
-        if not found and process is not None:
+        if not found and process is not None and process.poll() is not None:
             raise Failure("the tool ended with %d before its window showed: %s"
                           % (process.returncode, process.stdout.read()))
+        # Reading the output of a tool that still runs would wait for ever.
+        check(found, "the window titled %r closed as soon as it showed" % title)
         # The toolkit places the window's first focus just after mapping it;
         # a key sent before then would be counted from the wrong control.
         time.sleep(0.3)
@@ -127,27 +129,91 @@ class Session:
             raise Failure("the tool did not end within %d s" % timeout)
 
 
+# The steps every harness takes with the main window, where the focus starts
+# on OK, the first control. The tab order from OK: Cancel, Help, Start Game,
+# Reset All, the welcome text, the quality list, the description, the four
+# Configure buttons, the runtime status.
+def open_main(session, arguments=(), cwd=None):
+    """Starts the tool: its process and its main window."""
+    tool = session.start_tool(arguments, cwd)
+    return tool, session.wait_for_window(process=tool)
+
+
+def expect_exit(session, tool, after, timeout=15):
+    code = session.wait_for_exit(tool, timeout)
+    check(code == 0, "exit code %d after %s: %s" % (code, after, tool.stdout.read()))
+
+
+def choose_quality(session, window, arrow="Down"):
+    """Moves the quality list one level with `arrow`; the focus is back on OK."""
+    session.keys(window, *["Tab"] * 6, arrow, *["shift+Tab"] * 6)
+
+
+def start_game(session, window, tool, timeout=15):
+    """Start Game (a push button with the focus takes Return); the game runs."""
+    session.keys(window, "Tab", "Tab", "Tab", "Return")
+    expect_exit(session, tool, "Start Game", timeout)
+    check(wait_until(lambda: os.path.exists(session.path("game-ran")), timeout),
+          "the stand-in game did not run in the game folder")
+
+
+def open_controller(session, window, tool):
+    """Player 1's Configure: the controller window, with the device list focused."""
+    session.keys(window, *["Tab"] * 8, "Return")
+    return session.wait_for_window(CONTROLLER_TITLE, 10, tool)
+
+
+def capture_key(session, controller, tool, key, before_key=None):
+    """SELECT's Assign, two tabs on, and `key` pressed in the capture window
+    (`before_key` is called once it is up)."""
+    session.keys(controller, "Tab", "Tab", "Return")
+    capture = session.wait_for_window(CAPTURE_TITLE, 10, tool)
+    # It must come up on top with the focus for the key to count, and it
+    # looks at the keyboard every 100 ms: the key is held across a look, as a
+    # player's press is.
+    check(wait_until(lambda: session.xdotool("getwindowfocus") == [capture], 5),
+          "the capture window did not get the focus")
+    if before_key is not None:
+        before_key()
+    session.xdotool("keydown", key)
+    time.sleep(0.3)
+    session.xdotool("keyup", key)
+    check(wait_until(lambda: not session.windows(CAPTURE_TITLE), 5),
+          "the capture window did not close on a key press")
+
+
+def close_window(session, window, title, *keys):
+    session.keys(window, *keys)
+    check(wait_until(lambda: not session.windows(title), 5),
+          "the window %r did not close on %s" % (title, " ".join(keys)))
+
+
+def drive(run, tools=("Xvfb", "xdotool")):
+    """The harnesses' one driver: 77 when a tool is missing, 1 on a failure."""
+    for tool in tools:
+        if shutil.which(tool) is None:
+            print("skipped: %s is not installed" % tool)
+            return 77
+    try:
+        run()
+    except (Failure, subprocess.SubprocessError) as error:
+        print("FAILED: %s" % error)
+        return 1
+    print("passed")
+    return 0
+
+
 def escape_writes_nothing(session):
-    tool = session.start_tool()
-    window = session.wait_for_window(process=tool)
+    tool, window = open_main(session)
     session.keys(window, "Escape")
-    code = session.wait_for_exit(tool)
-    output = tool.stdout.read()
-    check(code == 0, "exit code %d after Escape: %s" % (code, output))
+    expect_exit(session, tool, "Escape")
     check(not os.path.exists(session.path(SETTINGS)), "Escape wrote the settings file")
     check(not os.path.exists(session.path("game-ran")), "Escape started the game")
 
 
 def start_game_saves_and_launches(session):
-    tool = session.start_tool()
-    window = session.wait_for_window(process=tool)
-    # The focus starts on OK, the first control; Start Game is three tabs on,
-    # and a push button with the focus takes Return.
-    session.keys(window, "Tab", "Tab", "Tab", "Return")
-    code = session.wait_for_exit(tool)
-    check(code == 0, "exit code %d after Start Game: %s" % (code, tool.stdout.read()))
-    check(wait_until(lambda: os.path.exists(session.path("game-ran")), 10),
-          "the stand-in game did not run")
+    tool, window = open_main(session)
+    start_game(session, window, tool)
     with open(session.path("game-ran")) as f:
         check(f.read().split() == ["./Zarvex.exe", "0"], "the game got arguments")
     with open(session.path("game-saw.ini"), "rb") as f:
@@ -159,8 +225,7 @@ def start_game_saves_and_launches(session):
 
 
 def second_start_focuses_first(session):
-    first = session.start_tool()
-    window = session.wait_for_window(process=first)
+    first, window = open_main(session)
     # Put the focus elsewhere, so that getting it back is the first
     # instance's doing.
     other = subprocess.Popen(["xmessage", "-name", "other", "-title", "Other", "other"],
@@ -181,42 +246,22 @@ def second_start_focuses_first(session):
           "the first window did not get the focus")
 
     session.keys(window, "Escape")
-    check(session.wait_for_exit(first) == 0, "the first instance did not end cleanly")
+    expect_exit(session, first, "Escape")
     # The name went with the first instance: a new start opens a window.
-    third = session.start_tool()
-    session.wait_for_window(process=third)
-    session.keys(session.windows()[0], "Escape")
-    check(session.wait_for_exit(third) == 0, "a later start did not run")
+    third, window = open_main(session)
+    session.keys(window, "Escape")
+    expect_exit(session, third, "Escape in a later start")
 
 
 def configure_binding_saved(session):
-    tool = session.start_tool()
-    window = session.wait_for_window(process=tool)
-    # From OK, the first control, Player 1's Configure is eight tabs on.
-    session.keys(window, *["Tab"] * 8, "Return")
-    controller = session.wait_for_window(CONTROLLER_TITLE, 10, tool)
-    # The device list has the focus; SELECT's Assign is two tabs on. The
-    # capture window must come up on top with the focus for the key to count.
-    session.keys(controller, "Tab", "Tab", "Return")
-    capture = session.wait_for_window(CAPTURE_TITLE, 10, tool)
-    check(wait_until(lambda: session.xdotool("getwindowfocus") == [capture], 5),
-          "the capture window did not get the focus")
-    # The window looks at the keyboard every 100 ms, so the key is held
-    # across a look, as a player's press is.
-    session.xdotool("keydown", "q")
-    time.sleep(0.3)
-    session.xdotool("keyup", "q")
-    check(wait_until(lambda: not session.windows(CAPTURE_TITLE), 5),
-          "the capture window did not close on a key press")
+    tool, window = open_main(session)
+    controller = open_controller(session, window, tool)
+    capture_key(session, controller, tool, "q")
     # Back on the Assign button; OK is the last but two in the tab order.
-    session.keys(controller, "shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab",
-                 "Return")
-    check(wait_until(lambda: not session.windows(CONTROLLER_TITLE), 5),
-          "the controller window did not close on OK")
+    close_window(session, controller, CONTROLLER_TITLE, *["shift+Tab"] * 5, "Return")
     # Back on Configure; OK is eight tabs back.
     session.keys(window, *["shift+Tab"] * 8, "Return")
-    code = session.wait_for_exit(tool)
-    check(code == 0, "exit code %d after OK: %s" % (code, tool.stdout.read()))
+    expect_exit(session, tool, "OK")
     with open(session.path(SETTINGS), "rb") as f:
         saved = f.read().decode("latin-1")
     player1 = saved[saved.index("[PLAYER01]"):].split("\r\n\r\n")[0]
@@ -226,8 +271,7 @@ def configure_binding_saved(session):
 
 def silent_clients_do_not_stall(session):
     channel = os.path.join(session.runtime, "QVConfigAppAtom")
-    first = session.start_tool()
-    window = session.wait_for_window(process=first)
+    first, window = open_main(session)
     check(wait_until(lambda: os.path.exists(channel), 5), "no socket in the runtime folder")
 
     def connect_silent(count):
@@ -263,16 +307,11 @@ def silent_clients_do_not_stall(session):
 
 
 def keyboard_only_quality_saved(session):
-    tool = session.start_tool()
-    window = session.wait_for_window(process=tool)
-    # The focus starts on OK; the quality list is six tabs on (Cancel, Help,
-    # Start Game, Reset All, the welcome text, the list). Down picks Medium.
-    session.keys(window, *["Tab"] * 6, "Down")
-    # OK is seven tabs on, round the end (the description, the four Configure
-    # buttons, the runtime status); Space presses the focused button.
-    session.keys(window, *["Tab"] * 7, "space")
-    code = session.wait_for_exit(tool)
-    check(code == 0, "exit code %d after OK: %s" % (code, tool.stdout.read()))
+    tool, window = open_main(session)
+    choose_quality(session, window, "Down")  # Medium, from High
+    # Space presses the focused button.
+    session.keys(window, "space")
+    expect_exit(session, tool, "OK")
     with open(session.path(SETTINGS), "rb") as f:
         saved = f.read().decode("latin-1").upper().replace(" ", "")
     check("PERFORMANCE=1\r\n" in saved, "the Medium level was not saved: %r" % saved[:300])
@@ -285,13 +324,8 @@ def game_folder_argument(session):
     # relative one), the tool saves and starts the game there.
     elsewhere = session.path("elsewhere")
     os.mkdir(elsewhere)
-    tool = session.start_tool([".."], cwd=elsewhere)
-    window = session.wait_for_window(process=tool)
-    session.keys(window, "Tab", "Tab", "Tab", "Return")
-    code = session.wait_for_exit(tool)
-    check(code == 0, "exit code %d after Start Game: %s" % (code, tool.stdout.read()))
-    check(wait_until(lambda: os.path.exists(session.path("game-ran")), 10),
-          "the stand-in game did not run in the game folder")
+    tool, window = open_main(session, [".."], cwd=elsewhere)
+    start_game(session, window, tool)
     check(os.path.exists(session.path(SETTINGS)), "no settings file in the game folder")
     check(os.listdir(elsewhere) == [], "the tool wrote into the folder it was started from: %r"
           % os.listdir(elsewhere))
@@ -307,20 +341,14 @@ def main():
     if len(sys.argv) != 3 or sys.argv[1] not in CASES:
         print(__doc__)
         return 2
-    for tool in ("Xvfb", "xdotool", "xmessage"):
-        if shutil.which(tool) is None:
-            print("skipped: %s is not installed" % tool)
-            return 77
-    session = Session(os.path.abspath(sys.argv[2]))
-    try:
-        CASES[sys.argv[1]](session)
-    except (Failure, subprocess.TimeoutExpired) as error:
-        print("FAILED: %s" % error)
-        return 1
-    finally:
-        session.close()
-    print("passed")
-    return 0
+
+    def run():
+        session = Session(os.path.abspath(sys.argv[2]))
+        try:
+            CASES[sys.argv[1]](session)
+        finally:
+            session.close()
+    return drive(run, ("Xvfb", "xdotool", "xmessage"))
 
 
 if __name__ == "__main__":

@@ -62,19 +62,6 @@ TEST(CpuIdentity, DecodesVendorSignatureAndTestReadings) {
   EXPECT_EQ(DivisionFlagsResult(0x06), -1);
 }
 
-// The leaf 1 EDX bits land on their own feature bits, and the derived bits follow.
-TEST(CpuIdentity, MapsFeatureBits) {
-  FakeFeatureProbes probes;
-  const uint32_t word = WordFor(probes, "AuthenticAMD", 1, SignatureEax(6, 8, 1), 0xFFFFFFFF,
-                                0x80000008, (1u << 31) | (1u << 23) | (1u << 27));
-  EXPECT_EQ(word, 0xF3FFFEFFu & ~feature::kUnmaskedSseDivide);
-
-  // Single bits from the start and the end of the table land in place.
-  EXPECT_EQ(WordFor(probes, "AuthenticAMD", 1, 0, 1u),
-            feature::kCpuid | feature::kFpu | feature::kFloatingPointPresent);
-  EXPECT_EQ(WordFor(probes, "AuthenticAMD", 1, 0, 1u << 17), feature::kCpuid | 0x01000000u);
-}
-
 // Bits that depend on instruction probes, leaf counts, the vendor and signature.
 TEST(CpuIdentity, FeatureBitsThatNeedMoreThanOneFlag) {
   FakeFeatureProbes probes;

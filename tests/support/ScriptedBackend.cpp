@@ -53,14 +53,13 @@ class ScriptedWindow final : public ui::DialogWindow, public ui::PaintContext {
       state->controls[control.id] = {control.kind, control.text, !hidden, !disabled, {}, -1};
     }
   }
-  ~ScriptedWindow() override { state->alive = state->shown = false, state->timers.clear(); }
+  ~ScriptedWindow() override { state->alive = false, state->timers.clear(); }
 
   void Cancel() { dialog.DispatchCommand(platform::kIdCancel, ui::Notification::kClicked); }
 
   // Runs the queued actions in order until the dialog ends the loop.
   void RunModalLoop() override {
     m_end_requested = false;
-    state->shown = true;
     const bool disabled_owner = owner != nullptr && owner->state->enabled;
     if (disabled_owner) owner->state->enabled = false;
     while (!m_end_requested && !backend.m_actions.empty()) {
@@ -76,7 +75,6 @@ class ScriptedWindow final : public ui::DialogWindow, public ui::PaintContext {
       Cancel();
     }
     if (disabled_owner) owner->state->enabled = true;
-    state->shown = false;
   }
   void EndModalLoop() override { m_end_requested = true; }
 
@@ -178,12 +176,6 @@ ScriptedBackend& ScriptedBackend::SelectText(int id, std::string text) {
   });
 }
 
-ScriptedBackend& ScriptedBackend::OpenList(int id) {
-  return Queue([this, id](ScriptedWindow& w) {
-    if (Available(w, id, true, "open")) w.dialog.DispatchCommand(id, ui::Notification::kDropDown);
-  });
-}
-
 ScriptedBackend& ScriptedBackend::CloseBox() {
   return Queue([](ScriptedWindow& w) { w.Cancel(); });
 }
@@ -246,10 +238,8 @@ bool ScriptedBackend::Available(ScriptedWindow& window, int id, bool list, const
     ADD_FAILURE() << what << ": window " << state.template_id << " has no such control " << id;
     return false;
   }
-  if (!state.enabled || !found->second.enabled || !found->second.visible) {
-    m_ignored.push_back(std::string(what) + " on unavailable control " + std::to_string(id));
-    return false;
-  }
+  // A real click or choice does not reach what the user cannot reach.
+  if (!state.enabled || !found->second.enabled || !found->second.visible) return false;
   state.focus = id;
   return true;
 }

@@ -34,7 +34,7 @@ struct ControlState {
 // look at it after DoModal returned.
 struct WindowState {
   int template_id = 0, owner_template_id = 0, focus = ui::kWindowId;  // owner 0: none
-  bool alive = true, shown = false, enabled = true;
+  bool alive = true, enabled = true;
   std::string title;
   std::map<int, ControlState> controls;
   std::map<unsigned, unsigned> timers;  // id -> period in ms
@@ -68,7 +68,7 @@ class ScriptedBackend final : public ui::DialogBackend, public platform::Message
 
   // The next queued action must happen in the window of this template.
   ScriptedBackend& In(int template_id) { return m_next_window = template_id, *this; }
-  // A click on a button; ignored (and logged) when the button or its window
+  // A click on a button; ignored when the button or its window
   // is disabled or hidden, as a real click would be.
   ScriptedBackend& Click(int id) {
     return Queue([this, id](ScriptedWindow& w) { DoClick(w, id); });
@@ -77,8 +77,6 @@ class ScriptedBackend final : public ui::DialogBackend, public platform::Message
   ScriptedBackend& Select(int id, int index);
   // The same, for the first item with this text.
   ScriptedBackend& SelectText(int id, std::string text);
-  // The user opens a list (only the "about to drop down" notification).
-  ScriptedBackend& OpenList(int control_id);
   // Key down (and its character), then key up, through the key filter and
   // then the dialog's own keys: Return, Escape, F1.
   ScriptedBackend& PressKey(unsigned key) {
@@ -112,8 +110,6 @@ class ScriptedBackend final : public ui::DialogBackend, public platform::Message
   // Every window built, in creation order.
   const std::vector<std::shared_ptr<WindowState>>& Windows() const { return m_windows; }
   const std::vector<MessageBoxRecord>& MessageBoxes() const { return m_message_boxes; }
-  // Actions that had no effect (a click on a disabled button, ...).
-  const std::vector<std::string>& Ignored() const { return m_ignored; }
 
   std::unique_ptr<ui::DialogWindow> CreateDialogWindow(Dialog& dialog,
                                                        const ui::DialogTemplate& dialog_template,
@@ -135,14 +131,13 @@ class ScriptedBackend final : public ui::DialogBackend, public platform::Message
   void DoClick(ScriptedWindow& window, int control_id);
   void DoKey(ScriptedWindow& window, unsigned virtual_key, bool down);
   // Whether the control is there and can take the user's action (which
-  // focuses it); an action on an unavailable one is ignored and logged.
+  // focuses it); an action on an unavailable one is ignored.
   bool Available(ScriptedWindow& window, int control_id, bool list, const char* what);
 
   std::deque<Action> m_actions;
   std::optional<int> m_next_window;
   std::vector<std::shared_ptr<WindowState>> m_windows;
   std::vector<MessageBoxRecord> m_message_boxes;
-  std::vector<std::string> m_ignored;
   test::Installed<ui::DialogBackend> m_installed_backend{*this, &ui::SetDialogBackend};
   test::Installed<platform::MessageBox> m_installed_box{*this, &platform::SetMessageBox};
   ui::KeyboardTracker m_keys;

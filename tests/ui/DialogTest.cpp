@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "platform/MessageBox.h"
 #include "support/ScriptedBackend.h"
@@ -18,11 +17,9 @@ using platform::kIdCancel;
 using platform::kIdOk;
 using ui::ControlKind;
 using ui::ControlStyle;
-using ui::Notification;
 
-constexpr int kParentId = 500, kChildId = 501;
-constexpr int kName = 1000, kLevel = 1001, kOpenChild = 1002, kHiddenButton = 1003;
-constexpr int kRangeFirst = 1010;  // to 1013
+constexpr int kParentId = 500;
+constexpr int kName = 1000, kLevel = 1001;
 
 // A small resource set of its own, so the framework is tested apart from
 // the program's resources.
@@ -36,17 +33,6 @@ class TestResources final : public ui::ResourceSet {
         {kLevel, ControlKind::kDropDownList, 5, 20, 80, 60, tab, ""},
         {kIdOk, ControlKind::kPushButton, 150, 5, 40, 14, tab, "OK"},
         {kIdCancel, ControlKind::kPushButton, 150, 22, 40, 14, tab, "Cancel"},
-        {kOpenChild, ControlKind::kPushButton, 150, 40, 40, 14, tab, ""},
-        {kHiddenButton, ControlKind::kPushButton, 150, 58, 40, 14, tab | ControlStyle::kHidden, ""},
-        {1004, ControlKind::kDefaultPushButton, 150, 76, 40, 14, tab, ""},
-    };
-    for (int id = kRangeFirst; id < kRangeFirst + 4; ++id) {
-      m_parent.controls.push_back({id, ControlKind::kPushButton, 5, 40, 20, 14, {}, ""});
-    }
-    m_child.id = kChildId;
-    m_child.controls = {
-        {kName, ControlKind::kStaticText, 5, 5, 80, 12, ControlStyle::kDisabled, "child text"},
-        {kIdOk, ControlKind::kDefaultPushButton, 5, 30, 40, 14, tab, "OK"},
     };
   }
   std::optional<std::string_view> FindString(unsigned id) const override {
@@ -54,45 +40,21 @@ class TestResources final : public ui::ResourceSet {
     return id == 7 ? std::optional<std::string_view>("seven") : std::nullopt;
   }
   const ui::DialogTemplate* FindDialog(int id) const override {
-    return id == kParentId ? &m_parent : id == kChildId ? &m_child : nullptr;
+    return id == kParentId ? &m_parent : nullptr;
   }
   const ui::IconResource* FindIcon(int) const override { return nullptr; }
   std::span<const std::uint8_t> FindBitmap(int) const override { return {}; }
 
  private:
-  ui::DialogTemplate m_parent, m_child;
-};
-
-class ChildDialog : public Dialog {
- public:
-  ChildDialog() : Dialog(kChildId, nullptr) {}
-  bool end_at_init = false;
-
- protected:
-  bool OnInitDialog() override {
-    if (end_at_init) EndDialog(42);
-    return Dialog::OnInitDialog();
-  }
+  ui::DialogTemplate m_parent;
 };
 
 class ParentDialog : public Dialog {
  public:
-  ParentDialog() : Dialog(kParentId) {
-    MapCommand(kOpenChild, Notification::kClicked,
-               [this] { child_result = ChildDialog().DoModal(); });
-    MapCommand(kLevel, Notification::kSelectionChanged, [this] {
-      ++selection_changes;
-      SetListSelection(kLevel, 0);  // must not come back as a notification
-      UpdateData(true);
-    });
-    MapCommand(kLevel, Notification::kDropDown, [this] { ++drop_downs; });
-    MapCommandRange(kRangeFirst, kRangeFirst + 3, Notification::kClicked,
-                    [this](int id) { range_clicks.push_back(id); });
-  }
+  ParentDialog() : Dialog(kParentId) {}
 
   std::string name = "Ada";
-  int level = 1, child_result = 0, selection_changes = 0, drop_downs = 0, reads_back = 0;
-  std::vector<int> range_clicks, timers;
+  int level = 1, reads_back = 0;
   bool fail_validation = false, by_data = false;
   std::intptr_t code = 200;
 
@@ -109,7 +71,6 @@ class ParentDialog : public Dialog {
     by_data ? exchange.ListItemData(kLevel, code) : exchange.ListIndex(kLevel, level);
     if (exchange.IsSaving() && fail_validation) exchange.Fail(kLevel);
   }
-  void OnTimer(unsigned timer_id) override { timers.push_back(static_cast<int>(timer_id)); }
 };
 
 class DialogTest : public ::testing::Test {
@@ -172,87 +133,18 @@ TEST_F(DialogTest, DataExchangeBothWays) {
 
 // Windows that cannot be built (no resources, unknown id) report -1 and run nothing.
 TEST(DialogWithoutBackend, DoModalFailsCleanly) {
-  EXPECT_EQ(ChildDialog().DoModal(), -1);
+  EXPECT_EQ(Dialog(kParentId).DoModal(), -1);
   TestResources resources;
   test::ScriptedBackend backend;
   EXPECT_EQ(Dialog(999).DoModal(), -1);
   EXPECT_TRUE(backend.Windows().empty());
 }
 
-// Nested loops: the child takes the next actions, disables its owner (the
-// running parent, though it was given no parent) and gives control back; a
-// dialog ended in OnInitDialog is never shown and uses no scripted action.
-TEST_F(DialogTest, NestedLoopDisablesOwnerAndEndDialog) {
+// A closed dialog's accessors are inert.
+TEST_F(DialogTest, ClosedAccessorsAreInert) {
   ParentDialog dialog;
-  backend.In(kParentId).Click(kOpenChild);
-  backend.In(kChildId).Run([&] {
-    EXPECT_FALSE(backend.Window(kParentId).enabled);
-    EXPECT_EQ(backend.Window(kChildId).owner_template_id, kParentId);
-    EXPECT_FALSE(backend.Window(kChildId).Control(kName).enabled);
-  });
-  backend.In(kChildId).PressKey(ui::kVkReturn);  // the child's default button is OK
-  backend.In(kParentId).Run([&] {
-    EXPECT_TRUE(backend.Window(kParentId).enabled);
-    EXPECT_FALSE(backend.Window(kChildId).alive);
-    EXPECT_EQ(dialog.child_result, kIdOk);
-  });
-  backend.Click(kOpenChild).Escape();
-  backend.Run([&] { EXPECT_EQ(dialog.child_result, kIdCancel); });
-  backend.Click(kIdCancel);
-  EXPECT_EQ(dialog.DoModal(), kIdCancel);
-
-  ChildDialog early;
-  early.end_at_init = true;
-  EXPECT_EQ(early.DoModal(), 42);
-  EXPECT_EQ(backend.PendingActions(), 0u);
-}
-
-// Commands reach their handlers by id and range; code-made changes send
-// nothing; unavailable buttons cannot be clicked; Return prefers the
-// focused button over the default one.
-TEST_F(DialogTest, CommandsComeFromUserActionsOnly) {
-  ParentDialog dialog;
-  backend.OpenList(kLevel).Select(kLevel, 2);
-  backend.Run([&] {
-    EXPECT_EQ(dialog.drop_downs, 1);
-    EXPECT_EQ(dialog.selection_changes, 1);
-    EXPECT_EQ(dialog.level, 0);  // the handler reset the selection from code
-    dialog.DisableControl(kRangeFirst + 1);
-  });
-  backend.Click(kRangeFirst + 3).Click(kRangeFirst + 1).Click(kRangeFirst).Click(kHiddenButton);
-  backend.Select(kLevel, 1);
-  backend.Run([&] {
-    EXPECT_EQ((std::vector<int>{kRangeFirst + 3, kRangeFirst}), dialog.range_clicks);
-    EXPECT_EQ(backend.Ignored().size(), 2u);
-    EXPECT_EQ(dialog.selection_changes, 2);
-    dialog.SetFocus(kName);
-  });
-  // Return with an edit focused presses the default button, which has no handler.
-  backend.PressKey(ui::kVkReturn).Run([&] {
-    EXPECT_TRUE(dialog.IsOpen());
-    dialog.SetFocus(kIdOk);
-  });
-  backend.PressKey(ui::kVkReturn);
-  EXPECT_EQ(dialog.DoModal(), kIdOk);
-}
-
-// Timers fire by id until killed and end with their window; a closed
-// dialog's accessors are inert.
-TEST_F(DialogTest, TimersAndClosedAccessors) {
-  ParentDialog dialog;
-  backend.Run([&] {
-    dialog.SetTimer(342, 100);
-    dialog.SetTimer(7, 50);
-    EXPECT_EQ(backend.Window(kParentId).timers.at(342), 100u);
-  });
-  backend.FireTimer(342).FireTimer(7).FireTimer(342).Run([&] {
-    dialog.KillTimer(342);
-    EXPECT_EQ(backend.Window(kParentId).timers.size(), 1u);
-  });
   backend.Click(kIdCancel);
   dialog.DoModal();
-  EXPECT_EQ((std::vector<int>{342, 7, 342}), dialog.timers);
-  EXPECT_TRUE(backend.Window(kParentId).timers.empty());
   dialog.SetControlText(kName, "late");
   EXPECT_EQ(dialog.GetControlText(kName), "");
   EXPECT_FALSE(dialog.UpdateData(true));

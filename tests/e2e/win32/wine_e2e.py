@@ -22,7 +22,7 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 import e2e  # noqa: E402  the Linux end-to-end harness: Xvfb, game folder, xdotool
-from e2e import Failure, check, wait_until  # noqa: E402
+from e2e import check  # noqa: E402
 
 WINESERVER = "/usr/lib/wine/wineserver"
 RECON = "Recon.dat"
@@ -70,20 +70,14 @@ class WineSession(e2e.Session):
 
 def choose_medium_and_start(session):
     """The steps of both runs; returns what the game folder then holds."""
-    tool = session.start_tool()
-    window = session.wait_for_window(process=tool)
-    # The focus starts on OK; the quality list is six tabs on, on High (a
-    # missing settings file counts as High on either build, whatever level
-    # each recommends); Down chooses Medium. Home is not pressed: on the
-    # item already chosen, a Win32 list reports a selection change and the
-    # toolkit's does not, and each change adds a "Result:" line to Recon.dat.
-    session.keys(window, *["Tab"] * 6, "Down")
-    # Start Game is three back: the welcome text, Reset All, Start Game.
-    session.keys(window, *["shift+Tab"] * 3, "Return")
-    code = session.wait_for_exit(tool, 30)
-    check(code == 0, "exit code %d after Start Game: %s" % (code, tool.stdout.read()))
-    check(wait_until(lambda: os.path.exists(session.path("game-ran")), 15),
-          "the stand-in game did not run")
+    tool, window = e2e.open_main(session)
+    # The list is on High (a missing settings file counts as High on either
+    # build, whatever level each recommends); Down chooses Medium. Home is
+    # not pressed: on the item already chosen, a Win32 list reports a
+    # selection change and the toolkit's does not, and each change adds a
+    # "Result:" line to Recon.dat.
+    e2e.choose_quality(session, window, "Down")
+    e2e.start_game(session, window, tool, 30)
     files = {}
     for name in (e2e.SETTINGS, RECON, "game-saw.ini", "game-ran"):
         check(os.path.exists(session.path(name)), "no %s in the game folder" % name)
@@ -155,29 +149,19 @@ def screenshot(session, path):
 
 def window_tour(session, out, prefix):
     """Every window in turn: main, controller, capture, help, a message box."""
-    tool = session.start_tool()
-    window = session.wait_for_window(process=tool)
+    tool, window = e2e.open_main(session)
     screenshot(session, os.path.join(out, prefix + "-1-main.png"))
-    session.keys(window, *["Tab"] * 8, "Return")
-    controller = session.wait_for_window(e2e.CONTROLLER_TITLE, 10, tool)
+    controller = e2e.open_controller(session, window, tool)
     screenshot(session, os.path.join(out, prefix + "-2-controller.png"))
-    session.keys(controller, "Tab", "Tab", "Return")
-    session.wait_for_window(e2e.CAPTURE_TITLE, 10, tool)
-    screenshot(session, os.path.join(out, prefix + "-3-capture.png"))
-    # The window swallows keys and looks at the keyboard every 100 ms: a
-    # held key ends it (the controller window is cancelled below).
-    session.xdotool("keydown", "q")
-    time.sleep(0.3)
-    session.xdotool("keyup", "q")
-    check(wait_until(lambda: not session.windows(e2e.CAPTURE_TITLE), 5), "capture stayed open")
-    session.keys(controller, "Escape")
-    check(wait_until(lambda: not session.windows(e2e.CONTROLLER_TITLE), 5), "controller stayed open")
+    # The capture window is pictured by its own step, before the key.
+    e2e.capture_key(session, controller, tool, "q",
+                    lambda: screenshot(session, os.path.join(out, prefix + "-3-capture.png")))
+    e2e.close_window(session, controller, e2e.CONTROLLER_TITLE, "Escape")
     # Help is two tabs on from OK, Reset All four.
     session.keys(window, *["shift+Tab"] * 8, "Tab", "Tab", "Return")
     helper = session.wait_for_window(HELP_TITLE, 10, tool)
     screenshot(session, os.path.join(out, prefix + "-4-help.png"))
-    session.keys(helper, "Return")
-    check(wait_until(lambda: not session.windows(HELP_TITLE), 5), "help stayed open")
+    e2e.close_window(session, helper, HELP_TITLE, "Return")
     session.keys(window, "Tab", "Tab", "Return")
     question = session.wait_for_window("Reset Confirmation", 10, tool)
     screenshot(session, os.path.join(out, prefix + "-5-message-box.png"))
@@ -213,21 +197,11 @@ def main():
         print(__doc__)
         return 2
     paths = [os.path.abspath(a) for a in arguments[1:count + 1]]
-    for tool in ("Xvfb", "xdotool", WINESERVER):
-        if shutil.which(tool) is None:
-            print("skipped: %s is not installed" % tool)
-            return 77
     for path in paths[-5:-1]:
         if not os.path.isfile(path):
             print("skipped: %s is not built" % path)
             return 77
-    try:
-        run(*paths, *dpis)
-    except (Failure, subprocess.SubprocessError) as error:
-        print("FAILED: %s" % error)
-        return 1
-    print("passed")
-    return 0
+    return e2e.drive(lambda: run(*paths, *dpis), ("Xvfb", "xdotool", WINESERVER))
 
 
 if __name__ == "__main__":

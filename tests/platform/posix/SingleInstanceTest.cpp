@@ -17,6 +17,8 @@
 #include <thread>
 #include <vector>
 
+#include "platform/posix/AsNobody.h"
+#include "platform/posix/ScopedVariable.h"
 #include "support/FakeDescriptorWatcher.h"
 #include "support/FakeInstanceResponder.h"
 #include "support/Installed.h"
@@ -27,24 +29,6 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr const char* kTitle = "Zarvex Configuration";
-constexpr uid_t kNobody = 65534;
-
-// Sets an environment variable for the guard's lifetime (unset when null).
-class ScopedVariable {
- public:
-  ScopedVariable(const char* name, const char* value) : m_name(name) {
-    if (const char* old = ::getenv(name)) m_old = old;
-    Set(value);
-  }
-  ~ScopedVariable() { Set(m_old ? m_old->c_str() : nullptr); }
-  void Set(const char* value) {
-    value != nullptr ? ::setenv(m_name, value, 1) : ::unsetenv(m_name);
-  }
-
- private:
-  const char* m_name;
-  std::optional<std::string> m_old;
-};
 
 // Connects to the socket at `path`: the descriptor, else -errno.
 int ConnectTo(const std::string& path) {
@@ -61,19 +45,6 @@ int ConnectTo(const std::string& path) {
 bool IsSocket(const std::string& path) {
   struct stat info {};
   return ::lstat(path.c_str(), &info) == 0 && S_ISSOCK(info.st_mode);
-}
-
-// Runs `work` in a child process as the user nobody; its exit code.
-template <typename Work>
-int AsNobody(Work work) {
-  const pid_t child = ::fork();
-  if (child == 0) {
-    if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(100);
-    ::_exit(work());
-  }
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 101;
 }
 
 // Another user's process that binds `path` (making `folder` first, open to
@@ -225,7 +196,7 @@ TEST_F(SocketSingleInstanceTest, OtherUsersCannotHoldOrAnswerForTheName) {
   }
   EXPECT_FALSE(in_runtime.WasReached());
 
-  runtime.Set(nullptr);
+  runtime.Set(std::nullopt);
   ::unlink((m_own_folder + "/" + name + ".lock").c_str());
   ::rmdir(m_own_folder.c_str());
   Squatter in_own_folder(m_own_folder + "/" + name, m_own_folder);

@@ -9,7 +9,6 @@
 
 namespace {
 
-
 bool Down(unsigned code) {
   return (platform::GetKeyboardState().Read()[code] & platform::kKeyDownBit) != 0;
 }
@@ -24,19 +23,13 @@ Held HeldCodes() {
   return held;
 }
 
-// The held keys of the capture window's scan table.
+// The held keys a binding could take: all but the mouse buttons, Alt and
+// the Windows keys.
 Held HeldBindable() {
-  static const unsigned ranges[][2] = {
-      {0x08, 0x09}, {0x0D, 0x0D}, {0x10, 0x11}, {0x13, 0x14}, {0x1B, 0x1B},
-      {0x20, 0x28}, {0x2C, 0x2E}, {0x30, 0x39}, {0x41, 0x5A}, {0x60, 0x6B},
-      {0x6D, 0x6F}, {0x70, 0x7B}, {0x90, 0x91}, {0xBA, 0xC0}, {0xDB, 0xDE},
-  };
-  Held held;
-  for (const unsigned code : HeldCodes()) {
-    for (const auto& [first, last] : ranges) {
-      if (code >= first && code <= last) held.push_back(code);
-    }
-  }
+  Held held = HeldCodes();
+  std::erase_if(held, [](unsigned code) {
+    return code < 0x08 || code == 0x12 || code == 0x5B || code == 0x5C;
+  });
   return held;
 }
 
@@ -136,22 +129,15 @@ TEST_F(KeyboardTrackingTest, SidedModifiersAndNumericPad) {
       EXPECT_EQ(HeldCodes(), Held{});
     }
   }
-  // Pad 0 to 9, its decimal key and operators: key codes, Qt keys and codes
-  // with Num Lock off (the digits and operators follow with it on).
-  const std::uint32_t scan_codes[] = {90, 87, 88, 89, 83, 84, 85, 79, 80, 81, 91, 63, 86, 82, 106};
-  const int off_keys[] = {Qt::Key_Insert, Qt::Key_End,    Qt::Key_Down,  Qt::Key_PageDown,
-                          Qt::Key_Left,   Qt::Key_Clear,  Qt::Key_Right, Qt::Key_Home,
-                          Qt::Key_Up,     Qt::Key_PageUp, Qt::Key_Delete};
-  const unsigned off_codes[] = {0x2D, 0x23, 0x28, 0x22, 0x25, 0x0C, 0x27, 0x24, 0x26, 0x21, 0x2E};
-  const std::pair<int, unsigned> others[] = {{Qt::Key_Period, 0x6E},
-                                             {Qt::Key_Asterisk, 0x6A},
-                                             {Qt::Key_Plus, 0x6B},
-                                             {Qt::Key_Minus, 0x6D},
-                                             {Qt::Key_Slash, 0x6F}};
-  for (int i = 0; i < 15; ++i) {
-    const std::uint32_t scan = scan_codes[i];
-    const auto [on_key, on_code] = i < 10 ? std::pair(Qt::Key_0 + i, 0x60u + i) : others[i - 10];
-    const auto [off_key, off_code] = i < 11 ? std::pair(off_keys[i], off_codes[i]) : others[i - 10];
+  // Pad keys by X11 key code: the Qt key and code with Num Lock on, then off
+  // (a digit, the middle key, the decimal key, an operator that keeps its code).
+  const std::tuple<std::uint32_t, int, unsigned, int, unsigned> pad_keys[] = {
+      {90, Qt::Key_0, 0x60, Qt::Key_Insert, 0x2D},
+      {84, Qt::Key_5, 0x65, Qt::Key_Clear, 0x0C},
+      {91, Qt::Key_Period, 0x6E, Qt::Key_Delete, 0x2E},
+      {86, Qt::Key_Plus, 0x6B, Qt::Key_Plus, 0x6B},
+  };
+  for (const auto& [scan, on_key, on_code, off_key, off_code] : pad_keys) {
     const auto pad = Qt::KeypadModifier;
     Play(m_window, {{kPress, on_key, scan, pad}});
     EXPECT_EQ(HeldCodes(), Held{on_code}) << "Num Lock on, key code " << scan;

@@ -1,6 +1,5 @@
 #include "ui/qt/QtDialogWindow.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -8,6 +7,7 @@
 
 #include "QtTestSupport.h"
 #include "platform/MessageBox.h"
+#include "support/BitmapFile.h"
 #include "ui/PaintContext.h"
 #include "ui/qt/DialogUnits.h"
 #include "ui/qt/IconControl.h"
@@ -67,127 +67,20 @@ TEST_F(QtDialogWindowTest, TemplateBecomesWidgetsAtConvertedGeometry) {
   EXPECT_EQ(dialog.DoModal(), platform::kIdOk);
 }
 
-// Clicks and window keys reach their handlers: a button click, Enter to the
-// default button unless a button has the focus (a read-only edit leaves it to
-// the window), Escape to Cancel, F1 to help; the first tab-stop control has
-// the focus at opening; a button disabled from code takes no click; the paint
-// hook stretches bitmap 141 over a black frame.
-TEST_F(QtDialogWindowTest, ClicksKeysAndPainting) {
-  QImage bitmap(4, 2, QImage::Format_RGB32);  // left half red, right half blue
-  for (int i = 0; i < 8; ++i) bitmap.setPixel(i % 4, i / 4, i % 4 < 2 ? 0xFFFF0000 : 0xFF0000FF);
-  m_resources.SetBitmap(bitmap);
+// The paint hook stretches the whole bitmap over the whole black frame.
+TEST_F(QtDialogWindowTest, PaintHookStretchesBitmapOverFrame) {
+  // 4 x 2 pixels: the left half red, the right half blue.
+  m_resources.SetBitmap(BitmapFile(4, 2, [](int x, int) { return x < 2 ? 0xFF0000u : 0x0000FFu; }));
   TestDialog dialog;
-  std::vector<int> clicks;
-  int help = 0, focus_at_open = -1;
-  for (int id : {kSampleButton, kSampleDefault}) {
-    dialog.MapCommand(id, Notification::kClicked, [&clicks, id] { clicks.push_back(id); });
-  }
-  dialog.on_help = [&] { ++help; };
-  dialog.on_paint = [](ui::PaintContext& c) { c.StretchBitmapToControl(kSampleFrame, 141); };
-  dialog.on_init = [](TestDialog& d) { d.DisableControl(kSampleOk); };
+  dialog.on_paint = [](ui::PaintContext& c) { c.StretchBitmapToControl(kSampleFrame, kSampleBitmap); };
   dialog.on_open = [&](TestDialog& d) {
-    focus_at_open = d.GetFocus();
     const QImage shot = d.QtWindow().Widget()->grab().toImage();
     const QRect frame = d.Control(kSampleFrame)->geometry();
     EXPECT_EQ(shot.pixelColor(frame.left() + 1, frame.top() + 1), QColor(0xFF, 0, 0));
     EXPECT_EQ(shot.pixelColor(frame.right() - 1, frame.bottom() - 1), QColor(0, 0, 0xFF));
-    UserClick(d.Control(kSampleOk));  // disabled: the dialog stays open
-    UserClick(d.Control(kSampleButton));
-    d.SetFocus(kSampleList);
-    QTest::keyClick(d.Handle(), Qt::Key_Return);  // the default button
-    QTest::keyClick(d.Handle(), Qt::Key_F1);
-    d.SetFocus(kSampleButton);
-    QTest::keyClick(d.Handle(), Qt::Key_Return);
-    d.SetFocus(kSampleScrollEdit);
-    QTest::keyClick(d.Handle(), Qt::Key_Return);
-    QTest::keyClick(d.Handle(), Qt::Key_Escape);
-  };
-  EXPECT_EQ(dialog.DoModal(), platform::kIdCancel);
-  EXPECT_EQ(focus_at_open, kSampleList);
-  EXPECT_EQ(clicks,
-            (std::vector<int>{kSampleButton, kSampleDefault, kSampleButton, kSampleDefault}));
-  EXPECT_EQ(help, 1);
-  EXPECT_EQ(dialog.cancel_count, 1);
-
-  // The close box asks the dialog to cancel; a dialog that refuses stays open.
-  TestDialog refusing;
-  int close_requests = 0;
-  refusing.MapCommand(platform::kIdCancel, Notification::kClicked, [&] { ++close_requests; });
-  refusing.on_open = [&](TestDialog& d) {
-    d.QtWindow().Widget()->close();
-    EXPECT_TRUE(d.QtWindow().Widget()->isVisible());
-    d.EndDialog(42);
-  };
-  EXPECT_EQ(refusing.DoModal(), 42);
-  EXPECT_EQ(close_requests, 1);
-}
-
-// Lists notify only for the user's own choices: selections from code send
-// nothing, a keyboard choice sends "selection changed", and "about to drop
-// down" comes before the list opens, in time to refill it.
-TEST_F(QtDialogWindowTest, ListNotifiesOnlyUserChoices) {
-  TestDialog dialog;
-  std::vector<Notification> seen;
-  dialog.MapCommand(kSampleList, Notification::kSelectionChanged,
-                    [&] { seen.push_back(Notification::kSelectionChanged); });
-  dialog.MapCommand(kSampleList, Notification::kDropDown, [&] {
-    seen.push_back(Notification::kDropDown);
-    EXPECT_FALSE(qobject_cast<QComboBox*>(dialog.Control(kSampleList))->view()->isVisible());
-    dialog.ResetList(kSampleList);
-    for (int i = 0; i < 5; ++i) dialog.AddListItem(kSampleList, "Refilled", 100 + i);
-  });
-  dialog.on_init = [&](TestDialog& d) {
-    for (const char* text : {"High", "Medium", "Low"}) d.AddListItem(kSampleList, text, 10);
-    EXPECT_EQ(d.GetListSelection(kSampleList), -1);  // adding selects nothing
-    d.SetListSelection(kSampleList, 1);
-    EXPECT_EQ(d.GetControlText(kSampleList), "Medium");
-  };
-  dialog.on_open = [&](TestDialog& d) {
-    d.SetFocus(kSampleList);
-    QTest::keyClick(d.Handle(), Qt::Key_Down);
-    EXPECT_EQ(d.GetListSelection(kSampleList), 2);
-    d.SetListSelection(kSampleList, 0);
-    auto* list = qobject_cast<QComboBox*>(d.Control(kSampleList));
-    list->showPopup();
-    EXPECT_TRUE(list->view()->isVisible());
-    EXPECT_EQ(list->view()->model()->rowCount(), 5);
-    d.MoveFocusToWindowAndBack();  // closes the open list
-    EXPECT_FALSE(list->view()->isVisible());
-    EXPECT_EQ(d.GetFocus(), kSampleList);
     d.EndDialog(platform::kIdOk);
   };
   EXPECT_EQ(dialog.DoModal(), platform::kIdOk);
-  EXPECT_EQ(seen,
-            (std::vector<Notification>{Notification::kSelectionChanged, Notification::kDropDown}));
-}
-
-// A child's modal loop runs inside a handler of its parent; the parent takes
-// no input meanwhile (a window without a parent is owned by the innermost
-// running one) and takes it again when the child closes.
-TEST_F(QtDialogWindowTest, NestedLoopsBlockTheOwner) {
-  TestDialog parent;
-  int parent_clicks = 0, child_result = 0;
-  bool parent_enabled_during_child = true;
-  parent.MapCommand(kSampleButton, Notification::kClicked, [&] {
-    ++parent_clicks;
-    TestDialog child;
-    child.on_open = [&](TestDialog& c) {
-      parent_enabled_during_child = parent.GetWindow()->IsEnabled();
-      EXPECT_EQ(c.Handle()->transientParent(), parent.Handle());
-      UserClick(parent.Control(kSampleButton));  // does not get through
-      UserClick(c.Control(kSampleOk));
-    };
-    child_result = child.DoModal();
-  });
-  parent.on_open = [&](TestDialog& d) {
-    UserClick(d.Control(kSampleButton));
-    EXPECT_TRUE(d.GetWindow()->IsEnabled());
-    d.EndDialog(platform::kIdCancel);
-  };
-  EXPECT_EQ(parent.DoModal(), platform::kIdCancel);
-  EXPECT_EQ(parent_clicks, 1);
-  EXPECT_FALSE(parent_enabled_during_child);
-  EXPECT_EQ(child_result, platform::kIdOk);
 }
 
 }  // namespace

@@ -18,9 +18,10 @@ TEST(ResourceImagesTest, BannerDecodesFromBothPictures) {
   const resources::GameResources resources;
   const QImage banner = ui::qt::LoadBitmap(resources::kBannerBitmap);
   const QImage large = ui::qt::LoadLargeBitmap(resources::kBannerBitmap);
-  EXPECT_EQ(banner.size(), QSize(205, 510));
-  EXPECT_EQ(large.size(), QSize(410, 1020));
-  // The very pixels the toolkit's own guessing reader gives.
+  // The very pixels the toolkit's own guessing reader gives (the sizes are
+  // the resource test's).
+  ASSERT_FALSE(banner.isNull());
+  ASSERT_FALSE(large.isNull());
   const auto guessed = [](std::span<const std::uint8_t> file) {
     return QImage::fromData(file.data(), static_cast<int>(file.size()));
   };

@@ -1,10 +1,15 @@
 #include "ui/win32/BitmapPainter.h"
 
-#include "Win32TestSupport.h"
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "support/BitmapFile.h"
 
 namespace {
 
-using win32test::BitmapFile;
+using test::BitmapFile;
 
 void Put32(std::vector<std::uint8_t>& file, std::size_t at, std::uint32_t value) {
   for (int i = 0; i < 4; ++i) file[at + i] = static_cast<std::uint8_t>(value >> (8 * i));

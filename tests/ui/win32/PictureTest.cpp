@@ -1,6 +1,7 @@
 #include "ui/win32/Picture.h"
 
 #include "Win32TestSupport.h"
+#include "support/BitmapFile.h"
 #include "resources/GameResources.h"
 #include "resources/ResourceIds.h"
 
@@ -43,7 +44,7 @@ TEST(PictureTest, DecodesBothDrawingsOfTheBanner) {
   EXPECT_EQ(large->height, 1020);
   // The rows from the top, opaque.
   const std::vector<std::uint8_t> file =
-      win32test::BitmapFile(2, 2, [](int x, int y) { return y == 0 ? 0x102030u : x ? 0xA0B0C0u : 0u; });
+      test::BitmapFile(2, 2, [](int x, int y) { return y == 0 ? 0x102030u : x ? 0xA0B0C0u : 0u; });
   const auto small = Picture::FromBitmapFile(file);
   ASSERT_TRUE(small);
   EXPECT_EQ(small->pixels,

@@ -5,6 +5,7 @@
 #include "Win32TestSupport.h"
 #include "platform/KeyboardState.h"
 #include "platform/MessageBox.h"
+#include "support/BitmapFile.h"
 #include "ui/PaintContext.h"
 
 namespace {
@@ -116,130 +117,6 @@ TEST_F(Win32DialogWindowTest, TemplateBecomesSystemDialog) {
   EXPECT_EQ(dialog.DoModal(), platform::kIdOk);
 }
 
-// Clicks and keys reach their handlers as the dialog manager sends them:
-// a click, Enter to the default button unless a button has the focus, Escape
-// to Cancel, F1 to help; the first tab-stop control has the focus at
-// opening; a disabled button takes no click; the close box asks to cancel.
-TEST_F(Win32DialogWindowTest, ClicksAndKeys) {
-  TestDialog dialog;
-  std::vector<int> clicks;
-  int help = 0, focus_at_open = -1;
-  for (int id : {kSampleButton, kSampleDefault}) {
-    dialog.MapCommand(id, Notification::kClicked, [&clicks, id] { clicks.push_back(id); });
-  }
-  dialog.on_help = [&] { ++help; };
-  dialog.on_init = [](TestDialog& d) { d.DisableControl(kSampleOk); };
-  dialog.on_open = [&](TestDialog& d) {
-    focus_at_open = d.GetFocus();
-    EXPECT_EQ(GetFocus(), d.Control(kSampleList));
-    Click(d.Control(kSampleOk));  // disabled: the dialog stays open
-    Click(d.Control(kSampleButton));
-    d.SetFocus(kSampleList);
-    TapKey(VK_RETURN);  // the default button
-    TapKey(VK_F1);
-    d.SetFocus(kSampleButton);
-    EXPECT_EQ(d.GetFocus(), kSampleButton);
-    TapKey(VK_RETURN);  // the focused button
-    d.SetFocus(kSampleScrollEdit);
-    TapKey(VK_RETURN);
-    SendMessageA(d.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-    Pump();
-    TapKey(VK_ESCAPE);
-  };
-  EXPECT_EQ(dialog.DoModal(), platform::kIdCancel);
-  EXPECT_EQ(focus_at_open, kSampleList);
-  EXPECT_EQ(clicks,
-            (std::vector<int>{kSampleButton, kSampleDefault, kSampleButton, kSampleDefault}));
-  EXPECT_EQ(help, 1);
-  // The close box ended the dialog; Escape came after it.
-  EXPECT_EQ(dialog.cancel_count, 1);
-}
-
-// Lists notify only for the user's own choices: selections from code send
-// nothing, a keyboard choice sends "selection changed", and "about to drop
-// down" comes before the list opens, in time to refill it; moving the focus
-// to the window and back closes the open list.
-TEST_F(Win32DialogWindowTest, ListNotifiesOnlyUserChoices) {
-  TestDialog dialog;
-  std::vector<Notification> seen;
-  bool open_when_notified = true;
-  dialog.MapCommand(kSampleList, Notification::kSelectionChanged,
-                    [&] { seen.push_back(Notification::kSelectionChanged); });
-  dialog.MapCommand(kSampleList, Notification::kDropDown, [&] {
-    seen.push_back(Notification::kDropDown);
-    open_when_notified = SendMessageA(dialog.Control(kSampleList), CB_GETDROPPEDSTATE, 0, 0) != 0;
-    dialog.ResetList(kSampleList);
-    for (int i = 0; i < 5; ++i) dialog.AddListItem(kSampleList, "Refilled", 100 + i);
-  });
-  dialog.on_init = [&](TestDialog& d) {
-    for (const char* text : {"High", "Medium", "Low"}) d.AddListItem(kSampleList, text, -1);
-    EXPECT_EQ(d.GetListSelection(kSampleList), -1);  // adding selects nothing
-    d.SetListSelection(kSampleList, 1);
-    EXPECT_EQ(d.GetControlText(kSampleList), "Medium");
-    EXPECT_EQ(d.GetListItemText(kSampleList, 2), "Low");
-    EXPECT_EQ(d.GetListItemData(kSampleList, 2), -1);
-    EXPECT_EQ(d.GetListItemData(kSampleList, 3), 0);  // no such item
-    EXPECT_EQ(d.GetListItemText(kSampleList, -1), "");
-  };
-  dialog.on_open = [&](TestDialog& d) {
-    d.SetFocus(kSampleList);
-    TapKey(VK_DOWN);
-    EXPECT_EQ(d.GetListSelection(kSampleList), 2);
-    d.SetListSelection(kSampleList, 0);
-    TapKey(VK_F4);  // opens the list
-    EXPECT_NE(SendMessageA(d.Control(kSampleList), CB_GETDROPPEDSTATE, 0, 0), 0);
-    EXPECT_EQ(d.GetListCount(kSampleList), 5);
-    EXPECT_EQ(d.GetListItemData(kSampleList, 4), 104);
-    d.MoveFocusToWindowAndBack();
-    EXPECT_EQ(SendMessageA(d.Control(kSampleList), CB_GETDROPPEDSTATE, 0, 0), 0);
-    EXPECT_EQ(d.GetFocus(), kSampleList);
-    d.EndDialog(platform::kIdOk);
-  };
-  EXPECT_EQ(dialog.DoModal(), platform::kIdOk);
-  EXPECT_EQ(seen,
-            (std::vector<Notification>{Notification::kSelectionChanged, Notification::kDropDown}));
-  EXPECT_FALSE(open_when_notified);
-}
-
-// A child's modal loop runs inside a handler of its parent; the parent is
-// the child's owner and is disabled meanwhile (a window without a parent is
-// owned by the innermost running one), and takes input again afterwards.
-// Timers fire by id in the loop that runs, until killed.
-TEST_F(Win32DialogWindowTest, NestedLoopsAndTimers) {
-  TestDialog parent;
-  int parent_clicks = 0, child_result = 0, child_ticks = 0;
-  bool parent_enabled_during_child = true;
-  HWND child_owner = nullptr, parent_handle = nullptr;
-  parent.MapCommand(kSampleButton, Notification::kClicked, [&] {
-    ++parent_clicks;
-    TestDialog child(kPromptTemplate);
-    child.on_init = [&](TestDialog& c) { c.SetTimer(7, 10); };
-    child.on_timer = [&](unsigned id) {
-      EXPECT_EQ(id, 7u);
-      if (++child_ticks == 3) {
-        child.KillTimer(7);
-        parent_enabled_during_child = parent.GetWindow()->IsEnabled();
-        child_owner = GetWindow(child.Handle(), GW_OWNER);
-        parent_handle = parent.Handle();
-        Click(parent.Control(kSampleButton));  // does not get through
-        Click(child.Control(2));
-      }
-    };
-    child_result = child.DoModal();
-  });
-  parent.on_open = [&](TestDialog& d) {
-    Click(d.Control(kSampleButton));
-    EXPECT_TRUE(d.GetWindow()->IsEnabled());
-    d.EndDialog(platform::kIdCancel);
-  };
-  EXPECT_EQ(parent.DoModal(), platform::kIdCancel);
-  EXPECT_EQ(parent_clicks, 1);
-  EXPECT_FALSE(parent_enabled_during_child);
-  EXPECT_EQ(child_owner, parent_handle);
-  EXPECT_EQ(child_result, platform::kIdCancel);
-  EXPECT_EQ(child_ticks, 3);
-}
-
 // The key filter sees every key message of its window first, and what it
 // swallows does nothing (no Enter, Escape, help or typing); the keyboard
 // state is the system's, updated whether or not the filter swallowed.
@@ -325,8 +202,8 @@ TEST_F(Win32DialogWindowTest, PaintHookStretchesBitmapOverFrame) {
   COLORREF top_left = 0, bottom_right = 0;
   dialog.on_paint = [](ui::PaintContext& c) {
     EXPECT_FALSE(c.IsMinimized());
-    c.StretchBitmapToControl(kSampleFrame, 141);
-    c.StretchBitmapToControl(12345, 141);  // no such control: nothing
+    c.StretchBitmapToControl(kSampleFrame, kSampleBitmap);
+    c.StretchBitmapToControl(12345, kSampleBitmap);  // no such control: nothing
   };
   dialog.on_open = [&](TestDialog& d) {
     UpdateWindow(d.Handle());
@@ -350,7 +227,7 @@ TEST_F(Win32DialogWindowTest, PaintHookStretchesBitmapOverFrame) {
   m_resources.SetBitmap(cut);
   TestDialog damaged;
   COLORREF inside = 0;
-  damaged.on_paint = [](ui::PaintContext& c) { c.StretchBitmapToControl(kSampleFrame, 141); };
+  damaged.on_paint = [](ui::PaintContext& c) { c.StretchBitmapToControl(kSampleFrame, kSampleBitmap); };
   damaged.on_open = [&](TestDialog& d) {
     UpdateWindow(d.Handle());
     Pump();

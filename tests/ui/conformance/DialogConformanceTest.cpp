@@ -1,0 +1,199 @@
+// What every dialog backend must do, run against the real ones: this file is
+// built into the Qt backend's tests (offscreen) and the Win32 backend's
+// (under Wine), each of which supplies the driver.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "platform/MessageBox.h"
+#include "support/DialogDriver.h"
+#include "support/HookedDialog.h"
+#include "support/SampleResources.h"
+#include "ui/DialogWindow.h"
+
+namespace {
+
+using test::UserKey;
+using ui::Notification;
+using namespace test;  // the sample's ids
+
+class TestDialog final : public HookedDialog<TestDialog> {
+ public:
+  using HookedDialog::HookedDialog;
+};
+
+class DialogConformance : public testing::Test {
+ protected:
+  std::unique_ptr<DialogDriver> m_driver = MakeDialogDriver();
+  SampleResources m_resources;
+};
+
+// Clicks and keys reach their handlers: a click (by range), Return to the
+// default button unless a button has the focus (a read-only edit leaves it
+// to the window), Escape to Cancel, F1 to help; the first tab-stop control
+// has the focus at opening; a button disabled from code takes no click. The
+// close box asks the dialog to cancel, and one that refuses stays open.
+TEST_F(DialogConformance, ClicksAndKeys) {
+  DialogDriver& user = *m_driver;
+  TestDialog dialog;
+  std::vector<int> clicks;
+  int help = 0, focus_at_open = -1;
+  dialog.MapCommandRange(kSampleButton, kSampleDefault, Notification::kClicked,
+                         [&clicks](int id) { clicks.push_back(id); });
+  dialog.on_help = [&] { ++help; };
+  dialog.on_init = [](TestDialog& d) { d.DisableControl(kSampleOk); };
+  dialog.on_open = [&](TestDialog& d) {
+    focus_at_open = d.GetFocus();
+    user.Click(d, kSampleOk);  // disabled: the dialog stays open
+    user.Click(d, kSampleButton);
+    d.SetFocus(kSampleList);
+    user.Press(d, UserKey::kReturn);  // the default button
+    user.Press(d, UserKey::kF1);
+    d.SetFocus(kSampleButton);
+    EXPECT_EQ(d.GetFocus(), kSampleButton);
+    user.Press(d, UserKey::kReturn);  // the focused button
+    d.SetFocus(kSampleScrollEdit);
+    user.Press(d, UserKey::kReturn);
+    EXPECT_TRUE(d.IsOpen());
+    user.Press(d, UserKey::kEscape);
+  };
+  EXPECT_EQ(dialog.DoModal(), platform::kIdCancel);
+  EXPECT_EQ(focus_at_open, kSampleList);
+  EXPECT_EQ(clicks,
+            (std::vector<int>{kSampleButton, kSampleDefault, kSampleButton, kSampleDefault}));
+  EXPECT_EQ(help, 1);
+  EXPECT_EQ(dialog.cancel_count, 1);
+
+  TestDialog refusing;
+  int close_requests = 0;
+  bool open_after_close = false;
+  refusing.MapCommand(platform::kIdCancel, Notification::kClicked, [&] { ++close_requests; });
+  refusing.on_open = [&](TestDialog& d) {
+    user.CloseBox(d);
+    open_after_close = d.IsOpen() && d.GetWindow()->IsEnabled();
+    d.EndDialog(42);
+  };
+  EXPECT_EQ(refusing.DoModal(), 42);
+  EXPECT_EQ(close_requests, 1);
+  EXPECT_TRUE(open_after_close);
+}
+
+// Lists notify only for the user's own choices: selections from code send
+// nothing (in a handler too), a keyboard choice sends "selection changed",
+// and "about to drop down" comes before the list opens, in time to refill
+// it; moving the focus to the window and back closes the open list.
+TEST_F(DialogConformance, ListNotifiesOnlyUserChoices) {
+  DialogDriver& user = *m_driver;
+  TestDialog dialog;
+  std::vector<Notification> seen;
+  bool open_when_notified = true;
+  dialog.MapCommand(kSampleList, Notification::kSelectionChanged, [&] {
+    seen.push_back(Notification::kSelectionChanged);
+    EXPECT_EQ(dialog.GetListSelection(kSampleList), 2);
+    dialog.SetListSelection(kSampleList, 0);
+  });
+  dialog.MapCommand(kSampleList, Notification::kDropDown, [&] {
+    seen.push_back(Notification::kDropDown);
+    open_when_notified = user.IsListOpen(dialog, kSampleList);
+    dialog.ResetList(kSampleList);
+    for (int i = 0; i < 5; ++i) dialog.AddListItem(kSampleList, "Refilled", 100 + i);
+  });
+  dialog.on_init = [&](TestDialog& d) {
+    for (const char* text : {"High", "Medium", "Low"}) d.AddListItem(kSampleList, text, -1);
+    EXPECT_EQ(d.GetListSelection(kSampleList), -1);  // adding selects nothing
+    d.SetListSelection(kSampleList, 1);
+    EXPECT_EQ(d.GetControlText(kSampleList), "Medium");
+    EXPECT_EQ(d.GetListItemText(kSampleList, 2), "Low");
+    EXPECT_EQ(d.GetListItemData(kSampleList, 2), -1);
+    EXPECT_EQ(d.GetListItemData(kSampleList, 3), 0);  // no such item
+    EXPECT_EQ(d.GetListItemText(kSampleList, -1), "");
+  };
+  dialog.on_open = [&](TestDialog& d) {
+    d.SetFocus(kSampleList);
+    user.Press(d, UserKey::kDown);
+    EXPECT_EQ(d.GetListSelection(kSampleList), 0);  // as the handler left it
+    user.Press(d, UserKey::kOpenList);
+    EXPECT_TRUE(user.IsListOpen(d, kSampleList));
+    EXPECT_EQ(d.GetListCount(kSampleList), 5);
+    EXPECT_EQ(d.GetListItemData(kSampleList, 4), 104);
+    d.MoveFocusToWindowAndBack();
+    EXPECT_FALSE(user.IsListOpen(d, kSampleList));
+    EXPECT_EQ(d.GetFocus(), kSampleList);
+    d.EndDialog(platform::kIdOk);
+  };
+  EXPECT_EQ(dialog.DoModal(), platform::kIdOk);
+  EXPECT_EQ(seen,
+            (std::vector<Notification>{Notification::kSelectionChanged, Notification::kDropDown}));
+  EXPECT_FALSE(open_when_notified);
+}
+
+// A child's modal loop runs inside a handler of its parent; the parent owns
+// it (a window opened without a parent is owned by the innermost running
+// one), is disabled meanwhile and takes input again afterwards; a child
+// ended while it initialises never runs. Timers fire by id in the loop that
+// runs until killed, and end with their window: opened again, the child
+// hears nothing of its first window's timers.
+TEST_F(DialogConformance, NestedLoopsAndTimers) {
+  DialogDriver& user = *m_driver;
+  TestDialog parent;
+  TestDialog child(kPromptTemplate);
+  int parent_clicks = 0, child_result = 0, ended_early_result = 0, reopened_result = 0;
+  int ticks_of_7 = 0, ticks_of_9 = 0, ticks_at_close = -1, ticks_reopened = -1, parent_ticks = 0;
+  bool parent_enabled_during_child = true, owned = false, enabled_after = false;
+  parent.on_timer = [&](unsigned) { ++parent_ticks; };
+  parent.MapCommand(kSampleButton, Notification::kClicked, [&] {
+    ++parent_clicks;
+    child_result = child.DoModal();
+    ticks_at_close = ticks_of_7 + ticks_of_9;
+  });
+  parent.MapCommand(kSampleDefault, Notification::kClicked, [&] {
+    TestDialog early(kPromptTemplate);
+    early.on_init = [](TestDialog& d) { d.EndDialog(42); };
+    ended_early_result = early.DoModal();
+    child.on_init = nullptr;
+    child.on_open = [&](TestDialog& c) {
+      WhenLoopRuns(
+          [&] {
+            ticks_reopened = ticks_of_7 + ticks_of_9;
+            c.EndDialog(platform::kIdOk);
+          },
+          100);
+    };
+    reopened_result = child.DoModal();
+  });
+  child.on_init = [](TestDialog& c) {
+    c.SetTimer(7, 10);
+    c.SetTimer(9, 10);  // never killed
+  };
+  child.on_timer = [&](unsigned id) {
+    if (id == 9) ++ticks_of_9;
+    if (id != 7 || ++ticks_of_7 != 3) return;
+    child.KillTimer(7);
+    parent_enabled_during_child = parent.GetWindow()->IsEnabled();
+    owned = user.IsOwnedBy(child, parent);
+    user.Click(parent, kSampleButton);  // does not get through
+    user.Click(child, platform::kIdCancel);
+  };
+  parent.on_open = [&](TestDialog& d) {
+    user.Click(d, kSampleButton);
+    enabled_after = d.GetWindow()->IsEnabled();
+    user.Click(d, kSampleDefault);
+    d.EndDialog(platform::kIdCancel);
+  };
+  EXPECT_EQ(parent.DoModal(), platform::kIdCancel);
+  EXPECT_EQ(parent_clicks, 1);
+  EXPECT_FALSE(parent_enabled_during_child);
+  EXPECT_TRUE(owned);
+  EXPECT_TRUE(enabled_after);
+  EXPECT_EQ(child_result, platform::kIdCancel);
+  EXPECT_EQ(ended_early_result, 42);
+  EXPECT_EQ(ticks_of_7, 3);
+  EXPECT_GT(ticks_of_9, 0);
+  EXPECT_EQ(reopened_result, platform::kIdOk);
+  EXPECT_EQ(ticks_reopened, ticks_at_close);
+  EXPECT_EQ(parent_ticks, 0);
+}
+
+}  // namespace
