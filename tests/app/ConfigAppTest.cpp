@@ -3,10 +3,10 @@
 #include "MainWindowFixture.h"
 #include "app/ConfigApp.h"
 #include "app/ConfigDialog.h"
+#include "platform/Installed.h"
 #include "platform/SingleInstance.h"
 #include "resources/ResourceIds.h"
 #include "support/FakeSingleInstance.h"
-#include "support/Installed.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ TEST_F(ConfigAppTest, SingleInstanceRules) {
     FakeSingleInstance instance;
     instance.other_holds = i > 0;
     instance.other_has_window = i == 2;
-    test::Installed installed(instance, &platform::SetSingleInstance);
+    platform::Installed installed(instance, &platform::SetSingleInstance);
     const bool opens = i < 2;
     ConfigApp app;
     const std::size_t windows_before = m_backend.Windows().size();

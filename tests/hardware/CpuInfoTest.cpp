@@ -5,10 +5,10 @@
 #include <bit>
 
 #include "hardware/FeatureWord.h"
+#include "platform/Installed.h"
 #include "platform/ProcessorThreads.h"
 #include "support/FakeFeatureProbes.h"
 #include "support/FakePerformanceCounter.h"
-#include "support/Installed.h"
 
 // On this machine's processors: identity, the features every x86-64 has, a
 // plausible speed; an index past the usable ones answers nothing.
@@ -42,14 +42,14 @@ TEST(CpuInfo, SpeedWhenTheCounterMisbehaves) {
   int32_t vendor = -2;
   {
     FakePerformanceCounter no_counter(0, UINT64_MAX);
-    test::Installed installed(no_counter, &platform::SetPerformanceCounter);
+    platform::Installed installed(no_counter, &platform::SetPerformanceCounter);
     EXPECT_FALSE(CpuInfo().GetSpeed(0, speed));
     EXPECT_TRUE(CpuInfo().GetVendor(0, vendor));
   }
   for (const uint64_t reads_before_failure : {UINT64_MAX, uint64_t{500}}) {
     FakePerformanceCounter counter(reads_before_failure == UINT64_MAX ? 9 : 10'000'000,
                                    reads_before_failure);
-    test::Installed installed(counter, &platform::SetPerformanceCounter);
+    platform::Installed installed(counter, &platform::SetPerformanceCounter);
     ASSERT_TRUE(CpuInfo().GetSpeed(0, speed));
     EXPECT_EQ(speed, 100.0f);
   }
@@ -60,7 +60,7 @@ TEST(CpuInfo, FeaturesAskTheInstalledProbes) {
   FakeFeatureProbes probes;
   probes.rdtsc = probes.addps = false;
   probes.divps = true;
-  test::Installed installed(probes, &SetFeatureProbes);
+  platform::Installed installed(probes, &SetFeatureProbes);
   uint32_t features = 0;
   ASSERT_TRUE(CpuInfo().GetFeatures(0, features));
   EXPECT_EQ(features & (feature::kTimeStampCounter | feature::kSseExecutes), 0u);

@@ -15,9 +15,9 @@
 #include "engine/DeviceManager.h"
 #include "engine/ErrorReporter.h"
 #include "engine/Log.h"
+#include "platform/Installed.h"
 #include "settings/GameSettings.h"
 #include "support/FaultyFileSystem.h"
-#include "support/Installed.h"
 #include "support/LogCapture.h"
 #include "support/TempDirectory.h"
 
@@ -126,7 +126,7 @@ Observed RunScenario(const Scenario& scenario, std::optional<Fault> fault) {
     LogCapture capture(LogCapture::Services::kLeaveAlone);
     FaultyFileSystem files(fault);
     {
-      test::Installed<platform::FileSystem> installed(files, &platform::SetFileSystem);
+      platform::Installed<platform::FileSystem> installed(files, &platform::SetFileSystem);
       if (scenario.save) {
         ChangeRecord(process.Settings());
         process.Settings().Save(kAssetQVConfig_INI, nullptr);

@@ -20,6 +20,7 @@
 #include "app/EngineServices.h"
 #include "hardware/HardwareProbe.h"
 #include "platform/GraphicsAdapter.h"
+#include "platform/Installed.h"
 #include "platform/MessageBox.h"
 #include "resources/GameResources.h"
 #include "resources/ResourceIds.h"
@@ -29,7 +30,6 @@
 #include "support/FakeProcessLauncher.h"
 #include "support/FakeSingleInstance.h"
 #include "support/FakeSpeedSource.h"
-#include "support/Installed.h"
 #include "support/ScriptedBackend.h"
 #include "support/TempDirectory.h"
 
@@ -84,7 +84,7 @@ std::string RunProgram(int level) {
   resources::GameResources resources;
   test::ScriptedBackend backend;
   FakeSingleInstance instance;
-  test::Installed installed_instance(instance, &platform::SetSingleInstance);
+  platform::Installed installed_instance(instance, &platform::SetSingleInstance);
   backend.In(resources::kMainDialog)
       .Select(resources::kMainQualityList, level)
       .Click(platform::kIdOk);
@@ -109,11 +109,11 @@ int main(int argc, char** argv) {
   FakeGraphicsRuntime runtime;
   FakeGamepads pads;
   FakeProcessLauncher launcher;
-  test::Installed installed_adapter(adapter, &platform::SetGraphicsAdapter);
-  test::Installed<SpeedSource> installed_speed(speed, &SetSpeedSource);
-  test::Installed installed_runtime(runtime, &platform::SetGraphicsRuntime);
-  test::Installed installed_pads(pads, &platform::SetGamepads);
-  test::Installed installed_launcher(launcher, &platform::SetProcessLauncher);
+  platform::Installed installed_adapter(adapter, &platform::SetGraphicsAdapter);
+  platform::Installed<SpeedSource> installed_speed(speed, &SetSpeedSource);
+  platform::Installed installed_runtime(runtime, &platform::SetGraphicsRuntime);
+  platform::Installed installed_pads(pads, &platform::SetGamepads);
+  platform::Installed installed_launcher(launcher, &platform::SetProcessLauncher);
 
   const long start_kib = ResidentKib();
   long warm_kib = 0;

@@ -17,9 +17,9 @@
 #include <thread>
 #include <vector>
 
+#include "platform/Installed.h"
 #include "support/FakeDescriptorWatcher.h"
 #include "support/FakeInstanceResponder.h"
-#include "support/Installed.h"
 #include "support/TempDirectory.h"
 
 namespace {
@@ -137,7 +137,7 @@ class SocketSingleInstanceTest : public testing::Test {
   ScopedVariable m_runtime_variable{"XDG_RUNTIME_DIR", m_runtime.c_str()};
   ScopedVariable m_temporary_variable{"TMPDIR", m_temporary.c_str()};
   FakeInstanceResponder m_responder{kTitle};
-  test::Installed<platform::InstanceResponder> m_installed_responder{
+  platform::Installed<platform::InstanceResponder> m_installed_responder{
       m_responder, &platform::SetInstanceResponder};
 };
 
@@ -155,13 +155,13 @@ TEST_F(SocketSingleInstanceTest, OneLiveHolderAnswersForTheName) {
   EXPECT_FALSE(instance.HolderHasWindow(name, kTitle));
   std::unique_ptr<platform::InstanceName> held;
   {
-    test::Installed installed_watcher(watcher, &platform::SetDescriptorWatcher);
+    platform::Installed installed_watcher(watcher, &platform::SetDescriptorWatcher);
     held = instance.Add(name);
   }
   ASSERT_NE(held, nullptr);
   EXPECT_TRUE(IsSocket(m_runtime + "/" + name));
   EXPECT_TRUE(instance.Find(name));
-  test::Installed installed_stalled(stalled, &platform::SetDescriptorWatcher);
+  platform::Installed installed_stalled(stalled, &platform::SetDescriptorWatcher);
   EXPECT_EQ(other.Add(name), nullptr);
   EXPECT_TRUE(instance.HolderHasWindow(name, kTitle));
   EXPECT_FALSE(instance.HolderHasWindow(name, "Zarvex Configuration "));
@@ -183,7 +183,7 @@ TEST_F(SocketSingleInstanceTest, OneLiveHolderAnswersForTheName) {
   EXPECT_TRUE(IsSocket(m_runtime + "/" + name));
   EXPECT_FALSE(instance.Find(name));
   {
-    test::Installed installed_watcher(watcher, &platform::SetDescriptorWatcher);
+    platform::Installed installed_watcher(watcher, &platform::SetDescriptorWatcher);
     held = instance.Add(name);
     EXPECT_NE(held, nullptr);
     EXPECT_TRUE(instance.HolderHasWindow(name, kTitle));
@@ -213,7 +213,7 @@ TEST_F(SocketSingleInstanceTest, OtherUsersCannotHoldOrAnswerForTheName) {
   EXPECT_FALSE(instance.HolderHasWindow(name, kTitle));
   {
     FakeDescriptorWatcher watcher;
-    test::Installed installed_watcher(watcher, &platform::SetDescriptorWatcher);
+    platform::Installed installed_watcher(watcher, &platform::SetDescriptorWatcher);
     auto held = instance.Add(name);
     ASSERT_NE(held, nullptr);
     EXPECT_TRUE(instance.Find(name));
@@ -240,7 +240,7 @@ TEST_F(SocketSingleInstanceTest, OtherUsersCannotHoldOrAnswerForTheName) {
 // well within the asker's patience.
 TEST_F(SocketSingleInstanceTest, SilentClientsCannotStallTheHolder) {
   FakeDescriptorWatcher watcher;
-  test::Installed installed_watcher(watcher, &platform::SetDescriptorWatcher);
+  platform::Installed installed_watcher(watcher, &platform::SetDescriptorWatcher);
   platform::SocketSingleInstance instance(2s);
   const std::string name = "QVConfigTest.silent";
   auto held = instance.Add(name);
