@@ -175,9 +175,8 @@ int main(int argc, char** argv) {
       const Clock::time_point start = Clock::now();
       const CpuInfo cpu_info;
       times.push_back(MillisecondsSince(start));
-      float speed = 0.0f;
-      if (cpu_info.GetSpeed(0, speed)) {
-        speeds.push_back(speed);
+      if (const std::optional<float> speed = cpu_info.GetSpeed(0)) {
+        speeds.push_back(*speed);
       }
     }
     platform::SetProcessAffinityMask(mask);
