@@ -168,7 +168,10 @@ int main(int argc, char** argv) {
     if ((mask & (1u << processor)) == 0) {
       continue;
     }
-    platform::SetProcessAffinityMask(1u << processor);
+    if (const auto refused = platform::SetProcessAffinityMask(1u << processor)) {
+      std::printf("  processor %u: not alone (%s)\n", processor, refused->text.c_str());
+      continue;
+    }
     std::vector<double> speeds;
     std::vector<double> times;
     for (int run = 0; run < kSpeedRuns; ++run) {

@@ -4,16 +4,25 @@
 #include <sched.h>
 
 #include <bit>
+#include <cerrno>
 #include <tuple>
 #include <utility>
 
 #include "platform/RealTimePriority.h"
 
-// Pinned threads run on their processor only, and a processor that is not there runs nothing.
+// Pinned threads run on their processor only, and a processor that is not there runs nothing;
+// an empty mask is refused with the system's reason.
 TEST(ProcessorThreads, PinnedThreadsRunWhereTheyArePinned) {
   const platform::SystemInfo info = platform::GetSystemInfo();
   EXPECT_EQ(static_cast<uint32_t>(std::popcount(info.active_processor_mask)),
             std::min(info.processor_count, 32u));
+  const std::optional<uint32_t> mask = platform::GetProcessAffinityMask();
+  ASSERT_TRUE(mask);
+  EXPECT_EQ(platform::SetProcessAffinityMask(*mask), std::nullopt);
+  const std::optional<platform::SystemError> refused = platform::SetProcessAffinityMask(0);
+  ASSERT_TRUE(refused);
+  EXPECT_EQ(refused->number, EINVAL);
+  EXPECT_FALSE(refused->text.empty());
   auto record_processor = [](void* processor) -> uint32_t {
     *static_cast<int*>(processor) = sched_getcpu();
     return 7;
