@@ -1,14 +1,15 @@
 # What `cmake --install` puts under the prefix: on Linux the program, its
 # desktop entry, its icon in the hicolor theme at every drawn size, and its
 # AppStream metadata; on Windows the program and its README side by side, as a
-# player unpacks them into the game's folder (the icon is in the program).
+# player unpacks them into the game's folder (the icon is in the program),
+# the README under a name of the tool's so that it never replaces the game's.
 if(WIN32)
   install(TARGETS qvconfig RUNTIME DESTINATION .)
-  install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION .)
+  install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION . RENAME qvconfig-README.md)
   # The tree has no licence file yet; one added at the top goes in with it.
   foreach(licence IN ITEMS LICENSE LICENSE.md LICENSE.txt COPYING)
     if(EXISTS ${PROJECT_SOURCE_DIR}/${licence})
-      install(FILES ${PROJECT_SOURCE_DIR}/${licence} DESTINATION .)
+      install(FILES ${PROJECT_SOURCE_DIR}/${licence} DESTINATION . RENAME qvconfig-${licence})
     endif()
   endforeach()
   return()

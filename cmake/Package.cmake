@@ -6,11 +6,13 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configuration tool of the game Zarvex")
 set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
-  # qvconfig-<version>-win32.zip, its files in a folder of the same name, so
-  # that unpacking it never scatters them among others.
+  # qvconfig-<version>-win32.zip, its files at its top: a player unpacks it
+  # into the game's folder, so that qvconfig.exe stands beside Zarvex.exe and
+  # a double-click finds the game. Its names are the tool's own (see
+  # Install.cmake), so nothing of the game's is overwritten.
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME win32)
-  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
   include(CPack)
   return()
 endif()

@@ -27,7 +27,9 @@ function(qv_test_suite name)
   target_link_libraries(test_${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   # Sanitizer options are built into the programs (tests/sanitizer); only the
   # display choice comes from the environment.
+  # Listing the tests starts the program, under Wine for the Windows build,
+  # which can take longer than the default 5 s on a busy machine.
   gtest_discover_tests(test_${name}
-    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" ${T_PROPERTIES})
 endfunction()

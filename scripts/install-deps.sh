@@ -21,9 +21,11 @@ if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang-14 libclang-rt-14-dev)
 fi
 if [ "${1:-}" = "--windows" ]; then
-  # 32-bit Wine for the 32-bit program, and 32-bit OpenGL, without which
-  # Wine's Direct3D cannot start in a 32-bit process.
-  packages+=(wine32:i386 googletest libgl1:i386 libgl1-mesa-dri:i386 libglx-mesa0:i386)
+  # 32-bit Wine for the 32-bit program, beside 64-bit Wine so that the test
+  # prefix is a 64-bit Windows running it as most players' machines do, and
+  # 32-bit OpenGL, without which Wine's Direct3D cannot start in a 32-bit
+  # process.
+  packages+=(wine32:i386 wine64 googletest libgl1:i386 libgl1-mesa-dri:i386 libglx-mesa0:i386)
 fi
 
 missing=()

@@ -22,12 +22,11 @@ cmake --build "$build" -j"$jobs"
 cpack --config "$build/CPackConfig.cmake" -B "$build" >/dev/null
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 zip="$build/qvconfig-$version-win32.zip"
-# Its files below the one folder (a licence file added to the tree joins them
-# and this list).
+# Its files at its top, to unpack into the game's folder (a licence file added
+# to the tree joins them and this list).
 contents=$(python3 -c 'import sys, zipfile
-print(" ".join(sorted(n.split("/", 1)[1] for n in zipfile.ZipFile(sys.argv[1]).namelist()
-                      if not n.endswith("/"))))' "$zip")
-[ "$contents" = "README.md qvconfig.exe" ] || { echo "windows: $zip holds: $contents" >&2; exit 1; }
+print(" ".join(sorted(zipfile.ZipFile(sys.argv[1]).namelist())))' "$zip")
+[ "$contents" = "qvconfig-README.md qvconfig.exe" ] || { echo "windows: $zip holds: $contents" >&2; exit 1; }
 echo "windows: built and packed $zip in $((SECONDS - start)) s"
 [ "${1:-}" = "--build" ] && exit 0
 

@@ -212,7 +212,7 @@ int main(int argc, char** argv) {
   std::vector<double> fingerprints;
   for (int run = 0; run < kFingerprintRuns; ++run) {
     const Clock::time_point start = Clock::now();
-    const std::string text = platform::VulkanFingerprint::ForThisProcess().Compute();
+    const std::string text = platform::posix::VulkanFingerprint::ForThisProcess().Compute();
     fingerprints.push_back(MillisecondsSince(start));
   }
   std::sort(fingerprints.begin(), fingerprints.end());

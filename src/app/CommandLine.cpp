@@ -1,8 +1,9 @@
 #include "app/CommandLine.h"
 
-#include <filesystem>
-#include <ostream>
-#include <system_error>
+#include "app/CommandLineOutput.h"
+#include "app/ConfigDialog.h"
+#include "platform/FileSystem.h"
+#include "platform/ProcessFolders.h"
 
 namespace {
 
@@ -15,17 +16,47 @@ constexpr const char* kHelp =
     "Sets up Zarvex: the video quality, and the controller and keys of each player.\n"
     "\n"
     "The tool works in GAME_FOLDER, the folder that holds Zarvex.exe, or in the\n"
-    "current folder when none is given. It keeps the settings in\n"
+    "current folder when none is given (in its own folder instead when that holds\n"
+    "Zarvex.exe and the current one does not). It keeps the settings in\n"
     "Assets/PC/ANY_LANG/MISC/QVConfig.INI there, and Start Game starts Zarvex.exe\n"
     "from there.\n"
     "\n"
     "Options:\n"
-    "  -h, --help     print this text and end\n"
-    "      --version  print the version and end\n"
+    "  -h, --help     show this text and end\n"
+    "      --version  show the version and end\n"
     "      --         take what follows as the game folder, even if it begins with -\n";
 
 std::string Quoted(const std::string& text) {
   return "'" + text + "'";
+}
+
+// The program's own folder when it holds the game and the current one does
+// not; nothing for the current folder.
+std::optional<std::string> OwnFolderInstead(const std::optional<std::string>& program_folder) {
+  platform::FileSystem& files = platform::GetFileSystem();
+  if (!program_folder || files.Exists(ConfigDialog::kGameProgram)) return std::nullopt;
+  // The program the tool starts, "./Zarvex.exe", from the program's folder.
+  if (!files.Exists(*program_folder + "/" + ConfigDialog::kGameProgram)) return std::nullopt;
+  return program_folder;
+}
+
+// Makes `folder` the current folder; the message when it cannot. Through the
+// platform: the folder is the user's text in the system's code page, which
+// the C++ library's paths on Windows do not read in that code page.
+std::optional<std::string> EnterGameFolder(const std::string& folder) {
+  switch (platform::GetPathKind(folder)) {
+    case platform::PathKind::kMissing:
+      return "qvconfig: the game folder " + Quoted(folder) + " does not exist\n";
+    case platform::PathKind::kOther:
+      return "qvconfig: " + Quoted(folder) + " is not a folder\n";
+    case platform::PathKind::kFolder:
+    case platform::PathKind::kUnknown:
+      break;
+  }
+  if (const std::optional<platform::SystemError> failed = platform::EnterFolder(folder)) {
+    return "qvconfig: cannot enter the game folder " + Quoted(folder) + ": " + failed->text + "\n";
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -58,43 +89,27 @@ CommandLine::CommandLine(const std::vector<std::string>& arguments) {
   }
 }
 
-std::optional<int> CommandLine::Follow(std::string_view version, std::ostream& out,
-                                       std::ostream& errors) const {
+std::optional<int> CommandLine::AnswerOrEnterGameFolder(
+    std::string_view version, const std::optional<std::string>& program_folder,
+    CommandLineOutput& output) const {
   switch (m_action) {
     case Action::kShowHelp:
-      out << kHelp << std::flush;
+      output.Answer(kHelp);
       return 0;
     case Action::kShowVersion:
-      out << "qvconfig " << version << "\n" << std::flush;
+      output.Answer("qvconfig " + std::string(version) + "\n");
       return 0;
     case Action::kFail:
-      errors << m_error << std::flush;
+      output.Error(m_error);
       return kUsageStatus;
     case Action::kRun:
       break;
   }
-  if (const std::optional<std::string> failed = EnterGameFolder()) {
-    errors << *failed << std::flush;
+  const std::optional<std::string> folder = m_folder ? m_folder : OwnFolderInstead(program_folder);
+  if (!folder) return std::nullopt;
+  if (const std::optional<std::string> failed = EnterGameFolder(*folder)) {
+    output.Error(*failed);
     return kUsageStatus;
-  }
-  return std::nullopt;
-}
-
-std::optional<std::string> CommandLine::EnterGameFolder() const {
-  namespace fs = std::filesystem;
-  if (!m_folder) return std::nullopt;
-  std::error_code error;
-  const fs::file_status status = fs::status(*m_folder, error);
-  if (status.type() == fs::file_type::not_found) {
-    return "qvconfig: the game folder " + Quoted(*m_folder) + " does not exist\n";
-  }
-  if (!error && status.type() != fs::file_type::directory) {
-    return "qvconfig: " + Quoted(*m_folder) + " is not a folder\n";
-  }
-  fs::current_path(*m_folder, error);
-  if (error) {
-    return "qvconfig: cannot enter the game folder " + Quoted(*m_folder) + ": " + error.message() +
-           "\n";
   }
   return std::nullopt;
 }

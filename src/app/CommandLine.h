@@ -1,14 +1,16 @@
 #pragma once
 
-#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+class CommandLineOutput;
+
 // What the tool is asked to do from its command line, `qvconfig [GAME_FOLDER]`
 // with --help and --version: run in the game folder it names (else in the
-// current folder), print a text and end, or end with an error.
+// current folder, or the program's own), show a text and end, or end with an
+// error.
 class CommandLine {
  public:
   enum class Action { kRun, kShowHelp, kShowVersion, kFail };
@@ -20,17 +22,22 @@ class CommandLine {
   // The game folder named, if one was.
   const std::optional<std::string>& GameFolder() const { return m_folder; }
 
-  // Does what was asked before the tool starts: prints the help or the
-  // version to `out`, an error to `errors`, or enters the game folder. The
-  // status to end the process with when the tool is not to run; nothing when
-  // it is to run, in the game folder.
-  std::optional<int> Follow(std::string_view version, std::ostream& out,
-                            std::ostream& errors) const;
+  // Before the tool starts: answers --help or --version, or reports what is
+  // wrong with the command line, through `output`, and returns the status to
+  // end the process with. Otherwise enters the game folder and returns
+  // nothing: the tool is to run, in the current folder. A folder that cannot
+  // be entered is reported as an error.
+  //
+  // With no folder named the tool works in the current folder, unless that
+  // holds no Zarvex.exe and `program_folder`, the program's own
+  // (platform::ProgramFolder()), does: a shortcut without a start folder, or
+  // a start from a search result, runs the tool beside its game but
+  // elsewhere. Zarvex.exe is found in any letter case.
+  std::optional<int> AnswerOrEnterGameFolder(std::string_view version,
+                                             const std::optional<std::string>& program_folder,
+                                             CommandLineOutput& output) const;
 
  private:
-  // Makes the game folder the current folder; the message when it cannot.
-  std::optional<std::string> EnterGameFolder() const;
-
   Action m_action = Action::kRun;
   std::optional<std::string> m_folder;
   std::string m_error;

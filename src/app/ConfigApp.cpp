@@ -7,7 +7,7 @@
 #include "app/ConfigDialog.h"
 #include "resources/StringIds.h"
 #include "platform/SingleInstance.h"
-#include "ui/StringTable.h"
+#include "ui/ResourceStrings.h"
 
 ConfigApp::ConfigApp() = default;
 

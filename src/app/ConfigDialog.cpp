@@ -19,7 +19,7 @@
 #include "ui/DataExchange.h"
 #include "ui/Notification.h"
 #include "ui/PaintContext.h"
-#include "ui/StringTable.h"
+#include "ui/ResourceStrings.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "resources/StringIds.h"
 #include "platform/MessageBox.h"
 #include "resources/ResourceIds.h"
-#include "ui/StringTable.h"
+#include "ui/ResourceStrings.h"
 
 HelpDialog::HelpDialog(Dialog* parent) : Dialog(resources::kHelpDialog, parent) {}
 

@@ -8,7 +8,8 @@
 #include "platform/MessageBox.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
-#include "ui/StringTable.h"
+#include "ui/DialogWindow.h"
+#include "ui/ResourceStrings.h"
 
 CaptureDialog::CaptureDialog()
     : Dialog(resources::kCaptureDialog, nullptr), m_result(kCaptureNotWatched) {}
@@ -37,7 +38,7 @@ bool CaptureDialog::Tick() {
     m_result = ScanKeyboard(platform::GetKeyboardState().Read());
     if (m_result == kKeyNone) return false;
   } else {
-    m_result = m_poller.Poll(m_device);
+    m_result = m_poller.Poll(m_device, GetWindow());
     if (m_result == kPadNoInput) return false;
   }
   m_watching = false;

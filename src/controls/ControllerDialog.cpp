@@ -14,7 +14,7 @@
 #include "resources/StringIds.h"
 #include "settings/GameSettings.h"
 #include "ui/Notification.h"
-#include "ui/StringTable.h"
+#include "ui/ResourceStrings.h"
 
 namespace {
 

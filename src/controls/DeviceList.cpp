@@ -6,7 +6,7 @@
 #include "platform/Gamepads.h"
 #include "resources/StringIds.h"
 #include "settings/DefaultPlayerControls.h"
-#include "ui/StringTable.h"
+#include "ui/ResourceStrings.h"
 
 void DeviceList::Add(DeviceEntry entry) {
   if (m_entries.size() == kMaxEntries) {

@@ -32,7 +32,7 @@ std::int32_t GamepadPoller::Drop() {
   return kPadNoInput;
 }
 
-std::int32_t GamepadPoller::Poll(const Guid& device) {
+std::int32_t GamepadPoller::Poll(const Guid& device, platform::OwnerWindow* reader) {
   if (m_pad) {
     const bool other_pad = !(m_pad->GetInstanceGuid() == device);
     m_pad->Unacquire();
@@ -41,7 +41,7 @@ std::int32_t GamepadPoller::Poll(const Guid& device) {
     }
   }
   if (!m_pad) {
-    m_pad = platform::GetGamepads().Open(device);
+    m_pad = platform::GetGamepads().Open(device, reader);
     if (!m_pad) {
       return kPadNoInput;
     }

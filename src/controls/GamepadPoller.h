@@ -18,7 +18,8 @@ class GamepadPoller {
   // The code of what `device` holds now: the first pressed button (0 to 14),
   // else the stick pushed up, down, left or right past the dead zone (up and
   // down first), else 19. Any failure to open or read the pad gives 19.
-  std::int32_t Poll(const Guid& device);
+  // `reader` is the window that polls, which the pad is opened for.
+  std::int32_t Poll(const Guid& device, platform::OwnerWindow* reader);
 
  private:
   std::int32_t Drop();

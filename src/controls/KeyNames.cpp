@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "ui/StringTable.h"
+#include "ui/ResourceStrings.h"
 
 namespace {
 

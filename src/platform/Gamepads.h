@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Guid.h"
+#include "platform/OwnerWindow.h"
 #include "platform/SystemError.h"
 
 namespace platform {
@@ -66,9 +67,11 @@ class Gamepads {
   // including pads attached since the last call; the device list drops an
   // instance reported twice. Empty when not started.
   virtual std::vector<GamepadInfo> Enumerate() = 0;
-  // Opens and sets up the attached pad with this instance GUID for reading;
-  // nullptr when there is none or it cannot be set up.
-  virtual std::unique_ptr<Gamepad> Open(const Guid& instance) = 0;
+  // Opens and sets up the attached pad with this instance GUID for reading
+  // by `reader`, the window that polls it (a system may tie the device to
+  // it; null: no window of the caller's); nullptr when there is none or it
+  // cannot be set up.
+  virtual std::unique_ptr<Gamepad> Open(const Guid& instance, OwnerWindow* reader) = 0;
 };
 
 // The installed gamepad system, else the real one.

@@ -3,7 +3,7 @@
 #include "resources/DialogTemplates.h"
 #include "resources/ImageData.h"
 #include "resources/ResourceIds.h"
-#include "resources/StringTable.h"
+#include "resources/StringTexts.h"
 #include "ui/IconResource.h"
 
 namespace resources {

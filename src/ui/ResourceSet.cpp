@@ -1,16 +1,16 @@
 #include "ui/ResourceSet.h"
 
+#include <utility>
+
 namespace ui {
 
 ResourceSet* ResourceSet::s_instance = nullptr;
 
-ResourceSet::ResourceSet() {
-  s_instance = this;
-}
+ResourceSet::ResourceSet() : m_previous(std::exchange(s_instance, this)) {}
 
 ResourceSet::~ResourceSet() {
   if (s_instance == this) {
-    s_instance = nullptr;
+    s_instance = m_previous;
   }
 }
 

@@ -12,7 +12,8 @@ struct IconResource;
 
 // The program's resources: string table, dialog templates, bitmaps, icons.
 // The resources layer defines the one real set; creating it installs it as
-// the process-wide set, destroying it removes it. The framework looks every
+// the process-wide set, destroying it puts back the one installed before (a
+// test's set around the start-up's own). The framework looks every
 // template and string up here.
 class ResourceSet {
  public:
@@ -31,6 +32,9 @@ class ResourceSet {
   // The same picture drawn at twice the size (a PNG file), for screens with
   // more than one device pixel per pixel; empty when there is none.
   virtual std::span<const std::uint8_t> FindLargeBitmap(int /*id*/) const { return {}; }
+
+ private:
+  ResourceSet* m_previous;
 };
 
 }  // namespace ui

@@ -8,7 +8,7 @@
 #include "resources/ResourceIds.h"
 #include "settings/GameAction.h"
 #include "ui/KeyMessage.h"
-#include "ui/StringTable.h"
+#include "ui/ResourceStrings.h"
 
 namespace {
 

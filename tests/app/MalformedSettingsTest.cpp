@@ -25,7 +25,9 @@ using Names = std::set<std::pair<std::string, std::string>>;
 
 // Settings files as players' editors, crashes and other tools leave them; the
 // large ones are made below.
-const fs::path kCorpus = fs::path(__FILE__).parent_path().parent_path() / "settings" / "corpus";
+// The build names the folder: a compiler cache may record __FILE__ relative to
+// the build folder, and the tests change folders.
+const fs::path kCorpus = QV_SETTINGS_CORPUS;
 
 // What the format keeps of a file: each chapter's keys and values, and the
 // headers and comments in their order (true for a header).

@@ -43,8 +43,9 @@ TEST_F(CaptureDialogTest, Keyboard) {
 }
 
 // A pad is read button first, then up/down, then left/right past the dead
-// zone; one opened device serves every tick; an unplugged pad yields 19 until
-// Cancel, as does a pad that was never there.
+// zone; one opened device serves every tick, opened for the capture window
+// itself (the system ties the pad to it, whatever window is in front); an
+// unplugged pad yields 19 until Cancel, as does a pad that was never there.
 TEST_F(CaptureDialogTest, Gamepad) {
   const Guid pad = m_pads.Plug("Pad", 1);
   struct Row {
@@ -66,12 +67,18 @@ TEST_F(CaptureDialogTest, Gamepad) {
   }
 
   m_pads.At(pad).state = {};
-  const int opens = m_pads.opens;
-  m_backend.FireTimer(kTimer).FireTimer(kTimer).Run([&] { m_pads.Unplug(pad); });
+  const std::size_t opens = m_pads.readers.size();
+  m_backend.FireTimer(kTimer).FireTimer(kTimer).Run([&] {
+    ASSERT_EQ(m_pads.readers.size(), opens + 1);
+    EXPECT_NE(m_pads.readers.back(), nullptr);
+    EXPECT_EQ(m_pads.readers.back(), m_capture->GetWindow());
+    m_pads.Unplug(pad);
+  });
   m_backend.FireTimer(kTimer).FireTimer(kTimer).In(kCapture).Click(kIdCancel);
   EXPECT_EQ(Capture(pad), kPadNoInput);
   EXPECT_EQ(m_capture_result, kIdCancel);
-  EXPECT_EQ(m_pads.opens - opens, 3);  // the first tick, then each look after the pad was dropped
+  // The first tick, then each look after the pad was dropped.
+  EXPECT_EQ(m_pads.readers.size() - opens, 3u);
 
   m_backend.FireTimer(kTimer).Click(kIdCancel);
   EXPECT_EQ(Capture(Guid{99, 0, 0, {}}), kPadNoInput);

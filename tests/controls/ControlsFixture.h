@@ -15,7 +15,6 @@
 // resources, a default settings record and a fake gamepad system.
 class ControlsTest : public ::testing::Test {
  protected:
-
   GameSettings& Settings() { return m_settings; }
   PlayerControls& Player(std::size_t index) { return Settings().m_players[index]; }
 
@@ -23,7 +22,9 @@ class ControlsTest : public ::testing::Test {
   std::int32_t Capture(const Guid& device) {
     CaptureDialog capture;
     capture.SetDevice(device);
+    m_capture = &capture;
     m_capture_result = capture.DoModal();
+    m_capture = nullptr;
     return capture.GetResult();
   }
   // Runs the controller window on a player's block through the queued script.
@@ -49,6 +50,8 @@ class ControlsTest : public ::testing::Test {
   FakeGamepads m_pads;
   platform::Installed<platform::Gamepads> m_installed_pads{m_pads, &platform::SetGamepads};
   int m_capture_result = 0;
+  // The capture window while Capture runs it.
+  CaptureDialog* m_capture = nullptr;
 
  private:
   // The windows reach it as GameSettings::s_instance, which it is for the

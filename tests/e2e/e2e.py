@@ -45,7 +45,7 @@ def wait_until(predicate, timeout, interval=0.05):
 class Session:
     """One Xvfb display, one game folder, the tool processes started in it."""
 
-    def __init__(self, binary):
+    def __init__(self, binary, screen="1024x768"):
         self.binary = binary
         self.folder = tempfile.mkdtemp(prefix="qv_e2e_")
         game = os.path.join(self.folder, "Zarvex.exe")
@@ -57,7 +57,7 @@ class Session:
             # Without -noreset the server resets whenever its last client
             # leaves (a finished xdotool call), and refuses a tool that
             # connects just then.
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen + "x24", "-nolisten", "tcp",
              "-noreset"],
             pass_fds=(write_end,), stderr=subprocess.DEVNULL)
         os.close(write_end)

@@ -44,15 +44,18 @@ class FakeGamepads final : public platform::Gamepads {
     }
     return found;
   }
-  std::unique_ptr<platform::Gamepad> Open(const Guid& guid) override {
-    ++opens;
+  std::unique_ptr<platform::Gamepad> Open(const Guid& guid,
+                                          platform::OwnerWindow* reader) override {
+    readers.push_back(reader);
     auto found = m_pads.find(guid.data1);
     if (found == m_pads.end() || !found->second->attached) return nullptr;
     return std::make_unique<Device>(guid, found->second);
   }
 
   std::optional<platform::SystemError> start_error;
-  int starts = 0, opens = 0;
+  int starts = 0;
+  // The window that each call of Open named, in order.
+  std::vector<platform::OwnerWindow*> readers;
 
  private:
   class Device final : public platform::Gamepad {

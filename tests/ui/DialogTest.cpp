@@ -10,7 +10,7 @@
 #include "ui/DataExchange.h"
 #include "ui/DialogTemplate.h"
 #include "ui/ResourceSet.h"
-#include "ui/StringTable.h"
+#include "ui/ResourceStrings.h"
 
 namespace {
 
@@ -259,7 +259,7 @@ TEST_F(DialogTest, TimersAndClosedAccessors) {
 }
 
 // String lookups go to the installed resource set and tell absent from empty.
-TEST(StringTable, LooksUpTheInstalledSet) {
+TEST(ResourceStrings, LookUpTheInstalledSet) {
   EXPECT_EQ(ui::LoadString(7), "");
   {
     TestResources resources;

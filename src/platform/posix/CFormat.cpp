@@ -3,7 +3,7 @@
 #include <locale.h>
 #include <stdio.h>
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 locale_t CLocale() {
@@ -12,9 +12,12 @@ locale_t CLocale() {
 }
 
 }  // namespace
+}  // namespace platform::posix
+
+namespace platform {
 
 int FormatCLocale(char* buffer, std::size_t size, const char* format, std::va_list args) {
-  locale_t c_locale = CLocale();
+  locale_t c_locale = posix::CLocale();
   if (c_locale == static_cast<locale_t>(0)) return vsnprintf(buffer, size, format, args);
   locale_t previous = uselocale(c_locale);
   int result = vsnprintf(buffer, size, format, args);

@@ -7,7 +7,7 @@
 
 #include "platform/X87ControlWord.h"
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 constexpr int kFaultSignals[] = {SIGILL, SIGFPE, SIGSEGV, SIGBUS};
@@ -73,9 +73,7 @@ void RestoreHandlers() {
   }
 }
 
-}  // namespace
-
-bool RunWithFaultGuard(void (*body)(void*), void* context) {
+bool RunGuarded(void (*body)(void*), void* context) {
   const std::lock_guard<std::recursive_mutex> lock(s_guard_mutex);
   const bool outermost = t_guard_depth == 0;
   if (outermost) {
@@ -103,6 +101,15 @@ bool RunWithFaultGuard(void (*body)(void*), void* context) {
     RestoreHandlers();
   }
   return completed;
+}
+
+}  // namespace
+}  // namespace platform::posix
+
+namespace platform {
+
+bool RunWithFaultGuard(void (*body)(void*), void* context) {
+  return posix::RunGuarded(body, context);
 }
 
 }  // namespace platform

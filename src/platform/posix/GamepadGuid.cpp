@@ -4,7 +4,7 @@
 #include <cctype>
 #include <cstddef>
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 constexpr std::size_t kMaxSysfsPathLength = 1024;
@@ -159,4 +159,4 @@ std::optional<std::string> PortFromSysfsPath(std::string_view resolved) {
   return port;
 }
 
-}  // namespace platform
+}  // namespace platform::posix

@@ -9,7 +9,7 @@
 
 #include "platform/Guid.h"
 
-namespace platform {
+namespace platform::posix {
 
 // What tells one attached pad from another. Identical pads share SDL's
 // device GUID, so the serial number, else the physical port, tells them apart.
@@ -42,4 +42,4 @@ std::optional<std::string> SysfsDeviceLink(std::string_view device_node);
 // /sys, with "." or ".." components, or of implausible length.
 std::optional<std::string> PortFromSysfsPath(std::string_view resolved);
 
-}  // namespace platform
+}  // namespace platform::posix

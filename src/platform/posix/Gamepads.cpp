@@ -9,7 +9,7 @@
 #include "platform/posix/SdlGamepad.h"
 #include "platform/posix/SdlLibrary.h"
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 constexpr const char* kUnnamedPad = "Gamepad";
@@ -48,7 +48,7 @@ class SdlGamepads final : public Gamepads {
   std::optional<SystemError> Start() override {
     if (m_sdl != nullptr) return std::nullopt;
     // A missing or unusable SDL fails the start as SDL's own start would.
-    const SystemResult<const SdlLibrary*> library = ProcessSdlLibrary();
+    const SystemResult<const SdlLibrary*> library = SdlLibraryForThisProcess();
     if (!library) return library.Error();
     const SdlLibrary& sdl = **library;
     // SDL would otherwise take SIGINT and SIGTERM from the toolkit; pads are
@@ -71,7 +71,8 @@ class SdlGamepads final : public Gamepads {
     return found;
   }
 
-  std::unique_ptr<Gamepad> Open(const Guid& instance) override {
+  // SDL reads the pads for the process, whichever window is in front.
+  std::unique_ptr<Gamepad> Open(const Guid& instance, OwnerWindow*) override {
     if (m_sdl == nullptr) return nullptr;
     for (const Attached& pad : Refresh()) {
       if (pad.instance != instance) continue;
@@ -123,9 +124,12 @@ class SdlGamepads final : public Gamepads {
 };
 
 }  // namespace
+}  // namespace platform::posix
+
+namespace platform {
 
 Gamepads& RealGamepads() {
-  static SdlGamepads gamepads;
+  static posix::SdlGamepads gamepads;
   return gamepads;
 }
 

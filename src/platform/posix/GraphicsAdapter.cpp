@@ -2,7 +2,7 @@
 
 #include "platform/posix/VulkanFindings.h"
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 // The graphics system is examined once per process: its answer does not
@@ -12,19 +12,22 @@ namespace {
 class VulkanGraphicsAdapter : public GraphicsAdapter {
  public:
   std::optional<uint32_t> QueryDefaultDeviceCaps() override {
-    return DevCapsFromFindings(ProcessVulkanFindings());
+    return DevCapsFromFindings(VulkanFindingsForThisProcess());
   }
 };
 
 }  // namespace
+}  // namespace platform::posix
+
+namespace platform {
 
 GraphicsAdapter& RealGraphicsAdapter() {
-  static VulkanGraphicsAdapter real;
+  static posix::VulkanGraphicsAdapter real;
   return real;
 }
 
 void StartGraphicsPreload() {
-  StartVulkanPreload();
+  posix::StartVulkanPreload();
 }
 
 }  // namespace platform

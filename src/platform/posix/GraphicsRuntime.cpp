@@ -2,20 +2,23 @@
 
 #include "platform/posix/VulkanFindings.h"
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 class VulkanGraphicsRuntime : public GraphicsRuntime {
  public:
   std::optional<RuntimeVersion> QueryVersion() override {
-    return RuntimeVersionFromFindings(ProcessVulkanFindings());
+    return RuntimeVersionFromFindings(VulkanFindingsForThisProcess());
   }
 };
 
 }  // namespace
+}  // namespace platform::posix
+
+namespace platform {
 
 GraphicsRuntime& RealGraphicsRuntime() {
-  static VulkanGraphicsRuntime real;
+  static posix::VulkanGraphicsRuntime real;
   return real;
 }
 

@@ -1,6 +1,6 @@
 #include "platform/KeyboardState.h"
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 // Key events reach a process only through its windows, whose backend keeps
@@ -11,9 +11,12 @@ class NoKeyboardState final : public KeyboardState {
 };
 
 }  // namespace
+}  // namespace platform::posix
+
+namespace platform {
 
 KeyboardState& RealKeyboardState() {
-  static NoKeyboardState real;
+  static posix::NoKeyboardState real;
   return real;
 }
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 class StandardErrorMessageBox final : public MessageBox {
@@ -15,9 +15,12 @@ class StandardErrorMessageBox final : public MessageBox {
 };
 
 }  // namespace
+}  // namespace platform::posix
+
+namespace platform {
 
 MessageBox& RealMessageBox() {
-  static StandardErrorMessageBox real;
+  static posix::StandardErrorMessageBox real;
   return real;
 }
 

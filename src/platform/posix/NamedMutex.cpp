@@ -13,7 +13,7 @@
 
 #include "platform/posix/Posix.h"
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 // Marks a mutex whose initialisation finished. Fresh shared memory reads 0,
@@ -50,7 +50,7 @@ SystemError Refusal(int number, const std::string& shm_name, const char* why) {
 // anyone else once it is ours.
 std::optional<SystemError> CheckOwnAndPrivate(int descriptor, const std::string& shm_name) {
   struct stat info {};
-  if (fstat(descriptor, &info) != 0) return posix::MakeSystemError(errno);
+  if (fstat(descriptor, &info) != 0) return MakeSystemError(errno);
   if (info.st_uid != geteuid()) return Refusal(EACCES, shm_name, "belongs to another user");
   if ((info.st_mode & 077) != 0) return Refusal(EACCES, shm_name, "is open to other users");
   return std::nullopt;
@@ -75,22 +75,22 @@ int InitialiseMutex(pthread_mutex_t* mutex) {
 SystemResult<std::shared_ptr<Mapping>> MapAndInitialise(int descriptor,
                                                         const std::string& shm_name) {
   struct stat info {};
-  if (fstat(descriptor, &info) != 0) return posix::MakeSystemError(errno);
+  if (fstat(descriptor, &info) != 0) return MakeSystemError(errno);
   if (info.st_size == 0) {
-    if (ftruncate(descriptor, sizeof(SharedState)) != 0) return posix::MakeSystemError(errno);
+    if (ftruncate(descriptor, sizeof(SharedState)) != 0) return MakeSystemError(errno);
   } else if (info.st_size != static_cast<off_t>(sizeof(SharedState))) {
     return Refusal(EINVAL, shm_name, "is not a mutex of this program");
   }
   void* address =
       mmap(nullptr, sizeof(SharedState), PROT_READ | PROT_WRITE, MAP_SHARED, descriptor, 0);
-  if (address == MAP_FAILED) return posix::MakeSystemError(errno);
+  if (address == MAP_FAILED) return MakeSystemError(errno);
   auto* state = static_cast<SharedState*>(address);
   auto mapping = std::make_shared<Mapping>(state);
   const std::uint32_t magic = __atomic_load_n(&state->magic, __ATOMIC_ACQUIRE);
   if (magic == kMagic) return mapping;
   if (magic != 0) return Refusal(EINVAL, shm_name, "is not a mutex of this program");
   if (const int error = InitialiseMutex(&state->mutex); error != 0) {
-    return posix::MakeSystemError(error);
+    return MakeSystemError(error);
   }
   __atomic_store_n(&state->magic, kMagic, __ATOMIC_RELEASE);
   return mapping;
@@ -100,13 +100,13 @@ SystemResult<std::shared_ptr<Mapping>> MapShared(const std::string& name) {
   // Scoped to the user, as a named object of a desktop session is: the
   // user id in the name keeps users apart, the mode keeps others out.
   const std::string shm_name = "/" + name + "." + std::to_string(geteuid());
-  const posix::Descriptor shared(shm_open(shm_name.c_str(), O_RDWR | O_CREAT, 0600));
-  if (!shared.Valid()) return posix::MakeSystemError(errno);
+  const Descriptor shared(shm_open(shm_name.c_str(), O_RDWR | O_CREAT, 0600));
+  if (!shared.Valid()) return MakeSystemError(errno);
   // Checked before the flock, which another user's object could hold for ever.
   if (auto refusal = CheckOwnAndPrivate(shared.Get(), shm_name)) return *refusal;
   // The kernel drops this lock if we die while initialising. The mapping
   // keeps the file open, so closing the descriptor would not drop it.
-  if (flock(shared.Get(), LOCK_EX) != 0) return posix::MakeSystemError(errno);
+  if (flock(shared.Get(), LOCK_EX) != 0) return MakeSystemError(errno);
   SystemResult<std::shared_ptr<Mapping>> mapping = MapAndInitialise(shared.Get(), shm_name);
   flock(shared.Get(), LOCK_UN);
   return mapping;
@@ -133,15 +133,13 @@ class PosixNamedMutex final : public NamedMutex {
  private:
   static std::optional<SystemError> Outcome(int result) {
     if (result == 0) return std::nullopt;
-    return posix::MakeSystemError(result);
+    return MakeSystemError(result);
   }
 
   std::shared_ptr<Mapping> m_mapping;
 };
 
-}  // namespace
-
-SystemResult<std::unique_ptr<NamedMutex>> NamedMutex::Open(const std::string& name) {
+SystemResult<std::unique_ptr<NamedMutex>> OpenShared(const std::string& name) {
   static std::mutex registry_lock;
   static auto* registry = new std::map<std::string, std::weak_ptr<Mapping>>;
   std::lock_guard<std::mutex> guard(registry_lock);
@@ -154,6 +152,15 @@ SystemResult<std::unique_ptr<NamedMutex>> NamedMutex::Open(const std::string& na
   }
   std::unique_ptr<NamedMutex> mutex = std::make_unique<PosixNamedMutex>(std::move(mapping));
   return mutex;
+}
+
+}  // namespace
+}  // namespace platform::posix
+
+namespace platform {
+
+SystemResult<std::unique_ptr<NamedMutex>> NamedMutex::Open(const std::string& name) {
+  return posix::OpenShared(name);
 }
 
 }  // namespace platform

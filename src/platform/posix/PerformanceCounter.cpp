@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 // The monotonic clock that no time adjustment slews, scaled to 10 MHz so that
@@ -23,9 +23,12 @@ class MonotonicPerformanceCounter : public PerformanceCounter {
 };
 
 }  // namespace
+}  // namespace platform::posix
+
+namespace platform {
 
 PerformanceCounter& RealPerformanceCounter() {
-  static MonotonicPerformanceCounter real;
+  static posix::MonotonicPerformanceCounter real;
   return real;
 }
 

@@ -15,7 +15,7 @@
 
 extern char** environ;
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 enum class Search { kNone, kPath };
@@ -50,13 +50,12 @@ int Spawn(const std::string& program, char* const arguments[], Search search) {
 // DOS or Windows executable. Opened without blocking, so that a pipe or a
 // device placed under the program's name cannot hold the tool up.
 bool IsWindowsProgram(const std::string& path) {
-  const posix::Descriptor file(posix::RetryOnInterrupt(
-      [&] { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK); }));
+  const Descriptor file(
+      RetryOnInterrupt([&] { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK); }));
   struct stat info {};
   if (!file.Valid() || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
   char mark[2] = {};
-  const ssize_t count =
-      posix::RetryOnInterrupt([&] { return ::read(file.Get(), mark, sizeof mark); });
+  const ssize_t count = RetryOnInterrupt([&] { return ::read(file.Get(), mark, sizeof mark); });
   return count == 2 && mark[0] == 'M' && mark[1] == 'Z';
 }
 
@@ -86,7 +85,7 @@ std::optional<SystemError> StartThroughWine(const std::string& path) {
   }
   return SystemError{error, name + " is a Windows program, and the Wine that should run it (" +
                                 wine + (named ? ", named by WINE" : "") +
-                                ") cannot be started: " + posix::ErrorText(error) + "."};
+                                ") cannot be started: " + ErrorText(error) + "."};
 }
 
 // Starts programs directly, and Windows programs that the system cannot run
@@ -99,7 +98,7 @@ class SpawnProcessLauncher final : public ProcessLauncher {
  public:
   std::optional<SystemError> Start(const std::string& given_path) override {
     // The game's files may be spelled in any case on disk, its program too.
-    const std::string path = posix::ResolveCase(given_path);
+    const std::string path = ResolveCase(given_path);
     std::string name = path;
     char* arguments[] = {name.data(), nullptr};
     const int error = Spawn(path, arguments, Search::kNone);
@@ -107,14 +106,17 @@ class SpawnProcessLauncher final : public ProcessLauncher {
     if ((error == ENOEXEC || error == EACCES) && IsWindowsProgram(path)) {
       return StartThroughWine(path);
     }
-    return posix::MakeSystemError(error);
+    return MakeSystemError(error);
   }
 };
 
 }  // namespace
+}  // namespace platform::posix
+
+namespace platform {
 
 ProcessLauncher& RealProcessLauncher() {
-  static SpawnProcessLauncher real;
+  static posix::SpawnProcessLauncher real;
   return real;
 }
 

@@ -2,7 +2,7 @@
 
 #include <SDL_events.h>
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 // -32768..32767 onto -100..100, rounded, so that both ends are reached and a
@@ -57,4 +57,4 @@ std::optional<GamepadState> SdlGamepad::ReadState() {
   return state;
 }
 
-}  // namespace platform
+}  // namespace platform::posix

@@ -5,7 +5,7 @@
 #include "platform/Gamepads.h"
 #include "platform/posix/SdlLibrary.h"
 
-namespace platform {
+namespace platform::posix {
 
 // Brings SDL's joysticks up to date (states, and pads plugged in or out) and
 // drops the events that queues: nothing else in the tool reads SDL's queue,
@@ -38,4 +38,4 @@ class SdlGamepad final : public Gamepad {
   SDL_Joystick* m_joystick;
 };
 
-}  // namespace platform
+}  // namespace platform::posix

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 std::string LoaderError(const char* fallback) {
@@ -34,7 +34,7 @@ SystemResult<SdlLibrary> LoadSdlLibrary(const char* library_name) {
   return library;
 }
 
-SystemResult<const SdlLibrary*> ProcessSdlLibrary() {
+SystemResult<const SdlLibrary*> SdlLibraryForThisProcess() {
   // Filled once and never emptied, so the pointers handed out stay valid.
   static std::mutex mutex;
   static std::optional<SdlLibrary> loaded;
@@ -49,4 +49,4 @@ SystemResult<const SdlLibrary*> ProcessSdlLibrary() {
   return &*loaded;
 }
 
-}  // namespace platform
+}  // namespace platform::posix

@@ -4,7 +4,7 @@
 
 #include "platform/SystemResult.h"
 
-namespace platform {
+namespace platform::posix {
 
 // Every SDL function the gamepad backend calls. SDL's headers give the types;
 // the library itself is loaded on the first use of the gamepad system rather
@@ -49,6 +49,6 @@ SystemResult<SdlLibrary> LoadSdlLibrary(const char* library_name);
 
 // The process's SDL (kSdlLibraryName), loaded by the first call that finds
 // it; a failed load is tried again at the next call.
-SystemResult<const SdlLibrary*> ProcessSdlLibrary();
+SystemResult<const SdlLibrary*> SdlLibraryForThisProcess();
 
-}  // namespace platform
+}  // namespace platform::posix

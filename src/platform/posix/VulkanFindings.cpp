@@ -10,7 +10,7 @@
 
 #include "platform/GraphicsAdapter.h"
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 // Instances are kept until the process ends: destroying one unloads the
@@ -130,4 +130,4 @@ std::optional<RuntimeVersion> RuntimeVersionFromFindings(const VulkanFindings& f
   return version;
 }
 
-}  // namespace platform
+}  // namespace platform::posix

@@ -5,7 +5,7 @@
 
 #include "platform/GraphicsRuntime.h"
 
-namespace platform {
+namespace platform::posix {
 
 // What examining the Vulkan loader and its drivers found.
 struct VulkanFindings {
@@ -36,7 +36,7 @@ VulkanFindings ExamineVulkan(const char* loader_name);
 // dynamic-loader lock, a driver that crashes or hangs cannot take the tool
 // with it, and the tool never maps them. Start it before any other thread
 // exists. Without a preload, the first caller examines on its own thread.
-const VulkanFindings& ProcessVulkanFindings();
+const VulkanFindings& VulkanFindingsForThisProcess();
 void StartVulkanPreload();
 
 // Reads one VulkanFindings record from `descriptor` within `timeout_ms`;
@@ -52,4 +52,4 @@ std::optional<uint32_t> DevCapsFromFindings(const VulkanFindings& findings);
 // without. The revision is the loader's API version.
 std::optional<RuntimeVersion> RuntimeVersionFromFindings(const VulkanFindings& findings);
 
-}  // namespace platform
+}  // namespace platform::posix

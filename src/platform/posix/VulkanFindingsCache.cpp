@@ -13,7 +13,7 @@
 
 #include "platform/posix/Posix.h"
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 // The file: magic, format version, fingerprint size, the six findings as
@@ -100,7 +100,7 @@ std::optional<VulkanFindings> Decode(std::string_view text, const std::string& f
 bool WriteAll(int descriptor, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t count =
-        posix::RetryOnInterrupt([&] { return ::write(descriptor, bytes.data(), bytes.size()); });
+        RetryOnInterrupt([&] { return ::write(descriptor, bytes.data(), bytes.size()); });
     if (count <= 0) return false;
     bytes.remove_prefix(static_cast<std::size_t>(count));
   }
@@ -128,7 +128,7 @@ VulkanFindingsCache::VulkanFindingsCache(std::string folder)
 std::optional<VulkanFindings> VulkanFindingsCache::Load(const std::string& fingerprint) const {
   if (m_file.empty() || fingerprint.size() > kMaxFingerprintSize) return std::nullopt;
   // No following a link, no waiting on a pipe or a device put in its place.
-  const posix::Descriptor file(
+  const Descriptor file(
       ::open(m_file.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
   struct stat info {};
   if (!file.Valid() || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
@@ -137,7 +137,7 @@ std::optional<VulkanFindings> VulkanFindingsCache::Load(const std::string& finge
           kHeaderSize + fingerprint.size() + kChecksumSize) {
     return std::nullopt;
   }
-  return Decode(posix::ReadUpTo(file.Get(), static_cast<std::size_t>(info.st_size)), fingerprint);
+  return Decode(ReadUpTo(file.Get(), static_cast<std::size_t>(info.st_size)), fingerprint);
 }
 
 void VulkanFindingsCache::Store(const std::string& fingerprint,
@@ -149,7 +149,7 @@ void VulkanFindingsCache::Store(const std::string& fingerprint,
   std::string temporary = m_file + ".XXXXXX";
   bool written = false;
   {
-    const posix::Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+    const Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
     if (!file.Valid()) return;
     written = WriteAll(file.Get(), Encode(fingerprint, findings));
   }
@@ -159,4 +159,4 @@ void VulkanFindingsCache::Store(const std::string& fingerprint,
   }
 }
 
-}  // namespace platform
+}  // namespace platform::posix

@@ -5,7 +5,7 @@
 
 #include "platform/posix/VulkanFindings.h"
 
-namespace platform {
+namespace platform::posix {
 
 // The findings of the last Vulkan examination, kept in the user's cache
 // folder with the fingerprint of the machine they were found on, so that a
@@ -40,4 +40,4 @@ class VulkanFindingsCache {
   std::string m_file;
 };
 
-}  // namespace platform
+}  // namespace platform::posix

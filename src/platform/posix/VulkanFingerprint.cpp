@@ -10,15 +10,15 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <optional>
 #include <set>
 #include <string_view>
 #include <utility>
 
+#include "platform/posix/ManifestReader.h"
 #include "platform/posix/Posix.h"
 #include "platform/posix/VulkanFindings.h"
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 // Manifests are a few hundred bytes; a larger one is read only this far.
@@ -84,79 +84,9 @@ std::vector<std::string> FolderEntries(const std::string& folder, bool* not_fold
 }
 
 std::string ReadSmallFile(const std::string& path, std::size_t limit) {
-  const posix::Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  return file.Valid() ? posix::ReadUpTo(file.Get(), limit) : std::string();
+  const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  return file.Valid() ? ReadUpTo(file.Get(), limit) : std::string();
 }
-
-// Just enough JSON to read the manifests' string fields and small objects of
-// strings; anything unexpected ends the reading of that field.
-class ManifestReader {
- public:
-  explicit ManifestReader(std::string_view text) : m_text(text) {}
-
-  // Every string value of `key`, wherever it appears.
-  std::vector<std::string> StringValues(std::string_view key) const {
-    std::vector<std::string> values;
-    for (std::size_t at = ValueOf(key, 0); at != std::string_view::npos; at = ValueOf(key, at)) {
-      if (std::optional<std::string> value = String(at)) values.push_back(std::move(*value));
-    }
-    return values;
-  }
-
-  // The names in every object value of `key`.
-  void AddObjectKeys(std::string_view key, std::set<std::string>& names) const {
-    for (std::size_t at = ValueOf(key, 0); at != std::string_view::npos; at = ValueOf(key, at)) {
-      if (!Take(at, '{')) continue;
-      while (std::optional<std::string> name = String(at)) {
-        names.insert(std::move(*name));
-        if (!Take(at, ':') || !String(at) || !Take(at, ',')) break;
-      }
-    }
-  }
-
- private:
-  void SkipSpace(std::size_t& at) const {
-    while (at < m_text.size() &&
-           (m_text[at] == ' ' || m_text[at] == '\t' || m_text[at] == '\n' || m_text[at] == '\r')) {
-      ++at;
-    }
-  }
-
-  bool Take(std::size_t& at, char wanted) const {
-    SkipSpace(at);
-    if (at >= m_text.size() || m_text[at] != wanted) return false;
-    ++at;
-    return true;
-  }
-
-  // Past the colon after the next "key" from `from`; npos when there is none.
-  std::size_t ValueOf(std::string_view key, std::size_t from) const {
-    std::string quoted(1, '"');
-    quoted.append(key).push_back('"');
-    for (std::size_t at = m_text.find(quoted, from); at != std::string_view::npos;
-         at = m_text.find(quoted, at + 1)) {
-      std::size_t after = at + quoted.size();
-      if (Take(after, ':')) return after;
-    }
-    return std::string_view::npos;
-  }
-
-  // A quoted string at `at`; an escaped character stands for itself, which
-  // is all that paths and variable names need.
-  std::optional<std::string> String(std::size_t& at) const {
-    if (!Take(at, '"')) return std::nullopt;
-    std::string value;
-    while (at < m_text.size() && m_text[at] != '"') {
-      if (m_text[at] == '\\') ++at;
-      if (at < m_text.size()) value += m_text[at++];
-    }
-    if (at >= m_text.size()) return std::nullopt;
-    ++at;
-    return value;
-  }
-
-  std::string_view m_text;
-};
 
 // A library path as a manifest gives it: with a folder it is taken as it is,
 // or relative to the manifest; a bare name is searched for by the dynamic
@@ -184,8 +114,9 @@ void AddManifest(std::string& out, const std::string& path,
     if (!library.empty()) AddLibrary(out, path, library, library_folders);
   }
   // A layer may be switched on or off by variables of its own choosing.
-  reader.AddObjectKeys("enable_environment", environment_names);
-  reader.AddObjectKeys("disable_environment", environment_names);
+  for (const char* key : {"enable_environment", "disable_environment"}) {
+    for (std::string& name : reader.ObjectKeys(key)) environment_names.insert(std::move(name));
+  }
 }
 
 std::string FirstLine(std::string text) {
@@ -350,4 +281,4 @@ std::string VulkanFingerprint::Compute() const {
   return out;
 }
 
-}  // namespace platform
+}  // namespace platform::posix

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace platform::posix {
 
 // Names everything the Vulkan examination's findings depend on, so that
 // findings kept from an earlier run can be trusted while it stays the same:
@@ -36,4 +36,4 @@ class VulkanFingerprint {
   std::vector<std::string> m_library_folders;
 };
 
-}  // namespace platform
+}  // namespace platform::posix

@@ -13,7 +13,7 @@
 #include <thread>
 #include <utility>
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 // The examination takes a tenth of a second when the drivers are cached and
@@ -25,12 +25,12 @@ constexpr int kChildTimeoutMs = 15000;
   const VulkanFindings findings = ExamineVulkan(kVulkanLoaderName);
   // A pipe takes a write this small whole or not at all.
   static_assert(sizeof findings <= PIPE_BUF);
-  posix::RetryOnInterrupt([&] { return write(output, &findings, sizeof findings); });
+  RetryOnInterrupt([&] { return write(output, &findings, sizeof findings); });
   // No exit handlers: they belong to the parent's copy of everything.
   _exit(0);
 }
 
-VulkanPreload& ProcessPreload() {
+VulkanPreload& PreloadForThisProcess() {
   // Never destroyed: a process may end while the child still examines, and
   // should not wait for it then.
   static VulkanPreload* const preload =
@@ -44,10 +44,10 @@ std::optional<VulkanFindings> ReceiveFindings(int descriptor, int timeout_ms) {
   VulkanFindings findings;
   auto* bytes = reinterpret_cast<char*>(&findings);
   std::size_t received = 0;
-  const std::int64_t deadline = posix::MonotonicMs() + timeout_ms;
+  const std::int64_t deadline = MonotonicMs() + timeout_ms;
   while (received < sizeof findings) {
     const std::size_t count =
-        posix::ReadBefore(descriptor, bytes + received, sizeof findings - received, deadline);
+        ReadBefore(descriptor, bytes + received, sizeof findings - received, deadline);
     if (count == 0) return std::nullopt;
     received += count;
   }
@@ -60,7 +60,7 @@ VulkanPreload::VulkanPreload(VulkanFindingsCache cache, VulkanFingerprint finger
 VulkanPreload::~VulkanPreload() {
   if (m_child > 0) {
     kill(m_child, SIGKILL);
-    posix::RetryOnInterrupt([&] { return waitpid(m_child, nullptr, 0); });
+    RetryOnInterrupt([&] { return waitpid(m_child, nullptr, 0); });
   }
 }
 
@@ -82,10 +82,10 @@ void VulkanPreload::Start() {
   if (pipe2(ends, O_CLOEXEC) != 0) {
     return;
   }
-  posix::Descriptor output(ends[0]);
+  Descriptor output(ends[0]);
   pid_t child = -1;
   {
-    const posix::Descriptor input(ends[1]);
+    const Descriptor input(ends[1]);
     child = fork();
     if (child == 0) {
       close(ends[0]);
@@ -101,7 +101,7 @@ void VulkanPreload::Start() {
 
 void VulkanPreload::CollectChild(bool stop) {
   const pid_t child = std::exchange(m_child, -1);
-  m_child_output = posix::Descriptor();
+  m_child_output = Descriptor();
   if (stop) {
     kill(child, SIGKILL);
   }
@@ -112,9 +112,7 @@ void VulkanPreload::CollectChild(bool stop) {
     return;
   }
   try {
-    std::thread([child] {
-      posix::RetryOnInterrupt([&] { return waitpid(child, nullptr, 0); });
-    }).detach();
+    std::thread([child] { RetryOnInterrupt([&] { return waitpid(child, nullptr, 0); }); }).detach();
   } catch (const std::system_error&) {
     // Without a thread of its own it stays a zombie until the tool ends.
   }
@@ -145,11 +143,11 @@ const VulkanFindings& VulkanPreload::Findings() {
 }
 
 void StartVulkanPreload() {
-  ProcessPreload().Start();
+  PreloadForThisProcess().Start();
 }
 
-const VulkanFindings& ProcessVulkanFindings() {
-  return ProcessPreload().Findings();
+const VulkanFindings& VulkanFindingsForThisProcess() {
+  return PreloadForThisProcess().Findings();
 }
 
-}  // namespace platform
+}  // namespace platform::posix

@@ -11,11 +11,11 @@
 #include "platform/posix/VulkanFindingsCache.h"
 #include "platform/posix/VulkanFingerprint.h"
 
-namespace platform {
+namespace platform::posix {
 
 // One examination of the Vulkan loader and its drivers, answered from the
 // cache when the machine is unchanged since it was stored, else run in a
-// child process (see ProcessVulkanFindings). The process-wide one serves the
+// child process (see VulkanFindingsForThisProcess). The process-wide one serves the
 // real adapter and runtime; tests make their own with their own cache.
 class VulkanPreload {
  public:
@@ -47,7 +47,7 @@ class VulkanPreload {
   std::optional<std::string> m_fingerprint_text;
   std::optional<VulkanFindings> m_findings;
   pid_t m_child = -1;
-  posix::Descriptor m_child_output;
+  Descriptor m_child_output;
 };
 
-}  // namespace platform
+}  // namespace platform::posix

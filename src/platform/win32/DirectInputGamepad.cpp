@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-namespace platform {
+namespace platform::win32 {
 namespace {
 
 bool SetAxisRange(IDirectInputDevice8A* device, DWORD offset) {
@@ -19,15 +19,15 @@ bool SetAxisRange(IDirectInputDevice8A* device, DWORD offset) {
 }  // namespace
 
 std::unique_ptr<Gamepad> DirectInputGamepad::SetUp(const Guid& instance,
-                                                   IDirectInputDevice8A* device) {
+                                                   IDirectInputDevice8A* device, HWND window) {
   auto gamepad = std::make_unique<DirectInputGamepad>(instance, device);
-  // Background and non-exclusive need no window of ours; the active one, if
-  // any, is the one the device is tied to.
-  const bool set_up = SUCCEEDED(device->SetDataFormat(&c_dfDIJoystick)) &&
-                      SUCCEEDED(device->SetCooperativeLevel(
-                          ::GetActiveWindow(), DISCL_NONEXCLUSIVE | DISCL_BACKGROUND)) &&
-                      SetAxisRange(device, offsetof(DIJOYSTATE, lX)) &&
-                      SetAxisRange(device, offsetof(DIJOYSTATE, lY));
+  // Background and non-exclusive: the pad is read while another program is
+  // in front too, through the window that reads it.
+  const bool set_up =
+      SUCCEEDED(device->SetDataFormat(&c_dfDIJoystick)) &&
+      SUCCEEDED(device->SetCooperativeLevel(window, DISCL_NONEXCLUSIVE | DISCL_BACKGROUND)) &&
+      SetAxisRange(device, offsetof(DIJOYSTATE, lX)) &&
+      SetAxisRange(device, offsetof(DIJOYSTATE, lY));
   if (!set_up) return nullptr;
   return gamepad;
 }
@@ -60,4 +60,4 @@ std::optional<GamepadState> DirectInputGamepad::ReadState() {
   return state;
 }
 
-}  // namespace platform
+}  // namespace platform::win32

@@ -3,7 +3,7 @@
 #include <xmmintrin.h>
 
 #include "platform/X87ControlWord.h"
-#include "platform/win32/Win32.h"
+#include "platform/win32/Win32Support.h"
 
 // MinGW's GCC has no __try. A vectored exception handler, added for the
 // guard's duration, catches the processor's faults instead. It does not jump
@@ -16,7 +16,7 @@
 // that point and the fault is unwound; the x87 and SSE control registers
 // are put back as they were when the guard began.
 
-namespace platform {
+namespace platform::win32 {
 namespace {
 
 struct Recovery {
@@ -111,9 +111,7 @@ LONG CALLBACK OnException(EXCEPTION_POINTERS* exception) {
   return EXCEPTION_CONTINUE_EXECUTION;
 }
 
-}  // namespace
-
-bool RunWithFaultGuard(void (*body)(void*), void* context) {
+bool RunGuarded(void (*body)(void*), void* context) {
   // Handlers belong to the process and see every thread's faults; each thread
   // adds its own while it probes, and each finds its own recovery point.
   if (t_guard_depth == 0) t_handler = ::AddVectoredExceptionHandler(1, &OnException);
@@ -143,6 +141,15 @@ bool RunWithFaultGuard(void (*body)(void*), void* context) {
     t_handler = nullptr;
   }
   return !faulted;
+}
+
+}  // namespace
+}  // namespace platform::win32
+
+namespace platform {
+
+bool RunWithFaultGuard(void (*body)(void*), void* context) {
+  return win32::RunGuarded(body, context);
 }
 
 }  // namespace platform

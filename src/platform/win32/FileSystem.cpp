@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/win32/Win32.h"
+#include "platform/win32/Win32Support.h"
 
 namespace platform {
 

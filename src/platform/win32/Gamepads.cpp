@@ -5,9 +5,9 @@
 #include <iterator>
 
 #include "platform/win32/DirectInputGamepad.h"
-#include "platform/win32/Win32.h"
+#include "platform/win32/Win32Support.h"
 
-namespace platform {
+namespace platform::win32 {
 namespace {
 
 Guid FromSystemGuid(const GUID& system) {
@@ -53,7 +53,7 @@ class DirectInputGamepads final : public Gamepads {
       // The user is shown the thread's last error, as the system left it;
       // when DirectInput left none, its own result stands in.
       const DWORD last = ::GetLastError();
-      return win32::MakeSystemError(last != ERROR_SUCCESS ? last : static_cast<DWORD>(result));
+      return MakeSystemError(last != ERROR_SUCCESS ? last : static_cast<DWORD>(result));
     }
     m_direct_input = static_cast<IDirectInput8A*>(created);
     return std::nullopt;
@@ -68,14 +68,17 @@ class DirectInputGamepads final : public Gamepads {
     return found;
   }
 
-  std::unique_ptr<Gamepad> Open(const Guid& instance) override {
+  std::unique_ptr<Gamepad> Open(const Guid& instance, OwnerWindow* reader) override {
     if (m_direct_input == nullptr) return nullptr;
     IDirectInputDevice8A* device = nullptr;
     if (FAILED(m_direct_input->CreateDevice(ToSystemGuid(instance), &device, nullptr)) ||
         device == nullptr) {
       return nullptr;
     }
-    return DirectInputGamepad::SetUp(instance, device);
+    HWND window = reader != nullptr ? static_cast<HWND>(reader->NativeHandle()) : nullptr;
+    // A caller without a window of its own lends the thread's active one.
+    if (window == nullptr) window = ::GetActiveWindow();
+    return DirectInputGamepad::SetUp(instance, device, window);
   }
 
  private:
@@ -83,9 +86,12 @@ class DirectInputGamepads final : public Gamepads {
 };
 
 }  // namespace
+}  // namespace platform::win32
+
+namespace platform {
 
 Gamepads& RealGamepads() {
-  static DirectInputGamepads gamepads;
+  static win32::DirectInputGamepads gamepads;
   return gamepads;
 }
 

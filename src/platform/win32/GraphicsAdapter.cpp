@@ -1,10 +1,10 @@
 #include "platform/GraphicsAdapter.h"
 
-#include "platform/win32/Win32.h"
+#include "platform/win32/Win32Support.h"
 
 #include <d3d8.h>
 
-namespace platform {
+namespace platform::win32 {
 namespace {
 
 // The interface version the game asks for (DirectX 8.0's SDK).
@@ -41,9 +41,12 @@ class Direct3D8Adapter final : public GraphicsAdapter {
 };
 
 }  // namespace
+}  // namespace platform::win32
+
+namespace platform {
 
 GraphicsAdapter& RealGraphicsAdapter() {
-  static Direct3D8Adapter real;
+  static win32::Direct3D8Adapter real;
   return real;
 }
 

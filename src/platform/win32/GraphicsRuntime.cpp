@@ -1,8 +1,8 @@
 #include "platform/GraphicsRuntime.h"
 
-#include "platform/win32/Win32.h"
+#include "platform/win32/Win32Support.h"
 
-namespace platform {
+namespace platform::win32 {
 namespace {
 
 // The setup library exports its version query by ordinal only, and no header
@@ -30,9 +30,12 @@ class SetupLibraryRuntime final : public GraphicsRuntime {
 };
 
 }  // namespace
+}  // namespace platform::win32
+
+namespace platform {
 
 GraphicsRuntime& RealGraphicsRuntime() {
-  static SetupLibraryRuntime real;
+  static win32::SetupLibraryRuntime real;
   return real;
 }
 

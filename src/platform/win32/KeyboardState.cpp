@@ -1,8 +1,8 @@
 #include "platform/KeyboardState.h"
 
-#include "platform/win32/Win32.h"
+#include "platform/win32/Win32Support.h"
 
-namespace platform {
+namespace platform::win32 {
 namespace {
 
 // The thread's own keyboard state, as its message queue has seen the keys.
@@ -16,9 +16,12 @@ class ThreadKeyboardState final : public KeyboardState {
 };
 
 }  // namespace
+}  // namespace platform::win32
+
+namespace platform {
 
 KeyboardState& RealKeyboardState() {
-  static ThreadKeyboardState real;
+  static win32::ThreadKeyboardState real;
   return real;
 }
 

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "platform/win32/Win32.h"
+#include "platform/win32/Win32Support.h"
 
 // <windows.h> maps MessageBox to MessageBoxA, which would rename the class.
 #undef MessageBox
 
-namespace platform {
+namespace platform::win32 {
 namespace {
 
 // The system's message box. The owner window is the UI backend's own
@@ -23,9 +23,12 @@ class SystemMessageBox final : public MessageBox {
 };
 
 }  // namespace
+}  // namespace platform::win32
+
+namespace platform {
 
 MessageBox& RealMessageBox() {
-  static SystemMessageBox real;
+  static win32::SystemMessageBox real;
   return real;
 }
 

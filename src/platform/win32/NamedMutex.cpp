@@ -1,8 +1,8 @@
 #include "platform/NamedMutex.h"
 
-#include "platform/win32/Win32.h"
+#include "platform/win32/Win32Support.h"
 
-namespace platform {
+namespace platform::win32 {
 namespace {
 
 // A mutex of the system: re-entrant for its owning thread, and released by
@@ -12,31 +12,38 @@ namespace {
 // CreateMutexA itself.
 class Win32NamedMutex final : public NamedMutex {
  public:
-  explicit Win32NamedMutex(win32::Handle handle) : m_handle(std::move(handle)) {}
+  explicit Win32NamedMutex(Handle handle) : m_handle(std::move(handle)) {}
 
   std::optional<SystemError> Lock() override {
     const DWORD result = ::WaitForSingleObject(m_handle.Get(), INFINITE);
     // WAIT_ABANDONED: the owner died holding it; the lock is ours now.
     if (result == WAIT_OBJECT_0 || result == WAIT_ABANDONED) return std::nullopt;
-    return win32::LastSystemError();
+    return LastSystemError();
   }
 
   std::optional<SystemError> Unlock() override {
     if (::ReleaseMutex(m_handle.Get())) return std::nullopt;
-    return win32::LastSystemError();
+    return LastSystemError();
   }
 
  private:
-  win32::Handle m_handle;
+  Handle m_handle;
 };
 
-}  // namespace
-
-SystemResult<std::unique_ptr<NamedMutex>> NamedMutex::Open(const std::string& name) {
-  win32::Handle handle(::CreateMutexA(nullptr, FALSE, name.c_str()));
-  if (!handle.Valid()) return win32::LastSystemError();
+SystemResult<std::unique_ptr<NamedMutex>> OpenSystemMutex(const std::string& name) {
+  Handle handle(::CreateMutexA(nullptr, FALSE, name.c_str()));
+  if (!handle.Valid()) return LastSystemError();
   std::unique_ptr<NamedMutex> mutex = std::make_unique<Win32NamedMutex>(std::move(handle));
   return mutex;
+}
+
+}  // namespace
+}  // namespace platform::win32
+
+namespace platform {
+
+SystemResult<std::unique_ptr<NamedMutex>> NamedMutex::Open(const std::string& name) {
+  return win32::OpenSystemMutex(name);
 }
 
 }  // namespace platform

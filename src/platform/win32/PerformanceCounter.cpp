@@ -1,8 +1,8 @@
 #include "platform/PerformanceCounter.h"
 
-#include "platform/win32/Win32.h"
+#include "platform/win32/Win32Support.h"
 
-namespace platform {
+namespace platform::win32 {
 namespace {
 
 // The system's own counter at its own frequency (10 MHz on current Windows),
@@ -23,9 +23,12 @@ class SystemPerformanceCounter : public PerformanceCounter {
 };
 
 }  // namespace
+}  // namespace platform::win32
+
+namespace platform {
 
 PerformanceCounter& RealPerformanceCounter() {
-  static SystemPerformanceCounter real;
+  static win32::SystemPerformanceCounter real;
   return real;
 }
 

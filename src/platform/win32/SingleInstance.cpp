@@ -1,6 +1,6 @@
 #include "platform/SingleInstance.h"
 
-#include "platform/win32/Win32.h"
+#include "platform/win32/Win32Support.h"
 
 namespace platform {
 namespace {

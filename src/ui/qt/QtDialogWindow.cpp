@@ -68,6 +68,45 @@ Qt::FocusPolicy FocusPolicyOf(const ControlTemplate& control) {
   return HasFlag(control.style, ControlStyle::kTabStop) ? Qt::StrongFocus : Qt::ClickFocus;
 }
 
+QLabel* NewStaticText(const ControlTemplate& control, QWidget* parent) {
+  const QString text = ToQString(control.text);
+  auto* label = new QLabel(StaticDisplayText(text), parent);
+  label->setProperty(kRawTextProperty, text);
+  label->setTextFormat(Qt::PlainText);
+  label->setMargin(0);
+  if (HasFlag(control.style, ControlStyle::kCenterVertically)) {
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  } else {
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+  }
+  if (HasFlag(control.style, ControlStyle::kSunken)) {
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setLineWidth(1);
+  }
+  return label;
+}
+
+// The frame and the read-only look are the caller's, as for a one-line edit.
+QPlainTextEdit* NewMultiLineEdit(const ControlTemplate& control, QWidget* parent) {
+  const bool read_only = HasFlag(control.style, ControlStyle::kReadOnly);
+  auto* edit = new QPlainTextEdit(parent);
+  edit->setPlainText(FromCrLf(ToQString(control.text)));
+  edit->setReadOnly(read_only);
+  if (read_only) {
+    // Scrolled and selected with the keyboard too, but never changed.
+    edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  }
+  edit->setTabChangesFocus(true);
+  edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  edit->setVerticalScrollBarPolicy(HasFlag(control.style, ControlStyle::kVerticalScroll)
+                                       ? Qt::ScrollBarAlwaysOn
+                                       : Qt::ScrollBarAlwaysOff);
+  edit->document()->setDocumentMargin(1);
+  return edit;
+}
+
 }  // namespace
 
 class QtDialogWindow::PaintContextImpl final : public PaintContext {
@@ -147,124 +186,103 @@ void QtDialogWindow::BuildControl(const ControlTemplate& control) {
   QWidget* parent = m_widget.get();
   const QRect geometry =
       DialogRectToPixels(control.x, control.y, control.width, control.height, m_base_units);
-  const QString text = ToQString(control.text);
   QWidget* widget = nullptr;
   switch (control.kind) {
     case ControlKind::kPushButton:
-    case ControlKind::kDefaultPushButton: {
-      auto* button = new QPushButton(text, parent);
-      // A focused button takes Enter itself; the default one also shows it.
-      button->setAutoDefault(true);
-      if (control.kind == ControlKind::kDefaultPushButton) {
-        button->setDefault(true);
-        m_default_button_id = control.id;
-      }
-      button->setFocusPolicy(FocusPolicyOf(control));
-      const int id = control.id;
-      QObject::connect(button, &QPushButton::clicked, button, [this, id] { Click(id); });
-      m_widget->WatchControl(button);
-      widget = button;
+    case ControlKind::kDefaultPushButton:
+      widget = BuildPushButton(control);
       break;
-    }
-    case ControlKind::kStaticText: {
-      auto* label = new QLabel(StaticDisplayText(text), parent);
-      label->setProperty(kRawTextProperty, text);
-      label->setTextFormat(Qt::PlainText);
-      label->setMargin(0);
-      if (HasFlag(control.style, ControlStyle::kCenterVertically)) {
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-      } else {
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(true);
-      }
-      if (HasFlag(control.style, ControlStyle::kSunken)) {
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setLineWidth(1);
-      }
-      widget = label;
+    case ControlKind::kStaticText:
+      widget = NewStaticText(control, parent);
       break;
-    }
     case ControlKind::kBlackFrame:
       widget = new FrameControl(parent);
       break;
-    case ControlKind::kGroupBox: {
-      widget = new GroupBoxControl(text, parent);
+    case ControlKind::kGroupBox:
+      widget = new GroupBoxControl(ToQString(control.text), parent);
       break;
-    }
-    case ControlKind::kEdit: {
-      const bool read_only = HasFlag(control.style, ControlStyle::kReadOnly);
-      const bool bordered = HasFlag(control.style, ControlStyle::kBorder) ||
-                            HasFlag(control.style, ControlStyle::kClientEdge);
-      QFrame* frame = nullptr;
-      if (HasFlag(control.style, ControlStyle::kMultiLine)) {
-        auto* edit = new QPlainTextEdit(parent);
-        edit->setPlainText(FromCrLf(text));
-        edit->setReadOnly(read_only);
-        if (read_only) {
-          // Scrolled and selected with the keyboard too, but never changed.
-          edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        }
-        edit->setTabChangesFocus(true);
-        edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        edit->setVerticalScrollBarPolicy(HasFlag(control.style, ControlStyle::kVerticalScroll)
-                                             ? Qt::ScrollBarAlwaysOn
-                                             : Qt::ScrollBarAlwaysOff);
-        edit->document()->setDocumentMargin(1);
-        frame = edit;
-      } else {
-        auto* edit = new QLineEdit(text, parent);
-        edit->setReadOnly(read_only);
-        edit->setFrame(bordered);
-        widget = edit;
-      }
-      if (frame != nullptr) {
-        // Bordered edits get the sunken edge of three-dimensional dialogs.
-        frame->setFrameStyle(bordered ? (QFrame::StyledPanel | QFrame::Sunken) : QFrame::NoFrame);
-        widget = frame;
-      }
-      if (read_only) {
-        // Read-only edits show the dialog's face colour, as on Windows.
-        QPalette palette = widget->palette();
-        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-        widget->setPalette(palette);
-        // The dialog's face shows through instead: at fractional scale
-        // factors a filled text area rounds over its one-pixel frame.
-        if (auto* edit = dynamic_cast<QPlainTextEdit*>(frame)) {
-          edit->viewport()->setAutoFillBackground(false);
-        }
-      }
-      widget->setFocusPolicy(FocusPolicyOf(control));
-      m_widget->WatchControl(widget);
+    case ControlKind::kEdit:
+      widget = BuildEdit(control);
       break;
-    }
-    case ControlKind::kDropDownList: {
-      auto* list = new DropDownList(parent);
-      const int id = control.id;
-      list->SetOnDropDown([this, id] { m_dialog.DispatchCommand(id, Notification::kDropDown); });
-      list->SetOnUserSelection(
-          [this, id] { m_dialog.DispatchCommand(id, Notification::kSelectionChanged); });
-      list->setFocusPolicy(FocusPolicyOf(control));
-      // The template's height is that of the open list; the closed box is one
-      // line high, and the open list shows as many items as fit below it.
-      const int box_height = list->sizeHint().height();
-      const int item_height = std::max(1, QFontMetrics(m_font).height());
-      list->setMaxVisibleItems(std::max(1, (geometry.height() - box_height) / item_height));
-      list->setGeometry(geometry.x(), geometry.y(), geometry.width(), box_height);
-      m_controls.push_back({control.id, control.kind, list});
-      ApplyCommonState(list, control);
-      return;
-    }
+    case ControlKind::kDropDownList:
+      widget = BuildDropDownList(control, geometry);
+      break;
     case ControlKind::kIcon:
       widget = new IconControl(parent);
       break;
   }
-  widget->setGeometry(geometry);
+  // A drop-down list places itself: its closed box is shorter than the template.
+  if (control.kind != ControlKind::kDropDownList) {
+    widget->setGeometry(geometry);
+  }
   m_controls.push_back({control.id, control.kind, widget});
   if (control.kind == ControlKind::kIcon && control.image_id != 0) {
     SetControlIcon(control.id, control.image_id);
   }
   ApplyCommonState(widget, control);
+}
+
+QWidget* QtDialogWindow::BuildPushButton(const ControlTemplate& control) {
+  auto* button = new QPushButton(ToQString(control.text), m_widget.get());
+  // A focused button takes Enter itself; the default one also shows it.
+  button->setAutoDefault(true);
+  if (control.kind == ControlKind::kDefaultPushButton) {
+    button->setDefault(true);
+    m_default_button_id = control.id;
+  }
+  button->setFocusPolicy(FocusPolicyOf(control));
+  const int id = control.id;
+  QObject::connect(button, &QPushButton::clicked, button, [this, id] { Click(id); });
+  m_widget->WatchControl(button);
+  return button;
+}
+
+QWidget* QtDialogWindow::BuildEdit(const ControlTemplate& control) {
+  const bool read_only = HasFlag(control.style, ControlStyle::kReadOnly);
+  const bool bordered = HasFlag(control.style, ControlStyle::kBorder) ||
+                        HasFlag(control.style, ControlStyle::kClientEdge);
+  QWidget* widget = nullptr;
+  if (HasFlag(control.style, ControlStyle::kMultiLine)) {
+    QPlainTextEdit* edit = NewMultiLineEdit(control, m_widget.get());
+    // Bordered edits get the sunken edge of three-dimensional dialogs.
+    edit->setFrameStyle(bordered ? (QFrame::StyledPanel | QFrame::Sunken) : QFrame::NoFrame);
+    if (read_only) {
+      // The dialog's face shows through instead: at fractional scale
+      // factors a filled text area rounds over its one-pixel frame.
+      edit->viewport()->setAutoFillBackground(false);
+    }
+    widget = edit;
+  } else {
+    auto* edit = new QLineEdit(ToQString(control.text), m_widget.get());
+    edit->setReadOnly(read_only);
+    edit->setFrame(bordered);
+    widget = edit;
+  }
+  if (read_only) {
+    // Read-only edits show the dialog's face colour, as on Windows.
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    widget->setPalette(palette);
+  }
+  widget->setFocusPolicy(FocusPolicyOf(control));
+  m_widget->WatchControl(widget);
+  return widget;
+}
+
+QWidget* QtDialogWindow::BuildDropDownList(const ControlTemplate& control, const QRect& geometry) {
+  auto* list = new DropDownList(m_widget.get());
+  const int id = control.id;
+  list->SetOnDropDown([this, id] { m_dialog.DispatchCommand(id, Notification::kDropDown); });
+  list->SetOnUserSelection(
+      [this, id] { m_dialog.DispatchCommand(id, Notification::kSelectionChanged); });
+  list->setFocusPolicy(FocusPolicyOf(control));
+  // The template's height is that of the open list; the closed box is one
+  // line high, and the open list shows as many items as fit below it.
+  const int box_height = list->sizeHint().height();
+  const int item_height = std::max(1, QFontMetrics(m_font).height());
+  list->setMaxVisibleItems(std::max(1, (geometry.height() - box_height) / item_height));
+  list->setGeometry(geometry.x(), geometry.y(), geometry.width(), box_height);
+  return list;
 }
 
 void QtDialogWindow::LabelListsByTheirStaticTexts() {

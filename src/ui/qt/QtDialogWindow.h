@@ -16,6 +16,7 @@
 class Dialog;
 class QEventLoop;
 class QPainter;
+class QRect;
 class QTimer;
 class QWidget;
 class QWindow;
@@ -109,6 +110,10 @@ class QtDialogWindow final : public DialogWindow {
 
   void BuildWindow(const DialogTemplate& dialog_template);
   void BuildControl(const ControlTemplate& control);
+  // One builder for each kind that needs the window's own state.
+  QWidget* BuildPushButton(const ControlTemplate& control);
+  QWidget* BuildEdit(const ControlTemplate& control);
+  QWidget* BuildDropDownList(const ControlTemplate& control, const QRect& geometry);
   void LabelListsByTheirStaticTexts();
   const Control* Find(int control_id) const;
   int ControlIdOf(const QWidget* widget) const;

@@ -1,5 +1,9 @@
 #include "ui/qt/VirtualKeyMap.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <iterator>
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 
@@ -13,34 +17,103 @@ constexpr unsigned kVkRightControl = 0xA3;
 constexpr unsigned kVkLeftMenu = 0xA4;
 constexpr unsigned kVkRightMenu = 0xA5;
 
-unsigned KeypadVirtualKey(int qt_key) {
-  if (qt_key >= Qt::Key_0 && qt_key <= Qt::Key_9) {
-    return 0x60 + static_cast<unsigned>(qt_key - Qt::Key_0);
-  }
-  switch (qt_key) {
-    case Qt::Key_Asterisk:
-      return 0x6A;
-    case Qt::Key_Plus:
-      return 0x6B;
-    case Qt::Key_Minus:
-      return 0x6D;
-    case Qt::Key_Period:
-    case Qt::Key_Comma:  // the decimal key of layouts with a decimal comma
-      return 0x6E;
-    case Qt::Key_Slash:
-      return 0x6F;
-    case Qt::Key_Enter:
-      return 0x0D;
-    default:
-      return 0;
-  }
+struct KeyRow {
+  int qt_key;
+  unsigned virtual_key;
+};
+
+// The numeric pad's operators (its comma is the decimal key of layouts with a
+// decimal comma); its digits are a range.
+constexpr KeyRow kKeypadRows[] = {
+    {Qt::Key_Asterisk, 0x6A}, {Qt::Key_Plus, 0x6B},  {Qt::Key_Minus, 0x6D}, {Qt::Key_Period, 0x6E},
+    {Qt::Key_Comma, 0x6E},    {Qt::Key_Slash, 0x6F}, {Qt::Key_Enter, 0x0D},
+};
+
+// Every key but the digits, letters and function keys, which are ranges.
+constexpr KeyRow kKeyRows[] = {
+    {Qt::Key_Backspace, 0x08},
+    {Qt::Key_Tab, 0x09},
+    {Qt::Key_Backtab, 0x09},  // Shift+Tab
+    {Qt::Key_Clear, 0x0C},    // numeric-pad 5 with Num Lock off
+    {Qt::Key_Return, 0x0D},
+    {Qt::Key_Enter, 0x0D},
+    {Qt::Key_Shift, 0x10},
+    {Qt::Key_Control, 0x11},
+    {Qt::Key_Alt, 0x12},
+    {Qt::Key_AltGr, 0x12},
+    {Qt::Key_Pause, 0x13},
+    {Qt::Key_CapsLock, 0x14},
+    {Qt::Key_Escape, 0x1B},
+    {Qt::Key_Space, 0x20},
+    {Qt::Key_PageUp, 0x21},
+    {Qt::Key_PageDown, 0x22},
+    {Qt::Key_End, 0x23},
+    {Qt::Key_Home, 0x24},
+    {Qt::Key_Left, 0x25},
+    {Qt::Key_Up, 0x26},
+    {Qt::Key_Right, 0x27},
+    {Qt::Key_Down, 0x28},
+    {Qt::Key_Print, 0x2C},
+    {Qt::Key_SysReq, 0x2C},  // Alt+Print Screen
+    {Qt::Key_Insert, 0x2D},
+    {Qt::Key_Delete, 0x2E},
+    {Qt::Key_Meta, 0x5B},
+    {Qt::Key_Super_L, 0x5B},
+    {Qt::Key_Super_R, 0x5C},
+    {Qt::Key_Menu, 0x5D},
+    {Qt::Key_NumLock, 0x90},
+    {Qt::Key_ScrollLock, 0x91},
+    // The digit row with Shift held (US layout).
+    {Qt::Key_ParenRight, 0x30},
+    {Qt::Key_Exclam, 0x31},
+    {Qt::Key_At, 0x32},
+    {Qt::Key_NumberSign, 0x33},
+    {Qt::Key_Dollar, 0x34},
+    {Qt::Key_Percent, 0x35},
+    {Qt::Key_AsciiCircum, 0x36},
+    {Qt::Key_Ampersand, 0x37},
+    {Qt::Key_Asterisk, 0x38},
+    {Qt::Key_ParenLeft, 0x39},
+    // The punctuation keys, plain and with Shift held (US layout).
+    {Qt::Key_Semicolon, 0xBA},
+    {Qt::Key_Colon, 0xBA},
+    {Qt::Key_Equal, 0xBB},
+    {Qt::Key_Plus, 0xBB},
+    {Qt::Key_Comma, 0xBC},
+    {Qt::Key_Less, 0xBC},
+    {Qt::Key_Minus, 0xBD},
+    {Qt::Key_Underscore, 0xBD},
+    {Qt::Key_Period, 0xBE},
+    {Qt::Key_Greater, 0xBE},
+    {Qt::Key_Slash, 0xBF},
+    {Qt::Key_Question, 0xBF},
+    {Qt::Key_QuoteLeft, 0xC0},
+    {Qt::Key_AsciiTilde, 0xC0},
+    {Qt::Key_BracketLeft, 0xDB},
+    {Qt::Key_BraceLeft, 0xDB},
+    {Qt::Key_Backslash, 0xDC},
+    {Qt::Key_Bar, 0xDC},
+    {Qt::Key_BracketRight, 0xDD},
+    {Qt::Key_BraceRight, 0xDD},
+    {Qt::Key_Apostrophe, 0xDE},
+    {Qt::Key_QuoteDbl, 0xDE},
+};
+
+template <std::size_t kCount>
+unsigned LookUp(const KeyRow (&rows)[kCount], int qt_key) {
+  const auto row = std::find_if(std::begin(rows), std::end(rows),
+                                [qt_key](const KeyRow& each) { return each.qt_key == qt_key; });
+  return row != std::end(rows) ? row->virtual_key : 0;
 }
 
 }  // namespace
 
 unsigned VirtualKeyFromQtKey(int qt_key, KeypadKey keypad) {
   if (keypad == KeypadKey::kYes) {
-    if (const unsigned code = KeypadVirtualKey(qt_key); code != 0) {
+    if (qt_key >= Qt::Key_0 && qt_key <= Qt::Key_9) {
+      return 0x60 + static_cast<unsigned>(qt_key - Qt::Key_0);
+    }
+    if (const unsigned code = LookUp(kKeypadRows, qt_key); code != 0) {
       return code;
     }
   }
@@ -53,124 +126,7 @@ unsigned VirtualKeyFromQtKey(int qt_key, KeypadKey keypad) {
   if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F24) {
     return 0x70 + static_cast<unsigned>(qt_key - Qt::Key_F1);
   }
-  switch (qt_key) {
-    case Qt::Key_Backspace:
-      return 0x08;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-      return 0x09;  // Shift+Tab
-    case Qt::Key_Clear:
-      return 0x0C;  // numeric-pad 5 with Num Lock off
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return 0x0D;
-    case Qt::Key_Shift:
-      return 0x10;
-    case Qt::Key_Control:
-      return 0x11;
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-      return 0x12;
-    case Qt::Key_Pause:
-      return 0x13;
-    case Qt::Key_CapsLock:
-      return 0x14;
-    case Qt::Key_Escape:
-      return 0x1B;
-    case Qt::Key_Space:
-      return 0x20;
-    case Qt::Key_PageUp:
-      return 0x21;
-    case Qt::Key_PageDown:
-      return 0x22;
-    case Qt::Key_End:
-      return 0x23;
-    case Qt::Key_Home:
-      return 0x24;
-    case Qt::Key_Left:
-      return 0x25;
-    case Qt::Key_Up:
-      return 0x26;
-    case Qt::Key_Right:
-      return 0x27;
-    case Qt::Key_Down:
-      return 0x28;
-    case Qt::Key_Print:
-    case Qt::Key_SysReq:
-      return 0x2C;  // Alt+Print Screen
-    case Qt::Key_Insert:
-      return 0x2D;
-    case Qt::Key_Delete:
-      return 0x2E;
-    case Qt::Key_Meta:
-    case Qt::Key_Super_L:
-      return 0x5B;
-    case Qt::Key_Super_R:
-      return 0x5C;
-    case Qt::Key_Menu:
-      return 0x5D;
-    case Qt::Key_NumLock:
-      return 0x90;
-    case Qt::Key_ScrollLock:
-      return 0x91;
-    // The digit row with Shift held (US layout).
-    case Qt::Key_ParenRight:
-      return 0x30;
-    case Qt::Key_Exclam:
-      return 0x31;
-    case Qt::Key_At:
-      return 0x32;
-    case Qt::Key_NumberSign:
-      return 0x33;
-    case Qt::Key_Dollar:
-      return 0x34;
-    case Qt::Key_Percent:
-      return 0x35;
-    case Qt::Key_AsciiCircum:
-      return 0x36;
-    case Qt::Key_Ampersand:
-      return 0x37;
-    case Qt::Key_Asterisk:
-      return 0x38;
-    case Qt::Key_ParenLeft:
-      return 0x39;
-    // The punctuation keys, plain and with Shift held (US layout).
-    case Qt::Key_Semicolon:
-    case Qt::Key_Colon:
-      return 0xBA;
-    case Qt::Key_Equal:
-    case Qt::Key_Plus:
-      return 0xBB;
-    case Qt::Key_Comma:
-    case Qt::Key_Less:
-      return 0xBC;
-    case Qt::Key_Minus:
-    case Qt::Key_Underscore:
-      return 0xBD;
-    case Qt::Key_Period:
-    case Qt::Key_Greater:
-      return 0xBE;
-    case Qt::Key_Slash:
-    case Qt::Key_Question:
-      return 0xBF;
-    case Qt::Key_QuoteLeft:
-    case Qt::Key_AsciiTilde:
-      return 0xC0;
-    case Qt::Key_BracketLeft:
-    case Qt::Key_BraceLeft:
-      return 0xDB;
-    case Qt::Key_Backslash:
-    case Qt::Key_Bar:
-      return 0xDC;
-    case Qt::Key_BracketRight:
-    case Qt::Key_BraceRight:
-      return 0xDD;
-    case Qt::Key_Apostrophe:
-    case Qt::Key_QuoteDbl:
-      return 0xDE;
-    default:
-      return 0;
-  }
+  return LookUp(kKeyRows, qt_key);
 }
 
 unsigned VirtualKeyFromXkbKeycode(std::uint32_t keycode) {

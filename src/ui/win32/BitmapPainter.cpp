@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "ui/win32/Picture.h"
+
 namespace ui::win32 {
 namespace {
 
@@ -52,6 +54,28 @@ BitmapPainter::BitmapPainter(std::span<const std::uint8_t> file) {
   m_info = reinterpret_cast<const BITMAPINFO*>(header);
   m_bits = file.data() + bits_offset;
   m_colors = colors;
+}
+
+BITMAPINFO BitmapPainter::PictureInfo(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+BitmapPainter::BitmapPainter(const Picture& picture) {
+  if (picture.width <= 0 || picture.height <= 0 ||
+      picture.pixels.size() !=
+          static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height)) {
+    return;
+  }
+  m_picture_info = PictureInfo(picture.width, picture.height);
+  m_info = &m_picture_info;
+  m_bits = reinterpret_cast<const std::uint8_t*>(picture.pixels.data());
 }
 
 int BitmapPainter::Width() const {

@@ -63,6 +63,14 @@ DWORD CommonStyle(ControlStyle s) {
   return style;
 }
 
+// "MS Sans Serif" is a bitmap face drawn at a few fixed sizes: once the
+// program is DPI aware the system no longer stretches its windows, and that
+// face would not grow with the DPI. The system's dialog face is its scalable
+// twin, with the same metrics.
+std::string ScalableFace(const std::string& face) {
+  return face == "MS Sans Serif" ? std::string("MS Shell Dlg") : face;
+}
+
 }  // namespace
 
 DWORD DialogTemplateBuilder::WindowStyle(const DialogTemplate& t) {
@@ -97,7 +105,7 @@ DialogTemplateBuilder::DialogTemplateBuilder(const DialogTemplate& t) {
   AddWord(static_cast<WORD>(t.font_point_size > 0 ? t.font_point_size : 8));
   AddWord(FW_NORMAL);
   AddWord(static_cast<WORD>(DEFAULT_CHARSET << 8));  // not italic; the face decides the set
-  AddText(t.font_name);
+  AddText(ScalableFace(t.font_name));
   for (const ControlTemplate& control : t.controls) {
     AlignToDword();
     const ControlClass kind = ClassOf(control);

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/win32/Win32.h"
+#include "ui/win32/Win32Api.h"
 
 namespace ui {
 struct DialogTemplate;

@@ -4,26 +4,19 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui/IconImage.h"
-#include "ui/IconResource.h"
-#include "ui/ResourceSet.h"
+#include "ui/win32/BitmapPainter.h"
+#include "ui/win32/ResourcePictures.h"
 
 namespace ui::win32 {
 namespace {
 
 // A 32-bit colour bitmap with its alpha channel, and an empty mask: the
 // system draws such an icon by its alpha alone.
-HICON CreateIconFromImage(const IconImage& image) {
-  if (image.pixels == nullptr || image.width <= 0 || image.height <= 0) {
+HICON CreateIconFromImage(const Picture& image) {
+  if (image.pixels.empty() || image.width <= 0 || image.height <= 0) {
     return nullptr;
   }
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = image.width;
-  info.bmiHeader.biHeight = -image.height;  // rows from the top, as the image keeps them
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = BitmapPainter::PictureInfo(image.width, image.height);
   void* bits = nullptr;
   HDC screen = GetDC(nullptr);
   HBITMAP color = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
@@ -32,9 +25,7 @@ HICON CreateIconFromImage(const IconImage& image) {
     return nullptr;
   }
   // 0xAARRGGBB is the bitmap's own byte order (blue first) on this system.
-  const std::size_t count =
-      static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height);
-  std::copy(image.pixels, image.pixels + count, static_cast<std::uint32_t*>(bits));
+  std::copy(image.pixels.begin(), image.pixels.end(), static_cast<std::uint32_t*>(bits));
   // Rows of whole words, all clear.
   const std::vector<std::uint8_t> clear(static_cast<std::size_t>((image.width + 15) / 16 * 2) *
                                         static_cast<std::size_t>(image.height));
@@ -62,10 +53,8 @@ HICON IconHandles::Get(int icon_id, int size) {
   if (auto it = m_icons.find(key); it != m_icons.end()) {
     return it->second;
   }
-  const IconResource* resource =
-      ResourceSet::s_instance != nullptr ? ResourceSet::s_instance->FindIcon(icon_id) : nullptr;
-  const IconImage* image = resource != nullptr ? resource->ImageForSize(size) : nullptr;
-  HICON icon = image != nullptr ? CreateIconFromImage(*image) : nullptr;
+  // Made at the very size it is drawn, so that the system never stretches it.
+  HICON icon = CreateIconFromImage(IconForSize(icon_id, size));
   // A missing icon is not looked up again either.
   m_icons.emplace(key, icon);
   return icon;

@@ -3,7 +3,7 @@
 #include <map>
 #include <utility>
 
-#include "ui/win32/Win32.h"
+#include "ui/win32/Win32Api.h"
 
 namespace ui::win32 {
 
@@ -16,8 +16,8 @@ class IconHandles {
   IconHandles(const IconHandles&) = delete;
   IconHandles& operator=(const IconHandles&) = delete;
 
-  // The icon drawn for `size` pixels (its image of that size, else the next
-  // larger, else the largest); null when there is no such resource.
+  // The icon for `size` pixels, made from the drawing IconForSize gives;
+  // null when there is no such resource.
   HICON Get(int icon_id, int size);
 
  private:

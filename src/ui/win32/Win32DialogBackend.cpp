@@ -1,11 +1,27 @@
 #include "ui/win32/Win32DialogBackend.h"
 
-#include "ui/win32/Win32.h"
+#include "ui/win32/Win32Api.h"
 #include "ui/win32/Win32DialogWindow.h"
 
-namespace ui::win32 {
+#include <commctrl.h>
 
-Win32DialogBackend::Win32DialogBackend() : m_thread_id(GetCurrentThreadId()) {}
+namespace ui::win32 {
+namespace {
+
+// The manifest asks for the themed common controls (version 6); they are
+// registered for this process here, before the first window that uses them.
+void RegisterCommonControls() {
+  INITCOMMONCONTROLSEX controls{};
+  controls.dwSize = sizeof controls;
+  controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
+  ::InitCommonControlsEx(&controls);
+}
+
+}  // namespace
+
+Win32DialogBackend::Win32DialogBackend() : m_thread_id(GetCurrentThreadId()) {
+  RegisterCommonControls();
+}
 
 Win32DialogBackend::~Win32DialogBackend() = default;
 

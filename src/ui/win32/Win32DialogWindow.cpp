@@ -15,6 +15,7 @@
 #include "ui/win32/BitmapPainter.h"
 #include "ui/win32/DialogTemplateBuilder.h"
 #include "ui/win32/IconHandles.h"
+#include "ui/win32/ResourcePictures.h"
 
 namespace ui::win32 {
 namespace {
@@ -26,10 +27,8 @@ using LiveWin32Windows = LiveWindows<Win32DialogWindow>;
 // WM_HELP. The help key is the key filter's to let through.
 constexpr UINT kKeyF1Message = 0x004D;
 
-std::span<const std::uint8_t> FindBitmap(int bitmap_id) {
-  return ResourceSet::s_instance != nullptr ? ResourceSet::s_instance->FindBitmap(bitmap_id)
-                                            : std::span<const std::uint8_t>();
-}
+// Sent to a per-monitor aware window that moves to a screen of another DPI.
+constexpr UINT kDpiChangedMessage = 0x02E0;
 
 std::string WindowText(HWND hwnd) {
   if (hwnd == nullptr) return {};
@@ -59,6 +58,7 @@ class Win32DialogWindow::PaintContextImpl final : public PaintContext {
       int& shown = m_window.m_frame_bitmaps[control_id];
       if (shown != bitmap_id) {
         shown = bitmap_id;
+        m_window.m_frame_pictures.erase(control_id);
         InvalidateRect(handle, nullptr, TRUE);
       }
       return;
@@ -66,11 +66,13 @@ class Win32DialogWindow::PaintContextImpl final : public PaintContext {
     RECT target;
     GetWindowRect(handle, &target);
     MapWindowPoints(nullptr, m_window.m_hwnd, reinterpret_cast<POINT*>(&target), 2);
-    BitmapPainter(FindBitmap(bitmap_id)).Stretch(m_dc, target);
+    const Picture picture =
+        BitmapForSize(bitmap_id, target.right - target.left, target.bottom - target.top);
+    BitmapPainter(picture).Stretch(m_dc, target);
   }
 
   void DrawIconCentered(int icon_id) override {
-    const int size = GetSystemMetrics(SM_CXICON);
+    const int size = m_window.IconSize(SM_CXICON);
     HICON icon = m_window.m_icons.Get(icon_id, size);
     RECT client;
     GetClientRect(m_window.m_hwnd, &client);
@@ -127,6 +129,12 @@ void Win32DialogWindow::OnInitDialog(HWND hwnd) {
       SetWindowSubclass(handle, &FrameProc, 0, reinterpret_cast<DWORD_PTR>(this));
     } else if (control.kind == ControlKind::kIcon && control.image_id != 0) {
       SetControlIcon(control.id, control.image_id);
+    } else if (control.kind == ControlKind::kEdit &&
+               HasFlag(control.style, ControlStyle::kMultiLine)) {
+      // A pixel each side, as the Qt backend keeps: the wider margins a
+      // scalable face gets by default would take a line from texts laid out
+      // to fill their controls.
+      SendMessageA(handle, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(1, 1));
     }
   }
 }
@@ -145,6 +153,9 @@ INT_PTR Win32DialogWindow::OnMessage(UINT message, WPARAM wparam) {
     case WM_HELP:
       m_dialog.DispatchHelp();
       return TRUE;
+    case kDpiChangedMessage:
+      OnDpiChanged(LOWORD(wparam));
+      return FALSE;  // the dialog manager lays the window out at the new DPI
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE) {
         // Kept for GetFocus while another window is active.
@@ -219,7 +230,10 @@ LRESULT CALLBACK Win32DialogWindow::FrameProc(HWND hwnd, UINT message, WPARAM wp
   auto* window = reinterpret_cast<Win32DialogWindow*>(data);
   switch (message) {
     case WM_PAINT:
-      if (window->PaintFrame(hwnd)) return 0;
+      if (window->PaintFrame(hwnd, nullptr)) return 0;
+      break;
+    case WM_PRINTCLIENT:
+      if (window->PaintFrame(hwnd, reinterpret_cast<HDC>(wparam))) return 0;
       break;
     case WM_ERASEBKGND:
       if (window->m_frame_bitmaps.count(GetDlgCtrlID(hwnd)) != 0)
@@ -234,21 +248,34 @@ LRESULT CALLBACK Win32DialogWindow::FrameProc(HWND hwnd, UINT message, WPARAM wp
   return DefSubclassProc(hwnd, message, wparam, lparam);
 }
 
-bool Win32DialogWindow::PaintFrame(HWND frame) {
+const Picture* Win32DialogWindow::FramePicture(HWND frame) {
   const auto it = m_frame_bitmaps.find(GetDlgCtrlID(frame));
   if (it == m_frame_bitmaps.end()) {
-    return false;
+    return nullptr;
   }
-  const BitmapPainter painter(FindBitmap(it->second));
-  if (!painter.IsValid()) {
-    return false;  // the frame as the template draws it
-  }
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(frame, &paint);
   RECT client;
   GetClientRect(frame, &client);
-  if (dc != nullptr) painter.Stretch(dc, client);
-  EndPaint(frame, &paint);
+  // Made once per size, at the frame's own pixels: the copy to the screen
+  // then neither drops nor repeats rows.
+  Picture& picture = m_frame_pictures[it->first];
+  if (picture.width != client.right || picture.height != client.bottom) {
+    picture = BitmapForSize(it->second, client.right, client.bottom);
+  }
+  return picture.pixels.empty() ? nullptr : &picture;  // else the frame as the template draws it
+}
+
+bool Win32DialogWindow::PaintFrame(HWND frame, HDC dc) {
+  const Picture* picture = FramePicture(frame);
+  if (picture == nullptr) {
+    return false;
+  }
+  const bool own_paint = dc == nullptr;
+  PAINTSTRUCT paint;
+  if (own_paint) dc = BeginPaint(frame, &paint);
+  if (dc != nullptr) {
+    BitmapPainter(*picture).Stretch(dc, RECT{0, 0, picture->width, picture->height});
+  }
+  if (own_paint) EndPaint(frame, &paint);
   return true;
 }
 
@@ -312,6 +339,26 @@ void Win32DialogWindow::PlaceWindow() {
   SetWindowPos(m_hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+int Win32DialogWindow::IconSize(int metric) const {
+  const int size = GetSystemMetrics(metric);
+  if (m_dpi == 0) {
+    return size;  // the system's DPI, which the metrics follow
+  }
+  HDC screen = GetDC(nullptr);
+  const int system_dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return system_dpi > 0 ? MulDiv(size, static_cast<int>(m_dpi), system_dpi) : size;
+}
+
+void Win32DialogWindow::OnDpiChanged(unsigned dpi) {
+  m_dpi = dpi;
+  // The icons were made for the old DPI; the frames' pictures are made
+  // again at their next paint, at their new size.
+  if (m_window_icon != 0) SetIcon(m_window_icon);
+  const std::map<int, int> shown = m_control_icons;
+  for (const auto& [control_id, icon_id] : shown) SetControlIcon(control_id, icon_id);
+}
+
 void Win32DialogWindow::RunModalLoop() {
   HWND owner = m_owner != nullptr ? m_owner->Handle() : nullptr;
   // As the system's modal dialog boxes: the owner takes no input meanwhile.
@@ -366,8 +413,9 @@ std::string Win32DialogWindow::GetTitle() const {
 }
 
 void Win32DialogWindow::SetIcon(int icon_id) {
-  HICON large = m_icons.Get(icon_id, GetSystemMetrics(SM_CXICON));
-  HICON small = m_icons.Get(icon_id, GetSystemMetrics(SM_CXSMICON));
+  m_window_icon = icon_id;
+  HICON large = m_icons.Get(icon_id, IconSize(SM_CXICON));
+  HICON small = m_icons.Get(icon_id, IconSize(SM_CXSMICON));
   SendMessageA(m_hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
   SendMessageA(m_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
 }
@@ -424,7 +472,8 @@ void Win32DialogWindow::SetControlIcon(int control_id, int icon_id) {
   const ControlTemplate* control = Find(control_id);
   HWND handle = ControlHandle(control_id);
   if (control != nullptr && handle != nullptr && control->kind == ControlKind::kIcon) {
-    HICON icon = m_icons.Get(icon_id, GetSystemMetrics(SM_CXICON));
+    m_control_icons[control_id] = icon_id;
+    HICON icon = m_icons.Get(icon_id, IconSize(SM_CXICON));
     SendMessageA(handle, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
   }
 }

@@ -3,7 +3,8 @@
 #include <map>
 
 #include "ui/DialogWindow.h"
-#include "ui/win32/Win32.h"
+#include "ui/win32/Picture.h"
+#include "ui/win32/Win32Api.h"
 
 class Dialog;
 
@@ -34,6 +35,8 @@ class Win32DialogWindow final : public DialogWindow {
 
   bool IsCreated() const { return m_hwnd != nullptr; }
   HWND Handle() const { return m_hwnd; }
+  // The platform's way to the window, for a device it reads (DirectInput).
+  void* NativeHandle() const override { return m_hwnd; }
   // The window of a control, null for an unknown id.
   HWND ControlHandle(int control_id) const;
 
@@ -94,9 +97,15 @@ class Win32DialogWindow final : public DialogWindow {
   INT_PTR OnMessage(UINT message, WPARAM wparam);
   void OnCommand(int control_id, int code);
   void OnPaint();
-  bool PaintFrame(HWND frame);
+  const Picture* FramePicture(HWND frame);
+  // Into `dc` when given (WM_PRINTCLIENT), else a paint of its own; false
+  // when the frame shows no picture.
+  bool PaintFrame(HWND frame, HDC dc);
   bool FilterKey(const MSG& message);
   void PlaceWindow();
+  // The size of a system icon metric at the window's DPI.
+  int IconSize(int metric) const;
+  void OnDpiChanged(unsigned dpi);
   void ApplyFocus(int control_id);
   const ControlTemplate* Find(int control_id) const;
   int ControlIdOf(HWND hwnd) const;
@@ -107,6 +116,11 @@ class Win32DialogWindow final : public DialogWindow {
   IconHandles& m_icons;
   HWND m_hwnd = nullptr;
   std::map<int, int> m_frame_bitmaps;  // black frame id -> bitmap id it shows
+  std::map<int, Picture> m_frame_pictures;  // that bitmap at the frame's size
+  std::map<int, int> m_control_icons;  // icon control id -> icon id it shows
+  int m_window_icon = 0;
+  // The window's DPI once it has moved to a screen of another; 0 before.
+  unsigned m_dpi = 0;
   // Where the focus goes when the window is shown or activated again.
   int m_pending_focus = kWindowId;
   bool m_focus_on_activation = false;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/win32/Win32.h"
+#include "ui/win32/Win32Api.h"
 #include "ui/win32/Win32DialogWindow.h"
 
 namespace ui::win32 {

@@ -5,8 +5,10 @@ build's qvconfig, driven with xdotool through the same steps.
     wine_e2e.py compare WINE_RUN QVCONFIG_EXE ZARVEX_EXE LINUX_QVCONFIG PREFIX
         both programs choose Medium with the keyboard and press Start Game; the
         settings file and Recon.dat each wrote must be the same bytes
-    wine_e2e.py screenshots OUT_DIR WINE_RUN QVCONFIG_EXE ZARVEX_EXE LINUX_QVCONFIG PREFIX
-        every window of both programs as PNG files in OUT_DIR, to look at
+    wine_e2e.py screenshots OUT_DIR WINE_RUN QVCONFIG_EXE ZARVEX_EXE LINUX_QVCONFIG PREFIX [DPI...]
+        every window of both programs as PNG files in OUT_DIR, to look at: the
+        Windows build's at each DPI given (96 when none), on a screen as much
+        larger as the DPI is
 
 WINE_RUN is the build's wine-run.sh; PREFIX a Wine prefix of this script's
 own, made at its first run. Exit 0 pass, 1 fail, 77 skipped.
@@ -31,8 +33,8 @@ class WineSession(e2e.Session):
     """An e2e session whose tool is qvconfig.exe under Wine, in a prefix of its
     own, with the Windows stand-in game in the game folder."""
 
-    def __init__(self, wine_run, program, game, prefix, dll_overrides=""):
-        super().__init__(wine_run)
+    def __init__(self, wine_run, program, game, prefix, dll_overrides="", dpi=96):
+        super().__init__(wine_run, "%dx%d" % (1024 * dpi // 96, 768 * dpi // 96))
         self.program = program
         shutil.copyfile(game, self.path("Zarvex.exe"))
         self.env["WINEPREFIX"] = prefix
@@ -48,6 +50,10 @@ class WineSession(e2e.Session):
             except subprocess.SubprocessError:
                 self.close()
                 raise
+        # The prefix keeps the DPI of its last session; Wine reads it when a
+        # program starts.
+        self.wine("reg", "add", "HKCU\\Control Panel\\Desktop", "/v", "LogPixels", "/t",
+                  "REG_DWORD", "/d", str(dpi), "/f")
 
     def wine(self, *arguments):
         subprocess.run([self.binary, *arguments], env=self.env, stdout=subprocess.DEVNULL,
@@ -180,10 +186,13 @@ def window_tour(session, out, prefix):
     session.wait_for_exit(tool, 30)
 
 
-def screenshots(out, wine_run, program, game, linux_program, prefix):
+def screenshots(out, wine_run, program, game, linux_program, prefix, *dpis):
     os.makedirs(out, exist_ok=True)
-    for name, make in (("linux", lambda: e2e.Session(linux_program)),
-                       ("windows", lambda: WineSession(wine_run, program, game, prefix))):
+    runs = [("linux", lambda: e2e.Session(linux_program))]
+    for dpi in dpis or ("96",):
+        runs.append(("windows-%s" % dpi,
+                     lambda dpi=int(dpi): WineSession(wine_run, program, game, prefix, dpi=dpi)))
+    for name, make in runs:
         session = make()
         try:
             window_tour(session, out, name)
@@ -195,11 +204,15 @@ def screenshots(out, wine_run, program, game, linux_program, prefix):
 def main():
     arguments = sys.argv[1:]
     modes = {"compare": (compare, 5), "screenshots": (screenshots, 6)}
-    if not arguments or arguments[0] not in modes or len(arguments) != modes[arguments[0]][1] + 1:
+    if not arguments or arguments[0] not in modes or len(arguments) < modes[arguments[0]][1] + 1:
         print(__doc__)
         return 2
-    run, _ = modes[arguments[0]]
-    paths = [os.path.abspath(a) for a in arguments[1:]]
+    run, count = modes[arguments[0]]
+    dpis = arguments[count + 1:]
+    if (run is compare and dpis) or not all(d.isdigit() and 48 <= int(d) <= 480 for d in dpis):
+        print(__doc__)
+        return 2
+    paths = [os.path.abspath(a) for a in arguments[1:count + 1]]
     for tool in ("Xvfb", "xdotool", WINESERVER):
         if shutil.which(tool) is None:
             print("skipped: %s is not installed" % tool)
@@ -209,7 +222,7 @@ def main():
             print("skipped: %s is not built" % path)
             return 77
     try:
-        run(*paths)
+        run(*paths, *dpis)
     except (Failure, subprocess.SubprocessError) as error:
         print("FAILED: %s" % error)
         return 1

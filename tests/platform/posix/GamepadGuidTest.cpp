@@ -7,8 +7,8 @@
 // Device nodes lead to their sysfs links; a port drops the numbers the kernel
 // hands out at each plug; anything outside /sys or oddly formed is refused.
 TEST(GamepadGuid, SysfsPortsIgnorePlugNumbers) {
-  using platform::PortFromSysfsPath;
-  using platform::SysfsDeviceLink;
+  using platform::posix::PortFromSysfsPath;
+  using platform::posix::SysfsDeviceLink;
   EXPECT_EQ(SysfsDeviceLink("/dev/input/event7"), "/sys/class/input/event7/device");
   EXPECT_EQ(SysfsDeviceLink("/dev/input/js0"), "/sys/class/input/js0/device");
   EXPECT_EQ(SysfsDeviceLink("/dev/hidraw3"), "/sys/class/hidraw/hidraw3/device");

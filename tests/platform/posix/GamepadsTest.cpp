@@ -92,7 +92,7 @@ TEST_F(GamepadsTest, ListsAndReadsAGameController) {
   ASSERT_TRUE(pad.Plugged()) << SDL_GetError();
   const auto listed = Named("QvTest Reading Pad");
   ASSERT_EQ(listed.size(), 1u);
-  const auto opened = gamepads.Open(listed[0].instance);
+  const auto opened = gamepads.Open(listed[0].instance, nullptr);
   ASSERT_NE(opened, nullptr);
   EXPECT_EQ(opened->GetInstanceGuid(), listed[0].instance);
 
@@ -124,7 +124,7 @@ TEST_F(GamepadsTest, ListsAndReadsAGameController) {
   ASSERT_TRUE(small.Plugged());
   const auto small_listed = Named("QvTest Button Pad");
   ASSERT_EQ(small_listed.size(), 1u);
-  const auto small_opened = gamepads.Open(small_listed[0].instance);
+  const auto small_opened = gamepads.Open(small_listed[0].instance, nullptr);
   ASSERT_NE(small_opened, nullptr);
   small.SetButton(1, true);
   ASSERT_TRUE(small_opened->Poll());
@@ -159,8 +159,8 @@ TEST_F(GamepadsTest, IdenticalPadsKeepDistinctGuids) {
   EXPECT_NE(after[2].instance, before[1].instance);
 
   second.SetButton(5, true);
-  const auto opened_first = gamepads.Open(before[0].instance);
-  const auto opened_second = gamepads.Open(before[1].instance);
+  const auto opened_first = gamepads.Open(before[0].instance, nullptr);
+  const auto opened_second = gamepads.Open(before[1].instance, nullptr);
   ASSERT_NE(opened_first, nullptr);
   ASSERT_NE(opened_second, nullptr);
   ASSERT_TRUE(opened_second->Poll());
@@ -176,7 +176,7 @@ TEST_F(GamepadsTest, UnpluggedPadFailsEveryStep) {
   ASSERT_TRUE(pad.Plugged());
   const auto listed = Named("QvTest Unplugged Pad");
   ASSERT_EQ(listed.size(), 1u);
-  const auto opened = gamepads.Open(listed[0].instance);
+  const auto opened = gamepads.Open(listed[0].instance, nullptr);
   ASSERT_NE(opened, nullptr);
   ASSERT_TRUE(opened->Poll());
 
@@ -185,7 +185,7 @@ TEST_F(GamepadsTest, UnpluggedPadFailsEveryStep) {
   EXPECT_FALSE(opened->Poll());
   EXPECT_FALSE(opened->ReadState());
   opened->Unacquire();
-  EXPECT_EQ(gamepads.Open(listed[0].instance), nullptr);
+  EXPECT_EQ(gamepads.Open(listed[0].instance, nullptr), nullptr);
   EXPECT_TRUE(Named("QvTest Unplugged Pad").empty());
 }
 

@@ -18,12 +18,12 @@ std::string LibraryOf(const void* address) {
 // A library that is missing, or lacks a function, is no SDL: the error says
 // which, so the gamepad system can report why it did not start.
 TEST(SdlLibraryTest, MissingLibraryOrFunctionIsAnError) {
-  const auto missing = platform::LoadSdlLibrary("libQvNoSuchSdl-2.0.so.0");
+  const auto missing = platform::posix::LoadSdlLibrary("libQvNoSuchSdl-2.0.so.0");
   ASSERT_FALSE(missing);
   EXPECT_NE(missing.Error().text.find("libQvNoSuchSdl-2.0.so.0"), std::string::npos)
       << missing.Error().text;
 
-  const auto not_sdl = platform::LoadSdlLibrary("libc.so.6");
+  const auto not_sdl = platform::posix::LoadSdlLibrary("libc.so.6");
   ASSERT_FALSE(not_sdl);
   EXPECT_NE(not_sdl.Error().text.find("SDL_SetHint"), std::string::npos) << not_sdl.Error().text;
 }
@@ -31,9 +31,9 @@ TEST(SdlLibraryTest, MissingLibraryOrFunctionIsAnError) {
 // The process's SDL resolves every function, and from the very library this
 // test links for its virtual pads: pads attached there are the backend's.
 TEST(SdlLibraryTest, ProcessLibraryIsTheLinkedOne) {
-  const auto loaded = platform::ProcessSdlLibrary();
+  const auto loaded = platform::posix::SdlLibraryForThisProcess();
   ASSERT_TRUE(loaded) << loaded.Error().text;
-  const platform::SdlLibrary& sdl = **loaded;
+  const platform::posix::SdlLibrary& sdl = **loaded;
 #define QV_EXPECT_RESOLVED(name) EXPECT_NE(sdl.name, nullptr) << #name;
   QV_SDL_FUNCTIONS(QV_EXPECT_RESOLVED)
 #undef QV_EXPECT_RESOLVED
@@ -42,7 +42,7 @@ TEST(SdlLibraryTest, ProcessLibraryIsTheLinkedOne) {
   EXPECT_EQ(LibraryOf(reinterpret_cast<const void*>(sdl.SDL_NumJoysticks)), linked);
   EXPECT_EQ(sdl.SDL_NumJoysticks, &SDL_NumJoysticks);
 
-  const auto again = platform::ProcessSdlLibrary();
+  const auto again = platform::posix::SdlLibraryForThisProcess();
   ASSERT_TRUE(again);
   EXPECT_EQ(*again, *loaded);
 }

@@ -14,8 +14,8 @@
 
 namespace {
 
-platform::VulkanFindings SomeFindings() {
-  platform::VulkanFindings findings;
+platform::posix::VulkanFindings SomeFindings() {
+  platform::posix::VulkanFindings findings;
   findings.loader_loaded = findings.instance_created = findings.devices_enumerated = true;
   findings.device_count = 2;
   findings.first_device_type = 1;
@@ -38,9 +38,9 @@ std::vector<std::string> Entries(const std::string& folder) {
 // a pipe, another user's) is a miss, and the next store replaces it whole.
 TEST(VulkanFindingsCache, IgnoresAndReplacesUnsoundFiles) {
   TempDirectory folder;
-  const platform::VulkanFindingsCache cache(folder.Path() + "/cache/qvconfig");
+  const platform::posix::VulkanFindingsCache cache(folder.Path() + "/cache/qvconfig");
   const std::string& path = cache.FilePath();
-  const platform::VulkanFindings stored = SomeFindings();
+  const platform::posix::VulkanFindings stored = SomeFindings();
   EXPECT_EQ(cache.Load("machine"), std::nullopt);
   cache.Store("machine", stored);
   ASSERT_EQ(cache.Load("machine"), stored);
@@ -94,18 +94,18 @@ TEST(VulkanFindingsCache, FolderAndUnwritableFolder) {
   {
     ScopedVariable cache_home("XDG_CACHE_HOME", folder.Path());
     ScopedVariable home("HOME", "/home/player");
-    EXPECT_EQ(platform::VulkanFindingsCache::ForThisUser().FilePath(),
+    EXPECT_EQ(platform::posix::VulkanFindingsCache::ForThisUser().FilePath(),
               folder.Path() + "/qvconfig/vulkan-findings");
     cache_home.Set("relative");
-    EXPECT_EQ(platform::VulkanFindingsCache::ForThisUser().FilePath(),
+    EXPECT_EQ(platform::posix::VulkanFindingsCache::ForThisUser().FilePath(),
               "/home/player/.cache/qvconfig/vulkan-findings");
     home.Set(std::nullopt);
-    EXPECT_EQ(platform::VulkanFindingsCache::ForThisUser().FilePath(), "");
+    EXPECT_EQ(platform::posix::VulkanFindingsCache::ForThisUser().FilePath(), "");
   }
 
   TempDirectory::WriteFile(folder.Path() + "/a-file", "x");
   for (const std::string& where : {folder.Path() + "/a-file/qvconfig", std::string()}) {
-    const platform::VulkanFindingsCache cache(where);
+    const platform::posix::VulkanFindingsCache cache(where);
     cache.Store("machine", SomeFindings());
     EXPECT_EQ(cache.Load("machine"), std::nullopt);
   }

@@ -11,8 +11,8 @@ namespace {
 constexpr uint32_t kBoth =
     platform::kDevCapsHwTransformAndLight | platform::kDevCapsHwRasterization;
 
-platform::VulkanFindings WithDevice(int32_t type) {
-  platform::VulkanFindings findings;
+platform::posix::VulkanFindings WithDevice(int32_t type) {
+  platform::posix::VulkanFindings findings;
   findings.loader_loaded = findings.instance_created = findings.devices_enumerated = true;
   findings.device_count = 1;
   findings.first_device_type = type;
@@ -27,20 +27,20 @@ platform::VulkanFindings WithDevice(int32_t type) {
 TEST(VulkanFindings, MapsFindingsToCapsAndVersion) {
   for (int32_t type = VK_PHYSICAL_DEVICE_TYPE_OTHER; type <= VK_PHYSICAL_DEVICE_TYPE_CPU; ++type) {
     const bool gpu = type != VK_PHYSICAL_DEVICE_TYPE_OTHER && type != VK_PHYSICAL_DEVICE_TYPE_CPU;
-    EXPECT_EQ(platform::DevCapsFromFindings(WithDevice(type)), gpu ? kBoth : 0u) << type;
+    EXPECT_EQ(platform::posix::DevCapsFromFindings(WithDevice(type)), gpu ? kBoth : 0u) << type;
   }
-  platform::VulkanFindings none = WithDevice(-1);
+  platform::posix::VulkanFindings none = WithDevice(-1);
   none.device_count = 0;
-  EXPECT_EQ(platform::DevCapsFromFindings(none), std::nullopt);
+  EXPECT_EQ(platform::posix::DevCapsFromFindings(none), std::nullopt);
   none.devices_enumerated = false;
-  EXPECT_EQ(platform::DevCapsFromFindings(none), std::nullopt);
-  EXPECT_EQ(platform::DevCapsFromFindings(platform::VulkanFindings{}), std::nullopt);
+  EXPECT_EQ(platform::posix::DevCapsFromFindings(none), std::nullopt);
+  EXPECT_EQ(platform::posix::DevCapsFromFindings(platform::posix::VulkanFindings{}), std::nullopt);
 
   const auto with_device =
-      platform::RuntimeVersionFromFindings(WithDevice(VK_PHYSICAL_DEVICE_TYPE_CPU));
+      platform::posix::RuntimeVersionFromFindings(WithDevice(VK_PHYSICAL_DEVICE_TYPE_CPU));
   ASSERT_TRUE(with_device);
   EXPECT_EQ(with_device->version, 0x00040008u);
   EXPECT_EQ(with_device->revision, VK_API_VERSION_1_3);
-  EXPECT_EQ(platform::RuntimeVersionFromFindings(none)->version, 0x00040007u);
-  EXPECT_EQ(platform::RuntimeVersionFromFindings(platform::VulkanFindings{}), std::nullopt);
+  EXPECT_EQ(platform::posix::RuntimeVersionFromFindings(none)->version, 0x00040007u);
+  EXPECT_EQ(platform::posix::RuntimeVersionFromFindings(platform::posix::VulkanFindings{}), std::nullopt);
 }

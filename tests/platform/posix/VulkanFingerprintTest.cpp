@@ -38,7 +38,7 @@ TEST(VulkanFingerprint, FollowsManifestsLibrariesAndVariables) {
   ScopedVariable layer_switch("QV_TEST_NO_LAYER", std::nullopt);
   ScopedVariable unrelated("QV_TEST_UNRELATED", std::nullopt);
 
-  const platform::VulkanFingerprint fingerprint({drivers, layers}, {libraries});
+  const platform::posix::VulkanFingerprint fingerprint({drivers, layers}, {libraries});
   auto changes = [&](const std::function<void()>& change) {
     const std::string before = fingerprint.Compute();
     change();
@@ -63,8 +63,8 @@ TEST(VulkanFingerprint, FollowsManifestsLibrariesAndVariables) {
 // This process's own places: stable on an unchanged machine, and a driver
 // chosen by variable counts with the library it names.
 TEST(VulkanFingerprint, ThisProcessFollowsChosenDriver) {
-  const std::string here = platform::VulkanFingerprint::ForThisProcess().Compute();
-  EXPECT_EQ(platform::VulkanFingerprint::ForThisProcess().Compute(), here);
+  const std::string here = platform::posix::VulkanFingerprint::ForThisProcess().Compute();
+  EXPECT_EQ(platform::posix::VulkanFingerprint::ForThisProcess().Compute(), here);
 
   TempDirectory folder;
   const std::string library = folder.Path() + "/libchosen.so";
@@ -72,7 +72,7 @@ TEST(VulkanFingerprint, ThisProcessFollowsChosenDriver) {
   TempDirectory::WriteFile(folder.Path() + "/chosen.json",
                            R"({"ICD": {"library_path": ")" + library + R"("}})");
   const ScopedVariable driver_files("VK_DRIVER_FILES", folder.Path() + "/chosen.json");
-  const platform::VulkanFingerprint chosen = platform::VulkanFingerprint::ForThisProcess();
+  const platform::posix::VulkanFingerprint chosen = platform::posix::VulkanFingerprint::ForThisProcess();
   const std::string before = chosen.Compute();
   Touch(library);
   EXPECT_NE(chosen.Compute(), before);

@@ -21,7 +21,7 @@
 // What the examining child sends arrives whole, even in pieces; a child that
 // dies half-way or never answers gives nothing.
 TEST(VulkanPreload, ReceivesOneWholeRecordOrNothing) {
-  platform::VulkanFindings sent;
+  platform::posix::VulkanFindings sent;
   sent.loader_loaded = sent.devices_enumerated = true;
   sent.device_count = 3;
   sent.first_device_type = 4;
@@ -34,7 +34,7 @@ TEST(VulkanPreload, ReceivesOneWholeRecordOrNothing) {
     const ssize_t first = written > 3 ? 3 : written, rest = written - first;
     ASSERT_EQ(write(ends[1], bytes, first) + write(ends[1], bytes + first, rest), written);
     if (written == 3) close(ends[1]);  // the child died half-way
-    const auto received = platform::ReceiveFindings(ends[0], written == 0 ? 100 : 1000);
+    const auto received = platform::posix::ReceiveFindings(ends[0], written == 0 ? 100 : 1000);
     ASSERT_EQ(received.has_value(), written > 3);
     if (received) {
       EXPECT_EQ(std::tuple(received->loader_loaded, received->device_count,
@@ -57,7 +57,7 @@ std::set<pid_t> Children() {
 }
 
 // The child that `preload.Start()` forks, if it forks one.
-std::optional<pid_t> StartedChild(platform::VulkanPreload& preload) {
+std::optional<pid_t> StartedChild(platform::posix::VulkanPreload& preload) {
   const std::set<pid_t> before = Children();
   preload.Start();
   for (const pid_t child : Children()) {
@@ -81,12 +81,12 @@ bool Collected(pid_t child) {
 // this process finds, and both queries answer from it.
 TEST(VulkanPreload, ChildFindsWhatThisProcessFinds) {
   platform::StartGraphicsPreload();
-  const platform::VulkanFindings& child = platform::ProcessVulkanFindings();
-  const platform::VulkanFindings here = platform::ExamineVulkan(platform::kVulkanLoaderName);
+  const platform::posix::VulkanFindings& child = platform::posix::VulkanFindingsForThisProcess();
+  const platform::posix::VulkanFindings here = platform::posix::ExamineVulkan(platform::posix::kVulkanLoaderName);
   if (!here.loader_loaded) GTEST_SKIP() << "no Vulkan loader on this machine";
   EXPECT_EQ(child, here);
   EXPECT_EQ(platform::GetGraphicsAdapter().QueryDefaultDeviceCaps(),
-            platform::DevCapsFromFindings(here));
+            platform::posix::DevCapsFromFindings(here));
   EXPECT_TRUE(platform::GetGraphicsRuntime().QueryVersion());
 }
 
@@ -96,21 +96,21 @@ TEST(VulkanPreload, ChildFindsWhatThisProcessFinds) {
 // finds, with or without the preload.
 TEST(VulkanPreload, CacheHitIsWhatAnExaminationFinds) {
   TempDirectory folder;
-  const platform::VulkanFindingsCache cache(folder.Path() + "/qvconfig");
-  platform::VulkanFindings examined;
+  const platform::posix::VulkanFindingsCache cache(folder.Path() + "/qvconfig");
+  platform::posix::VulkanFindings examined;
   {
-    platform::VulkanPreload first(cache, platform::VulkanFingerprint::ForThisProcess());
+    platform::posix::VulkanPreload first(cache, platform::posix::VulkanFingerprint::ForThisProcess());
     const std::optional<pid_t> child = StartedChild(first);
     ASSERT_TRUE(child);
     examined = first.Findings();
     EXPECT_TRUE(Collected(*child));
   }
-  platform::VulkanPreload second(cache, platform::VulkanFingerprint::ForThisProcess());
+  platform::posix::VulkanPreload second(cache, platform::posix::VulkanFingerprint::ForThisProcess());
   EXPECT_EQ(StartedChild(second), std::nullopt);
   EXPECT_EQ(second.Findings(), examined);
-  platform::VulkanPreload unstarted(cache, platform::VulkanFingerprint::ForThisProcess());
+  platform::posix::VulkanPreload unstarted(cache, platform::posix::VulkanFingerprint::ForThisProcess());
   EXPECT_EQ(unstarted.Findings(), examined);
-  EXPECT_EQ(platform::ExamineVulkan(platform::kVulkanLoaderName), examined);
+  EXPECT_EQ(platform::posix::ExamineVulkan(platform::posix::kVulkanLoaderName), examined);
 }
 
 // A child that dies gives no findings to this process and none to the cache;
@@ -118,28 +118,28 @@ TEST(VulkanPreload, CacheHitIsWhatAnExaminationFinds) {
 // written leaves the examination as it was.
 TEST(VulkanPreload, FailuresAndBadCachesDoNotStick) {
   TempDirectory folder;
-  const platform::VulkanFingerprint fingerprint = platform::VulkanFingerprint::ForThisProcess();
-  const platform::VulkanFindingsCache cache(folder.Path() + "/qvconfig");
+  const platform::posix::VulkanFingerprint fingerprint = platform::posix::VulkanFingerprint::ForThisProcess();
+  const platform::posix::VulkanFindingsCache cache(folder.Path() + "/qvconfig");
   {
-    platform::VulkanPreload dying(cache, fingerprint);
+    platform::posix::VulkanPreload dying(cache, fingerprint);
     const std::optional<pid_t> child = StartedChild(dying);
     ASSERT_TRUE(child);
     ::kill(*child, SIGKILL);
-    EXPECT_EQ(dying.Findings(), platform::VulkanFindings{});
+    EXPECT_EQ(dying.Findings(), platform::posix::VulkanFindings{});
     EXPECT_TRUE(Collected(*child));
     EXPECT_FALSE(std::filesystem::exists(cache.FilePath()));
   }
 
   TempDirectory::WriteFile(cache.FilePath(), "damaged");
-  platform::VulkanPreload over_damaged(cache, fingerprint);
+  platform::posix::VulkanPreload over_damaged(cache, fingerprint);
   ASSERT_TRUE(StartedChild(over_damaged));
-  const platform::VulkanFindings examined = over_damaged.Findings();
+  const platform::posix::VulkanFindings examined = over_damaged.Findings();
   EXPECT_EQ(cache.Load(fingerprint.Compute()), examined);
 
   TempDirectory::WriteFile(folder.Path() + "/a-file", "x");
-  const platform::VulkanFindingsCache unwritable(folder.Path() + "/a-file/qvconfig");
+  const platform::posix::VulkanFindingsCache unwritable(folder.Path() + "/a-file/qvconfig");
   for (int start = 0; start < 2; ++start) {
-    platform::VulkanPreload preload(unwritable, fingerprint);
+    platform::posix::VulkanPreload preload(unwritable, fingerprint);
     EXPECT_TRUE(StartedChild(preload));
     EXPECT_EQ(preload.Findings(), examined);
   }

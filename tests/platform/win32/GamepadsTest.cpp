@@ -12,9 +12,9 @@ TEST(Win32Gamepads, DirectInputWithoutPads) {
   Guid absent;
   absent.data1 = 0x5A5A5A5A;
   absent.data4[7] = 0x42;
-  EXPECT_EQ(gamepads.Open(absent), nullptr);
+  EXPECT_EQ(gamepads.Open(absent, nullptr), nullptr);
   for (const platform::GamepadInfo& pad : pads) {
-    std::unique_ptr<platform::Gamepad> gamepad = gamepads.Open(pad.instance);
+    std::unique_ptr<platform::Gamepad> gamepad = gamepads.Open(pad.instance, nullptr);
     ASSERT_NE(gamepad, nullptr) << pad.product_name;
     EXPECT_TRUE(gamepad->GetInstanceGuid() == pad.instance);
   }

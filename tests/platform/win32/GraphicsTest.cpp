@@ -10,13 +10,15 @@
 #include "platform/win32/Win32Child.h"
 #include "support/TempDirectory.h"
 
-// Direct3D 8 answers for the default adapter's hardware device. Under Wine it needs a display
-// (Xvfb will do) and reports both hardware bits even on a software renderer.
+// Direct3D 8 answers in this 32-bit process for the default adapter's hardware device. Under
+// Wine it needs a display (Xvfb will do) and 32-bit OpenGL, and reports both hardware bits even
+// on a software renderer.
 TEST(Win32Graphics, AdapterCapsFromDirect3D8) {
   if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "Direct3D under Wine needs a display";
   const std::optional<uint32_t> caps = platform::GetGraphicsAdapter().QueryDefaultDeviceCaps();
   ASSERT_TRUE(caps.has_value());
   EXPECT_EQ(*caps & platform::kDevCapsHwRasterization, platform::kDevCapsHwRasterization);
+  EXPECT_EQ(*caps & platform::kDevCapsHwTransformAndLight, platform::kDevCapsHwTransformAndLight);
   // Asked again, the object is made and released again with the same answer.
   EXPECT_EQ(platform::GetGraphicsAdapter().QueryDefaultDeviceCaps(), caps);
 }
@@ -32,7 +34,7 @@ TEST(Win32Graphics, RuntimeFromTheSetupLibrary) {
   if (system_library != nullptr) GTEST_SKIP() << "the system has a setup library of its own";
 
   // The current directory is among the places a library is looked for.
-  const std::string stand_in = test::ProgramFolder() + "dsetup\\dsetup.dll";
+  const std::string stand_in = platform::ProgramFolder().value_or(".") + "\\dsetup\\dsetup.dll";
   ASSERT_TRUE(::CopyFileA(stand_in.c_str(), "dsetup.dll", TRUE)) << stand_in;
   const std::optional<platform::RuntimeVersion> version = runtime.QueryVersion();
   ASSERT_TRUE(version.has_value());

@@ -4,21 +4,15 @@
 
 #include <string>
 
+#include "platform/ProcessFolders.h"
+
 // Starts tests/platform/win32/child (win32_child.exe, built beside the test
 // program) with `arguments` and gives its process handle, or null. Events
 // that the child sets are the test's own: MakeEvent names one.
 namespace test {
 
-// The folder of the test program, with its final backslash.
-inline std::string ProgramFolder() {
-  char path[MAX_PATH];
-  const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  const std::string own(path, length);
-  return own.substr(0, own.find_last_of('\\') + 1);
-}
-
 inline std::string ChildPath() {
-  return ProgramFolder() + "win32_child.exe";
+  return platform::ProgramFolder().value_or(".") + "\\win32_child.exe";
 }
 
 inline HANDLE StartChild(const std::string& arguments) {

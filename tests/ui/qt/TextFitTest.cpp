@@ -7,12 +7,13 @@
 #include <QStyleOptionComboBox>
 
 #include "QtTestSupport.h"
+#include "support/WindowTexts.h"
 #include "platform/MessageBox.h"
 #include "resources/DialogTemplates.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
-#include "resources/StringTable.h"
-#include "ui/StringTable.h"
+#include "resources/StringTexts.h"
+#include "ui/ResourceStrings.h"
 #include "ui/qt/GroupBoxControl.h"
 #include "ui/qt/QtText.h"
 
@@ -20,6 +21,7 @@ namespace {
 
 using namespace qttest;
 using namespace resources;
+using namespace windowtexts;
 
 // The program's templates with their font at `point_size`: 8 is the
 // templates' own, 16 what a screen of twice the density gives them when the
@@ -94,84 +96,6 @@ std::string CutOff(QWidget* widget, const QString& text) {
   }
   if (needed <= room) return {};
   return "needs " + std::to_string(needed) + " of " + std::to_string(room) + " pixels";
-}
-
-// The third runtime text needs six lines of the runtime status's four with
-// every face and size tried, the template face's own metrics included: the
-// template's control is too small for it. It scrolls with the keyboard.
-bool CannotFit(int template_id, int control_id, const std::string& text) {
-  return template_id == kMainDialog && control_id == kMainDirectXText &&
-         text == ui::LoadString(kStrRuntimeOlder);
-}
-
-struct Shown {
-  int control_id;
-  std::vector<std::string> texts;
-};
-
-std::vector<std::string> Strings(std::initializer_list<unsigned> ids) {
-  std::vector<std::string> texts;
-  for (unsigned id : ids) texts.push_back(ui::LoadString(id));
-  return texts;
-}
-
-// Every text each window can show, by control.
-std::vector<std::pair<int, std::vector<Shown>>> WindowTexts() {
-  std::vector<std::string> players, key_names;
-  for (unsigned p = 0; p < 4; ++p) {
-    players.push_back(ui::FormatString(kStrPlayerLabelFormat, {ui::LoadString(kStrPlayer1 + p)}));
-  }
-  // Key names (98 to 197), gamepad buttons and directions, and "(none)".
-  for (unsigned id = 26; id <= 197; ++id) {
-    const bool key = id >= 98 || (id >= kStrButton1 && id < kStrButton1 + 15) || id <= 29;
-    if (key && FindStringText(id)) key_names.push_back(ui::LoadString(id));
-  }
-  key_names.push_back(ui::LoadString(kStrKeyNone));
-  const std::vector<std::string> actions =
-      Strings({26, 27, 28, 29, 12, 51, 45, 53, 49, 50, 48, 47});
-  std::vector<Shown> main = {
-      {platform::kIdOk, Strings({kStrOk})},
-      {platform::kIdCancel, Strings({kStrCancel})},
-      {kMainHelp, Strings({kStrHelp})},
-      {kMainStartGame, Strings({kStrStartGame})},
-      {kMainResetAll, Strings({kStrResetAll})},
-      {kMainWelcome, Strings({kStrWelcome})},
-      {kMainQualityLabel, Strings({kStrQualityLabel})},
-      {kMainQualityList, Strings({kStrHigh, kStrMedium, kStrLow})},
-      {kMainRecommendedLabel, Strings({kStrRecommendedLabel})},
-      {kMainRecommendedName, Strings({kStrHigh, kStrMedium, kStrLow})},
-      {kMainDescription, Strings({kStrDescriptionHigh, kStrDescriptionMedium, kStrDescriptionLow,
-                                  kStrDescriptionUnknown})},
-      {kMainDirectXLabel, Strings({kStrRuntimeLabel})},
-      {kMainDirectXText, Strings({kStrRuntimeReady, kStrRuntimeMissing, kStrRuntimeOlder})},
-  };
-  for (int p = 0; p < 4; ++p) {
-    main.push_back({kMainPlayer1Label + p, {players[static_cast<std::size_t>(p)]}});
-    main.push_back({kMainConfigure1 + p, Strings({kStrConfigure})});
-  }
-  std::vector<Shown> controller = {
-      {kControllerDeviceLabel, Strings({kStrControllerLabel})},
-      {kControllerDeviceList, Strings({kStrKeyboard})},
-      {kControllerMenuGroup, Strings({kStrMenuGroup})},
-      {kControllerSharedGroup, Strings({kStrSharedGroup})},
-      {kControllerGameGroup, Strings({kStrGameGroup})},
-      {platform::kIdOk, Strings({kStrOk})},
-      {platform::kIdCancel, Strings({kStrCancel})},
-      {kControllerRestore, Strings({kStrRestore})},
-  };
-  for (int action = 0; action < kControllerActionCount; ++action) {
-    controller.push_back({kControllerActionLabelBase + action, actions});
-    controller.push_back({kControllerActionListBase + action, key_names});
-    controller.push_back({kControllerAssignBase + action, Strings({kStrAssign})});
-  }
-  return {
-      {kMainDialog, main},
-      {kControllerDialog, controller},
-      {kCaptureDialog,
-       {{kCapturePrompt, Strings({kStrCapturePrompt})},
-        {platform::kIdCancel, Strings({kStrCancel})}}},
-      {kHelpDialog, {{platform::kIdOk, Strings({kStrOk})}}},
-  };
 }
 
 class TextFit : public testing::TestWithParam<int> {};

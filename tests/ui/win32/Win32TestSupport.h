@@ -11,7 +11,7 @@
 #include "ui/DialogTemplate.h"
 #include "ui/IconResource.h"
 #include "ui/ResourceSet.h"
-#include "ui/win32/Win32.h"
+#include "ui/win32/Win32Api.h"
 #include "ui/win32/Win32DialogBackend.h"
 #include "ui/win32/Win32DialogWindow.h"
 

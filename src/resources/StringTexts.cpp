@@ -1,4 +1,4 @@
-#include "resources/StringTable.h"
+#include "resources/StringTexts.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "ui/StringTable.h"
+#include "ui/ResourceStrings.h"
 
 #include "ui/ResourceSet.h"
 

@@ -1,4 +1,4 @@
-#include "platform/win32/Win32.h"
+#include "platform/win32/Win32Support.h"
 
 namespace platform::win32 {
 
