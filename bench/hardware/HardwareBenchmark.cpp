@@ -168,16 +168,18 @@ int main(int argc, char** argv) {
     if ((mask & (1u << processor)) == 0) {
       continue;
     }
-    platform::SetProcessAffinityMask(1u << processor);
+    if (const auto refused = platform::SetProcessAffinityMask(1u << processor)) {
+      std::printf("  processor %u: not alone (%s)\n", processor, refused->text.c_str());
+      continue;
+    }
     std::vector<double> speeds;
     std::vector<double> times;
     for (int run = 0; run < kSpeedRuns; ++run) {
       const Clock::time_point start = Clock::now();
       const CpuInfo cpu_info;
       times.push_back(MillisecondsSince(start));
-      float speed = 0.0f;
-      if (cpu_info.GetSpeed(0, speed)) {
-        speeds.push_back(speed);
+      if (const std::optional<float> speed = cpu_info.GetSpeed(0)) {
+        speeds.push_back(*speed);
       }
     }
     platform::SetProcessAffinityMask(mask);

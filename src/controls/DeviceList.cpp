@@ -28,6 +28,8 @@ std::optional<platform::SystemError> EnumerateDevices(DeviceList& list) {
   if (std::optional<platform::SystemError> failure = gamepads.Start()) {
     return failure;
   }
+  // The gamepad system reports what the system does, which may name an
+  // instance twice; a player chooses each pad once.
   for (platform::GamepadInfo& pad : gamepads.Enumerate()) {
     if (!list.Contains(pad.instance)) {
       list.Add({pad.instance, std::move(pad.product_name)});

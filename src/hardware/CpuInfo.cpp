@@ -241,17 +241,15 @@ const ProcessorRecord* CpuInfo::RecordAt(uint32_t index) const {
   return m_records[index].get();
 }
 
-bool CpuInfo::GetVendor(uint32_t index, int32_t& vendor) const {
+std::optional<int32_t> CpuInfo::GetVendor(uint32_t index) const {
   const ProcessorRecord* record = RecordAt(index);
   if (record == nullptr) {
-    return false;
+    return std::nullopt;
   }
   if (!record->m_cpuid_available || !m_tables[index]) {
-    vendor = record->m_division_flags_result;
-    return true;
+    return record->m_division_flags_result;
   }
-  vendor = DecodeVendor(*m_tables[index]->Find(0));
-  return true;
+  return DecodeVendor(*m_tables[index]->Find(0));
 }
 
 std::optional<CpuSignature> CpuInfo::GetSignature(uint32_t index) const {
@@ -263,37 +261,30 @@ std::optional<CpuSignature> CpuInfo::GetSignature(uint32_t index) const {
   return DecodeSignature(m_tables[index]->Find(1)->eax);
 }
 
-bool CpuInfo::GetFeatures(uint32_t index, uint32_t& features) const {
+std::optional<uint32_t> CpuInfo::GetFeatures(uint32_t index) const {
   const ProcessorRecord* record = RecordAt(index);
   if (record == nullptr) {
-    return false;
+    return std::nullopt;
   }
-  features = 0;
-  features = BuildFeatureWord(*record, m_tables[index].get(), GetFeatureProbes());
-  return true;
+  return BuildFeatureWord(*record, m_tables[index].get(), GetFeatureProbes());
 }
 
-bool CpuInfo::GetSpeed(uint32_t index, float& speed) const {
+std::optional<float> CpuInfo::GetSpeed(uint32_t index) const {
   const ProcessorRecord* record = RecordAt(index);
   if (record == nullptr || record->m_speed == 0.0f) {
-    return false;
+    return std::nullopt;
   }
-  speed = record->m_speed;
-  return true;
+  return record->m_speed;
 }
 
-bool CpuInfo::GetCpuidLeaf(uint32_t index, uint32_t leaf,
-                           platform::CpuidRegisters& registers) const {
+std::optional<platform::CpuidRegisters> CpuInfo::GetCpuidLeaf(uint32_t index,
+                                                              uint32_t leaf) const {
   if (RecordAt(index) == nullptr || !m_tables[index]) {
-    return false;
+    return std::nullopt;
   }
   const CpuidEntry* entry = m_tables[index]->Find(leaf);
   if (entry == nullptr) {
-    return false;
+    return std::nullopt;
   }
-  registers.eax = entry->eax;
-  registers.ebx = entry->ebx;
-  registers.ecx = entry->ecx;
-  registers.edx = entry->edx;
-  return true;
+  return platform::CpuidRegisters{entry->eax, entry->ebx, entry->ecx, entry->edx};
 }

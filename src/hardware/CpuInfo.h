@@ -8,10 +8,7 @@
 #include "hardware/CpuIdentity.h"
 #include "hardware/CpuidTable.h"
 #include "hardware/ProcessorRecord.h"
-
-namespace platform {
-struct CpuidRegisters;
-}
+#include "platform/CpuProbe.h"
 
 // Identifies every processor that the process may run on and measures each
 // one's clock speed. The constructor does all the work: one worker thread per
@@ -27,21 +24,23 @@ class CpuInfo {
   CpuInfo(const CpuInfo&) = delete;
   CpuInfo& operator=(const CpuInfo&) = delete;
 
-  // Each query answers false, leaving its outputs untouched, or nothing,
-  // before the construction ran to its end, for an index outside the usable
-  // processors or for a processor that could not be examined.
+  // Each query answers nothing before the construction ran to its end, for
+  // an index outside the usable processors or for a processor that could
+  // not be examined.
 
   // 0 "GenuineIntel", 1 "AuthenticAMD", 2 "CyrixInstead", 3 "CentaurHauls",
   // -1 any other; without CPUID the division-flags result (2 or -1).
-  bool GetVendor(uint32_t index, int32_t& vendor) const;
+  std::optional<int32_t> GetVendor(uint32_t index) const;
   // Family, model, stepping and type from CPUID leaf 1.
   std::optional<CpuSignature> GetSignature(uint32_t index) const;
   // The feature word. Its instruction probes run on the calling thread.
-  bool GetFeatures(uint32_t index, uint32_t& features) const;
-  // The clock speed in MHz; false when it could not be timed (no counter).
-  bool GetSpeed(uint32_t index, float& speed) const;
-  // A stored CPUID leaf, standard or extended; false when it was not stored.
-  bool GetCpuidLeaf(uint32_t index, uint32_t leaf, platform::CpuidRegisters& registers) const;
+  std::optional<uint32_t> GetFeatures(uint32_t index) const;
+  // The clock speed in MHz; nothing also when it could not be timed (no
+  // counter).
+  std::optional<float> GetSpeed(uint32_t index) const;
+  // A stored CPUID leaf, standard or extended; nothing also when it was not
+  // stored.
+  std::optional<platform::CpuidRegisters> GetCpuidLeaf(uint32_t index, uint32_t leaf) const;
 
   uint32_t GetUsableCount() const { return m_usable_count; }
 

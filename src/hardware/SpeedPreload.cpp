@@ -8,11 +8,9 @@ SpeedPreload::SpeedPreload(SpeedSource& measured) : m_measured(measured) {
   } catch (const std::system_error&) {
     // Without a thread the first answer is measured when it is asked for.
   }
-  m_previous = SetSpeedSource(this);
 }
 
 SpeedPreload::~SpeedPreload() {
-  SetSpeedSource(m_previous);
   if (m_thread.joinable()) {
     m_thread.join();
   }

@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "hardware/SpeedSource.h"
+#include "platform/Installed.h"
 
 // The first processor's speed measured ahead, on a thread of its own from the
 // construction on, so that the main window's first refresh finds the figure
@@ -29,5 +30,6 @@ class SpeedPreload final : public SpeedSource {
   // Written by the thread, read after joining it.
   std::optional<float> m_early;
   std::thread m_thread;
-  SpeedSource* m_previous = nullptr;
+  // Last: put back only after the destructor has joined the thread.
+  platform::Installed<SpeedSource> m_installed{*this, &SetSpeedSource};
 };

@@ -8,12 +8,7 @@ namespace {
 class MeasuredSpeed final : public SpeedSource {
  public:
   std::optional<float> FirstProcessorSpeed() override {
-    const CpuInfo cpu_info;
-    float speed = 0.0f;
-    if (!cpu_info.GetSpeed(0, speed)) {
-      return std::nullopt;
-    }
-    return speed;
+    return CpuInfo().GetSpeed(0);
   }
 };
 

@@ -6,8 +6,8 @@ namespace platform {
 
 // The event loop of the user-interface thread, for platform code that must
 // react to a system descriptor (a socket, a pipe) without a thread of its
-// own. The UI backend installs its loop; the real one, without a loop,
-// watches nothing.
+// own. The UI backend installs its loop; without one, on any system,
+// nothing is watched.
 class DescriptorWatcher {
  public:
   virtual ~DescriptorWatcher() = default;
@@ -18,12 +18,10 @@ class DescriptorWatcher {
   virtual void Unwatch(int descriptor) = 0;
 };
 
-// The installed watcher, else the real one.
+// The installed watcher, else one that watches nothing.
 DescriptorWatcher& GetDescriptorWatcher();
-// Installs `watcher` (not owned; null restores the real one) and returns the
-// one installed before (null when that was the real one).
+// Installs `watcher` (not owned; null restores the default) and returns the
+// one installed before (null when that was the default).
 DescriptorWatcher* SetDescriptorWatcher(DescriptorWatcher* watcher);
-// The real watcher of this platform, defined by its backend.
-DescriptorWatcher& RealDescriptorWatcher();
 
 }  // namespace platform

@@ -63,8 +63,9 @@ class Gamepads {
   // Starts the gamepad system; nullopt on success. Once started it stays
   // started for the process; a failed start is tried again at the next call.
   virtual std::optional<SystemError> Start() = 0;
-  // The attached game controllers, each once, in the system's order,
-  // including pads attached since the last call. Empty when not started.
+  // The attached game controllers as the system reports them, in its order,
+  // including pads attached since the last call; the device list drops an
+  // instance reported twice. Empty when not started.
   virtual std::vector<GamepadInfo> Enumerate() = 0;
   // Opens and sets up the attached pad with this instance GUID for reading
   // by `reader`, the window that polls it (a system may tie the device to

@@ -5,8 +5,9 @@
 namespace platform {
 
 // What a running instance is asked by a later start of the same program,
-// answered by the UI backend, which installs its responder; the real one
-// knows of no window. Called on the user-interface thread.
+// answered by the UI backend, which installs its responder; without one, on
+// any system, the process knows of no window. Called on the user-interface
+// thread.
 class InstanceResponder {
  public:
   virtual ~InstanceResponder() = default;
@@ -17,12 +18,10 @@ class InstanceResponder {
   virtual void TakeFocus(const std::string& title) = 0;
 };
 
-// The installed responder, else the real one.
+// The installed responder, else one that knows of no window.
 InstanceResponder& GetInstanceResponder();
-// Installs `responder` (not owned; null restores the real one) and returns
-// the one installed before (null when that was the real one).
+// Installs `responder` (not owned; null restores the default) and returns
+// the one installed before (null when that was the default).
 InstanceResponder* SetInstanceResponder(InstanceResponder* responder);
-// The real responder of this platform, defined by its backend.
-InstanceResponder& RealInstanceResponder();
 
 }  // namespace platform

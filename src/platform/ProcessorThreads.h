@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "platform/SystemError.h"
+
 namespace platform {
 
 // What the system says about its processors. Only processors 0 to 31 are
@@ -19,8 +21,9 @@ SystemInfo GetSystemInfo();
 std::optional<uint32_t> GetProcessAffinityMask();
 
 // Restricts the calling thread, and the threads it starts from now on, to the
-// processors of `mask`. For tests and benchmarks.
-bool SetProcessAffinityMask(uint32_t mask);
+// processors of `mask`; nothing on success, else why the system refused. For
+// tests and benchmarks.
+std::optional<SystemError> SetProcessAffinityMask(uint32_t mask);
 
 using PinnedThreadBody = uint32_t (*)(void* argument);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/InstanceName.h"
@@ -13,22 +14,26 @@ class SingleInstance {
  public:
   virtual ~SingleInstance() = default;
 
-  // True when a live process of this user holds `name`. A name whose holder
-  // has died is never found.
-  virtual bool Find(const std::string& name) = 0;
+  // Each question answers nothing when the system could not be asked (no
+  // private place for the name, no answer in time), which is not a "no".
 
-  // Asks the holder of `name` whether it shows a top-level window titled
-  // `title`. False when there is no holder or it does not answer in time.
-  virtual bool HolderHasWindow(const std::string& name, const std::string& title) = 0;
+  // Whether a live process of this user holds `name`. A name whose holder
+  // has died is never found.
+  virtual std::optional<bool> Find(const std::string& name) = 0;
+
+  // Whether the holder of `name` shows a top-level window titled `title`;
+  // false also when nobody holds the name.
+  virtual std::optional<bool> HolderHasWindow(const std::string& name,
+                                              const std::string& title) = 0;
 
   // Asks the holder of `name` to give the focus to its window titled `title`;
   // does not wait for it to happen.
   virtual void HolderTakeFocus(const std::string& name, const std::string& title) = 0;
 
   // Takes `name` for this process; later starts are answered by the
-  // installed InstanceResponder. Null when the name cannot be taken (another
-  // live process holds it).
-  virtual std::unique_ptr<InstanceName> Add(const std::string& name) = 0;
+  // installed InstanceResponder. Null when another live process holds it;
+  // nothing when the system refuses it.
+  virtual std::optional<std::unique_ptr<InstanceName>> Add(const std::string& name) = 0;
 };
 
 // The installed single-instance channel, else the real one.

@@ -14,4 +14,14 @@ enum class ControlKind {
   kIcon,
 };
 
+// A button that sends a click command (the default one answers Enter too).
+constexpr bool IsPushButton(ControlKind kind) {
+  return kind == ControlKind::kPushButton || kind == ControlKind::kDefaultPushButton;
+}
+
+// The kinds the dialog manager gives the focus to; the rest never take it.
+constexpr bool CanTakeFocus(ControlKind kind) {
+  return IsPushButton(kind) || kind == ControlKind::kEdit || kind == ControlKind::kDropDownList;
+}
+
 }  // namespace ui

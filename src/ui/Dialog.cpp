@@ -19,18 +19,6 @@ std::vector<Dialog*>& ModalStack() {
   return stack;
 }
 
-bool CanTakeFocus(ui::ControlKind kind) {
-  switch (kind) {
-    case ui::ControlKind::kPushButton:
-    case ui::ControlKind::kDefaultPushButton:
-    case ui::ControlKind::kEdit:
-    case ui::ControlKind::kDropDownList:
-      return true;
-    default:
-      return false;
-  }
-}
-
 }  // namespace
 
 Dialog::Dialog(int template_id, Dialog* parent) : m_template_id(template_id), m_parent(parent) {}
@@ -303,7 +291,7 @@ const ui::DialogTemplate* Dialog::FindTemplate() const {
 
 int Dialog::FirstFocusableControl() const {
   for (const ui::ControlTemplate& control : m_template->controls) {
-    if (control.id != ui::kStaticId && CanTakeFocus(control.kind) &&
+    if (control.id != ui::kStaticId && ui::CanTakeFocus(control.kind) &&
         ui::HasFlag(control.style, ui::ControlStyle::kTabStop) &&
         m_window->IsControlVisible(control.id) && m_window->IsControlEnabled(control.id)) {
       return control.id;

@@ -3,10 +3,10 @@
 #include "MainWindowFixture.h"
 #include "app/ConfigApp.h"
 #include "app/ConfigDialog.h"
+#include "platform/Installed.h"
 #include "platform/SingleInstance.h"
 #include "resources/ResourceIds.h"
 #include "support/FakeSingleInstance.h"
-#include "support/Installed.h"
 
 namespace {
 
@@ -14,27 +14,38 @@ using ConfigAppTest = MainWindowTest;
 
 // Alone, or beside a holder without that window (a stale name): the name is
 // taken and held exactly while the main window runs. Beside a holder with its
-// window: that one is asked for the focus and no window opens here.
+// window: that one is asked for the focus and no window opens here. A
+// question the system cannot answer is no holder or no window, and a name it
+// refuses is run without.
 TEST_F(ConfigAppTest, SingleInstanceRules) {
   const std::string find = "find QVConfigAppAtom", add = "add QVConfigAppAtom",
                     window = "window QVConfigAppAtom Zarvex Configuration";
-  const std::vector<std::string> calls[] = {
-      {find, add},
-      {find, window, add},
-      {find, window, "focus QVConfigAppAtom Zarvex Configuration"}};
-  for (int i = 0; i < 3; ++i) {
-    SCOPED_TRACE(i);
+  struct Case {
+    std::optional<bool> other_holds, other_has_window;
+    bool refuses_name, held;
+    std::vector<std::string> calls;
+  };
+  const Case cases[] = {
+      {false, false, false, true, {find, add}},
+      {true, false, false, false, {find, window, add}},
+      {true, true, false, false, {find, window, "focus QVConfigAppAtom Zarvex Configuration"}},
+      {std::nullopt, true, false, true, {find, add}},
+      {true, std::nullopt, true, false, {find, window, add}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(&c - cases);
     FakeSingleInstance instance;
-    instance.other_holds = i > 0;
-    instance.other_has_window = i == 2;
-    test::Installed installed(instance, &platform::SetSingleInstance);
-    const bool opens = i < 2;
+    instance.other_holds = c.other_holds;
+    instance.other_has_window = c.other_has_window;
+    instance.refuses_name = c.refuses_name;
+    platform::Installed installed(instance, &platform::SetSingleInstance);
+    const bool opens = c.calls.back() == add;
     ConfigApp app;
     const std::size_t windows_before = m_backend.Windows().size();
     if (opens) {
       m_backend.In(resources::kMainDialog)
           .Run([&] {
-            EXPECT_EQ(instance.held, i == 0);
+            EXPECT_EQ(instance.held, c.held);
             EXPECT_NE(app.GetMainWindow(), nullptr);
           })
           .Escape();
@@ -42,7 +53,7 @@ TEST_F(ConfigAppTest, SingleInstanceRules) {
     EXPECT_FALSE(app.InitInstance());
     EXPECT_FALSE(instance.held);
     EXPECT_EQ(app.GetMainWindow(), nullptr);
-    EXPECT_EQ(instance.calls, calls[i]);
+    EXPECT_EQ(instance.calls, c.calls);
     EXPECT_EQ(m_backend.Windows().size() - windows_before, opens ? 1u : 0u);
     EngineServices::ReleaseProcessServices();
   }

@@ -10,6 +10,7 @@
 
 #include "app/EngineServices.h"
 #include "hardware/HardwareProbe.h"
+#include "platform/Installed.h"
 #include "resources/GameResources.h"
 #include "settings/GameSettings.h"
 #include "support/FakeGamepads.h"
@@ -17,7 +18,6 @@
 #include "support/FakeGraphicsRuntime.h"
 #include "support/FakeProcessLauncher.h"
 #include "support/FakeSpeedSource.h"
-#include "support/Installed.h"
 #include "support/ScriptedBackend.h"
 #include "support/TempDirectory.h"
 
@@ -77,12 +77,12 @@ class MainWindowTest : public ::testing::Test {
   FakeGamepads m_pads;
   FakeProcessLauncher m_launcher;
   std::vector<std::optional<std::string>> m_settings_at_start;
-  test::Installed<platform::GraphicsAdapter> m_installed_adapter{m_adapter,
+  platform::Installed<platform::GraphicsAdapter> m_installed_adapter{m_adapter,
                                                                  &platform::SetGraphicsAdapter};
-  test::Installed<SpeedSource> m_installed_speed{m_speed, &SetSpeedSource};
-  test::Installed<platform::GraphicsRuntime> m_installed_runtime{m_runtime,
+  platform::Installed<SpeedSource> m_installed_speed{m_speed, &SetSpeedSource};
+  platform::Installed<platform::GraphicsRuntime> m_installed_runtime{m_runtime,
                                                                  &platform::SetGraphicsRuntime};
-  test::Installed<platform::Gamepads> m_installed_pads{m_pads, &platform::SetGamepads};
-  test::Installed<platform::ProcessLauncher> m_installed_launcher{m_launcher,
+  platform::Installed<platform::Gamepads> m_installed_pads{m_pads, &platform::SetGamepads};
+  platform::Installed<platform::ProcessLauncher> m_installed_launcher{m_launcher,
                                                                   &platform::SetProcessLauncher};
 };

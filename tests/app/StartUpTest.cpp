@@ -11,10 +11,10 @@
 #include "app/CommandLine.h"
 #include "app/ConsoleOutput.h"
 #include "app/MessageBoxOutput.h"
+#include "platform/Installed.h"
 #include "resources/GameResources.h"
 #include "resources/StringIds.h"
 #include "support/FakeMessageBox.h"
-#include "support/Installed.h"
 #include "support/TempDirectory.h"
 #include "ui/ResourceStrings.h"
 
@@ -53,7 +53,7 @@ TEST(StartUp, CommandLineAnswersInMessageBoxes) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments[0]);
     FakeMessageBox box;
-    test::Installed installed(box, &platform::SetMessageBox);
+    platform::Installed installed(box, &platform::SetMessageBox);
     MessageBoxOutput output;
     bool toolkit_ran = false;
     EXPECT_EQ(StartUp(c.arguments, "9.8.7", output,

@@ -7,10 +7,10 @@
 #include "controls/DeviceList.h"
 #include "controls/KeyNames.h"
 #include "controls/KeyboardScanTable.h"
+#include "platform/Installed.h"
 #include "platform/KeyboardState.h"
 #include "resources/GameResources.h"
 #include "support/FakeGamepads.h"
-#include "support/Installed.h"
 
 namespace {
 
@@ -105,7 +105,7 @@ TEST(KeyboardScan, FirstHeldKeyInTableOrder) {
 TEST(DeviceList, EnumerationAndLimit) {
   resources::GameResources resources;
   FakeGamepads pads;
-  test::Installed installed_pads(pads, &platform::SetGamepads);
+  platform::Installed installed_pads(pads, &platform::SetGamepads);
   DeviceList list;
   EXPECT_FALSE(EnumerateDevices(list));
   ASSERT_EQ(list.Count(), 1u);

@@ -4,11 +4,11 @@
 
 #include "controls/CaptureDialog.h"
 #include "controls/ControllerDialog.h"
+#include "platform/Installed.h"
 #include "resources/GameResources.h"
 #include "resources/ResourceIds.h"
 #include "settings/GameSettings.h"
 #include "support/FakeGamepads.h"
-#include "support/Installed.h"
 #include "support/ScriptedBackend.h"
 
 // The controls' windows on the scripted backend with the program's
@@ -48,7 +48,7 @@ class ControlsTest : public ::testing::Test {
   resources::GameResources m_resources;
   test::ScriptedBackend m_backend;
   FakeGamepads m_pads;
-  test::Installed<platform::Gamepads> m_installed_pads{m_pads, &platform::SetGamepads};
+  platform::Installed<platform::Gamepads> m_installed_pads{m_pads, &platform::SetGamepads};
   int m_capture_result = 0;
   // The capture window while Capture runs it.
   CaptureDialog* m_capture = nullptr;

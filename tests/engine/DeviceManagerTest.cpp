@@ -10,7 +10,7 @@
 #include "engine/Device.h"
 #include "engine/FileHandle.h"
 #include "engine/OpenMode.h"
-#include "support/Installed.h"
+#include "platform/Installed.h"
 #include "support/LogCapture.h"
 #include "support/RecordingFileSystem.h"
 #include "support/TempDirectory.h"
@@ -35,7 +35,7 @@ class DeviceManagerTest : public testing::Test {
   TempDirectory m_directory;
   LogCapture m_capture;
   RecordingFileSystem m_files;
-  test::Installed<platform::FileSystem> m_installed_files{m_files, &platform::SetFileSystem};
+  platform::Installed<platform::FileSystem> m_installed_files{m_files, &platform::SetFileSystem};
   DeviceManager m_manager;
   const AssetDescriptor m_settings = AssetDescriptor(
       "MISC", "QVConfig", ".INI", kPerPlatform, kAnyLanguage, kPlainFile, kOpenReadWrite, kBinary);

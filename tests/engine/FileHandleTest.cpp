@@ -8,7 +8,7 @@
 
 #include "engine/ErrorReporter.h"
 #include "engine/OpenMode.h"
-#include "support/Installed.h"
+#include "platform/Installed.h"
 #include "support/LogCapture.h"
 #include "support/RecordingFileSystem.h"
 #include "support/TempDirectory.h"
@@ -33,7 +33,7 @@ class FileHandleTest : public testing::Test {
   TempDirectory m_directory;
   LogCapture m_capture;
   RecordingFileSystem m_files;
-  test::Installed<platform::FileSystem> m_installed_files{m_files, &platform::SetFileSystem};
+  platform::Installed<platform::FileSystem> m_installed_files{m_files, &platform::SetFileSystem};
 };
 
 }  // namespace

@@ -5,10 +5,10 @@
 #include <bit>
 
 #include "hardware/FeatureWord.h"
+#include "platform/Installed.h"
 #include "platform/ProcessorThreads.h"
 #include "support/FakeFeatureProbes.h"
 #include "support/FakePerformanceCounter.h"
-#include "support/Installed.h"
 
 // On this machine's processors: identity, the features every x86-64 has, a
 // plausible speed; an index past the usable ones answers nothing.
@@ -20,38 +20,40 @@ TEST(CpuInfo, IdentifiesTheRealProcessors) {
   const uint32_t always = feature::kCpuid | feature::kFpu | feature::kTimeStampCounter |
                           feature::kMmx | feature::kSse | feature::kSseExecutes;
   for (uint32_t index = 0; index < cpu_info.GetUsableCount(); ++index) {
-    uint32_t features = 0;
-    float speed = 0.0f;
     ASSERT_TRUE(cpu_info.GetSignature(index));
-    ASSERT_TRUE(cpu_info.GetFeatures(index, features));
-    EXPECT_EQ(features & always, always) << std::hex << features;
+    const std::optional<uint32_t> features = cpu_info.GetFeatures(index);
+    ASSERT_TRUE(features);
+    EXPECT_EQ(*features & always, always) << std::hex << *features;
     // Division by zero with the exception unmasked always faults.
-    EXPECT_EQ(features & feature::kUnmaskedSseDivide, 0u);
-    ASSERT_TRUE(cpu_info.GetSpeed(index, speed));
-    EXPECT_GT(speed, 200.0f);
-    EXPECT_LT(speed, 10000.0f);
+    EXPECT_EQ(*features & feature::kUnmaskedSseDivide, 0u);
+    const std::optional<float> speed = cpu_info.GetSpeed(index);
+    ASSERT_TRUE(speed);
+    EXPECT_GT(*speed, 200.0f);
+    EXPECT_LT(*speed, 10000.0f);
+    // Leaf 0 is stored, and with it the vendor.
+    EXPECT_TRUE(cpu_info.GetCpuidLeaf(index, 0));
+    EXPECT_TRUE(cpu_info.GetVendor(index));
   }
-  int32_t vendor = 1234;
-  EXPECT_FALSE(cpu_info.GetVendor(cpu_info.GetUsableCount(), vendor));
+  const uint32_t past = cpu_info.GetUsableCount();
+  EXPECT_FALSE(cpu_info.GetVendor(past));
+  EXPECT_FALSE(cpu_info.GetFeatures(past));
+  EXPECT_FALSE(cpu_info.GetCpuidLeaf(past, 0));
 }
 
 // No counter gives no speed (but still a vendor); a counter that faults, by a
 // frequency below 10 or by failing mid-attempt, gives 100 MHz.
 TEST(CpuInfo, SpeedWhenTheCounterMisbehaves) {
-  float speed = -1.0f;
-  int32_t vendor = -2;
   {
     FakePerformanceCounter no_counter(0, UINT64_MAX);
-    test::Installed installed(no_counter, &platform::SetPerformanceCounter);
-    EXPECT_FALSE(CpuInfo().GetSpeed(0, speed));
-    EXPECT_TRUE(CpuInfo().GetVendor(0, vendor));
+    platform::Installed installed(no_counter, &platform::SetPerformanceCounter);
+    EXPECT_FALSE(CpuInfo().GetSpeed(0));
+    EXPECT_TRUE(CpuInfo().GetVendor(0));
   }
   for (const uint64_t reads_before_failure : {UINT64_MAX, uint64_t{500}}) {
     FakePerformanceCounter counter(reads_before_failure == UINT64_MAX ? 9 : 10'000'000,
                                    reads_before_failure);
-    test::Installed installed(counter, &platform::SetPerformanceCounter);
-    ASSERT_TRUE(CpuInfo().GetSpeed(0, speed));
-    EXPECT_EQ(speed, 100.0f);
+    platform::Installed installed(counter, &platform::SetPerformanceCounter);
+    EXPECT_EQ(CpuInfo().GetSpeed(0), 100.0f);
   }
 }
 
@@ -60,9 +62,9 @@ TEST(CpuInfo, FeaturesAskTheInstalledProbes) {
   FakeFeatureProbes probes;
   probes.rdtsc = probes.addps = false;
   probes.divps = true;
-  test::Installed installed(probes, &SetFeatureProbes);
-  uint32_t features = 0;
-  ASSERT_TRUE(CpuInfo().GetFeatures(0, features));
-  EXPECT_EQ(features & (feature::kTimeStampCounter | feature::kSseExecutes), 0u);
-  EXPECT_NE(features & feature::kUnmaskedSseDivide, 0u);
+  platform::Installed installed(probes, &SetFeatureProbes);
+  const std::optional<uint32_t> features = CpuInfo().GetFeatures(0);
+  ASSERT_TRUE(features);
+  EXPECT_EQ(*features & (feature::kTimeStampCounter | feature::kSseExecutes), 0u);
+  EXPECT_NE(*features & feature::kUnmaskedSseDivide, 0u);
 }

@@ -12,7 +12,7 @@
 #include "settings/GameSettings.h"
 #include "support/FakeGraphicsAdapter.h"
 #include "support/FakeSpeedSource.h"
-#include "support/Installed.h"
+#include "platform/Installed.h"
 #include "support/RecordingFileSystem.h"
 #include "support/TempDirectory.h"
 
@@ -37,10 +37,10 @@ class HardwareProbeTest : public testing::Test {
 
   TempDirectory m_folder;
   FakeGraphicsAdapter m_adapter;
-  test::Installed<platform::GraphicsAdapter> m_installed_adapter{m_adapter,
+  platform::Installed<platform::GraphicsAdapter> m_installed_adapter{m_adapter,
                                                                  &platform::SetGraphicsAdapter};
   FakeSpeedSource m_speed;
-  test::Installed<SpeedSource> m_installed_speed{m_speed, &SetSpeedSource};
+  platform::Installed<SpeedSource> m_installed_speed{m_speed, &SetSpeedSource};
 };
 
 }  // namespace
@@ -91,7 +91,7 @@ TEST_F(HardwareProbeTest, LevelRules) {
 TEST_F(HardwareProbeTest, ReportLinesAndAnUncreatableReport) {
   RecordingFileSystem files;
   {
-    test::Installed<platform::FileSystem> installed{files, &platform::SetFileSystem};
+    platform::Installed<platform::FileSystem> installed{files, &platform::SetFileSystem};
     HardwareProbe::WriteReconLine("B:", std::numeric_limits<int64_t>::min());
     EXPECT_EQ(ReportAfterExit(), "B:-9223372036854775808\r\n");
   }

@@ -5,9 +5,9 @@
 #include <chrono>
 #include <thread>
 
+#include "platform/Installed.h"
 #include "support/FakeSpeedSource.h"
 #include "support/GatedSpeedSource.h"
-#include "support/Installed.h"
 
 // The measurement begins at construction, unasked, on a thread other than the
 // caller's; the first answer is that figure, later ones measure again on the
@@ -15,7 +15,7 @@
 // back what was installed before.
 TEST(SpeedPreload, MeasuresAheadOnAThreadOfItsOwn) {
   FakeSpeedSource before(100.0f);
-  test::Installed<SpeedSource> installed(before, &SetSpeedSource);
+  platform::Installed<SpeedSource> installed(before, &SetSpeedSource);
   GatedSpeedSource measured(1234.5f);
   {
     SpeedPreload preload(measured);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/Installed.h"
+#include "platform/Installed.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ Piece* SetPiece(Piece* piece) {
 }  // namespace
 
 // The real piece until one is installed; Set gives back what it replaces
-// (null for the real one) and null restores the real one; test::Installed
+// (null for the real one) and null restores the real one; platform::Installed
 // puts back what was there, nested installs included.
 TEST(Seam, InstallsRestoresAndNests) {
   Piece first{2}, second{3};
@@ -36,9 +36,9 @@ TEST(Seam, InstallsRestoresAndNests) {
   EXPECT_EQ(SetPiece(nullptr), &first);
   EXPECT_EQ(s_seam.Get().id, 1);
   {
-    test::Installed outer(first, &SetPiece);
+    platform::Installed outer(first, &SetPiece);
     {
-      test::Installed inner(second, &SetPiece);
+      platform::Installed inner(second, &SetPiece);
       EXPECT_EQ(s_seam.Get().id, 3);
     }
     EXPECT_EQ(s_seam.Get().id, 2);

@@ -17,7 +17,7 @@
 #include "engine/Log.h"
 #include "settings/GameSettings.h"
 #include "support/RecordingFileSystem.h"
-#include "support/Installed.h"
+#include "platform/Installed.h"
 #include "support/LogCapture.h"
 #include "support/TempDirectory.h"
 
@@ -128,7 +128,7 @@ Observed RunScenario(const Scenario& scenario, std::optional<Fault> fault) {
     RecordingFileSystem files;
     files.fault = fault;
     {
-      test::Installed<platform::FileSystem> installed(files, &platform::SetFileSystem);
+      platform::Installed<platform::FileSystem> installed(files, &platform::SetFileSystem);
       if (scenario.save) {
         ChangeRecord(process.Settings());
         process.Settings().Save(kAssetQVConfig_INI, nullptr);

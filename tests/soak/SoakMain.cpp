@@ -19,6 +19,7 @@
 #include "app/EngineServices.h"
 #include "hardware/HardwareProbe.h"
 #include "platform/GraphicsAdapter.h"
+#include "platform/Installed.h"
 #include "platform/MessageBox.h"
 #include "resources/GameResources.h"
 #include "resources/ResourceIds.h"
@@ -28,7 +29,6 @@
 #include "support/FakeProcessLauncher.h"
 #include "support/FakeSingleInstance.h"
 #include "support/FakeSpeedSource.h"
-#include "support/Installed.h"
 #include "support/ScriptedBackend.h"
 #include "support/TempDirectory.h"
 
@@ -83,7 +83,7 @@ std::string RunProgram(int level) {
   resources::GameResources resources;
   test::ScriptedBackend backend;
   FakeSingleInstance instance;
-  test::Installed installed_instance(instance, &platform::SetSingleInstance);
+  platform::Installed installed_instance(instance, &platform::SetSingleInstance);
   backend.In(resources::kMainDialog)
       .Select(resources::kMainQualityList, level)
       .Click(platform::kIdOk);
@@ -108,11 +108,11 @@ int main(int argc, char** argv) {
   FakeGraphicsRuntime runtime;
   FakeGamepads pads;
   FakeProcessLauncher launcher;
-  test::Installed installed_adapter(adapter, &platform::SetGraphicsAdapter);
-  test::Installed<SpeedSource> installed_speed(speed, &SetSpeedSource);
-  test::Installed installed_runtime(runtime, &platform::SetGraphicsRuntime);
-  test::Installed installed_pads(pads, &platform::SetGamepads);
-  test::Installed installed_launcher(launcher, &platform::SetProcessLauncher);
+  platform::Installed installed_adapter(adapter, &platform::SetGraphicsAdapter);
+  platform::Installed<SpeedSource> installed_speed(speed, &SetSpeedSource);
+  platform::Installed installed_runtime(runtime, &platform::SetGraphicsRuntime);
+  platform::Installed installed_pads(pads, &platform::SetGamepads);
+  platform::Installed installed_launcher(launcher, &platform::SetProcessLauncher);
 
   const long start_kib = ResidentKib();
   long warm_kib = 0;

@@ -8,9 +8,9 @@
 
 #include "engine/ErrorReporter.h"
 #include "engine/Log.h"
+#include "platform/Installed.h"
 #include "platform/MessageBox.h"
 #include "support/FakeMessageBox.h"
-#include "support/Installed.h"
 
 // Records, for its lifetime, every message the engine logs (whether or not
 // the log's channel writes to the file) and every message box shown through
@@ -60,7 +60,7 @@ class LogCapture {
   std::vector<std::string> m_messages;
   bool m_ensure;
   FakeMessageBox m_boxes;
-  test::Installed<platform::MessageBox> m_installed_boxes{m_boxes, &platform::SetMessageBox};
+  platform::Installed<platform::MessageBox> m_installed_boxes{m_boxes, &platform::SetMessageBox};
   Log::Observer m_previous_observer;
   std::unique_ptr<ErrorReporter> m_owned_reporter;
   std::unique_ptr<Log> m_owned_log;  // released first, as the log came last

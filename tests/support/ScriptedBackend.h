@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/MessageBox.h"
-#include "support/Installed.h"
+#include "platform/Installed.h"
 #include "ui/ControlKind.h"
 #include "ui/DialogBackend.h"
 #include "ui/DialogWindow.h"
@@ -138,10 +138,10 @@ class ScriptedBackend final : public ui::DialogBackend, public platform::Message
   std::optional<int> m_next_window;
   std::vector<std::shared_ptr<WindowState>> m_windows;
   std::vector<MessageBoxRecord> m_message_boxes;
-  test::Installed<ui::DialogBackend> m_installed_backend{*this, &ui::SetDialogBackend};
-  test::Installed<platform::MessageBox> m_installed_box{*this, &platform::SetMessageBox};
+  platform::Installed<ui::DialogBackend> m_installed_backend{*this, &ui::SetDialogBackend};
+  platform::Installed<platform::MessageBox> m_installed_box{*this, &platform::SetMessageBox};
   ui::KeyboardTracker m_keys;
-  test::Installed<platform::KeyboardState> m_installed_keys{m_keys, &platform::SetKeyboardState};
+  platform::Installed<platform::KeyboardState> m_installed_keys{m_keys, &platform::SetKeyboardState};
 };
 
 }  // namespace test

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/Installed.h"
+#include "platform/Installed.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ std::uint8_t Read(unsigned virtual_key) {
 // installed last, and the one before comes back when that goes.
 TEST(KeyboardTracker, PressRepeatReleaseToggleAndInstall) {
   ui::KeyboardTracker keys;
-  test::Installed installed(keys, &platform::SetKeyboardState);
+  platform::Installed installed(keys, &platform::SetKeyboardState);
   const std::uint8_t toggled_before = Read(0x14) & platform::kKeyToggledBit;
   keys.Press(0x14);
   keys.Press(0x14);  // auto-repeat
@@ -39,7 +39,7 @@ TEST(KeyboardTracker, PressRepeatReleaseToggleAndInstall) {
   {
     ui::KeyboardTracker other;
     other.Press(0x1B);
-    test::Installed installed_other(other, &platform::SetKeyboardState);
+    platform::Installed installed_other(other, &platform::SetKeyboardState);
     EXPECT_TRUE(Read(0x1B) & platform::kKeyDownBit);
     EXPECT_FALSE(Read(0x20) & platform::kKeyDownBit);
   }

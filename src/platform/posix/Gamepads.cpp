@@ -1,6 +1,5 @@
 #include "platform/Gamepads.h"
 
-#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -65,10 +64,6 @@ class SdlGamepads final : public Gamepads {
     std::vector<GamepadInfo> found;
     if (m_sdl == nullptr) return found;
     for (const Attached& pad : Refresh()) {
-      const bool listed = std::any_of(found.begin(), found.end(), [&](const GamepadInfo& info) {
-        return info.instance == pad.instance;
-      });
-      if (listed) continue;
       const char* name = m_sdl->SDL_GameControllerNameForIndex(pad.index);
       if (name == nullptr) name = m_sdl->SDL_JoystickNameForIndex(pad.index);
       found.push_back({pad.instance, name != nullptr ? name : kUnnamedPad});

@@ -4,6 +4,10 @@
 #include <sched.h>
 #include <unistd.h>
 
+#include <cerrno>
+
+#include "platform/posix/Posix.h"
+
 namespace platform {
 namespace {
 
@@ -48,7 +52,7 @@ std::optional<uint32_t> GetProcessAffinityMask() {
   return bits;
 }
 
-bool SetProcessAffinityMask(uint32_t mask) {
+std::optional<SystemError> SetProcessAffinityMask(uint32_t mask) {
   cpu_set_t set;
   CPU_ZERO(&set);
   for (uint32_t processor = 0; processor < kMaskBits; ++processor) {
@@ -56,7 +60,8 @@ bool SetProcessAffinityMask(uint32_t mask) {
       CPU_SET(processor, &set);
     }
   }
-  return sched_setaffinity(0, sizeof set, &set) == 0;
+  if (sched_setaffinity(0, sizeof set, &set) != 0) return posix::MakeSystemError(errno);
+  return std::nullopt;
 }
 
 // The affinity is part of the thread's creation attributes: a thread that

@@ -106,14 +106,25 @@ Connection ConnectTo(const sockaddr_un& address, std::int64_t timeout_ms) {
   return connection;
 }
 
-// A connection to this user's live holder of `name`, else an invalid one.
-posix::Descriptor Connect(const std::string& name, std::int64_t timeout_ms) {
+// Only these mean that nobody listens: no socket file, or one left by a
+// holder that died.
+bool NobodyListens(int error) {
+  return error == ENOENT || error == ECONNREFUSED;
+}
+
+// A connection to this user's live holder of `name`; an invalid one when
+// there is none, nothing when it could not be found out in time.
+std::optional<posix::Descriptor> Connect(const std::string& name, std::int64_t timeout_ms) {
   const std::optional<sockaddr_un> address = SocketAddress(name);
-  if (!address || timeout_ms <= 0) return posix::Descriptor();
+  if (!address || timeout_ms <= 0) return std::nullopt;
   Connection connection = ConnectTo(*address, timeout_ms);
-  if (!connection.socket.Valid() || !PeerIsSameUser(connection.socket.Get())) {
-    return posix::Descriptor();
+  if (!connection.socket.Valid()) {
+    if (NobodyListens(connection.error)) return posix::Descriptor();
+    return std::nullopt;
   }
+  // In this user's own folder only a process of another user's that had the
+  // privilege to enter it: not a holder of ours.
+  if (!PeerIsSameUser(connection.socket.Get())) return posix::Descriptor();
   return std::move(connection.socket);
 }
 
@@ -220,37 +231,40 @@ class SocketInstanceName final : public InstanceName {
 SocketSingleInstance::SocketSingleInstance(std::chrono::milliseconds answer_timeout)
     : m_answer_timeout(answer_timeout) {}
 
-bool SocketSingleInstance::Find(const std::string& name) {
+std::optional<bool> SocketSingleInstance::Find(const std::string& name) {
   // Only a live holder accepts connections; the holder reads the empty
   // request as nothing and drops it.
-  return Connect(name, m_answer_timeout.count()).Valid();
+  const std::optional<posix::Descriptor> socket = Connect(name, m_answer_timeout.count());
+  if (!socket) return std::nullopt;
+  return socket->Valid();
 }
 
-bool SocketSingleInstance::HolderHasWindow(const std::string& name, const std::string& title) {
+std::optional<bool> SocketSingleInstance::HolderHasWindow(const std::string& name,
+                                                          const std::string& title) {
   const std::int64_t deadline = posix::MonotonicMs() + m_answer_timeout.count();
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    const posix::Descriptor socket = Connect(name, deadline - posix::MonotonicMs());
-    if (!socket.Valid() || !SendLine(socket.Get(), kWindowRequest, title)) {
-      return false;
-    }
-    if (const std::optional<std::string> answer = ReadLine(socket.Get(), deadline)) {
+    const std::optional<posix::Descriptor> socket = Connect(name, deadline - posix::MonotonicMs());
+    if (!socket) return std::nullopt;
+    if (!socket->Valid()) return false;
+    if (!SendLine(socket->Get(), kWindowRequest, title)) return std::nullopt;
+    if (const std::optional<std::string> answer = ReadLine(socket->Get(), deadline)) {
       return *answer == kYes;
     }
   }
-  return false;
+  return std::nullopt;
 }
 
 void SocketSingleInstance::HolderTakeFocus(const std::string& name, const std::string& title) {
-  const posix::Descriptor socket = Connect(name, m_answer_timeout.count());
-  if (socket.Valid()) {
-    SendLine(socket.Get(), kFocusRequest, title);
+  const std::optional<posix::Descriptor> socket = Connect(name, m_answer_timeout.count());
+  if (socket && socket->Valid()) {
+    SendLine(socket->Get(), kFocusRequest, title);
   }
 }
 
-std::unique_ptr<InstanceName> SocketSingleInstance::Add(const std::string& name) {
+std::optional<std::unique_ptr<InstanceName>> SocketSingleInstance::Add(const std::string& name) {
   const std::optional<sockaddr_un> address = SocketAddress(name);
   if (!address) {
-    return nullptr;
+    return std::nullopt;
   }
   const std::string path = address->sun_path;
   // Two starts at once must not both find a socket stale and remove each
@@ -258,25 +272,30 @@ std::unique_ptr<InstanceName> SocketSingleInstance::Add(const std::string& name)
   const posix::Descriptor lock(
       ::open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
   if (!lock.Valid() || posix::RetryOnInterrupt([&] { return ::flock(lock.Get(), LOCK_EX); }) != 0) {
-    return nullptr;
+    return std::nullopt;
   }
   posix::Descriptor listener(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
   if (!listener.Valid()) {
-    return nullptr;
+    return std::nullopt;
   }
   const auto* raw = reinterpret_cast<const sockaddr*>(&*address);
   if (::bind(listener.Get(), raw, sizeof *address) != 0) {
-    // Only a holder that died leaves a socket that refuses connections.
-    if (errno != EADDRINUSE ||
-        ConnectTo(*address, m_answer_timeout.count()).error != ECONNREFUSED ||
-        ::unlink(path.c_str()) != 0 || ::bind(listener.Get(), raw, sizeof *address) != 0) {
-      return nullptr;
+    if (errno != EADDRINUSE) return std::nullopt;
+    // Only a holder that died leaves a socket that refuses connections; one
+    // that accepts, or keeps us waiting, is alive.
+    const int error = ConnectTo(*address, m_answer_timeout.count()).error;
+    if (error != ECONNREFUSED) {
+      if (error == 0 || error == EAGAIN) return std::unique_ptr<InstanceName>();
+      return std::nullopt;
+    }
+    if (::unlink(path.c_str()) != 0 || ::bind(listener.Get(), raw, sizeof *address) != 0) {
+      return std::nullopt;
     }
   }
   struct stat bound {};
   if (::listen(listener.Get(), kBacklog) != 0 || ::lstat(path.c_str(), &bound) != 0) {
     ::unlink(path.c_str());
-    return nullptr;
+    return std::nullopt;
   }
   return std::make_unique<SocketInstanceName>(std::move(listener), path, bound);
 }

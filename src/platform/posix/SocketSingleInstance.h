@@ -13,7 +13,7 @@ namespace platform {
 // folder of the program's own in the temporary folder ($TMPDIR, else /tmp),
 // each used only when it is this user's and closed to everyone else. Another
 // user can therefore neither hold the name nor answer for it; when no such
-// folder can be had the name is simply absent and every start runs. A socket
+// folder can be had the system cannot be asked, and every start runs. A socket
 // file left by a holder that died refuses connections and is replaced.
 //
 // A later start connects and sends one request line, "WINDOW <title>"
@@ -30,10 +30,10 @@ class SocketSingleInstance final : public SingleInstance {
   // `answer_timeout` bounds the wait for a holder that is busy or hung.
   explicit SocketSingleInstance(std::chrono::milliseconds answer_timeout = std::chrono::seconds(5));
 
-  bool Find(const std::string& name) override;
-  bool HolderHasWindow(const std::string& name, const std::string& title) override;
+  std::optional<bool> Find(const std::string& name) override;
+  std::optional<bool> HolderHasWindow(const std::string& name, const std::string& title) override;
   void HolderTakeFocus(const std::string& name, const std::string& title) override;
-  std::unique_ptr<InstanceName> Add(const std::string& name) override;
+  std::optional<std::unique_ptr<InstanceName>> Add(const std::string& name) override;
 
  private:
   std::chrono::milliseconds m_answer_timeout;

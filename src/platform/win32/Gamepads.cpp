@@ -30,14 +30,8 @@ GUID ToSystemGuid(const Guid& guid) {
 
 BOOL CALLBACK CollectGamepad(const DIDEVICEINSTANCEA* device, void* context) {
   auto& found = *static_cast<std::vector<GamepadInfo>*>(context);
-  const Guid instance = FromSystemGuid(device->guidInstance);
-  const bool listed = std::any_of(found.begin(), found.end(), [&](const GamepadInfo& info) {
-    return info.instance == instance;
-  });
-  if (!listed) {
-    found.push_back(
-        {instance, std::string(device->tszProductName, strnlen(device->tszProductName, MAX_PATH))});
-  }
+  found.push_back({FromSystemGuid(device->guidInstance),
+                   std::string(device->tszProductName, strnlen(device->tszProductName, MAX_PATH))});
   return DIENUM_CONTINUE;
 }
 
@@ -66,7 +60,7 @@ class DirectInputGamepads final : public Gamepads {
   }
 
   // Gamepads only (not joysticks, wheels or other controllers), attached
-  // ones only, each instance once.
+  // ones only.
   std::vector<GamepadInfo> Enumerate() override {
     std::vector<GamepadInfo> found;
     if (m_direct_input == nullptr) return found;

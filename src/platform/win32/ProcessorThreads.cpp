@@ -40,8 +40,9 @@ std::optional<uint32_t> GetProcessAffinityMask() {
   return LowMask(process_mask);
 }
 
-bool SetProcessAffinityMask(uint32_t mask) {
-  return ::SetProcessAffinityMask(::GetCurrentProcess(), mask) != 0;
+std::optional<SystemError> SetProcessAffinityMask(uint32_t mask) {
+  if (!::SetProcessAffinityMask(::GetCurrentProcess(), mask)) return win32::LastSystemError();
+  return std::nullopt;
 }
 
 // The thread is created suspended and given its processor before it runs.

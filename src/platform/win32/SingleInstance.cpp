@@ -33,11 +33,17 @@ class AtomInstanceName final : public InstanceName {
 // answers for the holder, so nothing of it runs.
 class AtomSingleInstance final : public SingleInstance {
  public:
-  bool Find(const std::string& name) override {
-    return ::GlobalFindAtomA(name.c_str()) != 0 && HolderIsAlive(name);
+  std::optional<bool> Find(const std::string& name) override {
+    ::SetLastError(ERROR_SUCCESS);
+    if (::GlobalFindAtomA(name.c_str()) == 0) {
+      if (::GetLastError() == ERROR_FILE_NOT_FOUND) return false;
+      return std::nullopt;
+    }
+    return HolderIsAlive(name);
   }
 
-  bool HolderHasWindow(const std::string& name, const std::string& title) override {
+  // The system answers for the holder, so there is always an answer.
+  std::optional<bool> HolderHasWindow(const std::string& name, const std::string& title) override {
     return HolderIsAlive(name) && ::FindWindowA(nullptr, title.c_str()) != nullptr;
   }
 
@@ -51,13 +57,15 @@ class AtomSingleInstance final : public SingleInstance {
     ::PostMessageA(window, WM_SETFOCUS, 0, 0);
   }
 
-  std::unique_ptr<InstanceName> Add(const std::string& name) override {
+  std::optional<std::unique_ptr<InstanceName>> Add(const std::string& name) override {
     win32::Handle alive(::CreateMutexA(nullptr, FALSE, LivenessName(name).c_str()));
-    // Already there: another live process holds the name. Refused: something
-    // else squats on it, and this start runs without the name.
-    if (!alive.Valid() || ::GetLastError() == ERROR_ALREADY_EXISTS) return nullptr;
+    // Refused: something else squats on the name (or the system is out of
+    // handles), and this start runs without it.
+    if (!alive.Valid()) return std::nullopt;
+    // Already there: another live process holds the name.
+    if (::GetLastError() == ERROR_ALREADY_EXISTS) return std::unique_ptr<InstanceName>();
     const ATOM atom = ::GlobalAddAtomA(name.c_str());
-    if (atom == 0) return nullptr;
+    if (atom == 0) return std::nullopt;
     return std::make_unique<AtomInstanceName>(atom, std::move(alive));
   }
 };

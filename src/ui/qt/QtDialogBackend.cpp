@@ -10,12 +10,7 @@
 namespace ui::qt {
 
 QtDialogBackend::QtDialogBackend()
-    : m_key_router(std::make_unique<KeyEventRouter>(m_keyboard)),
-      m_previous_backend(SetDialogBackend(this)),
-      m_previous_keyboard(platform::SetKeyboardState(&m_keyboard)),
-      m_previous_message_box(platform::SetMessageBox(&m_message_box)),
-      m_previous_watcher(platform::SetDescriptorWatcher(&m_watcher)),
-      m_previous_responder(platform::SetInstanceResponder(&m_responder)) {
+    : m_key_router(std::make_unique<KeyEventRouter>(m_keyboard)) {
   if (QCoreApplication* application = QCoreApplication::instance()) {
     application->installEventFilter(m_key_router.get());
   }
@@ -24,11 +19,6 @@ QtDialogBackend::QtDialogBackend()
 
 QtDialogBackend::~QtDialogBackend() {
   RemoveAccessibleControls();
-  platform::SetInstanceResponder(m_previous_responder);
-  platform::SetDescriptorWatcher(m_previous_watcher);
-  platform::SetMessageBox(m_previous_message_box);
-  platform::SetKeyboardState(m_previous_keyboard);
-  SetDialogBackend(m_previous_backend);
   if (QCoreApplication* application = QCoreApplication::instance()) {
     application->removeEventFilter(m_key_router.get());
   }

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/Installed.h"
 #include "ui/DialogBackend.h"
 #include "ui/KeyboardTracker.h"
 #include "ui/qt/QtDescriptorWatcher.h"
@@ -44,11 +45,16 @@ class QtDialogBackend final : public DialogBackend {
   QtMessageBox m_message_box;
   QtDescriptorWatcher m_watcher;
   QtWindowResponder m_responder;
-  DialogBackend* m_previous_backend;
-  platform::KeyboardState* m_previous_keyboard;
-  platform::MessageBox* m_previous_message_box;
-  platform::DescriptorWatcher* m_previous_watcher;
-  platform::InstanceResponder* m_previous_responder;
+  // After the pieces they install, so that they are put back first.
+  platform::Installed<DialogBackend> m_installed_backend{*this, &SetDialogBackend};
+  platform::Installed<platform::KeyboardState> m_installed_keyboard{m_keyboard,
+                                                                    &platform::SetKeyboardState};
+  platform::Installed<platform::MessageBox> m_installed_message_box{m_message_box,
+                                                                    &platform::SetMessageBox};
+  platform::Installed<platform::DescriptorWatcher> m_installed_watcher{
+      m_watcher, &platform::SetDescriptorWatcher};
+  platform::Installed<platform::InstanceResponder> m_installed_responder{
+      m_responder, &platform::SetInstanceResponder};
 };
 
 }  // namespace ui::qt

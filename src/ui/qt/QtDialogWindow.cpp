@@ -19,6 +19,7 @@
 #include "ui/Dialog.h"
 #include "ui/DialogNavigation.h"
 #include "ui/DialogTemplate.h"
+#include "ui/LiveWindows.h"
 #include "ui/PaintContext.h"
 #include "ui/qt/DialogWidget.h"
 #include "ui/qt/DropDownList.h"
@@ -31,22 +32,10 @@
 namespace ui::qt {
 namespace {
 
-// Every live dialog window, for finding the dialog a Qt window belongs to.
-std::vector<QtDialogWindow*>& LiveWindows() {
-  static std::vector<QtDialogWindow*> windows;
-  return windows;
-}
+using LiveQtWindows = LiveWindows<QtDialogWindow>;
 
 // A static control keeps its text as given; it shows it without mnemonic marks.
 constexpr const char* kRawTextProperty = "qv_raw_text";
-
-bool IsPushButton(ControlKind kind) {
-  return kind == ControlKind::kPushButton || kind == ControlKind::kDefaultPushButton;
-}
-
-bool CanTakeFocus(ControlKind kind) {
-  return IsPushButton(kind) || kind == ControlKind::kEdit || kind == ControlKind::kDropDownList;
-}
 
 Qt::WindowFlags WindowFlagsOf(DialogStyle style) {
   // A window of its own in the task bar is a normal window; the others are
@@ -164,13 +153,12 @@ QtDialogWindow::QtDialogWindow(Dialog& dialog, const DialogTemplate& dialog_temp
       m_template(dialog_template),
       m_owner(owner),
       m_default_button_id(platform::kIdOk) {
-  LiveWindows().push_back(this);
+  LiveQtWindows::Add(this);
   BuildWindow(dialog_template);
 }
 
 QtDialogWindow::~QtDialogWindow() {
-  auto& windows = LiveWindows();
-  windows.erase(std::remove(windows.begin(), windows.end(), this), windows.end());
+  LiveQtWindows::Remove(this);
   m_timers.clear();
   m_widget.reset();
 }
@@ -619,8 +607,7 @@ void QtDialogWindow::HandleEnter() {
   // swallows Enter.
   const int focus = GetFocus();
   const Control* focused = Find(focus);
-  if (focused != nullptr && (focused->kind == ControlKind::kPushButton ||
-                             focused->kind == ControlKind::kDefaultPushButton)) {
+  if (focused != nullptr && IsPushButton(focused->kind)) {
     Click(focus);
     return;
   }
@@ -663,7 +650,7 @@ QtDialogWindow* QtDialogWindow::FromQWindow(const QWindow* window) {
   if (window == nullptr) {
     return nullptr;
   }
-  for (QtDialogWindow* candidate : LiveWindows()) {
+  for (QtDialogWindow* candidate : LiveQtWindows::All()) {
     if (candidate->m_widget->windowHandle() == window) {
       return candidate;
     }
@@ -678,7 +665,7 @@ QtDialogWindow* QtDialogWindow::FromQWindow(const QWindow* window) {
 
 QtDialogWindow* QtDialogWindow::FromWidget(const QWidget* widget) {
   for (; widget != nullptr; widget = widget->parentWidget()) {
-    for (QtDialogWindow* candidate : LiveWindows()) {
+    for (QtDialogWindow* candidate : LiveQtWindows::All()) {
       if (candidate->m_widget.get() == widget) {
         return candidate;
       }

@@ -19,17 +19,11 @@ void RegisterCommonControls() {
 
 }  // namespace
 
-Win32DialogBackend::Win32DialogBackend()
-    : m_thread_id(GetCurrentThreadId()),
-      m_previous_backend(SetDialogBackend(this)),
-      m_previous_message_box(platform::SetMessageBox(&m_message_box)) {
+Win32DialogBackend::Win32DialogBackend() : m_thread_id(GetCurrentThreadId()) {
   RegisterCommonControls();
 }
 
-Win32DialogBackend::~Win32DialogBackend() {
-  platform::SetMessageBox(m_previous_message_box);
-  SetDialogBackend(m_previous_backend);
-}
+Win32DialogBackend::~Win32DialogBackend() = default;
 
 std::unique_ptr<DialogWindow> Win32DialogBackend::CreateDialogWindow(
     Dialog& dialog, const DialogTemplate& dialog_template, DialogWindow* owner) {

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/Installed.h"
 #include "ui/DialogBackend.h"
 #include "ui/win32/IconHandles.h"
 #include "ui/win32/Win32MessageBox.h"
@@ -36,8 +37,10 @@ class Win32DialogBackend final : public DialogBackend {
   unsigned long m_thread_id;
   IconHandles m_icons;
   Win32MessageBox m_message_box;
-  DialogBackend* m_previous_backend;
-  platform::MessageBox* m_previous_message_box;
+  // After the pieces they install, so that they are put back first.
+  platform::Installed<DialogBackend> m_installed_backend{*this, &SetDialogBackend};
+  platform::Installed<platform::MessageBox> m_installed_message_box{m_message_box,
+                                                                    &platform::SetMessageBox};
 };
 
 }  // namespace ui::win32

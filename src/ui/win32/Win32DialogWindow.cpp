@@ -1,7 +1,6 @@
 #include "ui/win32/Win32DialogWindow.h"
 
 #include <algorithm>
-#include <vector>
 
 #include <commctrl.h>
 
@@ -10,6 +9,7 @@
 #include "ui/Dialog.h"
 #include "ui/DialogTemplate.h"
 #include "ui/KeyMessage.h"
+#include "ui/LiveWindows.h"
 #include "ui/PaintContext.h"
 #include "ui/ResourceSet.h"
 #include "ui/win32/BitmapPainter.h"
@@ -20,11 +20,7 @@
 namespace ui::win32 {
 namespace {
 
-// Every live dialog window, oldest first.
-std::vector<Win32DialogWindow*>& LiveWindows() {
-  static std::vector<Win32DialogWindow*> windows;
-  return windows;
-}
+using LiveWin32Windows = LiveWindows<Win32DialogWindow>;
 
 // What the system posts to the focused window as it takes F1 from the
 // queue, whatever becomes of the key message; its default handling sends
@@ -33,10 +29,6 @@ constexpr UINT kKeyF1Message = 0x004D;
 
 // Sent to a per-monitor aware window that moves to a screen of another DPI.
 constexpr UINT kDpiChangedMessage = 0x02E0;
-
-bool IsPushButton(ControlKind kind) {
-  return kind == ControlKind::kPushButton || kind == ControlKind::kDefaultPushButton;
-}
 
 std::string WindowText(HWND hwnd) {
   if (hwnd == nullptr) return {};
@@ -98,7 +90,7 @@ class Win32DialogWindow::PaintContextImpl final : public PaintContext {
 Win32DialogWindow::Win32DialogWindow(Dialog& dialog, const DialogTemplate& dialog_template,
                                      Win32DialogWindow* owner, IconHandles& icons)
     : m_dialog(dialog), m_template(dialog_template), m_owner(owner), m_icons(icons) {
-  LiveWindows().push_back(this);
+  LiveWin32Windows::Add(this);
   const DialogTemplateBuilder built(dialog_template);
   // Created, not run: the framework fills the window (OnInitDialog) before
   // its modal loop shows it, so the system's own modal dialog function,
@@ -110,8 +102,7 @@ Win32DialogWindow::Win32DialogWindow(Dialog& dialog, const DialogTemplate& dialo
 }
 
 Win32DialogWindow::~Win32DialogWindow() {
-  auto& windows = LiveWindows();
-  windows.erase(std::remove(windows.begin(), windows.end(), this), windows.end());
+  LiveWin32Windows::Remove(this);
   if (m_hwnd != nullptr) {
     SetWindowLongPtrA(m_hwnd, DWLP_USER, 0);
     DestroyWindow(m_hwnd);  // and its timers
@@ -629,14 +620,14 @@ int Win32DialogWindow::ControlIdOf(HWND hwnd) const {
 Win32DialogWindow* Win32DialogWindow::FromHandle(HWND hwnd) {
   // By parents, not owners: a message box over a dialog is not part of it.
   HWND root = hwnd != nullptr ? GetAncestor(hwnd, GA_ROOT) : nullptr;
-  for (Win32DialogWindow* window : LiveWindows()) {
+  for (Win32DialogWindow* window : LiveWin32Windows::All()) {
     if (root != nullptr && window->m_hwnd == root) return window;
   }
   return nullptr;
 }
 
 Win32DialogWindow* Win32DialogWindow::Innermost() {
-  const auto& windows = LiveWindows();
+  const auto& windows = LiveWin32Windows::All();
   for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
     if ((*it)->m_loop_running) return *it;
   }

@@ -24,7 +24,7 @@ TEST_F(NonAsciiGameFolderTest, StartGameInLatin1Folder) {
   ASSERT_TRUE(::CreateDirectoryA(name->c_str(), nullptr));
   const std::string folder = test::CurrentFolder() + "\\" + *name;
   FakeSingleInstance instance;
-  test::Installed installed_instance(instance, &platform::SetSingleInstance);
+  platform::Installed installed_instance(instance, &platform::SetSingleInstance);
   std::string started_in;
   m_launcher.on_start = [&, record = m_launcher.on_start] {
     record();

@@ -17,11 +17,11 @@
 #include <thread>
 #include <vector>
 
+#include "platform/Installed.h"
 #include "platform/posix/AsNobody.h"
 #include "platform/posix/ScopedVariable.h"
 #include "support/FakeDescriptorWatcher.h"
 #include "support/FakeInstanceResponder.h"
-#include "support/Installed.h"
 #include "support/TempDirectory.h"
 
 namespace {
@@ -108,7 +108,7 @@ class SocketSingleInstanceTest : public testing::Test {
   ScopedVariable m_runtime_variable{"XDG_RUNTIME_DIR", m_runtime.c_str()};
   ScopedVariable m_temporary_variable{"TMPDIR", m_temporary.c_str()};
   FakeInstanceResponder m_responder{kTitle};
-  test::Installed<platform::InstanceResponder> m_installed_responder{
+  platform::Installed<platform::InstanceResponder> m_installed_responder{
       m_responder, &platform::SetInstanceResponder};
 };
 
@@ -116,56 +116,57 @@ class SocketSingleInstanceTest : public testing::Test {
 
 // Taking, finding and giving up the name; the socket of a holder that died
 // is replaced. The window question and the focus request reach the holder's
-// responder; a holder that never answers counts as windowless and does not
-// keep a later start waiting.
+// responder; a holder that never answers gives no answer, not a "no", and
+// does not keep a later start waiting.
 TEST_F(SocketSingleInstanceTest, OneLiveHolderAnswersForTheName) {
   FakeDescriptorWatcher watcher, stalled(false);
   platform::SocketSingleInstance instance, other(200ms);
   const std::string name = "QVConfigTest.hold", hung_name = "QVConfigTest.hung";
-  EXPECT_FALSE(instance.Find(name));
-  EXPECT_FALSE(instance.HolderHasWindow(name, kTitle));
+  EXPECT_EQ(instance.Find(name), false);
+  EXPECT_EQ(instance.HolderHasWindow(name, kTitle), false);
   std::unique_ptr<platform::InstanceName> held;
   {
-    test::Installed installed_watcher(watcher, &platform::SetDescriptorWatcher);
-    held = instance.Add(name);
+    platform::Installed installed_watcher(watcher, &platform::SetDescriptorWatcher);
+    held = instance.Add(name).value_or(nullptr);
   }
   ASSERT_NE(held, nullptr);
   EXPECT_TRUE(IsSocket(m_runtime + "/" + name));
-  EXPECT_TRUE(instance.Find(name));
-  test::Installed installed_stalled(stalled, &platform::SetDescriptorWatcher);
+  EXPECT_EQ(instance.Find(name), true);
+  platform::Installed installed_stalled(stalled, &platform::SetDescriptorWatcher);
   EXPECT_EQ(other.Add(name), nullptr);
-  EXPECT_TRUE(instance.HolderHasWindow(name, kTitle));
-  EXPECT_FALSE(instance.HolderHasWindow(name, "Zarvex Configuration "));
+  EXPECT_EQ(instance.HolderHasWindow(name, kTitle), true);
+  EXPECT_EQ(instance.HolderHasWindow(name, "Zarvex Configuration "), false);
   instance.HolderTakeFocus(name, kTitle);
   for (int i = 0; i < 200 && m_responder.focused == 0; ++i) std::this_thread::sleep_for(10ms);
   std::this_thread::sleep_for(50ms);
   EXPECT_EQ(m_responder.focused, 1);
   held.reset();
   EXPECT_FALSE(IsSocket(m_runtime + "/" + name));
-  EXPECT_FALSE(instance.Find(name));
+  EXPECT_EQ(instance.Find(name), false);
 
   // A holder that dies without letting go leaves a socket that refuses.
   const pid_t child = ::fork();
   ASSERT_GE(child, 0);
-  if (child == 0) ::_exit(other.Add(name) ? 0 : 1);
+  if (child == 0) ::_exit(other.Add(name).value_or(nullptr) ? 0 : 1);
   int status = 0;
   ASSERT_EQ(::waitpid(child, &status, 0), child);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
   EXPECT_TRUE(IsSocket(m_runtime + "/" + name));
-  EXPECT_FALSE(instance.Find(name));
+  EXPECT_EQ(instance.Find(name), false);
   {
-    test::Installed installed_watcher(watcher, &platform::SetDescriptorWatcher);
-    held = instance.Add(name);
+    platform::Installed installed_watcher(watcher, &platform::SetDescriptorWatcher);
+    held = instance.Add(name).value_or(nullptr);
     EXPECT_NE(held, nullptr);
-    EXPECT_TRUE(instance.HolderHasWindow(name, kTitle));
+    EXPECT_EQ(instance.HolderHasWindow(name, kTitle), true);
     held.reset();
   }
 
-  auto hung_held = other.Add(hung_name);
+  auto hung_held = other.Add(hung_name).value_or(nullptr);
   ASSERT_NE(hung_held, nullptr);
   const auto start = std::chrono::steady_clock::now();
-  EXPECT_TRUE(other.Find(hung_name));
-  EXPECT_FALSE(other.HolderHasWindow(hung_name, kTitle));
+  EXPECT_EQ(other.Find(hung_name), true);
+  // Silence is no answer, not a "no".
+  EXPECT_EQ(other.HolderHasWindow(hung_name, kTitle), std::nullopt);
   EXPECT_LT(std::chrono::steady_clock::now() - start, 3s);
 }
 
@@ -180,16 +181,16 @@ TEST_F(SocketSingleInstanceTest, OtherUsersCannotHoldOrAnswerForTheName) {
   const std::string their_runtime = m_temporary + "/theirs";
   ScopedVariable runtime("XDG_RUNTIME_DIR", their_runtime.c_str());
   Squatter in_runtime(their_runtime + "/" + name, their_runtime);
-  EXPECT_FALSE(instance.Find(name));
-  EXPECT_FALSE(instance.HolderHasWindow(name, kTitle));
+  EXPECT_EQ(instance.Find(name), false);
+  EXPECT_EQ(instance.HolderHasWindow(name, kTitle), false);
   {
     FakeDescriptorWatcher watcher;
-    test::Installed installed_watcher(watcher, &platform::SetDescriptorWatcher);
-    auto held = instance.Add(name);
+    platform::Installed installed_watcher(watcher, &platform::SetDescriptorWatcher);
+    auto held = instance.Add(name).value_or(nullptr);
     ASSERT_NE(held, nullptr);
-    EXPECT_TRUE(instance.Find(name));
-    EXPECT_TRUE(instance.HolderHasWindow(name, kTitle));
-    EXPECT_FALSE(instance.HolderHasWindow(name, "Not our window"));
+    EXPECT_EQ(instance.Find(name), true);
+    EXPECT_EQ(instance.HolderHasWindow(name, kTitle), true);
+    EXPECT_EQ(instance.HolderHasWindow(name, "Not our window"), false);
     const std::string ours = m_own_folder + "/" + name;
     ASSERT_TRUE(IsSocket(ours));
     EXPECT_EQ(AsNobody([&] { return -ConnectTo(ours); }), EACCES);
@@ -199,10 +200,11 @@ TEST_F(SocketSingleInstanceTest, OtherUsersCannotHoldOrAnswerForTheName) {
   runtime.Set(std::nullopt);
   ::unlink((m_own_folder + "/" + name + ".lock").c_str());
   ::rmdir(m_own_folder.c_str());
+  // Without a folder of this user's own the system cannot be asked.
   Squatter in_own_folder(m_own_folder + "/" + name, m_own_folder);
-  EXPECT_FALSE(instance.Find(name));
-  EXPECT_FALSE(instance.HolderHasWindow(name, kTitle));
-  EXPECT_EQ(instance.Add(name), nullptr);
+  EXPECT_EQ(instance.Find(name), std::nullopt);
+  EXPECT_EQ(instance.HolderHasWindow(name, kTitle), std::nullopt);
+  EXPECT_EQ(instance.Add(name), std::nullopt);
   EXPECT_FALSE(in_own_folder.WasReached());
 }
 
@@ -211,14 +213,14 @@ TEST_F(SocketSingleInstanceTest, OtherUsersCannotHoldOrAnswerForTheName) {
 // well within the asker's patience.
 TEST_F(SocketSingleInstanceTest, SilentClientsCannotStallTheHolder) {
   FakeDescriptorWatcher watcher;
-  test::Installed installed_watcher(watcher, &platform::SetDescriptorWatcher);
+  platform::Installed installed_watcher(watcher, &platform::SetDescriptorWatcher);
   platform::SocketSingleInstance instance(2s);
   const std::string name = "QVConfigTest.silent";
-  auto held = instance.Add(name);
+  auto held = instance.Add(name).value_or(nullptr);
   ASSERT_NE(held, nullptr);
   std::vector<int> silent;
   for (int i = 0; i < 20; ++i) silent.push_back(ConnectTo(m_runtime + "/" + name));
-  EXPECT_TRUE(instance.HolderHasWindow(name, kTitle));
+  EXPECT_EQ(instance.HolderHasWindow(name, kTitle), true);
   for (const int fd : silent) {
     ASSERT_GE(fd, 0);
     pollfd entry{fd, POLLIN, 0};

@@ -22,26 +22,26 @@ std::string Name(const std::string& what) {
 TEST(Win32SingleInstance, HolderFoundWhileAliveAndNotAfterACrash) {
   platform::SingleInstance& single = platform::GetSingleInstance();
   const std::string name = Name("crash");
-  EXPECT_FALSE(single.Find(name));
+  EXPECT_EQ(single.Find(name), false);
   const std::string ready = test::EventName("held");
   HANDLE ready_event = ::CreateEventA(nullptr, TRUE, FALSE, ready.c_str());
   HANDLE child = test::StartChild("hold-name " + name + " " + ready);
   ASSERT_NE(child, nullptr);
   ASSERT_EQ(::WaitForSingleObject(ready_event, 10000), WAIT_OBJECT_0);
-  EXPECT_TRUE(single.Find(name));
+  EXPECT_EQ(single.Find(name), true);
   EXPECT_EQ(single.Add(name), nullptr);
-  EXPECT_FALSE(single.HolderHasWindow(name, "QvTest no such window title"));
+  EXPECT_EQ(single.HolderHasWindow(name, "QvTest no such window title"), false);
 
   ::TerminateProcess(child, 9);
   ::WaitForSingleObject(child, 10000);
   for (HANDLE handle : {ready_event, child}) ::CloseHandle(handle);
   EXPECT_NE(::GlobalFindAtomA(name.c_str()), 0) << "a killed holder leaves its atom";
-  EXPECT_FALSE(single.Find(name));
-  std::unique_ptr<platform::InstanceName> taken = single.Add(name);
+  EXPECT_EQ(single.Find(name), false);
+  std::unique_ptr<platform::InstanceName> taken = single.Add(name).value_or(nullptr);
   ASSERT_NE(taken, nullptr);
-  EXPECT_TRUE(single.Find(name));
+  EXPECT_EQ(single.Find(name), true);
   taken.reset();
-  EXPECT_FALSE(single.Find(name));
+  EXPECT_EQ(single.Find(name), false);
 }
 
 // The holder's window is found by its title, and asked to take the focus with a posted
@@ -51,13 +51,13 @@ TEST(Win32SingleInstance, WindowFoundByTitleAndSentTheFocus) {
   platform::SingleInstance& single = platform::GetSingleInstance();
   const std::string name = Name("window");
   const std::string title = "QvTest window " + name;
-  std::unique_ptr<platform::InstanceName> taken = single.Add(name);
+  std::unique_ptr<platform::InstanceName> taken = single.Add(name).value_or(nullptr);
   ASSERT_NE(taken, nullptr);
-  EXPECT_FALSE(single.HolderHasWindow(name, title));
+  EXPECT_EQ(single.HolderHasWindow(name, title), false);
   HWND window = ::CreateWindowExA(0, "STATIC", title.c_str(), WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
                                   nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
   ASSERT_NE(window, nullptr);
-  EXPECT_TRUE(single.HolderHasWindow(name, title));
+  EXPECT_EQ(single.HolderHasWindow(name, title), true);
   single.HolderTakeFocus(name, title);
   MSG message{};
   EXPECT_TRUE(::PeekMessageA(&message, window, WM_SETFOCUS, WM_SETFOCUS, PM_REMOVE));

@@ -5,9 +5,9 @@
 #include <QPushButton>
 
 #include "QtTestSupport.h"
+#include "platform/Installed.h"
 #include "platform/MessageBox.h"
 #include "support/FakeMessageBox.h"
-#include "support/Installed.h"
 
 namespace {
 
@@ -89,7 +89,7 @@ TEST(QtMessageBox, IconsButtonsResultsAndPlatformMessageBox) {
   }
 
   FakeMessageBox earlier;
-  test::Installed installed(earlier, &SetMessageBox);
+  platform::Installed installed(earlier, &SetMessageBox);
   {
     ui::qt::QtDialogBackend backend;
     SeenBox hard_error;

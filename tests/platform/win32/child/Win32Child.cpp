@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
   }
   if (std::strcmp(command, "hold-name") == 0 && argc == 4) {
     auto name = platform::GetSingleInstance().Add(argv[2]);
-    if (!name) return 1;
+    if (!name || !*name) return 1;
     Signal(argv[3]);
     ::Sleep(INFINITE);
   }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <algorithm>
+#include <vector>
+
+namespace ui {
+
+// Every live window of one backend's kind, oldest first, for finding the
+// window that a system handle or event belongs to and the innermost one. A
+// window adds itself as it is built and removes itself first thing as it is
+// destroyed, so that nothing its teardown sets off can find it half gone.
+// Used from the user-interface thread only.
+template <typename Window>
+class LiveWindows {
+ public:
+  static void Add(Window* window) { List().push_back(window); }
+  static void Remove(Window* window) {
+    auto& windows = List();
+    windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
+  }
+  static const std::vector<Window*>& All() { return List(); }
+
+ private:
+  static std::vector<Window*>& List() {
+    static std::vector<Window*> windows;
+    return windows;
+  }
+};
+
+}  // namespace ui
