@@ -68,20 +68,6 @@ TEST_F(ConfigDialogTest, UnchosenLevelRunsFirstRunDetection) {
   }
 }
 
-// OK stores the preset of the selected level whatever the file held; until
-// then the file is untouched.
-TEST_F(ConfigDialogTest, OkSavesTheSelectedLevelsPreset) {
-  TempDirectory::WriteFile(kSettingsPath,
-                           "[SYSTEM]\r\nPERFORMANCE=1\r\n[MINOS]\r\nSHADOW=TRUE\r\n");
-  m_backend.Select(kMainQualityList, 0).Run([&] { EXPECT_EQ(SettingValue("SHADOW"), "TRUE"); });
-  m_backend.Select(kMainQualityList, 1).Click(kIdOk);
-  ConfigDialog dialog;
-  EXPECT_EQ(dialog.DoModal(), kIdOk);
-  EXPECT_EQ(SettingValue("PERFORMANCE"), "1");
-  EXPECT_EQ(SettingValue("SHADOW"), "FALSE");
-  EXPECT_EQ(SettingValue("MEDIUMWORLD"), "TRUE");
-}
-
 // Reset All asks first; No changes nothing, Yes resets in memory only.
 TEST_F(ConfigDialogTest, ResetAllAsksAndSavesNothing) {
   TempDirectory::WriteFile(kSettingsPath, "[SYSTEM]\r\nPERFORMANCE=2\r\nMOVIES=FALSE\r\n");

@@ -15,13 +15,8 @@ using CaptureDialogTest = ControlsTest;
 // earliest key of the table wins, Escape and Return are captured instead of
 // closing the window, and Cancel takes one last look.
 TEST_F(CaptureDialogTest, Keyboard) {
-  m_backend.In(kCapture).Run([&] {
-    const test::WindowState& window = m_backend.Window(kCapture);
-    EXPECT_EQ(window.title, "Gamepad Input");
-    EXPECT_EQ(window.timers.at(kTimer), 100u);
-    EXPECT_EQ(window.Control(resources::kCapturePrompt).text.substr(0, 37),
-              "Press a button on the controller now.");
-  });
+  m_backend.In(kCapture).Run(
+      [&] { EXPECT_EQ(m_backend.Window(kCapture).timers.at(kTimer), 100u); });
   m_backend.FireTimer(kTimer).HoldKey('A').HoldKey(ui::kVkShift).FireTimer(kTimer);
   EXPECT_EQ(Capture(KeyboardDeviceGuid), 0x10);
   EXPECT_EQ(m_capture_result, kIdOk);

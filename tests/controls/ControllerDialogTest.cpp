@@ -21,17 +21,12 @@ constexpr int Assign(GameAction action) {
 
 using ControllerDialogTest = ControlsTest;
 
-// Player 1's defaults: every text in place, only the keyboard to choose, and
+// Player 1's defaults: only the keyboard to choose, and
 // each list offers "(none)" and the keys that no other action of its sets
 // holds, with its own key selected.
 TEST_F(ControllerDialogTest, OpensOnTheStoredBindings) {
   m_backend.Run([&] {
     const test::WindowState& window = Controller();
-    EXPECT_EQ(window.title, "Configure Controller for Player");
-    EXPECT_EQ(window.Control(kControllerMenuGroup).text, "Menu Navigation Controls");
-    EXPECT_EQ(window.Control(kControllerActionLabelBase + int(A::START)).text, "Start/Pause");
-    EXPECT_EQ(window.Control(Assign(A::HOLD)).text, "Assign");
-    EXPECT_EQ(window.Control(kControllerRestore).text, "Restore");
     EXPECT_EQ(Items(kControllerDeviceList), "Keyboard|");
     const std::string up = Items(List(A::UP));
     EXPECT_EQ(up.substr(0, 39), "(none)|Back Space|Tab|Caps Lock|Shift|C");

@@ -77,8 +77,8 @@ class ScriptedBackend final : public ui::DialogBackend, public platform::Message
   ScriptedBackend& Select(int id, int index);
   // The same, for the first item with this text.
   ScriptedBackend& SelectText(int id, std::string text);
-  // Key down (and its character), then key up, through the key filter and
-  // then the dialog's own keys: Return, Escape, F1.
+  // Key down, then key up, through the key filter and then the dialog's own
+  // keys: Escape, F1. A Return the filter lets through fails the test.
   ScriptedBackend& PressKey(unsigned key) {
     return Queue([this, key](ScriptedWindow& w) { DoKey(w, key, true), DoKey(w, key, false); });
   }

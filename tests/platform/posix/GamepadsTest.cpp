@@ -53,50 +53,34 @@ std::vector<std::uint8_t> Pressed(std::size_t button) {
 // centred.
 TEST_F(GamepadsTest, ListsAndReadsAGameController) {
   VirtualPad pad("QvTest Reading Pad");
-  ASSERT_TRUE(pad.Plugged()) << SDL_GetError();
-  const auto listed = Named("QvTest Reading Pad");
-  ASSERT_EQ(listed.size(), 1u);
-  const auto opened = gamepads.Open(listed[0].instance, nullptr);
-  ASSERT_NE(opened, nullptr);
-  EXPECT_EQ(opened->GetInstanceGuid(), listed[0].instance);
-
-  pad.SetButton(3, true);
-  pad.SetAxis(0, -32768);
-  pad.SetAxis(1, 16384);
-  ASSERT_TRUE(opened->Acquire());
-  ASSERT_TRUE(opened->Poll());
-  auto state = opened->ReadState();
-  ASSERT_TRUE(state);
-  EXPECT_EQ(Buttons(*state), Pressed(3));
-  EXPECT_EQ(state->x, -100);
-  EXPECT_EQ(state->y, 50);
-  opened->Unacquire();
-
-  pad.SetButton(3, false);
-  pad.SetButton(14, true);
-  pad.SetAxis(0, 32767);
-  pad.SetAxis(1, 0);
-  ASSERT_TRUE(opened->Acquire());
-  ASSERT_TRUE(opened->Poll());
-  state = opened->ReadState();
-  ASSERT_TRUE(state);
-  EXPECT_EQ(Buttons(*state), Pressed(14));
-  EXPECT_EQ(state->x, 100);
-  EXPECT_EQ(state->y, 0);
-
   VirtualPad small("QvTest Button Pad", SDL_JOYSTICK_TYPE_GAMECONTROLLER, 0, 2);
-  ASSERT_TRUE(small.Plugged());
-  const auto small_listed = Named("QvTest Button Pad");
-  ASSERT_EQ(small_listed.size(), 1u);
-  const auto small_opened = gamepads.Open(small_listed[0].instance, nullptr);
-  ASSERT_NE(small_opened, nullptr);
-  small.SetButton(1, true);
-  ASSERT_TRUE(small_opened->Poll());
-  state = small_opened->ReadState();
-  ASSERT_TRUE(state);
-  EXPECT_EQ(Buttons(*state), Pressed(1));
-  EXPECT_EQ(state->x, 0);
-  EXPECT_EQ(state->y, 0);
+  ASSERT_TRUE(pad.Plugged() && small.Plugged()) << SDL_GetError();
+  // Pad, button pressed, axes set (-1: left alone), and the reading.
+  const struct {
+    VirtualPad* pad;
+    const char* name;
+    int button, axis_x, axis_y, x, y;
+  } readings[] = {
+      {&pad, "QvTest Reading Pad", 3, -32768, 16384, -100, 50},
+      {&pad, "QvTest Reading Pad", 14, 32767, 0, 100, 0},
+      {&small, "QvTest Button Pad", 1, -1, -1, 0, 0},
+  };
+  for (const auto& r : readings) {
+    SCOPED_TRACE(testing::Message() << r.name << ", button " << r.button);
+    const auto listed = Named(r.name);
+    ASSERT_EQ(listed.size(), 1u);
+    const auto opened = gamepads.Open(listed[0].instance, nullptr);
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->GetInstanceGuid(), listed[0].instance);
+    for (int button = 0; button < 15; ++button) r.pad->SetButton(button, button == r.button);
+    if (r.axis_x != -1) r.pad->SetAxis(0, r.axis_x), r.pad->SetAxis(1, r.axis_y);
+    ASSERT_TRUE(opened->Acquire() && opened->Poll());
+    const auto state = opened->ReadState();
+    ASSERT_TRUE(state);
+    EXPECT_EQ(Buttons(*state), Pressed(r.button));
+    EXPECT_EQ(std::pair(state->x, state->y), std::pair(r.x, r.y));
+    opened->Unacquire();
+  }
 }
 
 // Identical pads get GUIDs of their own that the next enumerations keep, a pad

@@ -140,10 +140,10 @@ TEST(DpiLayoutTest, EveryTextShowsWhole) {
   }
 }
 
-// The pictures are made for this DPI's pixels: the banner shows exactly the
-// area-averaged picture at its frame's size, from the drawing at twice the
-// size at 144 DPI and more, from the bitmap itself at 96; the status icon is
-// made at the size of the system's icons here.
+// The pictures are made for this DPI's pixels: the paint hook's banner fills
+// its whole frame with exactly the area-averaged picture at the frame's size,
+// from the drawing at twice the size at 144 DPI and more, from the bitmap
+// itself at 96; the status icon is made at the size of the system's icons here.
 TEST(DpiLayoutTest, PicturesMadeForTheDpi) {
   const resources::GameResources resources;
   ui::win32::Win32DialogBackend backend;
@@ -154,6 +154,7 @@ TEST(DpiLayoutTest, PicturesMadeForTheDpi) {
   TestDialog dialog(kMainDialog);
   dialog.on_paint = [](ui::PaintContext& c) {
     c.StretchBitmapToControl(kMainBannerFrame, kBannerBitmap);
+    c.StretchBitmapToControl(12345, kBannerBitmap);  // no such control: nothing
   };
   int matches_small = 0, matches_large = 0, samples = 0, icon_width = 0;
   dialog.on_open = [&](TestDialog& d) {

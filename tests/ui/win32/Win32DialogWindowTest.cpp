@@ -5,8 +5,6 @@
 #include "Win32TestSupport.h"
 #include "platform/KeyboardState.h"
 #include "platform/MessageBox.h"
-#include "support/BitmapFile.h"
-#include "ui/PaintContext.h"
 
 namespace {
 
@@ -191,53 +189,6 @@ TEST_F(Win32DialogWindowTest, KeyFilterSwallowsAndKeyboardStateFollows) {
   typing.DoModal();
   EXPECT_EQ(typed, (std::vector<std::pair<K, unsigned>>{
                        {K::kKeyDown, 'B'}, {K::kChar, 'b'}, {K::kKeyUp, 'B'}}));
-}
-
-// The paint hook stretches the whole bitmap over the whole black frame; a
-// missing or damaged bitmap leaves the frame as the template draws it.
-TEST_F(Win32DialogWindowTest, PaintHookStretchesBitmapOverFrame) {
-  // 4 x 2 pixels: the left half red, the right half blue.
-  m_resources.SetBitmap(BitmapFile(4, 2, [](int x, int) { return x < 2 ? 0xFF0000u : 0x0000FFu; }));
-  TestDialog dialog;
-  COLORREF top_left = 0, bottom_right = 0;
-  dialog.on_paint = [](ui::PaintContext& c) {
-    EXPECT_FALSE(c.IsMinimized());
-    c.StretchBitmapToControl(kSampleFrame, kSampleBitmap);
-    c.StretchBitmapToControl(12345, kSampleBitmap);  // no such control: nothing
-  };
-  dialog.on_open = [&](TestDialog& d) {
-    UpdateWindow(d.Handle());
-    Pump();
-    HWND frame = d.Control(kSampleFrame);
-    RECT client;
-    GetClientRect(frame, &client);
-    HDC dc = GetDC(frame);
-    top_left = GetPixel(dc, 1, 1);
-    bottom_right = GetPixel(dc, client.right - 2, client.bottom - 2);
-    ReleaseDC(frame, dc);
-    d.EndDialog(1);
-  };
-  dialog.DoModal();
-  EXPECT_EQ(top_left, RGB(0xFF, 0, 0));
-  EXPECT_EQ(bottom_right, RGB(0, 0, 0xFF));
-
-  // A file cut short is not drawn: the frame keeps its face.
-  std::vector<std::uint8_t> cut = BitmapFile(4, 2, [](int, int) { return 0xFF0000u; });
-  cut.resize(cut.size() - 4);
-  m_resources.SetBitmap(cut);
-  TestDialog damaged;
-  COLORREF inside = 0;
-  damaged.on_paint = [](ui::PaintContext& c) { c.StretchBitmapToControl(kSampleFrame, kSampleBitmap); };
-  damaged.on_open = [&](TestDialog& d) {
-    UpdateWindow(d.Handle());
-    Pump();
-    HDC dc = GetDC(d.Control(kSampleFrame));
-    inside = GetPixel(dc, 3, 3);
-    ReleaseDC(d.Control(kSampleFrame), dc);
-    d.EndDialog(1);
-  };
-  damaged.DoModal();
-  EXPECT_NE(inside, RGB(0xFF, 0, 0));
 }
 
 // Message boxes are the system's, owned by the dialog that asks (or by the
