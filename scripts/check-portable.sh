@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Compiles every portable source (all of src/ but the platform backends and the
-# toolkit backend) with the Windows cross compiler, compile only, so that a
-# POSIX, Linux or toolkit header in portable code fails before a Windows
-# backend exists.
+# Compiles every portable source (all of src/ but the platform backends, the
+# toolkit backends and the two entry points) with the Windows cross compiler,
+# compile only, so that a POSIX, Linux or toolkit header in portable code
+# fails before a Windows backend exists.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,12 +13,12 @@ if ! command -v "$compiler" >/dev/null; then
 fi
 
 mapfile -t sources < <(find src -name '*.cpp' -not -path 'src/platform/posix/*' \
-  -not -path 'src/platform/win32/*' -not -path 'src/ui/qt/*' -not -path 'src/ui/win32/*' -not -path 'src/main.cpp' | sort)
+  -not -path 'src/platform/win32/*' -not -path 'src/ui/qt/*' -not -path 'src/ui/win32/*' -not -path 'src/main.cpp' -not -path 'src/WinMain.cpp' | sort)
 failed=0
 # The cross compiler ships some POSIX headers of its own (unistd.h,
 # pthread.h), so those are looked for by name as well.
 if grep -nE '^#include <(unistd|pthread|dlfcn|fcntl|poll|spawn|sched|semaphore|termios)\.h>|^#include <(sys|linux|vulkan|xcb|X11)/|^#include <(SDL|Q[A-Za-z]+|windows\.h)' \
-    $(find src -name '*.h' -o -name '*.cpp' | grep -vE '^src/(platform/posix|platform/win32|ui/qt|ui/win32)/|^src/main.cpp$'); then
+    $(find src -name '*.h' -o -name '*.cpp' | grep -vE '^src/(platform/posix|platform/win32|ui/qt|ui/win32)/|^src/(main|WinMain).cpp$'); then
   echo "check-portable: the includes above belong in a platform or toolkit backend" >&2
   failed=1
 fi
