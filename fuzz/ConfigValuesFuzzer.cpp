@@ -9,8 +9,9 @@
 //    in the "C" locale: GetInt as strtol clamped to 32 bits, GetFloat as
 //    strtod of the longest decimal number at the start (no hexadecimal, no
 //    inf or nan, which the format does not know) narrowed to float, GetBool
-//    true only for TRUE in any case. The C library is a second, independent
-//    reading of the same rules, so a disagreement is a fault of ours.
+//    true only for TRUE in any case, up to a zero byte as C texts compare.
+//    The C library is a second, independent reading of the same rules, so a
+//    disagreement is a fault of ours.
 //  - A value that a setter writes reads back as the same value: ints, bools
 //    and GUIDs exactly; floats to six decimals (as the format stores them)
 //    and exactly once their text is written again, which must then not
@@ -36,7 +37,7 @@
 namespace {
 
 EngineServices* s_services = nullptr;
-constexpr std::size_t kMaxValuesPerFile = 200;
+constexpr std::size_t kMaxValuesPerFile = 16;
 
 bool IsSpace(char c) {
   return c == ' ' || (c >= '\t' && c <= '\r');
@@ -81,7 +82,9 @@ float ReferenceFloat(const std::string& text) {
   return static_cast<float>(std::strtod(number.c_str(), nullptr));
 }
 
-bool ReferenceBool(const std::string& text) {
+// Compared as a C text: up to the first zero byte.
+bool ReferenceBool(const std::string& value) {
+  const std::string text = value.substr(0, value.find('\0'));
   if (text.size() != 4) return false;
   for (std::size_t i = 0; i < 4; ++i) {
     char c = text[i];

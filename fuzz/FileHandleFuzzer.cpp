@@ -2,8 +2,8 @@
 // of arbitrary bytes through small buffers. The last bytes of the input choose
 // the buffer sizes (1 byte to 1 KB, or the tool's 4096 bytes), how the
 // data is written and read (one call or pieces) and how often the rest of the
-// input is repeated, up to megabytes, so that a single line or value spans
-// thousands of buffers. What it checks, and why:
+// input is repeated, up to a megabyte, so that a single line or value spans
+// a thousand buffers. What it checks, and why:
 //  - Whatever is written in one call or in pieces, as bytes or as a line,
 //    reaches the file unchanged, Tell counts it, and Close succeeds.
 //  - Reading it back in one call or in pieces gives the same bytes, the
@@ -20,7 +20,7 @@
 //  - Nothing recurses once per buffer: every call that reaches the file
 //    system notes how deep the stack is, and no operation may go deeper than
 //    a fixed bound, however many buffers its data spans. Measuring the depth
-//    finds a recursion with a few thousand buffers, long before the stack
+//    finds a recursion with a thousand buffers, long before the stack
 //    itself would overflow, so the inputs stay small and the runs fast.
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -58,19 +58,20 @@ class StackProbe {
 
 EngineServices* s_services = nullptr;
 StackProbe* s_probe = nullptr;
+RecordingFileSystem* s_files = nullptr;
 std::string s_path;
 
-constexpr std::size_t kMaxBytes = 4u << 20;
-constexpr std::size_t kBytewiseLimit = 256u << 10;
+constexpr std::size_t kMaxBytes = 1u << 20;
+constexpr std::size_t kBytewiseLimit = 8u << 10;
 constexpr std::uint8_t kRepeatFirst = 0x90;
 // Data beyond this many buffer-fulls is cut: byte-by-byte line reading costs
 // a refill per buffer, and this many keep a run short while being far more
 // than a recursion per buffer could hide in.
-constexpr std::size_t kMaxBuffersFull = 1u << 12;
+constexpr std::size_t kMaxBuffersFull = 1u << 10;
 // The deepest that the stack may go below the target's own frame: ample for
 // the calls from the target to the file system, a small part of what a
 // thousand nested calls would take.
-constexpr std::uintptr_t kStackBound = 64 * 1024;
+constexpr std::uintptr_t kStackBound = 16 * 1024;
 constexpr std::size_t kRunSize = 1023;
 
 using Lines = std::vector<std::string>;
@@ -176,12 +177,11 @@ void CheckRead(const std::string& file_bytes, std::uint32_t buffer, std::uint32_
   FUZZ_CHECK(file.Close() == kErrNone);
 }
 
-void CheckLines(const std::string& file_bytes, std::uint32_t buffer) {
+void CheckLines(const std::string& file_bytes, std::uint32_t buffer, LineEnding ending) {
   const bool ends_in_cr = !file_bytes.empty() && file_bytes.back() == '\r';
   // ReadString takes one byte per call, so it cannot nest per buffer; on
   // longer data it would only make the run slow.
-  for (const LineEnding ending : {LineEnding::kCrLf, LineEnding::kZeroByte}) {
-    if (file_bytes.size() > kBytewiseLimit) break;
+  if (file_bytes.size() <= kBytewiseLimit) {
     const Lines expected = ExpectedLines(file_bytes, ending);
     s_services->Reset();
     FileHandle file(buffer);
@@ -213,15 +213,17 @@ void CheckLines(const std::string& file_bytes, std::uint32_t buffer) {
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   s_path = "data.bin";
   s_probe = new StackProbe();
-  auto* files = new RecordingFileSystem(MemoryFiles());
-  files->on_call = [] { s_probe->Note(); };
-  platform::SetFileSystem(files);
+  s_files = new RecordingFileSystem(MemoryFiles());
+  s_files->on_call = [] { s_probe->Note(); };
+  platform::SetFileSystem(s_files);
   s_services = new EngineServices();
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   s_services->Reset();
+  // The recorder keeps every call it sees; only the stack probe is wanted.
+  s_files->Clear();
   FuzzedDataProvider input(data, size);
   const std::uint32_t write_buffer = BufferSize(input);
   const std::uint32_t read_buffer = BufferSize(input);
@@ -231,12 +233,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto seek_to = input.ConsumeIntegral<std::uint32_t>();
   const bool as_line = input.ConsumeBool();
   const LineEnding ending = input.ConsumeBool() ? LineEnding::kCrLf : LineEnding::kZeroByte;
+  // The lines are read with either ending, whichever the file was written with.
+  const LineEnding read_ending = input.ConsumeBool() ? LineEnding::kCrLf : LineEnding::kZeroByte;
   const std::string piece = input.ConsumeRemainingBytesAsString();
 
   // Mostly the input once; eight values of the repeat byte make it 16 to
   // 2^18 times longer, within the limits. They are bytes that neither text
   // nor the runs of 0x00 and 0xFF that the mutator likes to insert hold
-  // often, so that not every other input is megabytes long.
+  // often, so that not every other input is that long.
   const bool repeated = repeat >= kRepeatFirst && repeat < kRepeatFirst + 8;
   std::size_t copies = repeated ? std::size_t{1} << ((repeat - kRepeatFirst) * 2 + 4) : 1;
   const std::size_t limit =
@@ -253,7 +257,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckWrite(bytes, write_buffer, write_piece, as_line, ending, file_bytes);
   FUZZ_CHECK(!s_services->HasHardError() && !s_services->HasSoftError());
   CheckRead(file_bytes, read_buffer, read_piece, seek_to);
-  CheckLines(file_bytes, read_buffer);
+  CheckLines(file_bytes, read_buffer, read_ending);
   FUZZ_CHECK(top - s_probe->Deepest() < kStackBound);
   return 0;
 }

@@ -54,7 +54,7 @@ for target in "${targets[@]}"; do
   # A settings file is a few KB; large files are the malformed-file test's
   # (and file_handle repeats its input up to megabytes itself), so inputs
   # stay small and the runs fast.
-  "$build/fuzz_$target" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=4096 -max_len=4096 \
+  "$build/fuzz_$target" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=4096 -max_len=2048 \
     -print_final_stats=1 -dict="$dict" -artifact_prefix="$artifacts/" \
     "$corpus" "${existing[@]}" >"$log" 2>&1 || status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
