@@ -120,7 +120,8 @@ TEST_F(FileHandleTest, DataMovesInBlocks) {
 
 // Rewrites reach the file: gaps left by seeking are zeros even where the
 // buffer held other bytes, flushed bytes can be rewritten, a read-write file
-// is changed in place, and a short write to disk is a hard error.
+// is changed in place; a handle without buffer space fails its writes, and a
+// short write to disk is a hard error.
 TEST_F(FileHandleTest, RewritesReachTheFile) {
   Handle writer("w.bin", 8);
   ASSERT_EQ(writer.Open(kOpenWrite), kErrNone);
@@ -148,6 +149,14 @@ TEST_F(FileHandleTest, RewritesReachTheFile) {
   both.Close();
   EXPECT_EQ(ReadFile("rw.bin"), "0123ab6789cdCDEFGHIJ");
   EXPECT_TRUE(m_capture.Boxes().empty());
+
+  // Without buffer space nothing is ever made room for: the write fails at
+  // once, as a full fixed-length stream's does.
+  Handle none("none.bin", 0);
+  ASSERT_EQ(none.Open(kOpenWrite), kErrNone);
+  EXPECT_EQ(none.Write("ab", 2), kErrWriteBuffer);
+  EXPECT_TRUE(m_capture.Contains("*Error trying to write to boid - ran out of space\n"));
+  EXPECT_TRUE(none.IsFailed());
 
   ASSERT_EQ(writer.Open(kOpenWrite), kErrNone);
   writer.Write("0123456789", 10);
