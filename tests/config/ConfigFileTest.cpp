@@ -1,7 +1,5 @@
 #include "config/ConfigFile.h"
 
-#include <utility>
-
 #include "ConfigFixture.h"
 
 using ConfigFileTest = ConfigFixture;

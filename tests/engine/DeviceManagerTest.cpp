@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "engine/AssetDescriptor.h"
-#include "engine/Device.h"
 #include "engine/FileHandle.h"
 #include "engine/OpenMode.h"
 #include "platform/Installed.h"
