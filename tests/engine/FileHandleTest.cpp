@@ -151,6 +151,8 @@ TEST_F(FileHandleTest, RewritesReachTheFile) {
   EXPECT_EQ(none.Write("ab", 2), kErrWriteBuffer);
   EXPECT_TRUE(m_capture.Contains("*Error trying to write to boid - ran out of space\n"));
   EXPECT_TRUE(none.IsFailed());
+  none.Close();
+  EXPECT_EQ(ReadFile("none.bin"), "");
 
   ASSERT_EQ(writer.Open(kOpenWrite), kErrNone);
   writer.Write("0123456789", 10);
