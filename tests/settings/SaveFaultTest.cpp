@@ -38,8 +38,8 @@ std::string OldFile() {
 }
 
 // The engine's services as a new process of the tool has them, created in
-// the main window's order. A hard error latches for the life of the reporter,
-// so each run gets its own.
+// the main window's order. A hard error latches until the reporter is reset,
+// which the capture does, so each run starts without one.
 struct ToolProcess {
   LogCapture capture;
   DeviceManager devices;

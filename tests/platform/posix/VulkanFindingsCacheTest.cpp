@@ -75,7 +75,8 @@ TEST(VulkanFindingsCache, IgnoresAndReplacesUnsoundFiles) {
     cache.Store("machine", stored);
     EXPECT_EQ(cache.Load("machine"), stored);
     std::filesystem::remove(path + ".copy");
-    EXPECT_EQ(TempDirectory::Entries(folder.Path() + "/cache/qvconfig").size(), 1u) << "a temporary file is left";
+    EXPECT_EQ(TempDirectory::Entries(folder.Path() + "/cache/qvconfig").size(), 1u)
+        << "a temporary file is left";
   }
 }
 
