@@ -30,17 +30,12 @@ using namespace std::chrono_literals;
 
 constexpr const char* kTitle = "Zarvex Configuration";
 
-sockaddr_un Address(const char* path) {
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  std::strncpy(address.sun_path, path, sizeof address.sun_path - 1);
-  return address;
-}
-
 // Connects to the socket at `path`: the descriptor, else -errno.
 int ConnectTo(const std::string& path) {
   const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  const sockaddr_un address = Address(path.c_str());
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
   if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) return fd;
   const int error = errno;
   ::close(fd);
@@ -81,7 +76,9 @@ class Squatter {
     if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(1);
     if (folder != nullptr && (::mkdir(folder, 0777) != 0 || ::chmod(folder, 0777) != 0)) ::_exit(2);
     const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    const sockaddr_un address = Address(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path, sizeof address.sun_path - 1);
     if (::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
         ::listen(listener, 8) != 0) {
       ::_exit(3);
