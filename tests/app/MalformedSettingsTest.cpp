@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
 #include <string>
@@ -58,15 +57,6 @@ Kept ReadKept(const std::string& path) {
     kept.order.emplace_back(entry.m_header, std::string(entry.m_text));
   }
   return kept;
-}
-
-// The file's bytes in one read; a 20 MB file taken a character at a time costs
-// seconds under the sanitizers.
-std::string Bytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
-  in.seekg(0).read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  return bytes;
 }
 
 std::string Short(const std::string& text) {
@@ -180,7 +170,8 @@ TEST_F(MalformedSettingsTest, EveryFileLoadsSavesAndKeepsWhatTheFormatKeeps) {
 
   std::vector<std::pair<std::string, std::string>> files;
   for (const fs::directory_entry& entry : fs::directory_iterator(kCorpus)) {
-    files.emplace_back(entry.path().filename().string(), Bytes(entry.path().string()));
+    files.emplace_back(entry.path().filename().string(),
+                       TempDirectory::ReadFile(entry.path().string()));
   }
   for (auto& made : LargeFiles()) files.push_back(std::move(made));
   ASSERT_GE(files.size(), 50u);

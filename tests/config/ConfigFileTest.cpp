@@ -1,42 +1,8 @@
 #include "config/ConfigFile.h"
 
-#include <utility>
-
 #include "ConfigFixture.h"
 
-namespace {
-
-class ConfigFileTest : public ConfigFixture {
- protected:
-  // Writes `text` to the file `name` and reads it into `config`.
-  ErrorCode ReadText(ConfigFile& config, const std::string& text,
-                     const std::string& name = "in.ini") {
-    WriteBytes(name, text);
-    FileHandle file(4096);
-    file.SetFileName(name);
-    EXPECT_TRUE(file.Open(kOpenRead).IsSuccess());
-    return config.Read(file);
-  }
-
-  // Writes `config` to a file and returns its bytes.
-  std::string WriteText(ConfigFile& config) {
-    FileHandle file(4096);
-    file.SetFileName("out.ini");
-    EXPECT_TRUE(file.Open(kOpenWrite).IsSuccess());
-    EXPECT_EQ(config.Write(file), kErrNone);
-    file.Close();
-    return ReadBytes("out.ini");
-  }
-
-  // Reads the text, writes it back and returns what was written.
-  std::string RoundTrip(const std::string& text) {
-    ConfigFile config;
-    ReadText(config, text);
-    return WriteText(config);
-  }
-};
-
-}  // namespace
+using ConfigFileTest = ConfigFixture;
 
 // The seven-line example: comments keep their place, new chapters go last, fourteen lines written.
 TEST_F(ConfigFileTest, WorkedExample) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "config/ConfigFile.h"
 #include "engine/FileHandle.h"
 #include "engine/OpenMode.h"
 #include "support/LogCapture.h"
@@ -25,6 +26,33 @@ class ConfigFixture : public ::testing::Test {
  protected:
   static constexpr auto WriteBytes = TempDirectory::WriteFile;
   static constexpr auto ReadBytes = TempDirectory::ReadFile;
+
+  // Writes `text` to the file `name` and reads it into `config`.
+  static ErrorCode ReadText(ConfigFile& config, const std::string& text,
+                            const std::string& name = "in.ini") {
+    WriteBytes(name, text);
+    FileHandle file(4096);
+    file.SetFileName(name);
+    EXPECT_TRUE(file.Open(kOpenRead).IsSuccess());
+    return config.Read(file);
+  }
+
+  // Writes `config` to a file and returns its bytes.
+  static std::string WriteText(ConfigFile& config) {
+    FileHandle file(4096);
+    file.SetFileName("out.ini");
+    EXPECT_TRUE(file.Open(kOpenWrite).IsSuccess());
+    EXPECT_EQ(config.Write(file), kErrNone);
+    file.Close();
+    return ReadBytes("out.ini");
+  }
+
+  // Reads the text, writes it back and returns what was written.
+  static std::string RoundTrip(const std::string& text) {
+    ConfigFile config;
+    ReadText(config, text);
+    return WriteText(config);
+  }
 
   // How often `text` occurs in what was logged.
   int CountLog(const std::string& text) const {

@@ -1,5 +1,6 @@
 #include "config/ValueText.h"
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -15,6 +16,9 @@ TEST(ValueText, NumberForms) {
       {"", 0.0f},       {"1,5", 1.0f},  {" \t+2.5xyz", 2.5f}, {"-.5", -0.5f},
       {"1e3", 1000.0f}, {"0x10", 0.0f}, {"inf", 0.0f},        {"1e-999", 0.0f}};
   for (const auto& [text, value] : floats) EXPECT_EQ(ParseFloatText(text), value) << text;
+  // Far below the double range is zero, not minus zero. (Numbers far beyond it either way are
+  // the config_values fuzz target's.)
+  EXPECT_FALSE(std::signbit(ParseFloatText("0." + std::string(330, '0') + "1")));
 
   char int_buffer[kIntTextCapacity];
   EXPECT_EQ(FormatIntText(INT32_MIN, int_buffer), "-2147483648");

@@ -3,15 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "support/LogCapture.h"
 
-using Strings = std::vector<std::string>;
-
 // Overflow hooks: a full fixed-length stream refuses one more byte and fails;
 // an overwrite past the data extends it; a short read zeroes the rest; seeks
-// stop at the capacity.
+// stop at the capacity. (The line rules of WriteString and ReadString are the
+// file_handle fuzz target's, on a plain stream as on a file.)
 TEST(Boid, OverflowAndOffsetsAreReported) {
   LogCapture capture;
   Boid boid(16);
@@ -52,33 +50,4 @@ TEST(Boid, OverflowAndOffsetsAreReported) {
   EXPECT_EQ(boid.Read(&byte, 1), kErrInvalidBoid);
   ASSERT_EQ(capture.Boxes().size(), 1u);  // the first hard error latched
   EXPECT_EQ(capture.Boxes()[0].text, "Invalid Offset");
-}
-
-// Lines end with a zero byte or CR LF; reading keeps the CR and eats the LF,
-// long lines come back whole and a zero byte ends its chunk's text.
-TEST(Boid, StringsUseTheLineEnding) {
-  LogCapture capture;
-  Boid crlf(4096);
-  crlf.SetLineEnding(LineEnding::kCrLf);
-  crlf.WriteString("AB");
-  crlf.WriteString("");
-  crlf.Write(std::string("ab\0c\r\nd", 7).data(), 7);
-  crlf.Write(std::string(3000, 'q').data(), 3000);
-  std::string bytes(10, '\0');
-  crlf.Seek(0, 0);
-  crlf.Read(bytes.data(), 10);
-  EXPECT_EQ(bytes, std::string("AB\r\n\r\nab\0c", 10));
-  crlf.Seek(0, 0);
-  String line;
-  for (const std::string& expected : Strings{"AB\r", "\r", "ab", "d" + std::string(3000, 'q')}) {
-    crlf.ReadString(line);
-    EXPECT_EQ(line, expected);
-  }
-  Boid zero(16);
-  zero.WriteString("AB");
-  zero.Seek(0, 0);
-  zero.ReadString(line);
-  EXPECT_EQ(line, "AB");
-  EXPECT_EQ(zero.Length(), 3u);
-  EXPECT_TRUE(capture.Messages().empty());
 }

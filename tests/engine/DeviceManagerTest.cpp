@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "engine/AssetDescriptor.h"
-#include "engine/Device.h"
 #include "engine/FileHandle.h"
 #include "engine/OpenMode.h"
 #include "platform/Installed.h"
@@ -65,23 +64,9 @@ TEST(DeviceManagerLife, RegistersMountsAndUnmounts) {
             "UnMounting device Tool Assets\n");
 }
 
-// Descriptors become paths with platform and language folders, one separator
-// each; no device means the default device's root.
-TEST_F(DeviceManagerTest, ComposesPaths) {
-  const AssetDescriptor root_file("", "QVPLINFO", "DAT", kAnyPlatform, kPerLanguage, kPlainFile,
-                                  kOpenReadWrite, kBinary);
-  const AssetDescriptor archive_at_root("", "ANISCR", ".BAD", kPerPlatform, kAnyLanguage,
-                                        kInArchive, kOpenRead, kBinary);
-  EXPECT_EQ(m_manager.ComposePath(root_file, nullptr),
-            ".\\Assets\\ANY_PLAT\\ENGLISH\\QVPLINFO.DAT");
-  EXPECT_EQ(m_manager.ComposePath(root_file, m_manager.GetSaveDevice()),
-            ".\\Save\\ANY_PLAT\\ENGLISH\\QVPLINFO.DAT");
-  EXPECT_EQ(m_manager.ComposePath(archive_at_root, nullptr),
-            ".\\Assets\\PC\\ANY_LANG\\\\ANISCR.BAD");
-}
-
 // Creating makes each folder of the path in turn and empties an existing file;
-// each refusal names its reason and leaves the disk as it was.
+// each refusal, and a removal that finds no file, names its reason and leaves
+// the disk as it was. (Composing paths and the removal rules are fuzzed.)
 TEST_F(DeviceManagerTest, CreateEmptyFile) {
   EXPECT_EQ(m_manager.CreateEmptyFile(m_read_only, nullptr, kMake), kErrCannotWrite);
   EXPECT_PRED_FORMAT2(testing::IsSubstring,
@@ -94,6 +79,9 @@ TEST_F(DeviceManagerTest, CreateEmptyFile) {
   EXPECT_EQ(m_manager.CreateEmptyFile(m_archive, nullptr, kMake), kErrArchiveReadOnly);
   EXPECT_EQ(m_manager.CreateEmptyFile(m_settings, nullptr, DeviceManager::MakeDirectories::kNo),
             kErrCannotWrite);
+  EXPECT_EQ(m_manager.RemoveFile(m_settings, nullptr, DeviceManager::Confirm::kYes),
+            kErrDeleteFailed);
+  EXPECT_PRED_FORMAT2(testing::IsSubstring, "### SOFT ERR: Delete failed\n", m_capture.Text());
   EXPECT_FALSE(fs::exists("Assets"));
 
   EXPECT_EQ(m_manager.CreateEmptyFile(m_settings, nullptr, kMake), kErrNone);
@@ -104,23 +92,6 @@ TEST_F(DeviceManagerTest, CreateEmptyFile) {
   EXPECT_EQ(m_manager.CreateEmptyFile(m_settings, nullptr, kMake), kErrNone);
   EXPECT_EQ(fs::file_size(kSettingsDiskPath), 0u);
   EXPECT_TRUE(m_capture.Boxes().empty());
-}
-
-// Removal needs confirmation and a writable device, refuses wildcards silently,
-// and reports failure.
-TEST_F(DeviceManagerTest, RemoveFileRules) {
-  const auto yes = DeviceManager::Confirm::kYes;
-  TempDirectory::WriteFile(kSettingsDiskPath, "data");
-  const AssetDescriptor wildcard("MISC", "?", ".INI", kPerPlatform, kAnyLanguage, kPlainFile,
-                                 kOpenReadWrite, kBinary);
-  EXPECT_EQ(m_manager.RemoveFile(m_settings, nullptr, DeviceManager::Confirm::kNo), kErrUnknown);
-  EXPECT_EQ(m_manager.RemoveFile(m_settings, m_manager.GetHdDevice(), yes), kErrDeviceReadOnly);
-  EXPECT_EQ(m_manager.RemoveFile(wildcard, nullptr, yes), kErrNone);
-  EXPECT_TRUE(fs::exists(kSettingsDiskPath));
-  EXPECT_EQ(m_manager.RemoveFile(m_settings, nullptr, yes), kErrNone);
-  EXPECT_FALSE(fs::exists(kSettingsDiskPath));
-  EXPECT_EQ(m_manager.RemoveFile(m_settings, nullptr, yes), kErrDeleteFailed);
-  EXPECT_PRED_FORMAT2(testing::IsSubstring, "### SOFT ERR: Delete failed\n", m_capture.Text());
 }
 
 // Preparing names the handle and sets its line ending and mode, but opens nothing.

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -84,11 +83,11 @@ TEST_F(FileHandleTest, OpenFailures) {
 }
 
 // Data moves in whole buffers both ways: 10000 bytes take three writes and
-// three reads; a seek reloads the right block; reading past the end is a hard
-// error naming the file.
+// three reads; reading past the end is a hard error naming the file. (That
+// the bytes arrive, through any buffer and after a seek, is the file_handle
+// fuzz target's.)
 TEST_F(FileHandleTest, DataMovesInBlocks) {
-  std::string data(10000, '\0');
-  for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<char>('a' + (i * 7) % 26);
+  const std::string data(10000, 'd');
   Handle writer("out.bin");
   ASSERT_EQ(writer.Open(kOpenWrite), kErrNone);
   m_files.Clear();
@@ -98,18 +97,13 @@ TEST_F(FileHandleTest, DataMovesInBlocks) {
   EXPECT_EQ(writer.Close(), kErrNone);
   EXPECT_EQ(m_files.write_sizes, (Sizes{4096, 4096, 1808}));
   EXPECT_LE(m_files.FileCalls(), 12);
-  EXPECT_EQ(ReadFile("out.bin"), data);
 
   Handle reader("out.bin");
   m_files.Clear();
   ASSERT_EQ(reader.Open(kOpenRead), kErrNone);
   std::string got(10000, '\0');
   EXPECT_EQ(reader.Read(got.data(), 10000), kErrNone);
-  EXPECT_EQ(got, data);
   EXPECT_EQ(m_files.read_sizes, (Sizes{4096, 4096, 4096}));
-  EXPECT_EQ(reader.Seek(5000, 3), kErrNone);
-  EXPECT_EQ(reader.Read(got.data(), 4), kErrNone);
-  EXPECT_EQ(got.substr(0, 4), data.substr(5003, 4));
   EXPECT_TRUE(m_capture.Boxes().empty());
   reader.Seek(9999, 0);
   EXPECT_EQ(reader.Read(got.data(), 2), kErrReadBuffer);
@@ -120,7 +114,8 @@ TEST_F(FileHandleTest, DataMovesInBlocks) {
 
 // Rewrites reach the file: gaps left by seeking are zeros even where the
 // buffer held other bytes, flushed bytes can be rewritten, a read-write file
-// is changed in place, and a short write to disk is a hard error.
+// is changed in place; a handle without buffer space fails its writes, and a
+// short write to disk is a hard error.
 TEST_F(FileHandleTest, RewritesReachTheFile) {
   Handle writer("w.bin", 8);
   ASSERT_EQ(writer.Open(kOpenWrite), kErrNone);
@@ -148,6 +143,16 @@ TEST_F(FileHandleTest, RewritesReachTheFile) {
   both.Close();
   EXPECT_EQ(ReadFile("rw.bin"), "0123ab6789cdCDEFGHIJ");
   EXPECT_TRUE(m_capture.Boxes().empty());
+
+  // Without buffer space nothing is ever made room for: the write fails at
+  // once, as a full fixed-length stream's does.
+  Handle none("none.bin", 0);
+  ASSERT_EQ(none.Open(kOpenWrite), kErrNone);
+  EXPECT_EQ(none.Write("ab", 2), kErrWriteBuffer);
+  EXPECT_TRUE(m_capture.Contains("*Error trying to write to boid - ran out of space\n"));
+  EXPECT_TRUE(none.IsFailed());
+  none.Close();
+  EXPECT_EQ(ReadFile("none.bin"), "");
 
   ASSERT_EQ(writer.Open(kOpenWrite), kErrNone);
   writer.Write("0123456789", 10);

@@ -40,9 +40,10 @@ TEST(CpuInfo, IdentifiesTheRealProcessors) {
   EXPECT_FALSE(cpu_info.GetCpuidLeaf(past, 0));
 }
 
-// No counter gives no speed (but still a vendor); a counter that faults, by a
-// frequency below 10 or by failing mid-attempt, gives 100 MHz.
-TEST(CpuInfo, SpeedWhenTheCounterMisbehaves) {
+// Through the installed seams: no counter gives no speed (but still a
+// vendor); a counter that faults, by a frequency below 10 or by failing
+// mid-attempt, gives 100 MHz; the feature word asks the installed probes.
+TEST(CpuInfo, AnswersThroughTheInstalledSeams) {
   {
     FakePerformanceCounter no_counter(0, UINT64_MAX);
     platform::Installed installed(no_counter, &platform::SetPerformanceCounter);
@@ -55,10 +56,7 @@ TEST(CpuInfo, SpeedWhenTheCounterMisbehaves) {
     platform::Installed installed(counter, &platform::SetPerformanceCounter);
     EXPECT_EQ(CpuInfo().GetSpeed(0), 100.0f);
   }
-}
 
-// The feature word's instruction probes are the installed ones.
-TEST(CpuInfo, FeaturesAskTheInstalledProbes) {
   FakeFeatureProbes probes;
   probes.rdtsc = probes.addps = false;
   probes.divps = true;

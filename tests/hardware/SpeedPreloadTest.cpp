@@ -20,16 +20,16 @@ TEST(SpeedPreload, MeasuresAheadOnAThreadOfItsOwn) {
   {
     SpeedPreload preload(measured);
     EXPECT_EQ(&GetSpeedSource(), &preload);
-    EXPECT_TRUE(measured.WaitForBegun(1));
+    EXPECT_TRUE(measured.WaitForBegun());
     measured.Open();
     EXPECT_EQ(GetSpeedSource().FirstProcessorSpeed(), 1234.5f);
-    EXPECT_EQ(measured.Ended(), 1);
-    EXPECT_NE(measured.LastThread(), std::this_thread::get_id());
+    EXPECT_EQ(measured.ended, 1);
+    EXPECT_NE(measured.last_thread.load(), std::this_thread::get_id());
 
-    measured.SetSpeed(987.0f);
+    measured.speed = 987.0f;
     EXPECT_EQ(GetSpeedSource().FirstProcessorSpeed(), 987.0f);
-    EXPECT_EQ(measured.Ended(), 2);
-    EXPECT_EQ(measured.LastThread(), std::this_thread::get_id());
+    EXPECT_EQ(measured.ended, 2);
+    EXPECT_EQ(measured.last_thread.load(), std::this_thread::get_id());
   }
   EXPECT_EQ(&GetSpeedSource(), &before);
   EXPECT_EQ(before.measurements, 0);
@@ -43,12 +43,12 @@ TEST(SpeedPreload, EndWaitsForAMeasurementNoOneAskedFor) {
   std::thread opener;
   {
     SpeedPreload preload(measured);
-    EXPECT_TRUE(measured.WaitForBegun(1));
+    EXPECT_TRUE(measured.WaitForBegun());
     opener = std::thread([&measured] {
       std::this_thread::sleep_for(std::chrono::milliseconds(50));
       measured.Open();
     });
   }
-  EXPECT_EQ(measured.Ended(), 1);
+  EXPECT_EQ(measured.ended, 1);
   opener.join();
 }

@@ -1,4 +1,3 @@
-#include <clocale>
 #include <memory>
 #include <sstream>
 #include <tuple>
@@ -7,7 +6,6 @@
 #include "config/ConfigFixture.h"
 #include "engine/DeviceManager.h"
 #include "settings/GameSettings.h"
-#include "settings/SettingsKeys.h"
 #include "support/GermanLocale.h"
 
 namespace {

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <iostream>
 #include <map>
-#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -13,8 +12,6 @@
 
 #include "assets/AssetRegistry.h"
 #include "engine/DeviceManager.h"
-#include "engine/ErrorReporter.h"
-#include "engine/Log.h"
 #include "settings/GameSettings.h"
 #include "support/RecordingFileSystem.h"
 #include "platform/Installed.h"
@@ -40,41 +37,23 @@ std::string OldFile() {
          "[SYSTEM]\r\nPERFORMANCE=2\r\n\r\n";
 }
 
-// The engine's services as a new process of the tool has them: created in the
-// main window's order, released in the order the tool releases them. A hard
-// error latches for the life of the reporter, so each case gets its own.
-class ToolProcess {
- public:
-  ToolProcess()
-      : m_reporter(std::make_unique<ErrorReporter>()),
-        m_log(std::make_unique<Log>()),
-        m_devices(std::make_unique<DeviceManager>()),
-        m_settings(std::make_unique<GameSettings>()) {}
-  ~ToolProcess() {
-    m_log.reset();
-    m_reporter.reset();
-    m_settings.reset();
-    m_devices.reset();
-  }
-  ToolProcess(const ToolProcess&) = delete;
-  ToolProcess& operator=(const ToolProcess&) = delete;
-
-  GameSettings& Settings() { return *m_settings; }
-
- private:
-  std::unique_ptr<ErrorReporter> m_reporter;
-  std::unique_ptr<Log> m_log;
-  std::unique_ptr<DeviceManager> m_devices;
-  std::unique_ptr<GameSettings> m_settings;
+// The engine's services as a new process of the tool has them, created in
+// the main window's order. A hard error latches until the reporter is reset,
+// which the capture does, so each run starts without one.
+struct ToolProcess {
+  LogCapture capture;
+  DeviceManager devices;
+  GameSettings settings;
 };
 
-// What the player changed before pressing OK.
-void ChangeRecord(GameSettings& settings) {
+// What the player changed before pressing OK, saved.
+void SaveChanged(GameSettings& settings) {
   settings.m_performance = QualityLevel::Low;
   settings.m_shadow = false;
   settings.m_shadow_size = 2;
   settings.m_sound = false;
   settings.m_players[0][GameAction::UP] = 87;
+  settings.Save(kAssetQVConfig_INI, nullptr);
 }
 
 std::optional<std::string> ReadIfThere(const std::string& path) {
@@ -124,39 +103,34 @@ Observed RunScenario(const Scenario& scenario, std::optional<Fault> fault) {
   Observed seen;
   {
     ToolProcess process;
-    LogCapture capture(LogCapture::Services::kLeaveAlone);
     RecordingFileSystem files;
     files.fault = fault;
     {
       platform::Installed<platform::FileSystem> installed(files, &platform::SetFileSystem);
       if (scenario.save) {
-        ChangeRecord(process.Settings());
-        process.Settings().Save(kAssetQVConfig_INI, nullptr);
+        SaveChanged(process.settings);
       } else {
-        process.Settings().Load(kAssetQVConfig_INI, nullptr);
+        process.settings.Load(kAssetQVConfig_INI, nullptr);
       }
     }
     seen.fired = files.Fired();
     for (std::size_t i = 0; i < seen.calls.size(); ++i)
       seen.calls[i] = files.Calls(RecordingFileSystem::kFaultable[i]);
-    for (const std::string& message : capture.Messages())
+    for (const std::string& message : process.capture.Messages())
       seen.soft_errors += message.starts_with("### SOFT ERR: ");
-    for (const LogCapture::Box& box : capture.Boxes()) seen.boxes.push_back(box.text);
+    for (const LogCapture::Box& box : process.capture.Boxes()) seen.boxes.push_back(box.text);
     seen.file = ReadIfThere(kPath);
-    if (!scenario.save) seen.record = LoadedForm(process.Settings());
+    if (!scenario.save) seen.record = LoadedForm(process.settings);
   }
   if (scenario.save) {
     {
       ToolProcess process;
-      LogCapture capture(LogCapture::Services::kLeaveAlone);
-      ChangeRecord(process.Settings());
-      process.Settings().Save(kAssetQVConfig_INI, nullptr);
+      SaveChanged(process.settings);
     }
     seen.later = ReadIfThere(kPath);
     ToolProcess process;
-    LogCapture capture(LogCapture::Services::kLeaveAlone);
-    process.Settings().Load(kAssetQVConfig_INI, nullptr);
-    seen.later_record = StoredForm(process.Settings());
+    process.settings.Load(kAssetQVConfig_INI, nullptr);
+    seen.later_record = StoredForm(process.settings);
   }
   return seen;
 }

@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <optional>
+#include <regex>
 #include <string>
 
 #include "app/ConfigApp.h"
@@ -45,28 +45,15 @@ long ResidentKib() {
   return 0;
 }
 
-// The file's lines with every value dropped, or nothing when a line is
-// neither empty, a header nor a key line, or the file does not end with its
-// last line's CR LF.
-std::optional<std::string> Layout(const std::string& text) {
-  if (!text.ends_with("\r\n")) return std::nullopt;
-  std::string layout;
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = text.find("\r\n", start);
-    const std::string line = text.substr(start, end - start);
-    start = end + 2;
-    if (line.find_first_of("\r\n") != std::string::npos) return std::nullopt;
-    const std::size_t equals = line.find('=');
-    if (line.empty() || (line.front() == '[' && line.back() == ']')) {
-      layout += line;
-    } else if (equals != std::string::npos && equals > 0) {
-      layout += line.substr(0, equals + 1);
-    } else {
-      return std::nullopt;
-    }
-    layout += '\n';
+// Whether every line is empty, a header or a key line, and ends with CR LF.
+bool IsValid(const std::string& text) {
+  static const std::regex kLine(R"(|\[[^\r\n]*\]|[^\r\n=][^\r\n]*=[^\r\n]*)");
+  if (!text.ends_with("\r\n")) return false;
+  for (std::size_t start = 0, end = 0; start < text.size(); start = end + 2) {
+    end = text.find("\r\n", start);
+    if (!std::regex_match(text.substr(start, end - start), kLine)) return false;
   }
-  return layout;
+  return true;
 }
 
 std::string Performance(const std::string& text) {
@@ -121,7 +108,7 @@ int main(int argc, char** argv) {
     const int level = static_cast<int>((round + 1) % 3);
     std::string problem = RunProgram(level);
     const std::string text = TempDirectory::ReadFile(kSettingsPath);
-    if (problem.empty() && !Layout(text)) problem = "the settings file is not valid";
+    if (problem.empty() && !IsValid(text)) problem = "the settings file is not valid";
     if (problem.empty() && Performance(text) != std::to_string(level)) {
       problem = "PERFORMANCE is " + Performance(text) + ", not " + std::to_string(level);
     }

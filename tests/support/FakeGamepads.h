@@ -33,10 +33,7 @@ class FakeGamepads final : public platform::Gamepads {
   Pad& At(const Guid& guid) { return *m_pads.at(guid.data1); }
   void Unplug(const Guid& guid) { At(guid).attached = false; }
 
-  std::optional<platform::SystemError> Start() override {
-    ++starts;
-    return start_error;
-  }
+  std::optional<platform::SystemError> Start() override { return start_error; }
   std::vector<platform::GamepadInfo> Enumerate() override {
     std::vector<platform::GamepadInfo> found;
     for (std::uint32_t n : m_order) {
@@ -53,7 +50,6 @@ class FakeGamepads final : public platform::Gamepads {
   }
 
   std::optional<platform::SystemError> start_error;
-  int starts = 0;
   // The window that each call of Open named, in order.
   std::vector<platform::OwnerWindow*> readers;
 

@@ -16,8 +16,8 @@
 // and writes, the files opened, folders made, paths asked about and removed.
 // A test can also make one chosen call fail (the n-th call, from 0, of one
 // operation: a fault-free run counts the calls, which gives the positions to
-// try), cap every write, answer Exists or the free space itself, and watch
-// every call as it happens.
+// try), cap every write, answer Exists itself, and watch every call as it
+// happens.
 class RecordingFileSystem : public platform::FileSystem {
  public:
   enum class Operation {
@@ -123,16 +123,13 @@ class RecordingFileSystem : public platform::FileSystem {
     if (Fails(Operation::kMakeDirectory)) return Failure();
     return m_inner.MakeDirectory(path);
   }
-  std::optional<std::uint64_t> FreeSpace() override {
-    return free_space ? free_space : m_inner.FreeSpace();
-  }
+  std::optional<std::uint64_t> FreeSpace() override { return m_inner.FreeSpace(); }
 
   std::optional<Fault> fault;
   // Writes accept at most this many bytes each.
   std::optional<std::size_t> write_limit;
-  // Answers instead of the inner file system's.
+  // The answer of Exists instead of the inner file system's.
   std::optional<bool> exists_answer;
-  std::optional<std::uint64_t> free_space;
   // Called at the start of every call.
   std::function<void()> on_call;
 

@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <thread>
@@ -32,7 +31,7 @@ TEST(ProcessLauncher, StartsTheProgramAsGiven) {
               "echo \"$0|$#|$PWD|$QV_LAUNCH_MARK\" > out.txt\n"
               "grep '^SigIgn' /proc/self/status | cut -c9- >> out.txt\n"
               "sleep 0.3; touch out.txt.done\n");
-  ::setenv("QV_LAUNCH_MARK", "carried", 1);
+  ScopedVariable mark("QV_LAUNCH_MARK", "carried");
   const auto previous = ::signal(SIGUSR1, SIG_IGN);
   const auto start = std::chrono::steady_clock::now();
   const std::optional<platform::SystemError> error =
@@ -61,14 +60,10 @@ TEST(ProcessLauncher, ReportsTheSystemError) {
   EXPECT_EQ(missing->number, ENOENT);
   EXPECT_EQ(missing->text, std::strerror(ENOENT));
   WriteScript("bin/OnlyOnPath.exe", "exit 0\n");
-  const std::string old_path = std::getenv("PATH") ? std::getenv("PATH") : "";
-  ::setenv("PATH", (folder.Path() + "/bin").c_str(), 1);
-  EXPECT_EQ(platform::RealProcessLauncher()
-                .Start("OnlyOnPath.exe")
-                .value_or(platform::SystemError{})
-                .number,
-            ENOENT);
-  ::setenv("PATH", old_path.c_str(), 1);
+  ScopedVariable path("PATH", folder.Path() + "/bin");
+  const std::optional<platform::SystemError> not_here =
+      platform::RealProcessLauncher().Start("OnlyOnPath.exe");
+  EXPECT_EQ(not_here.value_or(platform::SystemError{}).number, ENOENT);
 }
 
 // A stand-in Windows program, and a stand-in Wine that records how it was

@@ -23,14 +23,6 @@ platform::posix::VulkanFindings SomeFindings() {
   return findings;
 }
 
-std::vector<std::string> Entries(const std::string& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    names.push_back(entry.path().filename().string());
-  }
-  return names;
-}
-
 }  // namespace
 
 // A sound file answers for its own fingerprint only. Anything else in its
@@ -45,7 +37,7 @@ TEST(VulkanFindingsCache, IgnoresAndReplacesUnsoundFiles) {
   cache.Store("machine", stored);
   ASSERT_EQ(cache.Load("machine"), stored);
   EXPECT_EQ(cache.Load("another machine"), std::nullopt);
-  EXPECT_EQ(Entries(folder.Path() + "/cache/qvconfig").size(), 1u);
+  EXPECT_EQ(TempDirectory::Entries(folder.Path() + "/cache/qvconfig").size(), 1u);
 
   const std::string sound = TempDirectory::ReadFile(path);
   auto with_byte = [&](std::size_t at, char value) {
@@ -83,7 +75,8 @@ TEST(VulkanFindingsCache, IgnoresAndReplacesUnsoundFiles) {
     cache.Store("machine", stored);
     EXPECT_EQ(cache.Load("machine"), stored);
     std::filesystem::remove(path + ".copy");
-    EXPECT_EQ(Entries(folder.Path() + "/cache/qvconfig").size(), 1u) << "a temporary file is left";
+    EXPECT_EQ(TempDirectory::Entries(folder.Path() + "/cache/qvconfig").size(), 1u)
+        << "a temporary file is left";
   }
 }
 

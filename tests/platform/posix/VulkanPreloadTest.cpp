@@ -77,23 +77,11 @@ bool Collected(pid_t child) {
 
 }  // namespace
 
-// The real loader as installed here: the forked examination finds what one in
-// this process finds, and both queries answer from it.
-TEST(VulkanPreload, ChildFindsWhatThisProcessFinds) {
-  platform::StartGraphicsPreload();
-  const platform::posix::VulkanFindings& child = platform::posix::VulkanFindingsForThisProcess();
-  const platform::posix::VulkanFindings here = platform::posix::ExamineVulkan(platform::posix::kVulkanLoaderName);
-  if (!here.loader_loaded) GTEST_SKIP() << "no Vulkan loader on this machine";
-  EXPECT_EQ(child, here);
-  EXPECT_EQ(platform::GetGraphicsAdapter().QueryDefaultDeviceCaps(),
-            platform::posix::DevCapsFromFindings(here));
-  EXPECT_TRUE(platform::GetGraphicsRuntime().QueryVersion());
-}
-
 // With the real loader: the first start examines in a child, collected as
 // soon as its record is read, and stores the findings; a later start on the
 // unchanged machine forks nothing and answers exactly what an examination
-// finds, with or without the preload.
+// finds, with or without the preload. The process's own preload finds the
+// same, and both graphics queries answer from it.
 TEST(VulkanPreload, CacheHitIsWhatAnExaminationFinds) {
   TempDirectory folder;
   const platform::posix::VulkanFindingsCache cache(folder.Path() + "/qvconfig");
@@ -111,6 +99,12 @@ TEST(VulkanPreload, CacheHitIsWhatAnExaminationFinds) {
   platform::posix::VulkanPreload unstarted(cache, platform::posix::VulkanFingerprint::ForThisProcess());
   EXPECT_EQ(unstarted.Findings(), examined);
   EXPECT_EQ(platform::posix::ExamineVulkan(platform::posix::kVulkanLoaderName), examined);
+
+  platform::StartGraphicsPreload();
+  EXPECT_EQ(platform::posix::VulkanFindingsForThisProcess(), examined);
+  EXPECT_EQ(platform::GetGraphicsAdapter().QueryDefaultDeviceCaps(),
+            platform::posix::DevCapsFromFindings(examined));
+  EXPECT_EQ(platform::GetGraphicsRuntime().QueryVersion().has_value(), examined.loader_loaded);
 }
 
 // A child that dies gives no findings to this process and none to the cache;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <filesystem>
 #include <string>
 #include <thread>
 
