@@ -198,10 +198,10 @@ TEST_F(KeyboardTrackingTest, UnseenReleasesLetKeysGo) {
 }
 
 // A window without a parent opened from a handler of another (the capture
-// window's case) comes up active with the focus, owned by the opener, which
-// takes no keys meanwhile; its key filter sees the keys it swallows. The key
-// that closes it on its press is not held for the next one, wherever its
-// release goes.
+// window's case) comes up active with the focus, and the opener takes no
+// keys meanwhile (its owner is the conformance suite's); its key filter sees
+// the keys it swallows. The key that closes it on its press is not held for
+// the next one, wherever its release goes.
 TEST_F(KeyboardTrackingTest, ParentlessWindowFromAHandlerTakesTheKeyboard) {
   qttest::TestDialog opener;
   std::vector<unsigned> captured;
@@ -221,7 +221,6 @@ TEST_F(KeyboardTrackingTest, ParentlessWindowFromAHandlerTakesTheKeyboard) {
       EXPECT_EQ(QGuiApplication::focusWindow(), c.Handle());
       EXPECT_EQ(QApplication::activeWindow(), c.QtWindow().Widget());
       EXPECT_EQ(QApplication::focusWidget(), c.Control(platform::kIdCancel));
-      EXPECT_EQ(c.Handle()->transientParent(), opener.Handle());
       held_at_open.push_back(HeldBindable());
       QTest::keyPress(opener.Handle(), Qt::Key_B);
       QTest::keyPress(QGuiApplication::focusWindow(),

@@ -179,7 +179,7 @@ TEST_F(Win32DialogWindowTest, MessageBoxesAreOwnedAndAnswered) {
   bool owner_enabled = true;
   HWND box_owner = nullptr, unowned_box_owner = nullptr;
   dialog.on_open = [&](TestDialog& d) {
-    Later(
+    WhenLoopRuns(
         [&] {
           HWND box = FindWindowA("#32770", "Question");
           ASSERT_NE(box, nullptr);
@@ -190,7 +190,7 @@ TEST_F(Win32DialogWindowTest, MessageBoxesAreOwnedAndAnswered) {
         100);
     answer = d.MessageBox("Reset everything?", "Question",
                           platform::kMbYesNo | platform::kMbIconExclamation);
-    Later(
+    WhenLoopRuns(
         [&] {
           HWND box = FindWindowA("#32770", "Note");
           ASSERT_NE(box, nullptr);
