@@ -32,7 +32,7 @@ RECT DialogUnits(HWND dialog, int x, int y, int width, int height) {
 }
 
 bool SameRect(const RECT& a, const RECT& b) {
-  return EqualRect(&a, &b) != FALSE;
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
 // The handle a window gives the platform (what a gamepad is tied to).
