@@ -1,7 +1,11 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <memory>
+
+#include "support/SampleResources.h"
 
 class Dialog;
 
@@ -30,5 +34,13 @@ std::unique_ptr<DialogDriver> MakeDialogDriver();
 // Runs `action` once the innermost modal loop takes events, `delay_ms` or
 // later.
 void WhenLoopRuns(std::function<void()> action, unsigned delay_ms = 0);
+
+// The sample resources and the backend's driver, which installs the backend:
+// for the tests every backend must pass and for a backend's own.
+class SampleDialogTest : public testing::Test {
+ protected:
+  std::unique_ptr<DialogDriver> m_driver = MakeDialogDriver();
+  SampleResources m_resources;
+};
 
 }  // namespace test

@@ -17,6 +17,7 @@ enum : int { kSampleOk = 1, kSampleButton = 10, kSampleDefault = 11, kSampleLabe
 enum : int { kSampleSunken = 21, kSampleCentred = 22, kSampleFrame = 30, kSampleEdit = 40 };
 enum : int { kSampleScrollEdit = 41, kSampleList = 50, kSampleIcon = 60, kSampleIconId = 131 };
 constexpr int kSampleTemplate = 500, kPromptTemplate = 501, kSampleBitmap = 141;
+constexpr unsigned kSampleString = 7, kSampleEmptyString = 8;
 
 // One control of each kind and style the program uses; the label starts a
 // second group (list and buttons are the first).
@@ -59,11 +60,14 @@ inline ui::DialogTemplate PromptTemplate() {
   return t;
 }
 
-// The sample and prompt templates, a green 32 x 32 icon, and the bitmap once
-// set; installed while it lives.
+// The sample and prompt templates, two strings (one empty), a green 32 x 32
+// icon, and the bitmap once set; installed while it lives.
 class SampleResources final : public ui::ResourceSet {
  public:
-  std::optional<std::string_view> FindString(unsigned) const override { return std::nullopt; }
+  std::optional<std::string_view> FindString(unsigned id) const override {
+    if (id == kSampleEmptyString) return std::string_view();
+    return id == kSampleString ? std::optional<std::string_view>("seven") : std::nullopt;
+  }
   const ui::DialogTemplate* FindDialog(int id) const override {
     return id == m_dialog.id ? &m_dialog : id == m_prompt.id ? &m_prompt : nullptr;
   }

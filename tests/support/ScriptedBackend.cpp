@@ -169,10 +169,6 @@ ScriptedBackend& ScriptedBackend::SelectText(int id, std::string text) {
   });
 }
 
-ScriptedBackend& ScriptedBackend::CloseBox() {
-  return Queue([](ScriptedWindow& w) { w.Cancel(); });
-}
-
 ScriptedBackend& ScriptedBackend::AnswerMessageBox(int result) {
   return Queue([result](ScriptedWindow&) { ADD_FAILURE() << "no box came for answer " << result; },
                result);

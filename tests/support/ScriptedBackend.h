@@ -92,7 +92,6 @@ class ScriptedBackend final : public ui::DialogBackend, public platform::Message
   // Lets go of every held key at once, as when the application loses the
   // keyboard; not a queued action.
   void ReleaseAllKeys() { m_keys.ReleaseAll(); }
-  ScriptedBackend& CloseBox();
   // Answers the next message box; it must be the next thing to happen.
   ScriptedBackend& AnswerMessageBox(int result);
   ScriptedBackend& FireTimer(unsigned timer_id);

@@ -24,11 +24,7 @@ class TestDialog final : public HookedDialog<TestDialog> {
   using HookedDialog::HookedDialog;
 };
 
-class DialogConformance : public testing::Test {
- protected:
-  std::unique_ptr<DialogDriver> m_driver = MakeDialogDriver();
-  SampleResources m_resources;
-};
+using DialogConformance = SampleDialogTest;
 
 // Clicks and keys reach their handlers: a click (by range), Return to the
 // default button unless a button has the focus (a read-only edit leaves it

@@ -130,11 +130,9 @@ TEST_F(KeyboardTrackingTest, SidedModifiersAndNumericPad) {
     }
   }
   // Pad keys by X11 key code: the Qt key and code with Num Lock on, then off
-  // (a digit, the middle key, the decimal key, an operator that keeps its code).
+  // (a digit, an operator that keeps its code; the other keys are table rows).
   const std::tuple<std::uint32_t, int, unsigned, int, unsigned> pad_keys[] = {
       {90, Qt::Key_0, 0x60, Qt::Key_Insert, 0x2D},
-      {84, Qt::Key_5, 0x65, Qt::Key_Clear, 0x0C},
-      {91, Qt::Key_Period, 0x6E, Qt::Key_Delete, 0x2E},
       {86, Qt::Key_Plus, 0x6B, Qt::Key_Plus, 0x6B},
   };
   for (const auto& [scan, on_key, on_code, off_key, off_code] : pad_keys) {
@@ -200,10 +198,10 @@ TEST_F(KeyboardTrackingTest, UnseenReleasesLetKeysGo) {
 }
 
 // A window without a parent opened from a handler of another (the capture
-// window's case) comes up active with the focus, owned by the opener, which
-// takes no keys meanwhile; its key filter sees the keys it swallows. The key
-// that closes it on its press is not held for the next one, wherever its
-// release goes.
+// window's case) comes up active with the focus, and the opener takes no
+// keys meanwhile (its owner is the conformance suite's); its key filter sees
+// the keys it swallows. The key that closes it on its press is not held for
+// the next one, wherever its release goes.
 TEST_F(KeyboardTrackingTest, ParentlessWindowFromAHandlerTakesTheKeyboard) {
   qttest::TestDialog opener;
   std::vector<unsigned> captured;
@@ -223,7 +221,6 @@ TEST_F(KeyboardTrackingTest, ParentlessWindowFromAHandlerTakesTheKeyboard) {
       EXPECT_EQ(QGuiApplication::focusWindow(), c.Handle());
       EXPECT_EQ(QApplication::activeWindow(), c.QtWindow().Widget());
       EXPECT_EQ(QApplication::focusWidget(), c.Control(platform::kIdCancel));
-      EXPECT_EQ(c.Handle()->transientParent(), opener.Handle());
       held_at_open.push_back(HeldBindable());
       QTest::keyPress(opener.Handle(), Qt::Key_B);
       QTest::keyPress(QGuiApplication::focusWindow(),

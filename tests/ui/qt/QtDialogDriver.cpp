@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QTimer>
 
 #include "QtTestSupport.h"
 
@@ -53,5 +54,5 @@ std::unique_ptr<test::DialogDriver> test::MakeDialogDriver() {
 }
 
 void test::WhenLoopRuns(std::function<void()> action, unsigned delay_ms) {
-  qttest::Later(std::move(action), static_cast<int>(delay_ms));
+  QTimer::singleShot(static_cast<int>(delay_ms), QApplication::instance(), std::move(action));
 }

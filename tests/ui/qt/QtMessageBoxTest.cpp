@@ -24,7 +24,7 @@ struct SeenBox {
 // first (which a box without a way out ignores), then presses `answer`
 // (NoButton: leaves it to Escape).
 void AnswerNextBox(SeenBox& seen, QMessageBox::StandardButton answer) {
-  qttest::Later(
+  test::WhenLoopRuns(
       [&seen, answer] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
@@ -109,7 +109,7 @@ using QtOwnedMessageBox = qttest::BackendTest;
 TEST_F(QtOwnedMessageBox, ADialogsBoxBelongsToItsWindow) {
   qttest::TestDialog dialog;
   dialog.on_open = [](qttest::TestDialog& d) {
-    qttest::Later(
+    test::WhenLoopRuns(
         [&d] {
           auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
           ASSERT_NE(box, nullptr);

@@ -4,9 +4,9 @@
 
 #include <QApplication>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 
+#include "support/DialogDriver.h"
 #include "support/HookedDialog.h"
 #include "support/SampleResources.h"
 #include "ui/qt/QtDialogBackend.h"
@@ -15,6 +15,7 @@
 namespace qttest {
 
 using namespace ::test;  // the sample's ids
+using BackendTest = SampleDialogTest;  // the driver makes the application first
 
 // The application object every test of the Qt backend runs in, made once and
 // kept until the process ends, as in the program.
@@ -23,11 +24,6 @@ inline void EnsureApplication() {
   static char name[] = "test_ui_qt";
   static char* argv[] = {name, nullptr};
   if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-}
-
-// Runs `action` once the current (innermost) modal loop processes events.
-inline void Later(std::function<void()> action, int delay_ms = 0) {
-  QTimer::singleShot(delay_ms, QApplication::instance(), std::move(action));
 }
 
 // Clicks a widget the way the user does, through its window, so that a
@@ -48,17 +44,6 @@ class TestDialog : public test::HookedDialog<TestDialog> {
   }
   QWidget* Control(int control_id) const { return QtWindow().ControlWidget(control_id); }
   QWindow* Handle() const { return QtWindow().Widget()->windowHandle(); }
-};
-
-// The application (made before the backend, which needs it), the resources
-// and a Qt backend.
-class BackendTest : public testing::Test {
- protected:
-  struct ApplicationFirst {
-    ApplicationFirst() { EnsureApplication(); }
-  } m_application;
-  test::SampleResources m_resources;
-  ui::qt::QtDialogBackend m_backend;
 };
 
 }  // namespace qttest

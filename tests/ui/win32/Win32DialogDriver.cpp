@@ -4,10 +4,24 @@
 #include "support/DialogDriver.h"
 
 #include <algorithm>
+#include <map>
 
 #include "Win32TestSupport.h"
 
 namespace {
+
+// The actions waiting for their thread timer, which the innermost loop
+// dispatches.
+std::map<UINT_PTR, std::function<void()>> s_pending;
+
+void CALLBACK RunPendingAction(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  const auto found = s_pending.find(id);
+  if (found == s_pending.end()) return;
+  std::function<void()> action = std::move(found->second);
+  s_pending.erase(found);
+  action();
+}
 
 HWND HandleOf(const Dialog& dialog) {
   return dynamic_cast<ui::win32::Win32DialogWindow&>(*dialog.GetWindow()).Handle();
@@ -54,5 +68,5 @@ std::unique_ptr<test::DialogDriver> test::MakeDialogDriver() {
 
 // A newly shown window takes the input a little after its loop starts.
 void test::WhenLoopRuns(std::function<void()> action, unsigned delay_ms) {
-  win32test::Later(std::move(action), std::max(delay_ms, 50u));
+  s_pending[SetTimer(nullptr, 0, std::max(delay_ms, 50u), &RunPendingAction)] = std::move(action);
 }

@@ -4,9 +4,9 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <vector>
 
+#include "support/DialogDriver.h"
 #include "support/HookedDialog.h"
 #include "support/SampleResources.h"
 #include "ui/win32/Win32Api.h"
@@ -16,27 +16,7 @@
 namespace win32test {
 
 using namespace ::test;  // the sample's ids
-
-// Runs `action` once the current (innermost) modal loop takes messages, from
-// a thread timer that the loop dispatches.
-inline std::map<UINT_PTR, std::function<void()>>& PendingActions() {
-  static std::map<UINT_PTR, std::function<void()>> actions;
-  return actions;
-}
-
-inline void CALLBACK RunPendingAction(HWND, UINT, UINT_PTR id, DWORD) {
-  ::KillTimer(nullptr, id);
-  auto it = PendingActions().find(id);
-  if (it == PendingActions().end()) return;
-  std::function<void()> action = std::move(it->second);
-  PendingActions().erase(it);
-  action();
-}
-
-inline void Later(std::function<void()> action, unsigned delay_ms = 0) {
-  const UINT_PTR id = ::SetTimer(nullptr, 0, delay_ms, &RunPendingAction);
-  PendingActions()[id] = std::move(action);
-}
+using BackendTest = SampleDialogTest;
 
 // Takes every message waiting now, as the modal loop would, so that the
 // input injected before has arrived where it goes.
@@ -95,13 +75,6 @@ class TestDialog : public test::HookedDialog<TestDialog> {
   }
   HWND Handle() const { return Window().Handle(); }
   HWND Control(int control_id) const { return Window().ControlHandle(control_id); }
-};
-
-// The resources and a Win32 backend.
-class BackendTest : public testing::Test {
- protected:
-  test::SampleResources m_resources;
-  ui::win32::Win32DialogBackend m_backend;
 };
 
 }  // namespace win32test
