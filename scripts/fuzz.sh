@@ -5,8 +5,9 @@
 #   scripts/fuzz.sh --seconds 600        every target for ten minutes
 #   scripts/fuzz.sh config_file file_handle --seconds 3600
 # Each target keeps what it learns in build-fuzz/corpus/<target>, so later runs
-# go on from there; the seeds in fuzz/corpus and the malformed settings files
-# of tests/settings/corpus are read, never changed. An input that breaks a
+# go on from there; the seeds in fuzz/corpus (each target's own folder, merged
+# from long runs, and hand-written settings files) and the malformed settings
+# files of tests/settings/corpus are read, never changed. An input that breaks a
 # target is saved in build-fuzz/artifacts/<target>/; run the target on that
 # file alone to see the failure again. Ends non-zero when any target failed.
 set -euo pipefail
@@ -40,9 +41,12 @@ failed=0
 summary=()
 for target in "${targets[@]}"; do
   case "$target" in
-    compose_path) seeds=("$root/fuzz/corpus/compose_path"); dict="$root/fuzz/compose_path.dict" ;;
+    compose_path) seeds=(); dict="$root/fuzz/compose_path.dict" ;;
     *) seeds=("$root/fuzz/corpus/settings" "$root/tests/settings/corpus"); dict="$root/fuzz/settings.dict" ;;
   esac
+  # Each target's own seeds, merged from long runs, come first: a short run
+  # starts from the coverage those reached.
+  seeds=("$root/fuzz/corpus/$target" "${seeds[@]}")
   corpus="$build/corpus/$target"
   artifacts="$build/artifacts/$target"
   log="$build/logs/$target.log"
