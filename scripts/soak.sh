@@ -8,9 +8,9 @@
 #    (build-san/), where LeakSanitizer checks the process when it ends.
 # 2. The real qvconfig (build/) under Xvfb: open, change the level with the
 #    keyboard, OK.
-# Both check the file after every save (valid, the chosen level, the layout
-# settled from the second save on) and print rounds, time and resident memory
-# at the start and the end. SOAK_JOBS sets the build's parallel jobs (2).
+# Both check the file after every save (valid, the chosen level) and print
+# rounds, time and resident memory at the start and the end. SOAK_JOBS sets
+# the build's parallel jobs (2).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 scripted=${1:-10000}
