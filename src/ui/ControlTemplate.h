@@ -19,7 +19,7 @@ struct ControlTemplate {
   int width = 0;
   int height = 0;
   ControlStyle style = ControlStyle::kNone;
-  std::string text;  // placeholder; the windows set their texts at run time
+  std::string text{};  // placeholder; the windows set their texts at run time
   int image_id = 0;  // icon resource of an icon control, 0 for none
 };
 

@@ -12,7 +12,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <regex>
 #include <string>
 
 #include "app/ConfigApp.h"
@@ -47,11 +46,14 @@ long ResidentKib() {
 
 // Whether every line is empty, a header or a key line, and ends with CR LF.
 bool IsValid(const std::string& text) {
-  static const std::regex kLine(R"(|\[[^\r\n]*\]|[^\r\n=][^\r\n]*=[^\r\n]*)");
   if (!text.ends_with("\r\n")) return false;
   for (std::size_t start = 0, end = 0; start < text.size(); start = end + 2) {
     end = text.find("\r\n", start);
-    if (!std::regex_match(text.substr(start, end - start), kLine)) return false;
+    const std::string line = text.substr(start, end - start);
+    const bool header = line.size() >= 2 && line.front() == '[' && line.back() == ']';
+    const std::size_t equals = line.find('=');
+    if (line.find_first_of("\r\n") != std::string::npos) return false;
+    if (!line.empty() && !header && (equals == 0 || equals == std::string::npos)) return false;
   }
   return true;
 }
