@@ -89,8 +89,8 @@ const std::string* ValueIn(const ConfigContent& content, const std::string& chap
   const auto found = content.m_chapters.find(chapter);
   if (found == content.m_chapters.end()) return nullptr;
   const ConfigContent::Keys& keys = found->second;
-  const auto at = std::lower_bound(keys.begin(), keys.end(), key,
-                                   [](const auto& entry, const std::string& k) { return entry.first < k; });
+  const auto below = [](const auto& entry, const std::string& k) { return entry.first < k; };
+  const auto at = std::lower_bound(keys.begin(), keys.end(), key, below);
   return at != keys.end() && at->first == key ? &at->second : nullptr;
 }
 
