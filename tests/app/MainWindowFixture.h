@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
-#include <regex>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/EngineServices.h"
@@ -39,15 +40,26 @@ class MainWindowTest : public ::testing::Test {
   // The value of `key` in the settings file as written ("" when missing),
   // the first one or the one in `chapter`.
   static std::string SettingValue(const std::string& key, const std::string& chapter = "") {
-    const std::regex line("(^|\n)" + key + " *= *([^\r\n]*)");
-    std::smatch match;
     std::string text = ReadSettings().value_or("");
     if (!chapter.empty()) {
       const std::size_t start = text.find("[" + chapter + "]");
       text =
           start == std::string::npos ? "" : text.substr(start, text.find("\n[", start + 1) - start);
     }
-    return std::regex_search(text, match, line) ? match[2].str() : std::string();
+    // The first line "KEY = value", spaces around "=" allowed.
+    for (std::size_t at = 0; at < text.size();) {
+      const std::size_t end = std::min(text.find('\n', at), text.size());
+      std::string_view line(text.data() + at, end - at);
+      at = end + 1;
+      if (!line.starts_with(key)) continue;
+      line.remove_prefix(key.size());
+      while (line.starts_with(' ')) line.remove_prefix(1);
+      if (!line.starts_with('=')) continue;
+      line.remove_prefix(1);
+      while (line.starts_with(' ')) line.remove_prefix(1);
+      return std::string(line.substr(0, line.find('\r')));
+    }
+    return "";
   }
 
  protected:
