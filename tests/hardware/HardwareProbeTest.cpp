@@ -12,6 +12,7 @@
 #include "support/FakeGraphicsAdapter.h"
 #include "support/FakeSpeedSource.h"
 #include "platform/Installed.h"
+#include "support/RecordingFileSystem.h"
 #include "support/TempDirectory.h"
 
 namespace {
@@ -82,13 +83,19 @@ TEST_F(HardwareProbeTest, LevelRules) {
   }
 }
 
-// Values are signed 64-bit decimals. (That the CR LF reach the disk as they
-// are under Windows too is the Windows end-to-end test's comparison of the
-// two builds' reports.) A report that cannot be created loses its lines, not
-// the result, and is not retried.
+// Values are signed 64-bit decimals, each line written through the platform's
+// file system in one write. (That the CR LF reach the disk as they are under
+// Windows too is the Windows end-to-end test's comparison of the two builds'
+// reports.) A report that cannot be created loses its lines, not the result,
+// and is not retried.
 TEST_F(HardwareProbeTest, ReportLinesAndAnUncreatableReport) {
-  HardwareProbe::WriteReconLine("B:", std::numeric_limits<int64_t>::min());
-  EXPECT_EQ(ReportAfterExit(), "B:-9223372036854775808\r\n");
+  RecordingFileSystem files;
+  {
+    platform::Installed<platform::FileSystem> installed{files, &platform::SetFileSystem};
+    HardwareProbe::WriteReconLine("B:", std::numeric_limits<int64_t>::min());
+    EXPECT_EQ(ReportAfterExit(), "B:-9223372036854775808\r\n");
+  }
+  EXPECT_EQ(files.Calls(RecordingFileSystem::Operation::kWrite), 1);
   std::filesystem::remove("Recon.dat");
   std::filesystem::create_directory("Recon.dat");
   m_adapter.dev_caps = kBoth;
