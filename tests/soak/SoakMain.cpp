@@ -15,25 +15,17 @@
 #include <string>
 
 #include "app/ConfigApp.h"
-#include "app/EngineServices.h"
-#include "hardware/HardwareProbe.h"
-#include "platform/GraphicsAdapter.h"
-#include "platform/Installed.h"
-#include "platform/MessageBox.h"
-#include "resources/GameResources.h"
+#include "app/MainWindowFixture.h"
 #include "resources/ResourceIds.h"
-#include "support/FakeGamepads.h"
-#include "support/FakeGraphicsAdapter.h"
-#include "support/FakeGraphicsRuntime.h"
-#include "support/FakeProcessLauncher.h"
 #include "support/FakeSingleInstance.h"
-#include "support/FakeSpeedSource.h"
-#include "support/ScriptedBackend.h"
-#include "support/TempDirectory.h"
 
 namespace {
 
-constexpr const char* kSettingsPath = "Assets/PC/ANY_LANG/MISC/QVConfig.INI";
+// The window tests' game folder and fake machine, for the whole soak: no
+// real probe in any round, and a launcher that starts nothing.
+class SoakFolder final : public MainWindowTest {
+  void TestBody() override {}
+};
 
 // Resident set size of this process in KiB, 0 when unknown.
 long ResidentKib() {
@@ -56,14 +48,6 @@ bool IsValid(const std::string& text) {
     if (!line.empty() && !header && (equals == 0 || equals == std::string::npos)) return false;
   }
   return true;
-}
-
-std::string Performance(const std::string& text) {
-  const std::size_t system = text.find("[SYSTEM]\r\n");
-  const std::size_t key = text.find("\r\nPERFORMANCE=", system);
-  if (system == std::string::npos || key == std::string::npos) return "";
-  const std::size_t value = key + 14;
-  return text.substr(value, text.find("\r\n", value) - value);
 }
 
 // One run of the program: the window opens, the player picks `level` and
@@ -90,29 +74,18 @@ int main(int argc, char** argv) {
   const long rounds = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 10000;
   // Negative: no limit.
   const long max_growth_kib = argc > 2 ? std::strtol(argv[2], nullptr, 10) : -1;
-  TempDirectory game_folder;
-  // The hardware of the window tests: no real probe in every round.
-  FakeGraphicsAdapter adapter(platform::kDevCapsHwRasterization);
-  FakeSpeedSource speed(500.0f);
-  FakeGraphicsRuntime runtime;
-  FakeGamepads pads;
-  FakeProcessLauncher launcher;
-  platform::Installed installed_adapter(adapter, &platform::SetGraphicsAdapter);
-  platform::Installed<SpeedSource> installed_speed(speed, &SetSpeedSource);
-  platform::Installed installed_runtime(runtime, &platform::SetGraphicsRuntime);
-  platform::Installed installed_pads(pads, &platform::SetGamepads);
-  platform::Installed installed_launcher(launcher, &platform::SetProcessLauncher);
-
+  const SoakFolder game_folder;
   const long start_kib = ResidentKib();
   long warm_kib = 0;
   const auto started = std::chrono::steady_clock::now();
   for (long round = 0; round < rounds; ++round) {
     const int level = static_cast<int>((round + 1) % 3);
     std::string problem = RunProgram(level);
-    const std::string text = TempDirectory::ReadFile(kSettingsPath);
+    const std::string text = MainWindowTest::ReadSettings().value_or("");
+    const std::string performance = MainWindowTest::SettingValue("PERFORMANCE", "SYSTEM");
     if (problem.empty() && !IsValid(text)) problem = "the settings file is not valid";
-    if (problem.empty() && Performance(text) != std::to_string(level)) {
-      problem = "PERFORMANCE is " + Performance(text) + ", not " + std::to_string(level);
+    if (problem.empty() && performance != std::to_string(level)) {
+      problem = "PERFORMANCE is " + performance + ", not " + std::to_string(level);
     }
     if (!problem.empty()) {
       std::printf("round %ld: %s\n--- settings file ---\n%s\n", round + 1, problem.c_str(),

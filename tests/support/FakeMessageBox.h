@@ -6,7 +6,7 @@
 
 #include "platform/MessageBox.h"
 
-// Records every message box and answers it with `answer`.
+// Records every message box and answers it with OK.
 struct FakeMessageBox final : platform::MessageBox {
   struct Box {
     std::string text, caption;
@@ -14,13 +14,11 @@ struct FakeMessageBox final : platform::MessageBox {
     platform::OwnerWindow* owner = nullptr;
   };
 
-  explicit FakeMessageBox(int answer = platform::kIdOk) : answer(answer) {}
   int Show(platform::OwnerWindow* owner, std::string_view text, std::string_view caption,
            unsigned flags) override {
     boxes.push_back({std::string(text), std::string(caption), flags, owner});
-    return answer;
+    return platform::kIdOk;
   }
 
-  int answer;
   std::vector<Box> boxes;
 };

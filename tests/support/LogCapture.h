@@ -14,7 +14,7 @@
 
 // Records, for its lifetime, every message the engine logs (whether or not
 // the log's channel writes to the file) and every message box shown through
-// platform::GetMessageBox(). Boxes are answered with `answer`.
+// platform::GetMessageBox(), answering OK.
 //
 // By default it also makes sure the log and error reporter exist (creating
 // the ones that are missing and deleting them again at the end) and resets the
@@ -26,8 +26,8 @@ class LogCapture {
 
   using Box = FakeMessageBox::Box;
 
-  explicit LogCapture(Services services = Services::kEnsure, int answer = platform::kIdOk)
-      : m_ensure(services == Services::kEnsure), m_boxes(answer) {
+  explicit LogCapture(Services services = Services::kEnsure)
+      : m_ensure(services == Services::kEnsure) {
     if (m_ensure) {
       if (ErrorReporter::s_instance == nullptr) m_owned_reporter.reset(new ErrorReporter());
       if (Log::s_instance == nullptr) m_owned_log.reset(new Log());

@@ -148,24 +148,16 @@ ScriptedBackend& ScriptedBackend::Queue(std::function<void(ScriptedWindow&)> run
 }
 
 ScriptedBackend& ScriptedBackend::Select(int id, int index) {
-  return Queue([this, id, index](ScriptedWindow& w) {
-    if (!Available(w, id, true, "select")) return;
-    ControlState& list = w.state->controls[id];
-    if (index < 0 || index >= std::ssize(list.items)) return void(ADD_FAILURE() << "no item");
-    list.selection = index;
-    w.dialog.DispatchCommand(id, ui::Notification::kSelectionChanged);
-  });
+  return Queue([this, id, index](ScriptedWindow& w) { DoSelect(w, id, index); });
 }
 
 ScriptedBackend& ScriptedBackend::SelectText(int id, std::string text) {
   return Queue([this, id, text = std::move(text)](ScriptedWindow& w) {
-    if (!Available(w, id, true, "select")) return;
-    ControlState& list = w.state->controls[id];
-    const auto found = std::find_if(list.items.begin(), list.items.end(),
+    const auto& items = w.state->Control(id).items;
+    const auto found = std::find_if(items.begin(), items.end(),
                                     [&text](const auto& item) { return item.first == text; });
-    if (found == list.items.end()) return void(ADD_FAILURE() << "no item " << text);
-    list.selection = static_cast<int>(found - list.items.begin());
-    w.dialog.DispatchCommand(id, ui::Notification::kSelectionChanged);
+    if (found == items.end()) return void(ADD_FAILURE() << "no item " << text);
+    DoSelect(w, id, static_cast<int>(found - items.begin()));
   });
 }
 
@@ -231,6 +223,14 @@ bool ScriptedBackend::Available(ScriptedWindow& window, int id, bool list, const
   if (!state.enabled || !found->second.enabled || !found->second.visible) return false;
   state.focus = id;
   return true;
+}
+
+void ScriptedBackend::DoSelect(ScriptedWindow& w, int id, int index) {
+  if (!Available(w, id, true, "select")) return;
+  ControlState& list = w.state->controls[id];
+  if (index < 0 || index >= std::ssize(list.items)) return void(ADD_FAILURE() << "no item");
+  list.selection = index;
+  w.dialog.DispatchCommand(id, ui::Notification::kSelectionChanged);
 }
 
 void ScriptedBackend::DoClick(ScriptedWindow& w, int id) {

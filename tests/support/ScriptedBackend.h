@@ -128,6 +128,7 @@ class ScriptedBackend final : public ui::DialogBackend, public platform::Message
   ScriptedBackend& Queue(std::function<void(ScriptedWindow&)> run,
                          std::optional<int> answer = std::nullopt);
   void DoClick(ScriptedWindow& window, int control_id);
+  void DoSelect(ScriptedWindow& window, int control_id, int index);
   void DoKey(ScriptedWindow& window, unsigned virtual_key, bool down);
   // Whether the control is there and can take the user's action (which
   // focuses it); an action on an unavailable one is ignored.

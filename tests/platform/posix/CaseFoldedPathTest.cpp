@@ -44,22 +44,4 @@ TEST(CaseFoldedPath, NothingMatches) {
   EXPECT_EQ(TempDirectory::Entries("ASSETS/PC"), Names{"old.ini"});
 }
 
-// Making a folder or a file where an entry of another case exists reuses it
-// instead of making a second one beside it.
-TEST(CaseFoldedPath, CreationReusesAnExistingEntry) {
-  TempDirectory directory;
-  TempDirectory::WriteFile("ASSETS/PC/QVCONFIG.INI", "old");
-  platform::FileSystem& files = platform::RealFileSystem();
-  EXPECT_EQ(*files.MakeDirectory(".\\Assets"), platform::MadeDirectory::kAlreadyExists);
-  EXPECT_EQ(*files.MakeDirectory(".\\Assets\\Pc\\MISC"), platform::MadeDirectory::kCreated);
-  EXPECT_EQ(TempDirectory::Entries("."), Names{"ASSETS"});
-  const platform::SystemResult<platform::NativeFile*> file =
-      files.Open(".\\Assets\\PC\\QVConfig.INI", "wb");
-  ASSERT_TRUE(file);
-  files.Write(*file, "new", 3);
-  EXPECT_EQ(files.Close(*file), std::nullopt);
-  EXPECT_EQ(TempDirectory::Entries("ASSETS/PC"), (Names{"MISC", "QVCONFIG.INI"}));
-  EXPECT_EQ(TempDirectory::ReadFile("ASSETS/PC/QVCONFIG.INI"), "new");
-}
-
 }  // namespace

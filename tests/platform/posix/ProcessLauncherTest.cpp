@@ -50,15 +50,11 @@ TEST(ProcessLauncher, StartsTheProgramAsGiven) {
   EXPECT_EQ(ignored & (1ULL << (SIGUSR1 - 1)), 0u) << output;
 }
 
-// Failures come back as the system's error number and its own text; a bare
-// name is looked for in the current folder only, never on the search path.
-TEST(ProcessLauncher, ReportsTheSystemError) {
+// A bare name is looked for in the current folder only, never on the search
+// path: missing there, it is the system's "no such file". (That failures carry
+// the system's own text is the last test's.)
+TEST(ProcessLauncher, BareNameIsNotSearchedOnThePath) {
   TempDirectory folder;
-  const std::optional<platform::SystemError> missing =
-      platform::RealProcessLauncher().Start("./Zarvex.exe");
-  ASSERT_TRUE(missing);
-  EXPECT_EQ(missing->number, ENOENT);
-  EXPECT_EQ(missing->text, std::strerror(ENOENT));
   WriteScript("bin/OnlyOnPath.exe", "exit 0\n");
   ScopedVariable path("PATH", folder.Path() + "/bin");
   const std::optional<platform::SystemError> not_here =

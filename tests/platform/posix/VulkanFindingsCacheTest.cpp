@@ -9,21 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/posix/FindingsWithDevices.h"
 #include "platform/posix/ScopedVariable.h"
 #include "support/TempDirectory.h"
-
-namespace {
-
-platform::posix::VulkanFindings SomeFindings() {
-  platform::posix::VulkanFindings findings;
-  findings.loader_loaded = findings.instance_created = findings.devices_enumerated = true;
-  findings.device_count = 2;
-  findings.first_device_type = 1;
-  findings.loader_version = 0x00403000;
-  return findings;
-}
-
-}  // namespace
 
 // A sound file answers for its own fingerprint only. Anything else in its
 // place (damaged, cut short, grown, another format version, not ours, a link,
@@ -32,7 +20,7 @@ TEST(VulkanFindingsCache, IgnoresAndReplacesUnsoundFiles) {
   TempDirectory folder;
   const platform::posix::VulkanFindingsCache cache(folder.Path() + "/cache/qvconfig");
   const std::string& path = cache.FilePath();
-  const platform::posix::VulkanFindings stored = SomeFindings();
+  const platform::posix::VulkanFindings stored = FindingsWithDevices(2, 1);
   EXPECT_EQ(cache.Load("machine"), std::nullopt);
   cache.Store("machine", stored);
   ASSERT_EQ(cache.Load("machine"), stored);
@@ -99,7 +87,7 @@ TEST(VulkanFindingsCache, FolderAndUnwritableFolder) {
   TempDirectory::WriteFile(folder.Path() + "/a-file", "x");
   for (const std::string& where : {folder.Path() + "/a-file/qvconfig", std::string()}) {
     const platform::posix::VulkanFindingsCache cache(where);
-    cache.Store("machine", SomeFindings());
+    cache.Store("machine", FindingsWithDevices(2, 1));
     EXPECT_EQ(cache.Load("machine"), std::nullopt);
   }
   EXPECT_EQ(TempDirectory::ReadFile(folder.Path() + "/a-file"), "x");

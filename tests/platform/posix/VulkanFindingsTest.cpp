@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/GraphicsAdapter.h"
+#include "platform/posix/FindingsWithDevices.h"
 
 #include <vulkan/vulkan_core.h>
 
@@ -11,15 +12,6 @@ namespace {
 constexpr uint32_t kBoth =
     platform::kDevCapsHwTransformAndLight | platform::kDevCapsHwRasterization;
 
-platform::posix::VulkanFindings WithDevice(int32_t type) {
-  platform::posix::VulkanFindings findings;
-  findings.loader_loaded = findings.instance_created = findings.devices_enumerated = true;
-  findings.device_count = 1;
-  findings.first_device_type = type;
-  findings.loader_version = VK_API_VERSION_1_3;
-  return findings;
-}
-
 }  // namespace
 
 // Every face of "no adapter" reads as "cannot be created"; a GPU has both bits, anything else
@@ -27,17 +19,17 @@ platform::posix::VulkanFindings WithDevice(int32_t type) {
 TEST(VulkanFindings, MapsFindingsToCapsAndVersion) {
   for (int32_t type = VK_PHYSICAL_DEVICE_TYPE_OTHER; type <= VK_PHYSICAL_DEVICE_TYPE_CPU; ++type) {
     const bool gpu = type != VK_PHYSICAL_DEVICE_TYPE_OTHER && type != VK_PHYSICAL_DEVICE_TYPE_CPU;
-    EXPECT_EQ(platform::posix::DevCapsFromFindings(WithDevice(type)), gpu ? kBoth : 0u) << type;
+    EXPECT_EQ(platform::posix::DevCapsFromFindings(FindingsWithDevices(1, type)), gpu ? kBoth : 0u)
+        << type;
   }
-  platform::posix::VulkanFindings none = WithDevice(-1);
-  none.device_count = 0;
+  platform::posix::VulkanFindings none = FindingsWithDevices(0, -1);
   EXPECT_EQ(platform::posix::DevCapsFromFindings(none), std::nullopt);
   none.devices_enumerated = false;
   EXPECT_EQ(platform::posix::DevCapsFromFindings(none), std::nullopt);
   EXPECT_EQ(platform::posix::DevCapsFromFindings(platform::posix::VulkanFindings{}), std::nullopt);
 
   const auto with_device =
-      platform::posix::RuntimeVersionFromFindings(WithDevice(VK_PHYSICAL_DEVICE_TYPE_CPU));
+      platform::posix::RuntimeVersionFromFindings(FindingsWithDevices(1, VK_PHYSICAL_DEVICE_TYPE_CPU));
   ASSERT_TRUE(with_device);
   EXPECT_EQ(with_device->version, 0x00040008u);
   EXPECT_EQ(with_device->revision, VK_API_VERSION_1_3);

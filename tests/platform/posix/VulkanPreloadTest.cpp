@@ -12,20 +12,16 @@
 #include <set>
 #include <string>
 #include <thread>
-#include <tuple>
 
 #include "platform/GraphicsAdapter.h"
 #include "platform/GraphicsRuntime.h"
+#include "platform/posix/FindingsWithDevices.h"
 #include "support/TempDirectory.h"
 
 // What the examining child sends arrives whole, even in pieces; a child that
 // dies half-way or never answers gives nothing.
 TEST(VulkanPreload, ReceivesOneWholeRecordOrNothing) {
-  platform::posix::VulkanFindings sent;
-  sent.loader_loaded = sent.devices_enumerated = true;
-  sent.device_count = 3;
-  sent.first_device_type = 4;
-  sent.loader_version = 0x00403000;
+  const platform::posix::VulkanFindings sent = FindingsWithDevices(3, 4);
   const char* bytes = reinterpret_cast<const char*>(&sent);
   for (const ssize_t written : {static_cast<ssize_t>(sizeof sent), ssize_t{3}, ssize_t{0}}) {
     SCOPED_TRACE(written);
@@ -37,9 +33,7 @@ TEST(VulkanPreload, ReceivesOneWholeRecordOrNothing) {
     const auto received = platform::posix::ReceiveFindings(ends[0], written == 0 ? 100 : 1000);
     ASSERT_EQ(received.has_value(), written > 3);
     if (received) {
-      EXPECT_EQ(std::tuple(received->loader_loaded, received->device_count,
-                           received->first_device_type, received->loader_version),
-                std::tuple(true, 3u, 4, 0x00403000u));
+      EXPECT_EQ(*received, sent);
     }
     close(ends[0]);
     if (written != 3) close(ends[1]);
