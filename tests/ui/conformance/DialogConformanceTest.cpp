@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
+#include <utility>
 #include <vector>
 
+#include "platform/KeyboardState.h"
 #include "platform/MessageBox.h"
 #include "support/DialogDriver.h"
 #include "support/HookedDialog.h"
@@ -15,6 +18,7 @@
 
 namespace {
 
+using test::KeyAction;
 using test::UserKey;
 using ui::Notification;
 using namespace test;  // the sample's ids
@@ -25,6 +29,47 @@ class TestDialog final : public HookedDialog<TestDialog> {
 };
 
 using DialogConformance = SampleDialogTest;
+
+// A template becomes a window with each control at its place in dialog
+// units (its share of the client area, within a pixel or two; a list is as
+// high as it is closed, an icon as its picture) and in its template state;
+// texts are kept as given ("&&" is the window's business), and an unknown
+// control has none.
+TEST_F(DialogConformance, TemplateBecomesWindow) {
+  DialogDriver& user = *m_driver;
+  TestDialog dialog;
+  const ui::DialogTemplate sample = SampleTemplate();
+  dialog.on_init = [&](TestDialog& d) {
+    const PixelRect client = user.PlaceOf(d, ui::kWindowId);
+    const auto at_share = [](int pixels, int units, int client_pixels, int client_units) {
+      return std::abs(pixels * client_units - units * client_pixels) <= 2 * client_units;
+    };
+    for (const ui::ControlTemplate& c : sample.controls) {
+      if (c.id == ui::kStaticId) continue;
+      const PixelRect place = user.PlaceOf(d, c.id);
+      const bool sized = c.kind != ui::ControlKind::kIcon;
+      EXPECT_TRUE(at_share(place.x, c.x, client.width, sample.width)) << c.id;
+      EXPECT_TRUE(at_share(place.y, c.y, client.height, sample.height)) << c.id;
+      EXPECT_TRUE(!sized || at_share(place.width, c.width, client.width, sample.width)) << c.id;
+      EXPECT_TRUE(!sized || c.kind == ui::ControlKind::kDropDownList ||
+                  at_share(place.height, c.height, client.height, sample.height))
+          << c.id;
+    }
+    EXPECT_EQ(d.GetWindowText(), "Sample");
+    EXPECT_EQ(d.GetControlText(kSampleLabel), "A && B");
+    EXPECT_EQ(d.GetControlText(kSampleScrollEdit), "Line one\r\nLine two");
+    EXPECT_EQ(d.GetControlText(12345), "");
+    EXPECT_FALSE(d.IsControlVisible(kSampleCentred));
+    EXPECT_TRUE(d.IsControlVisible(kSampleLabel));
+    EXPECT_FALSE(d.IsControlEnabled(kSampleEdit));
+    d.ShowControl(kSampleCentred);
+    d.EnableControl(kSampleEdit);
+    EXPECT_TRUE(d.IsControlVisible(kSampleCentred));
+    EXPECT_TRUE(d.IsControlEnabled(kSampleEdit));
+    d.EndDialog(platform::kIdOk);
+  };
+  EXPECT_EQ(dialog.DoModal(), platform::kIdOk);
+}
 
 // Clicks and keys reach their handlers: a click (by range), Return to the
 // default button unless a button has the focus (a read-only edit leaves it
@@ -74,6 +119,54 @@ TEST_F(DialogConformance, ClicksAndKeys) {
   EXPECT_EQ(refusing.DoModal(), 42);
   EXPECT_EQ(close_requests, 1);
   EXPECT_TRUE(open_after_close);
+}
+
+// The key filter sees the key messages of its window first: what it
+// swallows does nothing (no default button, cancel, help or character), and
+// a key let through comes as down, character, up. The keyboard state follows
+// every press and release either way.
+TEST_F(DialogConformance, KeyFilterAndKeyboardState) {
+  using K = ui::KeyMessageKind;
+  DialogDriver& user = *m_driver;
+  TestDialog dialog;
+  const unsigned swallowed[] = {'A', ui::kVkReturn, ui::kVkEscape, ui::kVkF1};
+  std::vector<std::pair<K, unsigned>> seen;
+  std::vector<unsigned> unfollowed;  // keys the state did not follow
+  int clicks = 0, help = 0;
+  bool swallow = true, open_after = false;
+  dialog.MapCommand(kSampleDefault, Notification::kClicked, [&] { ++clicks; });
+  dialog.on_help = [&] { ++help; };
+  dialog.on_open = [&](TestDialog& d) {
+    const auto type = [&](unsigned key) {
+      for (const KeyAction action : {KeyAction::kPress, KeyAction::kRelease}) {
+        user.SendKey(d, key, action);
+        const bool held = (platform::GetKeyboardState().Read()[key] & platform::kKeyDownBit) != 0;
+        if (held != (action == KeyAction::kPress)) unfollowed.push_back(key);
+      }
+    };
+    user.TakeKeyboard(d);
+    d.key_filter = [&](const ui::KeyMessage& message) {
+      seen.emplace_back(message.kind, message.code);
+      return swallow;
+    };
+    for (const unsigned key : swallowed) type(key);
+    swallow = false;
+    type('B');
+    open_after = d.IsOpen();
+    d.EndDialog(42);
+  };
+  EXPECT_EQ(dialog.DoModal(), 42);
+  EXPECT_EQ(unfollowed, std::vector<unsigned>{});
+  EXPECT_TRUE(open_after);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(help, 0);
+  EXPECT_EQ(dialog.cancel_count, 0);
+  std::vector<std::pair<K, unsigned>> expected;
+  for (const unsigned key : swallowed) {
+    expected.insert(expected.end(), {{K::kKeyDown, key}, {K::kKeyUp, key}});
+  }
+  expected.insert(expected.end(), {{K::kKeyDown, 'B'}, {K::kChar, 'b'}, {K::kKeyUp, 'B'}});
+  EXPECT_EQ(seen, expected);
 }
 
 // Lists notify only for the user's own choices: selections from code send
@@ -127,8 +220,8 @@ TEST_F(DialogConformance, ListNotifiesOnlyUserChoices) {
 
 // A child's modal loop runs inside a handler of its parent; the parent owns
 // it (a window opened without a parent is owned by the innermost running
-// one), is disabled meanwhile and takes input again afterwards; a child
-// ended while it initialises never runs. Timers fire by id in the loop that
+// one), is disabled meanwhile and takes input again afterwards, and the
+// child takes the keys; a child ended while it initialises never runs. Timers fire by id in the loop that
 // runs until killed, and end with their window: opened again, the child
 // hears nothing of its first window's timers.
 TEST_F(DialogConformance, NestedLoopsAndTimers) {
@@ -137,8 +230,11 @@ TEST_F(DialogConformance, NestedLoopsAndTimers) {
   TestDialog child(kPromptTemplate);
   int parent_clicks = 0, child_result = 0, ended_early_result = 0, reopened_result = 0;
   int ticks_of_7 = 0, ticks_of_9 = 0, ticks_at_close = -1, ticks_reopened = -1, parent_ticks = 0;
+  int parent_help = 0, child_help = 0;
   bool parent_enabled_during_child = true, owned = false, enabled_after = false;
   parent.on_timer = [&](unsigned) { ++parent_ticks; };
+  parent.on_help = [&] { ++parent_help; };
+  child.on_help = [&] { ++child_help; };
   parent.MapCommand(kSampleButton, Notification::kClicked, [&] {
     ++parent_clicks;
     child_result = child.DoModal();
@@ -170,6 +266,7 @@ TEST_F(DialogConformance, NestedLoopsAndTimers) {
     parent_enabled_during_child = parent.GetWindow()->IsEnabled();
     owned = user.IsOwnedBy(child, parent);
     user.Click(parent, kSampleButton);  // does not get through
+    user.Press(parent, UserKey::kF1);  // goes to the child
     user.Click(child, platform::kIdCancel);
   };
   parent.on_open = [&](TestDialog& d) {
@@ -190,6 +287,51 @@ TEST_F(DialogConformance, NestedLoopsAndTimers) {
   EXPECT_EQ(reopened_result, platform::kIdOk);
   EXPECT_EQ(ticks_reopened, ticks_at_close);
   EXPECT_EQ(parent_ticks, 0);
+  EXPECT_EQ(parent_help, 0);
+  EXPECT_EQ(child_help, 1);
+}
+
+// Message boxes are owned by the dialog that asks, and one asked without an
+// owner by the innermost running dialog; the owner takes no input while its
+// box is up, and the answer is the id of the button pressed.
+TEST_F(DialogConformance, MessageBoxesAreOwnedAndAnswered) {
+  struct SeenBox {
+    bool owned = false, owner_enabled = true;
+  };
+  DialogDriver& user = *m_driver;
+  TestDialog parent;
+  TestDialog child(kPromptTemplate);
+  int answer = 0, unowned_answer = 0;
+  SeenBox question, note;
+  bool enabled_after = false;
+  const auto answer_box = [&](const char* title, const Dialog& owner, SeenBox& seen, int button) {
+    WhenLoopRuns(
+        [&, title, button] {
+          seen = {user.IsBoxOwnedBy(title, owner), owner.GetWindow()->IsEnabled()};
+          EXPECT_TRUE(user.AnswerBox(title, button)) << title;
+        },
+        100);
+  };
+  parent.on_open = [&](TestDialog& d) {
+    answer_box("Question", d, question, platform::kIdNo);
+    answer = d.MessageBox("Reset everything?", "Question",
+                          platform::kMbYesNo | platform::kMbIconExclamation);
+    enabled_after = d.GetWindow()->IsEnabled();
+    child.DoModal();
+    d.EndDialog(platform::kIdOk);
+  };
+  child.on_open = [&](TestDialog& c) {
+    answer_box("Note", c, note, platform::kIdOk);
+    unowned_answer = platform::GetMessageBox().Show(nullptr, "Saved", "Note", platform::kMbOk);
+    c.EndDialog(platform::kIdOk);
+  };
+  EXPECT_EQ(parent.DoModal(), platform::kIdOk);
+  EXPECT_EQ(answer, platform::kIdNo);
+  EXPECT_EQ(unowned_answer, platform::kIdOk);
+  EXPECT_TRUE(question.owned);
+  EXPECT_FALSE(question.owner_enabled);
+  EXPECT_TRUE(enabled_after);
+  EXPECT_TRUE(note.owned);
 }
 
 }  // namespace

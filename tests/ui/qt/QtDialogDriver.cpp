@@ -4,9 +4,12 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include "QtTestSupport.h"
+#include "platform/MessageBox.h"
 
 namespace {
 
@@ -18,26 +21,87 @@ QWidget* ControlOf(const Dialog& dialog, int control_id) {
   return dynamic_cast<ui::qt::QtDialogWindow&>(*dialog.GetWindow()).ControlWidget(control_id);
 }
 
+// Letters and digits have their virtual-key codes as Qt keys.
+Qt::Key QtKeyOf(unsigned virtual_key) {
+  switch (static_cast<test::UserKey>(virtual_key)) {
+    case test::UserKey::kReturn:
+      return Qt::Key_Return;
+    case test::UserKey::kEscape:
+      return Qt::Key_Escape;
+    case test::UserKey::kF1:
+      return Qt::Key_F1;
+    case test::UserKey::kDown:
+      return Qt::Key_Down;
+    case test::UserKey::kOpenList:
+      return Qt::Key_F4;
+  }
+  return static_cast<Qt::Key>(virtual_key);
+}
+
+QMessageBox* OpenBox(std::string_view title) {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    auto* box = qobject_cast<QMessageBox*>(window);
+    if (box != nullptr && box->isVisible() &&
+        box->windowTitle() == QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()))) {
+      return box;
+    }
+  }
+  return nullptr;
+}
+
 class QtDialogDriver final : public test::DialogDriver {
  public:
   void Click(const Dialog& dialog, int control_id) override {
     qttest::UserClick(ControlOf(dialog, control_id));
   }
-  void Press(const Dialog& dialog, test::UserKey key) override {
-    using K = test::UserKey;
-    const Qt::Key qt_key = key == K::kReturn   ? Qt::Key_Return
-                           : key == K::kEscape ? Qt::Key_Escape
-                           : key == K::kF1     ? Qt::Key_F1
-                           : key == K::kDown   ? Qt::Key_Down
-                                               : Qt::Key_F4;
-    QTest::keyClick(WidgetOf(dialog)->windowHandle(), qt_key);
+  // To the window with the focus, as the user's keys go; to `dialog`'s
+  // before any window has it.
+  void SendKey(const Dialog& dialog, unsigned virtual_key, test::KeyAction action) override {
+    QWindow* window = QGuiApplication::focusWindow();
+    if (window == nullptr) window = WidgetOf(dialog)->windowHandle();
+    if (action == test::KeyAction::kPress) {
+      QTest::keyPress(window, QtKeyOf(virtual_key));
+    } else {
+      QTest::keyRelease(window, QtKeyOf(virtual_key));
+    }
+  }
+  void TakeKeyboard(const Dialog& dialog) override {
+    WidgetOf(dialog)->activateWindow();
+    QCoreApplication::processEvents();
   }
   void CloseBox(const Dialog& dialog) override { WidgetOf(dialog)->close(); }
+  test::PixelRect PlaceOf(const Dialog& dialog, int control_id) const override {
+    QWidget* window = WidgetOf(dialog);
+    if (control_id == ui::kWindowId) return {0, 0, window->width(), window->height()};
+    const QWidget* control = ControlOf(dialog, control_id);
+    const QPoint at = control->mapTo(window, QPoint(0, 0));
+    return {at.x(), at.y(), control->width(), control->height()};
+  }
   bool IsListOpen(const Dialog& dialog, int control_id) const override {
     return qobject_cast<QComboBox*>(ControlOf(dialog, control_id))->view()->isVisible();
   }
   bool IsOwnedBy(const Dialog& child, const Dialog& owner) const override {
     return WidgetOf(child)->windowHandle()->transientParent() == WidgetOf(owner)->windowHandle();
+  }
+  bool IsBoxOwnedBy(std::string_view title, const Dialog& owner) const override {
+    const QMessageBox* box = OpenBox(title);
+    return box != nullptr && box->parentWidget() == WidgetOf(owner);
+  }
+  bool AnswerBox(std::string_view title, int button_id) override {
+    const std::pair<int, QMessageBox::StandardButton> buttons[] = {
+        {platform::kIdOk, QMessageBox::Ok},
+        {platform::kIdCancel, QMessageBox::Cancel},
+        {platform::kIdYes, QMessageBox::Yes},
+        {platform::kIdNo, QMessageBox::No},
+    };
+    QMessageBox* box = OpenBox(title);
+    for (const auto& [id, standard] : buttons) {
+      if (box != nullptr && id == button_id && box->button(standard) != nullptr) {
+        qttest::UserClick(box->button(standard));
+        return true;
+      }
+    }
+    return false;
   }
 
  private:

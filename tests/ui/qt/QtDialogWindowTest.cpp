@@ -15,24 +15,19 @@
 namespace {
 
 using namespace qttest;
-using ui::Notification;
 using QtDialogWindowTest = BackendTest;
 
 // A template becomes a fixed window of the converted client size with each
-// control kind as its widget, at its converted place, in its template state
-// (the default button is the keyboard test's).
-TEST_F(QtDialogWindowTest, TemplateBecomesWidgetsAtConvertedGeometry) {
+// control kind as its widget. (Places, texts and states are the conformance
+// test's; the default button is the keyboard test's.)
+TEST_F(QtDialogWindowTest, TemplateBecomesWidgets) {
   TestDialog dialog;
   dialog.on_init = [&](TestDialog& d) {
     const ui::qt::BaseUnits base = d.QtWindow().GetBaseUnits();
-    auto expected = [&](int x, int y, int w, int h) {
-      return ui::qt::DialogRectToPixels(x, y, w, h, base);
-    };
     QWidget* window = d.QtWindow().Widget();
-    EXPECT_EQ(window->size(), expected(0, 0, 200, 120).size());
+    EXPECT_EQ(window->size(), ui::qt::DialogRectToPixels(0, 0, 200, 120, base).size());
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_EQ(window->font().pointSize(), 8);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Sample"));
     // Each control kind as its widget class.
     const std::pair<int, const char*> classes[] = {
         {kSampleButton, "QPushButton"},
@@ -42,21 +37,16 @@ TEST_F(QtDialogWindowTest, TemplateBecomesWidgetsAtConvertedGeometry) {
     };
     for (const auto& [id, name] : classes) ASSERT_TRUE(d.Control(id)->inherits(name)) << id;
     auto* scroll_edit = static_cast<QPlainTextEdit*>(d.Control(kSampleScrollEdit));
-    EXPECT_EQ(d.Control(kSampleButton)->geometry(), expected(145, 5, 50, 14));
     EXPECT_EQ(static_cast<QLabel*>(d.Control(kSampleLabel))->text(), QStringLiteral("A & B"));
-    EXPECT_EQ(d.GetControlText(kSampleLabel), "A && B");
     EXPECT_EQ(static_cast<QLabel*>(d.Control(kSampleSunken))->frameShadow(), QFrame::Sunken);
     EXPECT_TRUE(static_cast<QLabel*>(d.Control(kSampleCentred))->alignment() & Qt::AlignVCenter);
-    EXPECT_EQ(d.Control(kSampleFrame)->geometry(), expected(5, 70, 40, 45));
     // Read-only multi-line edits: lines kept, a scroll bar only when asked for.
     EXPECT_TRUE(scroll_edit->isReadOnly());
     EXPECT_EQ(scroll_edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(static_cast<QPlainTextEdit*>(d.Control(kSampleEdit))->verticalScrollBarPolicy(),
               Qt::ScrollBarAlwaysOff);
     EXPECT_EQ(scroll_edit->toPlainText(), QStringLiteral("Line one\nLine two"));
-    EXPECT_EQ(d.GetControlText(kSampleScrollEdit), "Line one\r\nLine two");
     EXPECT_FALSE(static_cast<QComboBox*>(d.Control(kSampleList))->isEditable());
-    EXPECT_EQ(d.Control(kSampleList)->pos(), expected(5, 5, 60, 50).topLeft());
     ASSERT_NE(dynamic_cast<ui::qt::IconControl*>(d.Control(kSampleIcon)), nullptr);
     EXPECT_EQ(d.Control(kSampleIcon)->size(), QSize(32, 32));
     EXPECT_EQ(d.Control(kSampleIcon)->grab().toImage().pixel(5, 5), 0xFF00A000u);

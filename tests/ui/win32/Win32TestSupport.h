@@ -36,22 +36,6 @@ inline void PumpUntil(const std::function<bool()>& done) {
   for (int round = 0; round < 20 && !done(); ++round) Pump();
 }
 
-// Keys as the user types them, through the system's input queue.
-inline void SendKey(WORD virtual_key, bool press) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = virtual_key;
-  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtual_key, MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = press ? 0 : KEYEVENTF_KEYUP;
-  SendInput(1, &input, sizeof(input));
-}
-
-inline void TapKey(WORD virtual_key) {
-  SendKey(virtual_key, true);
-  SendKey(virtual_key, false);
-  Pump();
-}
-
 // A click as the user makes it, at the centre of `control` on the screen.
 inline void Click(HWND control) {
   RECT rect;
