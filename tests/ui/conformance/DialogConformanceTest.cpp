@@ -23,11 +23,6 @@ using test::UserKey;
 using ui::Notification;
 using namespace test;  // the sample's ids
 
-class TestDialog final : public HookedDialog<TestDialog> {
- public:
-  using HookedDialog::HookedDialog;
-};
-
 using DialogConformance = SampleDialogTest;
 
 // A template becomes a window with each control at its place in dialog
@@ -37,9 +32,9 @@ using DialogConformance = SampleDialogTest;
 // control has none.
 TEST_F(DialogConformance, TemplateBecomesWindow) {
   DialogDriver& user = *m_driver;
-  TestDialog dialog;
+  HookedDialog dialog;
   const ui::DialogTemplate sample = SampleTemplate();
-  dialog.on_init = [&](TestDialog& d) {
+  dialog.on_init = [&](HookedDialog& d) {
     const PixelRect client = user.PlaceOf(d, ui::kWindowId);
     const auto at_share = [](int pixels, int units, int client_pixels, int client_units) {
       return std::abs(pixels * client_units - units * client_pixels) <= 2 * client_units;
@@ -78,14 +73,14 @@ TEST_F(DialogConformance, TemplateBecomesWindow) {
 // close box asks the dialog to cancel, and one that refuses stays open.
 TEST_F(DialogConformance, ClicksAndKeys) {
   DialogDriver& user = *m_driver;
-  TestDialog dialog;
+  HookedDialog dialog;
   std::vector<int> clicks;
   int help = 0, focus_at_open = -1;
   dialog.MapCommandRange(kSampleButton, kSampleDefault, Notification::kClicked,
                          [&clicks](int id) { clicks.push_back(id); });
   dialog.on_help = [&] { ++help; };
-  dialog.on_init = [](TestDialog& d) { d.DisableControl(kSampleOk); };
-  dialog.on_open = [&](TestDialog& d) {
+  dialog.on_init = [](HookedDialog& d) { d.DisableControl(kSampleOk); };
+  dialog.on_open = [&](HookedDialog& d) {
     focus_at_open = d.GetFocus();
     user.Click(d, kSampleOk);  // disabled: the dialog stays open
     user.Click(d, kSampleButton);
@@ -107,11 +102,11 @@ TEST_F(DialogConformance, ClicksAndKeys) {
   EXPECT_EQ(help, 1);
   EXPECT_EQ(dialog.cancel_count, 1);
 
-  TestDialog refusing;
+  HookedDialog refusing;
   int close_requests = 0;
   bool open_after_close = false;
   refusing.MapCommand(platform::kIdCancel, Notification::kClicked, [&] { ++close_requests; });
-  refusing.on_open = [&](TestDialog& d) {
+  refusing.on_open = [&](HookedDialog& d) {
     user.CloseBox(d);
     open_after_close = d.IsOpen() && d.GetWindow()->IsEnabled();
     d.EndDialog(42);
@@ -128,7 +123,7 @@ TEST_F(DialogConformance, ClicksAndKeys) {
 TEST_F(DialogConformance, KeyFilterAndKeyboardState) {
   using K = ui::KeyMessageKind;
   DialogDriver& user = *m_driver;
-  TestDialog dialog;
+  HookedDialog dialog;
   const unsigned swallowed[] = {'A', ui::kVkReturn, ui::kVkEscape, ui::kVkF1};
   std::vector<std::pair<K, unsigned>> seen;
   std::vector<unsigned> unfollowed;  // keys the state did not follow
@@ -136,7 +131,7 @@ TEST_F(DialogConformance, KeyFilterAndKeyboardState) {
   bool swallow = true, open_after = false;
   dialog.MapCommand(kSampleDefault, Notification::kClicked, [&] { ++clicks; });
   dialog.on_help = [&] { ++help; };
-  dialog.on_open = [&](TestDialog& d) {
+  dialog.on_open = [&](HookedDialog& d) {
     const auto type = [&](unsigned key) {
       for (const KeyAction action : {KeyAction::kPress, KeyAction::kRelease}) {
         user.SendKey(d, key, action);
@@ -175,7 +170,7 @@ TEST_F(DialogConformance, KeyFilterAndKeyboardState) {
 // it; moving the focus to the window and back closes the open list.
 TEST_F(DialogConformance, ListNotifiesOnlyUserChoices) {
   DialogDriver& user = *m_driver;
-  TestDialog dialog;
+  HookedDialog dialog;
   std::vector<Notification> seen;
   bool open_when_notified = true;
   dialog.MapCommand(kSampleList, Notification::kSelectionChanged, [&] {
@@ -189,7 +184,7 @@ TEST_F(DialogConformance, ListNotifiesOnlyUserChoices) {
     dialog.ResetList(kSampleList);
     for (int i = 0; i < 5; ++i) dialog.AddListItem(kSampleList, "Refilled", 100 + i);
   });
-  dialog.on_init = [&](TestDialog& d) {
+  dialog.on_init = [&](HookedDialog& d) {
     for (const char* text : {"High", "Medium", "Low"}) d.AddListItem(kSampleList, text, -1);
     EXPECT_EQ(d.GetListSelection(kSampleList), -1);  // adding selects nothing
     d.SetListSelection(kSampleList, 1);
@@ -199,7 +194,7 @@ TEST_F(DialogConformance, ListNotifiesOnlyUserChoices) {
     EXPECT_EQ(d.GetListItemData(kSampleList, 3), 0);  // no such item
     EXPECT_EQ(d.GetListItemText(kSampleList, -1), "");
   };
-  dialog.on_open = [&](TestDialog& d) {
+  dialog.on_open = [&](HookedDialog& d) {
     d.SetFocus(kSampleList);
     user.Press(d, UserKey::kDown);
     EXPECT_EQ(d.GetListSelection(kSampleList), 0);  // as the handler left it
@@ -226,8 +221,8 @@ TEST_F(DialogConformance, ListNotifiesOnlyUserChoices) {
 // hears nothing of its first window's timers.
 TEST_F(DialogConformance, NestedLoopsAndTimers) {
   DialogDriver& user = *m_driver;
-  TestDialog parent;
-  TestDialog child(kPromptTemplate);
+  HookedDialog parent;
+  HookedDialog child(kPromptTemplate);
   int parent_clicks = 0, child_result = 0, ended_early_result = 0, reopened_result = 0;
   int ticks_of_7 = 0, ticks_of_9 = 0, ticks_at_close = -1, ticks_reopened = -1, parent_ticks = 0;
   int parent_help = 0, child_help = 0;
@@ -241,11 +236,11 @@ TEST_F(DialogConformance, NestedLoopsAndTimers) {
     ticks_at_close = ticks_of_7 + ticks_of_9;
   });
   parent.MapCommand(kSampleDefault, Notification::kClicked, [&] {
-    TestDialog early(kPromptTemplate);
-    early.on_init = [](TestDialog& d) { d.EndDialog(42); };
+    HookedDialog early(kPromptTemplate);
+    early.on_init = [](HookedDialog& d) { d.EndDialog(42); };
     ended_early_result = early.DoModal();
     child.on_init = nullptr;
-    child.on_open = [&](TestDialog& c) {
+    child.on_open = [&](HookedDialog& c) {
       WhenLoopRuns(
           [&] {
             ticks_reopened = ticks_of_7 + ticks_of_9;
@@ -255,7 +250,7 @@ TEST_F(DialogConformance, NestedLoopsAndTimers) {
     };
     reopened_result = child.DoModal();
   });
-  child.on_init = [](TestDialog& c) {
+  child.on_init = [](HookedDialog& c) {
     c.SetTimer(7, 10);
     c.SetTimer(9, 10);  // never killed
   };
@@ -269,7 +264,7 @@ TEST_F(DialogConformance, NestedLoopsAndTimers) {
     user.Press(parent, UserKey::kF1);  // goes to the child
     user.Click(child, platform::kIdCancel);
   };
-  parent.on_open = [&](TestDialog& d) {
+  parent.on_open = [&](HookedDialog& d) {
     user.Click(d, kSampleButton);
     enabled_after = d.GetWindow()->IsEnabled();
     user.Click(d, kSampleDefault);
@@ -299,8 +294,8 @@ TEST_F(DialogConformance, MessageBoxesAreOwnedAndAnswered) {
     bool owned = false, owner_enabled = true;
   };
   DialogDriver& user = *m_driver;
-  TestDialog parent;
-  TestDialog child(kPromptTemplate);
+  HookedDialog parent;
+  HookedDialog child(kPromptTemplate);
   int answer = 0, unowned_answer = 0;
   SeenBox question, note;
   bool enabled_after = false;
@@ -312,7 +307,7 @@ TEST_F(DialogConformance, MessageBoxesAreOwnedAndAnswered) {
         },
         100);
   };
-  parent.on_open = [&](TestDialog& d) {
+  parent.on_open = [&](HookedDialog& d) {
     answer_box("Question", d, question, platform::kIdNo);
     answer = d.MessageBox("Reset everything?", "Question",
                           platform::kMbYesNo | platform::kMbIconExclamation);
@@ -320,7 +315,7 @@ TEST_F(DialogConformance, MessageBoxesAreOwnedAndAnswered) {
     child.DoModal();
     d.EndDialog(platform::kIdOk);
   };
-  child.on_open = [&](TestDialog& c) {
+  child.on_open = [&](HookedDialog& c) {
     answer_box("Note", c, note, platform::kIdOk);
     unowned_answer = platform::GetMessageBox().Show(nullptr, "Saved", "Note", platform::kMbOk);
     c.EndDialog(platform::kIdOk);

@@ -98,14 +98,14 @@ TEST_F(KeyboardTrackingTest, SidedModifiersAndNumericPad) {
 
 // With Alt held a key comes to the key filter as a system key, as on Windows.
 TEST_F(KeyboardTrackingTest, AltMakesSystemKeys) {
-  qttest::TestDialog dialog;
+  test::HookedDialog dialog;
   std::vector<ui::KeyMessageKind> kinds;  // of the messages of A
   dialog.key_filter = [&](const ui::KeyMessage& message) {
     if (message.code == 'A') kinds.push_back(message.kind);
     return true;
   };
-  dialog.on_open = [](qttest::TestDialog& d) {
-    QTest::keyClick(d.Handle(), Qt::Key_A, Qt::AltModifier);
+  dialog.on_open = [](test::HookedDialog& d) {
+    QTest::keyClick(qttest::HandleOf(d), Qt::Key_A, Qt::AltModifier);
     d.EndDialog(platform::kIdOk);
   };
   dialog.DoModal();

@@ -13,12 +13,10 @@
 
 namespace {
 
-QWidget* WidgetOf(const Dialog& dialog) {
-  return dynamic_cast<ui::qt::QtDialogWindow&>(*dialog.GetWindow()).Widget();
-}
+using qttest::ControlOf;
 
-QWidget* ControlOf(const Dialog& dialog, int control_id) {
-  return dynamic_cast<ui::qt::QtDialogWindow&>(*dialog.GetWindow()).ControlWidget(control_id);
+QWidget* WidgetOf(const Dialog& dialog) {
+  return qttest::QtWindowOf(dialog).Widget();
 }
 
 // Letters and digits have their virtual-key codes as Qt keys.

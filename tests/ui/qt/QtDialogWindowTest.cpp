@@ -21,10 +21,10 @@ using QtDialogWindowTest = BackendTest;
 // control kind as its widget. (Places, texts and states are the conformance
 // test's; the default button is the keyboard test's.)
 TEST_F(QtDialogWindowTest, TemplateBecomesWidgets) {
-  TestDialog dialog;
-  dialog.on_init = [&](TestDialog& d) {
-    const ui::qt::BaseUnits base = d.QtWindow().GetBaseUnits();
-    QWidget* window = d.QtWindow().Widget();
+  HookedDialog dialog;
+  dialog.on_init = [&](HookedDialog& d) {
+    const ui::qt::BaseUnits base = QtWindowOf(d).GetBaseUnits();
+    QWidget* window = QtWindowOf(d).Widget();
     EXPECT_EQ(window->size(), ui::qt::DialogRectToPixels(0, 0, 200, 120, base).size());
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_EQ(window->font().pointSize(), 8);
@@ -35,22 +35,22 @@ TEST_F(QtDialogWindowTest, TemplateBecomesWidgets) {
         {kSampleEdit, "QPlainTextEdit"},
         {kSampleList, "QComboBox"},
     };
-    for (const auto& [id, name] : classes) ASSERT_TRUE(d.Control(id)->inherits(name)) << id;
-    auto* scroll_edit = static_cast<QPlainTextEdit*>(d.Control(kSampleScrollEdit));
-    EXPECT_EQ(static_cast<QLabel*>(d.Control(kSampleLabel))->text(), QStringLiteral("A & B"));
-    EXPECT_EQ(static_cast<QLabel*>(d.Control(kSampleSunken))->frameShadow(), QFrame::Sunken);
-    EXPECT_TRUE(static_cast<QLabel*>(d.Control(kSampleCentred))->alignment() & Qt::AlignVCenter);
+    for (const auto& [id, name] : classes) ASSERT_TRUE(ControlOf(d, id)->inherits(name)) << id;
+    auto* scroll_edit = static_cast<QPlainTextEdit*>(ControlOf(d, kSampleScrollEdit));
+    EXPECT_EQ(static_cast<QLabel*>(ControlOf(d, kSampleLabel))->text(), QStringLiteral("A & B"));
+    EXPECT_EQ(static_cast<QLabel*>(ControlOf(d, kSampleSunken))->frameShadow(), QFrame::Sunken);
+    EXPECT_TRUE(static_cast<QLabel*>(ControlOf(d, kSampleCentred))->alignment() & Qt::AlignVCenter);
     // Read-only multi-line edits: lines kept, a scroll bar only when asked for.
     EXPECT_TRUE(scroll_edit->isReadOnly());
     EXPECT_EQ(scroll_edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    EXPECT_EQ(static_cast<QPlainTextEdit*>(d.Control(kSampleEdit))->verticalScrollBarPolicy(),
+    EXPECT_EQ(static_cast<QPlainTextEdit*>(ControlOf(d, kSampleEdit))->verticalScrollBarPolicy(),
               Qt::ScrollBarAlwaysOff);
     EXPECT_EQ(scroll_edit->toPlainText(), QStringLiteral("Line one\nLine two"));
-    EXPECT_FALSE(static_cast<QComboBox*>(d.Control(kSampleList))->isEditable());
-    ASSERT_NE(dynamic_cast<ui::qt::IconControl*>(d.Control(kSampleIcon)), nullptr);
-    EXPECT_EQ(d.Control(kSampleIcon)->size(), QSize(32, 32));
-    EXPECT_EQ(d.Control(kSampleIcon)->grab().toImage().pixel(5, 5), 0xFF00A000u);
-    EXPECT_EQ(d.Control(12345), nullptr);
+    EXPECT_FALSE(static_cast<QComboBox*>(ControlOf(d, kSampleList))->isEditable());
+    ASSERT_NE(dynamic_cast<ui::qt::IconControl*>(ControlOf(d, kSampleIcon)), nullptr);
+    EXPECT_EQ(ControlOf(d, kSampleIcon)->size(), QSize(32, 32));
+    EXPECT_EQ(ControlOf(d, kSampleIcon)->grab().toImage().pixel(5, 5), 0xFF00A000u);
+    EXPECT_EQ(ControlOf(d, 12345), nullptr);
     d.EndDialog(platform::kIdOk);
   };
   EXPECT_EQ(dialog.DoModal(), platform::kIdOk);
@@ -60,11 +60,11 @@ TEST_F(QtDialogWindowTest, TemplateBecomesWidgets) {
 TEST_F(QtDialogWindowTest, PaintHookStretchesBitmapOverFrame) {
   // 4 x 2 pixels: the left half red, the right half blue.
   m_resources.SetBitmap(BitmapFile(4, 2, [](int x, int) { return x < 2 ? 0xFF0000u : 0x0000FFu; }));
-  TestDialog dialog;
+  HookedDialog dialog;
   dialog.on_paint = [](ui::PaintContext& c) { c.StretchBitmapToControl(kSampleFrame, kSampleBitmap); };
-  dialog.on_open = [&](TestDialog& d) {
-    const QImage shot = d.QtWindow().Widget()->grab().toImage();
-    const QRect frame = d.Control(kSampleFrame)->geometry();
+  dialog.on_open = [&](HookedDialog& d) {
+    const QImage shot = QtWindowOf(d).Widget()->grab().toImage();
+    const QRect frame = ControlOf(d, kSampleFrame)->geometry();
     EXPECT_EQ(shot.pixelColor(frame.left() + 1, frame.top() + 1), QColor(0xFF, 0, 0));
     EXPECT_EQ(shot.pixelColor(frame.right() - 1, frame.bottom() - 1), QColor(0, 0, 0xFF));
     d.EndDialog(platform::kIdOk);

@@ -25,14 +25,8 @@ void CALLBACK RunPendingAction(HWND, UINT, UINT_PTR id, DWORD) {
   action();
 }
 
-HWND HandleOf(const Dialog& dialog) {
-  return dynamic_cast<ui::win32::Win32DialogWindow&>(*dialog.GetWindow()).Handle();
-}
-
-HWND ControlOf(const Dialog& dialog, int control_id) {
-  return dynamic_cast<ui::win32::Win32DialogWindow&>(*dialog.GetWindow())
-      .ControlHandle(control_id);
-}
+using win32test::ControlOf;
+using win32test::HandleOf;
 
 bool IsHeld(unsigned virtual_key) {
   return (platform::GetKeyboardState().Read()[virtual_key] & platform::kKeyDownBit) != 0;

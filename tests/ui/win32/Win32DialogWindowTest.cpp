@@ -17,7 +17,7 @@ LONG_PTR Style(HWND hwnd) {
 }
 
 // The handle a window gives the platform (what a gamepad is tied to).
-HWND GivenHandle(const TestDialog& dialog) {
+HWND GivenHandle(const HookedDialog& dialog) {
   const platform::OwnerWindow* window = dialog.GetWindow();
   return static_cast<HWND>(window->NativeHandle());
 }
@@ -28,9 +28,9 @@ HWND GivenHandle(const TestDialog& dialog) {
 // class is the DPI test's, which measures every control by it and draws the
 // frame and icons.)
 TEST_F(Win32DialogWindowTest, TemplateBecomesSystemDialog) {
-  TestDialog dialog;
-  dialog.on_init = [&](TestDialog& d) {
-    HWND window = d.Handle();
+  HookedDialog dialog;
+  dialog.on_init = [&](HookedDialog& d) {
+    HWND window = HandleOf(d);
     RECT client, units{0, 0, 200, 120};
     GetClientRect(window, &client);
     MapDialogRect(window, &units);
@@ -39,24 +39,24 @@ TEST_F(Win32DialogWindowTest, TemplateBecomesSystemDialog) {
     EXPECT_NE(Style(window) & WS_CAPTION, 0);
     EXPECT_NE(Style(window) & WS_SYSMENU, 0);
     EXPECT_EQ(Style(window) & WS_THICKFRAME, 0);
-    EXPECT_EQ(Style(d.Control(kSampleButton)) & BS_TYPEMASK, BS_PUSHBUTTON);
-    EXPECT_NE(Style(d.Control(kSampleButton)) & WS_TABSTOP, 0);
-    EXPECT_NE(Style(d.Control(kSampleLabel)) & WS_GROUP, 0);
-    EXPECT_EQ(Style(d.Control(kSampleFrame)) & SS_TYPEMASK, SS_BLACKFRAME);
-    EXPECT_NE(Style(d.Control(kSampleSunken)) & SS_SUNKEN, 0);
-    EXPECT_NE(Style(d.Control(kSampleCentred)) & SS_CENTERIMAGE, 0);
-    const LONG_PTR edit = Style(d.Control(kSampleScrollEdit));
+    EXPECT_EQ(Style(ControlOf(d, kSampleButton)) & BS_TYPEMASK, BS_PUSHBUTTON);
+    EXPECT_NE(Style(ControlOf(d, kSampleButton)) & WS_TABSTOP, 0);
+    EXPECT_NE(Style(ControlOf(d, kSampleLabel)) & WS_GROUP, 0);
+    EXPECT_EQ(Style(ControlOf(d, kSampleFrame)) & SS_TYPEMASK, SS_BLACKFRAME);
+    EXPECT_NE(Style(ControlOf(d, kSampleSunken)) & SS_SUNKEN, 0);
+    EXPECT_NE(Style(ControlOf(d, kSampleCentred)) & SS_CENTERIMAGE, 0);
+    const LONG_PTR edit = Style(ControlOf(d, kSampleScrollEdit));
     EXPECT_NE(edit & ES_MULTILINE, 0);
     EXPECT_NE(edit & ES_READONLY, 0);
     EXPECT_NE(edit & WS_VSCROLL, 0);
-    EXPECT_NE(GetWindowLongPtrA(d.Control(kSampleScrollEdit), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
-    EXPECT_EQ(Style(d.Control(kSampleEdit)) & WS_VSCROLL, 0);
+    EXPECT_NE(GetWindowLongPtrA(ControlOf(d, kSampleScrollEdit), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+    EXPECT_EQ(Style(ControlOf(d, kSampleEdit)) & WS_VSCROLL, 0);
     // A thin border becomes the sunken edge of three-dimensional dialogs.
-    EXPECT_NE((Style(d.Control(kSampleEdit)) & WS_BORDER) |
-                  (GetWindowLongPtrA(d.Control(kSampleEdit), GWL_EXSTYLE) & WS_EX_CLIENTEDGE),
+    EXPECT_NE((Style(ControlOf(d, kSampleEdit)) & WS_BORDER) |
+                  (GetWindowLongPtrA(ControlOf(d, kSampleEdit), GWL_EXSTYLE) & WS_EX_CLIENTEDGE),
               0);
-    EXPECT_EQ(Style(d.Control(kSampleList)) & 3, CBS_DROPDOWNLIST);
-    EXPECT_EQ(d.Control(12345), nullptr);
+    EXPECT_EQ(Style(ControlOf(d, kSampleList)) & 3, CBS_DROPDOWNLIST);
+    EXPECT_EQ(ControlOf(d, 12345), nullptr);
     d.EndDialog(platform::kIdOk);
   };
   EXPECT_EQ(dialog.DoModal(), platform::kIdOk);
@@ -67,7 +67,7 @@ TEST_F(Win32DialogWindowTest, TemplateBecomesSystemDialog) {
 // shows above itself does, and the message does nothing else. Each window
 // gives the platform its own handle, also while another is in front of it.
 TEST_F(Win32DialogWindowTest, FocusRequestBringsWindowForward) {
-  TestDialog parent;
+  HookedDialog parent;
   HWND foreground_alone = nullptr, foreground_with_child = nullptr;
   HWND parent_handle = nullptr, child_handle = nullptr, parent_given = nullptr,
        child_given = nullptr;
@@ -83,21 +83,21 @@ TEST_F(Win32DialogWindowTest, FocusRequestBringsWindowForward) {
     return GetForegroundWindow();
   };
   parent.MapCommand(kSampleButton, Notification::kClicked, [&] {
-    TestDialog child(kPromptTemplate);
-    child.on_open = [&](TestDialog& c) {
-      child_handle = c.Handle();
+    HookedDialog child(kPromptTemplate);
+    child.on_open = [&](HookedDialog& c) {
+      child_handle = HandleOf(c);
       parent_given = GivenHandle(parent);
       child_given = GivenHandle(c);
-      foreground_with_child = request_focus(parent.Handle());
+      foreground_with_child = request_focus(HandleOf(parent));
       c.EndDialog(1);
     };
     child.DoModal();
   });
-  parent.on_open = [&](TestDialog& d) {
-    parent_handle = d.Handle();
-    foreground_alone = request_focus(d.Handle());
+  parent.on_open = [&](HookedDialog& d) {
+    parent_handle = HandleOf(d);
+    foreground_alone = request_focus(HandleOf(d));
     EXPECT_EQ(d.GetFocus(), kSampleList);  // where it was
-    Click(d.Control(kSampleButton));
+    Click(ControlOf(d, kSampleButton));
     d.EndDialog(1);
   };
   parent.DoModal();

@@ -17,6 +17,7 @@ namespace win32test {
 
 using namespace ::test;  // the sample's ids
 using BackendTest = SampleDialogTest;
+using test::HookedDialog;
 
 // Takes every message waiting now, as the modal loop would, so that the
 // input injected before has arrived where it goes.
@@ -49,16 +50,13 @@ inline void Click(HWND control) {
   Pump();
 }
 
-// The sample dialogs with access to their windows.
-class TestDialog : public test::HookedDialog<TestDialog> {
- public:
-  using HookedDialog::HookedDialog;
-
-  ui::win32::Win32DialogWindow& Window() const {
-    return *dynamic_cast<ui::win32::Win32DialogWindow*>(GetWindow());
-  }
-  HWND Handle() const { return Window().Handle(); }
-  HWND Control(int control_id) const { return Window().ControlHandle(control_id); }
-};
+// A dialog's window handle and its controls'.
+inline HWND HandleOf(const Dialog& dialog) {
+  return dynamic_cast<ui::win32::Win32DialogWindow&>(*dialog.GetWindow()).Handle();
+}
+inline HWND ControlOf(const Dialog& dialog, int control_id) {
+  return dynamic_cast<ui::win32::Win32DialogWindow&>(*dialog.GetWindow())
+      .ControlHandle(control_id);
+}
 
 }  // namespace win32test
