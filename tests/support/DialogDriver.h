@@ -53,11 +53,9 @@ class DialogDriver {
   virtual PixelRect PlaceOf(const Dialog& dialog, int control_id) const = 0;
   virtual bool IsListOpen(const Dialog& dialog, int control_id) const = 0;
   virtual bool IsOwnedBy(const Dialog& child, const Dialog& owner) const = 0;
-  // The open message box titled `title`: whether `owner` owns it, and
-  // pressing its button `button_id` (kIdOk, kIdNo, ...) as the user does
-  // (false when there is no such box or button).
-  virtual bool IsBoxOwnedBy(std::string_view title, const Dialog& owner) const = 0;
-  virtual bool AnswerBox(std::string_view title, int button_id) = 0;
+  // Presses button `button_id` (kIdOk, kIdNo, ...) of the open message box
+  // titled `title` as the user does: whether there was one, owned by `owner`.
+  virtual bool AnswerBox(std::string_view title, int button_id, const Dialog& owner) = 0;
 };
 
 // Each backend's test program defines these two.

@@ -30,7 +30,8 @@ TEST(WindowAccessibility, NamesAreNotDrawnAndFollowTheirLabels) {
     d.SetControlAccessibleName(kMainConfigure1 + 2, "Configure Player 3");
   };
   main.on_open = [](HookedDialog& d) {
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(ControlOf(d, kMainQualityList));
+    QAccessibleInterface* list =
+        QAccessible::queryAccessibleInterface(ControlOf(d, kMainQualityList));
     EXPECT_EQ(list->text(QAccessible::Value), QStringLiteral("Medium"));
     EXPECT_EQ(NameOf(ControlOf(d, kMainConfigure1 + 2)), QStringLiteral("Configure Player 3"));
     EXPECT_EQ(d.GetControlText(kMainConfigure1 + 2), "Configure");

@@ -21,17 +21,14 @@ QWidget* WidgetOf(const Dialog& dialog) {
 
 // Letters and digits have their virtual-key codes as Qt keys.
 Qt::Key QtKeyOf(unsigned virtual_key) {
-  switch (static_cast<test::UserKey>(virtual_key)) {
-    case test::UserKey::kReturn:
-      return Qt::Key_Return;
-    case test::UserKey::kEscape:
-      return Qt::Key_Escape;
-    case test::UserKey::kF1:
-      return Qt::Key_F1;
-    case test::UserKey::kDown:
-      return Qt::Key_Down;
-    case test::UserKey::kOpenList:
-      return Qt::Key_F4;
+  using K = test::UserKey;
+  const std::pair<K, Qt::Key> keys[] = {{K::kReturn, Qt::Key_Return},
+                                        {K::kEscape, Qt::Key_Escape},
+                                        {K::kF1, Qt::Key_F1},
+                                        {K::kDown, Qt::Key_Down},
+                                        {K::kOpenList, Qt::Key_F4}};
+  for (const auto& [key, qt_key] : keys) {
+    if (static_cast<unsigned>(key) == virtual_key) return qt_key;
   }
   return static_cast<Qt::Key>(virtual_key);
 }
@@ -40,7 +37,8 @@ QMessageBox* OpenBox(std::string_view title) {
   for (QWidget* window : QApplication::topLevelWidgets()) {
     auto* box = qobject_cast<QMessageBox*>(window);
     if (box != nullptr && box->isVisible() &&
-        box->windowTitle() == QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()))) {
+        box->windowTitle() ==
+            QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()))) {
       return box;
     }
   }
@@ -69,11 +67,9 @@ class QtDialogDriver final : public test::DialogDriver {
   }
   void CloseBox(const Dialog& dialog) override { WidgetOf(dialog)->close(); }
   test::PixelRect PlaceOf(const Dialog& dialog, int control_id) const override {
-    QWidget* window = WidgetOf(dialog);
-    if (control_id == ui::kWindowId) return {0, 0, window->width(), window->height()};
-    const QWidget* control = ControlOf(dialog, control_id);
-    const QPoint at = control->mapTo(window, QPoint(0, 0));
-    return {at.x(), at.y(), control->width(), control->height()};
+    const QRect place = control_id == ui::kWindowId ? WidgetOf(dialog)->rect()
+                                                    : ControlOf(dialog, control_id)->geometry();
+    return {place.x(), place.y(), place.width(), place.height()};
   }
   bool IsListOpen(const Dialog& dialog, int control_id) const override {
     return qobject_cast<QComboBox*>(ControlOf(dialog, control_id))->view()->isVisible();
@@ -81,25 +77,17 @@ class QtDialogDriver final : public test::DialogDriver {
   bool IsOwnedBy(const Dialog& child, const Dialog& owner) const override {
     return WidgetOf(child)->windowHandle()->transientParent() == WidgetOf(owner)->windowHandle();
   }
-  bool IsBoxOwnedBy(std::string_view title, const Dialog& owner) const override {
-    const QMessageBox* box = OpenBox(title);
-    return box != nullptr && box->parentWidget() == WidgetOf(owner);
-  }
-  bool AnswerBox(std::string_view title, int button_id) override {
-    const std::pair<int, QMessageBox::StandardButton> buttons[] = {
-        {platform::kIdOk, QMessageBox::Ok},
-        {platform::kIdCancel, QMessageBox::Cancel},
-        {platform::kIdYes, QMessageBox::Yes},
-        {platform::kIdNo, QMessageBox::No},
-    };
+  bool AnswerBox(std::string_view title, int button_id, const Dialog& owner) override {
+    using M = QMessageBox;
+    const M::StandardButton standard = button_id == platform::kIdYes      ? M::Yes
+                                       : button_id == platform::kIdNo     ? M::No
+                                       : button_id == platform::kIdCancel ? M::Cancel
+                                                                          : M::Ok;
     QMessageBox* box = OpenBox(title);
-    for (const auto& [id, standard] : buttons) {
-      if (box != nullptr && id == button_id && box->button(standard) != nullptr) {
-        qttest::UserClick(box->button(standard));
-        return true;
-      }
-    }
-    return false;
+    if (box == nullptr || box->button(standard) == nullptr) return false;
+    const bool owned = box->parentWidget() == WidgetOf(owner);
+    qttest::UserClick(box->button(standard));
+    return owned;
   }
 
  private:

@@ -32,10 +32,6 @@ bool IsHeld(unsigned virtual_key) {
   return (platform::GetKeyboardState().Read()[virtual_key] & platform::kKeyDownBit) != 0;
 }
 
-HWND OpenBox(std::string_view title) {
-  return FindWindowA("#32770", std::string(title).c_str());
-}
-
 class Win32DialogDriver final : public test::DialogDriver {
  public:
   void Click(const Dialog& dialog, int control_id) override {
@@ -87,15 +83,12 @@ class Win32DialogDriver final : public test::DialogDriver {
   bool IsOwnedBy(const Dialog& child, const Dialog& owner) const override {
     return GetWindow(HandleOf(child), GW_OWNER) == HandleOf(owner);
   }
-  bool IsBoxOwnedBy(std::string_view title, const Dialog& owner) const override {
-    HWND box = OpenBox(title);
-    return box != nullptr && GetWindow(box, GW_OWNER) == HandleOf(owner);
-  }
-  bool AnswerBox(std::string_view title, int button_id) override {
-    HWND button = GetDlgItem(OpenBox(title), button_id);
+  bool AnswerBox(std::string_view title, int button_id, const Dialog& owner) override {
+    HWND box = FindWindowA("#32770", std::string(title).c_str());
+    HWND button = GetDlgItem(box, button_id);
     if (button == nullptr) return false;
     PostMessageA(button, BM_CLICK, 0, 0);
-    return true;
+    return GetWindow(box, GW_OWNER) == HandleOf(owner);
   }
 
  private:

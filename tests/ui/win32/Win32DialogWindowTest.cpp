@@ -49,7 +49,8 @@ TEST_F(Win32DialogWindowTest, TemplateBecomesSystemDialog) {
     EXPECT_NE(edit & ES_MULTILINE, 0);
     EXPECT_NE(edit & ES_READONLY, 0);
     EXPECT_NE(edit & WS_VSCROLL, 0);
-    EXPECT_NE(GetWindowLongPtrA(ControlOf(d, kSampleScrollEdit), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+    EXPECT_NE(GetWindowLongPtrA(ControlOf(d, kSampleScrollEdit), GWL_EXSTYLE) & WS_EX_CLIENTEDGE,
+              0);
     EXPECT_EQ(Style(ControlOf(d, kSampleEdit)) & WS_VSCROLL, 0);
     // A thin border becomes the sunken edge of three-dimensional dialogs.
     EXPECT_NE((Style(ControlOf(d, kSampleEdit)) & WS_BORDER) |

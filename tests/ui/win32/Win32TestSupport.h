@@ -55,8 +55,7 @@ inline HWND HandleOf(const Dialog& dialog) {
   return dynamic_cast<ui::win32::Win32DialogWindow&>(*dialog.GetWindow()).Handle();
 }
 inline HWND ControlOf(const Dialog& dialog, int control_id) {
-  return dynamic_cast<ui::win32::Win32DialogWindow&>(*dialog.GetWindow())
-      .ControlHandle(control_id);
+  return dynamic_cast<ui::win32::Win32DialogWindow&>(*dialog.GetWindow()).ControlHandle(control_id);
 }
 
 }  // namespace win32test
