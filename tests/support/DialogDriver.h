@@ -37,8 +37,8 @@ class DialogDriver {
   virtual ~DialogDriver() = default;
   virtual void Click(const Dialog& dialog, int control_id) = 0;
   // A key by its Windows virtual-key code (a letter, a digit or a UserKey),
-  // pressed or released alone, to the focused control of `dialog` as the
-  // system routes it.
+  // pressed or released alone, to the window with the focus as the system
+  // routes it (`dialog` where none has it yet).
   virtual void SendKey(const Dialog& dialog, unsigned virtual_key, KeyAction action) = 0;
   void Press(const Dialog& dialog, UserKey key) {
     SendKey(dialog, static_cast<unsigned>(key), KeyAction::kPress);

@@ -69,9 +69,9 @@ TEST_F(DialogConformance, TemplateBecomesWindow) {
 // Clicks and keys reach their handlers: a click (by range), Return to the
 // default button unless a button has the focus (a read-only edit leaves it
 // to the window; a disabled default button swallows it), Escape to Cancel,
-// F1 to help; the first tab-stop control
-// has the focus at opening; a button disabled from code takes no click. The
-// close box asks the dialog to cancel, and one that refuses stays open.
+// F1 to help; the first tab-stop control has the focus at opening; a button
+// disabled from code takes no click. The close box asks the dialog to
+// cancel, and one that refuses stays open.
 TEST_F(DialogConformance, ClicksAndKeys) {
   DialogDriver& user = *m_driver;
   HookedDialog dialog;
