@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <functional>
-#include <vector>
 
 #include "support/DialogDriver.h"
 #include "support/HookedDialog.h"
