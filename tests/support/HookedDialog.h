@@ -8,15 +8,13 @@
 
 namespace test {
 
-// A dialog whose hooks are set by the test. `Self` is the derived class the
-// hooks receive: a backend's tests add access to its widgets there.
-template <class Self>
+// A dialog whose hooks are set by the test.
 class HookedDialog : public Dialog {
  public:
   explicit HookedDialog(int template_id = kSampleTemplate) : Dialog(template_id, nullptr) {}
 
-  std::function<void(Self&)> on_init;
-  std::function<void(Self&)> on_open;  // once the modal loop takes events
+  std::function<void(HookedDialog&)> on_init;
+  std::function<void(HookedDialog&)> on_open;  // once the modal loop takes events
   std::function<bool(const ui::KeyMessage&)> key_filter;
   std::function<void()> on_help;
   std::function<void(ui::PaintContext&)> on_paint;
@@ -26,8 +24,8 @@ class HookedDialog : public Dialog {
  protected:
   bool OnInitDialog() override {
     const bool result = Dialog::OnInitDialog();
-    if (on_init) on_init(static_cast<Self&>(*this));
-    if (on_open) WhenLoopRuns([this] { on_open(static_cast<Self&>(*this)); });
+    if (on_init) on_init(*this);
+    if (on_open) WhenLoopRuns([this] { on_open(*this); });
     return result;
   }
   bool PreTranslateKey(const ui::KeyMessage& message) override {

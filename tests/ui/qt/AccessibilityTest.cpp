@@ -23,25 +23,26 @@ TEST(WindowAccessibility, NamesAreNotDrawnAndFollowTheirLabels) {
   ui::qt::QtDialogBackend backend;
   using namespace resources;
 
-  TestDialog main(kMainDialog);
-  main.on_init = [](TestDialog& d) {
+  HookedDialog main(kMainDialog);
+  main.on_init = [](HookedDialog& d) {
     for (const char* level : {"High", "Medium", "Low"}) d.AddListItem(kMainQualityList, level);
     d.SetListSelection(kMainQualityList, 1);
     d.SetControlAccessibleName(kMainConfigure1 + 2, "Configure Player 3");
   };
-  main.on_open = [](TestDialog& d) {
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(d.Control(kMainQualityList));
+  main.on_open = [](HookedDialog& d) {
+    QAccessibleInterface* list =
+        QAccessible::queryAccessibleInterface(ControlOf(d, kMainQualityList));
     EXPECT_EQ(list->text(QAccessible::Value), QStringLiteral("Medium"));
-    EXPECT_EQ(NameOf(d.Control(kMainConfigure1 + 2)), QStringLiteral("Configure Player 3"));
+    EXPECT_EQ(NameOf(ControlOf(d, kMainConfigure1 + 2)), QStringLiteral("Configure Player 3"));
     EXPECT_EQ(d.GetControlText(kMainConfigure1 + 2), "Configure");
     d.EndDialog(platform::kIdOk);
   };
   EXPECT_EQ(main.DoModal(), platform::kIdOk);
 
-  TestDialog controller(kControllerDialog);
-  controller.on_open = [](TestDialog& d) {
+  HookedDialog controller(kControllerDialog);
+  controller.on_open = [](HookedDialog& d) {
     d.SetControlText(kControllerActionLabelBase + 11, "Hard Drop");
-    EXPECT_EQ(NameOf(d.Control(kControllerActionListBase + 11)), QStringLiteral("Hard Drop"));
+    EXPECT_EQ(NameOf(ControlOf(d, kControllerActionListBase + 11)), QStringLiteral("Hard Drop"));
     d.EndDialog(platform::kIdCancel);
   };
   EXPECT_EQ(controller.DoModal(), platform::kIdCancel);

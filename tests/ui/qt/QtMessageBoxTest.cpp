@@ -5,9 +5,7 @@
 #include <QPushButton>
 
 #include "QtTestSupport.h"
-#include "platform/Installed.h"
 #include "platform/MessageBox.h"
-#include "support/FakeMessageBox.h"
 
 namespace {
 
@@ -50,10 +48,8 @@ void AnswerNextBox(SeenBox& seen, QMessageBox::StandardButton answer) {
 // A box shows the icon and buttons of its flags and returns the Windows
 // result of the button pressed. Escape and the close box answer Cancel where
 // there is one and OK for an OK box; a Yes/No box ignores both and has no
-// close box, so the player must choose. While the backend exists, the
-// platform layer's boxes (the engine's hard errors) are Qt boxes too;
-// destroying it restores the message box from before.
-TEST(QtMessageBox, IconsButtonsResultsAndPlatformMessageBox) {
+// close box, so the player must choose.
+TEST(QtMessageBox, IconsButtonsAndResults) {
   using namespace platform;
   using M = QMessageBox;
   qttest::EnsureApplication();
@@ -87,42 +83,6 @@ TEST(QtMessageBox, IconsButtonsResultsAndPlatformMessageBox) {
     EXPECT_EQ(seen.stayed_open, !c.escapes);
     EXPECT_EQ(seen.close_box, c.escapes);
   }
-
-  FakeMessageBox earlier;
-  platform::Installed installed(earlier, &SetMessageBox);
-  {
-    ui::qt::QtDialogBackend backend;
-    SeenBox hard_error;
-    AnswerNextBox(hard_error, M::Ok);
-    EXPECT_EQ(GetMessageBox().Show(nullptr, "Closing a closed file", "Error", kMbIconStop), kIdOk);
-    EXPECT_EQ(hard_error.text, QStringLiteral("Closing a closed file"));
-    EXPECT_EQ(earlier.boxes.size(), 0u);
-  }
-  EXPECT_EQ(GetMessageBox().Show(nullptr, "later", "Error", kMbIconStop), kIdOk);
-  EXPECT_EQ(earlier.boxes.size(), 1u);
-}
-
-using QtOwnedMessageBox = qttest::BackendTest;
-
-// A dialog's box takes the one road too, and is still its window's: a child
-// of the window, which takes no input until the box is answered.
-TEST_F(QtOwnedMessageBox, ADialogsBoxBelongsToItsWindow) {
-  qttest::TestDialog dialog;
-  dialog.on_open = [](qttest::TestDialog& d) {
-    test::WhenLoopRuns(
-        [&d] {
-          auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-          ASSERT_NE(box, nullptr);
-          EXPECT_EQ(box->parentWidget(), d.QtWindow().Widget());
-          EXPECT_TRUE(d.QtWindow().IsBlockedByOwnedWindow());
-          box->button(QMessageBox::No)->click();
-        },
-        10);
-    EXPECT_EQ(d.MessageBox("Sure?", "Question", platform::kMbYesNo), platform::kIdNo);
-    EXPECT_FALSE(d.QtWindow().IsBlockedByOwnedWindow());
-    d.EndDialog(platform::kIdOk);
-  };
-  EXPECT_EQ(dialog.DoModal(), platform::kIdOk);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ namespace qttest {
 
 using namespace ::test;  // the sample's ids
 using BackendTest = SampleDialogTest;  // the driver makes the application first
+using test::HookedDialog;
 
 // The application object every test of the Qt backend runs in, made once and
 // kept until the process ends, as in the program.
@@ -34,16 +35,15 @@ inline void UserClick(QWidget* widget) {
                     widget->mapTo(top, widget->rect().center()));
 }
 
-// The sample dialogs with access to their widgets.
-class TestDialog : public test::HookedDialog<TestDialog> {
- public:
-  using HookedDialog::HookedDialog;
-
-  ui::qt::QtDialogWindow& QtWindow() const {
-    return *dynamic_cast<ui::qt::QtDialogWindow*>(GetWindow());
-  }
-  QWidget* Control(int control_id) const { return QtWindow().ControlWidget(control_id); }
-  QWindow* Handle() const { return QtWindow().Widget()->windowHandle(); }
-};
+// A dialog's window, its controls' widgets and its window handle.
+inline ui::qt::QtDialogWindow& QtWindowOf(const Dialog& dialog) {
+  return dynamic_cast<ui::qt::QtDialogWindow&>(*dialog.GetWindow());
+}
+inline QWidget* ControlOf(const Dialog& dialog, int control_id) {
+  return QtWindowOf(dialog).ControlWidget(control_id);
+}
+inline QWindow* HandleOf(const Dialog& dialog) {
+  return QtWindowOf(dialog).Widget()->windowHandle();
+}
 
 }  // namespace qttest

@@ -109,10 +109,10 @@ TEST_P(TextFit, EveryTextShowsWhole) {
   ScaledResources scaled(GetParam());
   ui::qt::QtDialogBackend backend;
   for (const auto& [template_id, shown] : WindowTexts()) {
-    TestDialog dialog(template_id);
-    dialog.on_open = [&shown](TestDialog& d) {
+    HookedDialog dialog(template_id);
+    dialog.on_open = [&shown](HookedDialog& d) {
       for (const Shown& control : shown) {
-        QWidget* widget = d.Control(control.control_id);
+        QWidget* widget = ControlOf(d, control.control_id);
         ASSERT_NE(widget, nullptr) << control.control_id;
         for (const std::string& text : control.texts) {
           if (CannotFit(d.GetTemplateId(), control.control_id, text)) continue;

@@ -113,10 +113,10 @@ TEST(DpiLayoutTest, EveryTextShowsWhole) {
   ui::win32::Win32DialogBackend backend;
   const int dpi = ScreenDpi();
   for (const auto& [template_id, shown] : WindowTexts()) {
-    TestDialog dialog(template_id);
-    dialog.on_init = [&, template_id = template_id, &shown = shown](TestDialog& d) {
+    HookedDialog dialog(template_id);
+    dialog.on_init = [&, template_id = template_id, &shown = shown](HookedDialog& d) {
       for (const Shown& control : shown) {
-        HWND handle = d.Control(control.control_id);
+        HWND handle = ControlOf(d, control.control_id);
         ASSERT_NE(handle, nullptr) << control.control_id;
         for (const std::string& text : control.texts) {
           if (CannotFit(template_id, control.control_id, text)) continue;
@@ -142,16 +142,16 @@ TEST(DpiLayoutTest, PicturesMadeForTheDpi) {
   const auto small = ui::win32::Picture::FromBitmapFile(resources.FindBitmap(kBannerBitmap));
   const auto large = ui::win32::Picture::FromPngFile(resources.FindLargeBitmap(kBannerBitmap));
   ASSERT_TRUE(small && large);
-  TestDialog dialog(kMainDialog);
+  HookedDialog dialog(kMainDialog);
   dialog.on_paint = [](ui::PaintContext& c) {
     c.StretchBitmapToControl(kMainBannerFrame, kBannerBitmap);
     c.StretchBitmapToControl(12345, kBannerBitmap);  // no such control: nothing
   };
   int matches_small = 0, matches_large = 0, samples = 0, icon_width = 0;
-  dialog.on_open = [&](TestDialog& d) {
-    UpdateWindow(d.Handle());
+  dialog.on_open = [&](HookedDialog& d) {
+    UpdateWindow(HandleOf(d));
     Pump();
-    HWND frame = d.Control(kMainBannerFrame);
+    HWND frame = ControlOf(d, kMainBannerFrame);
     RECT client;
     GetClientRect(frame, &client);
     const ui::win32::Picture from_small = small->Scaled(client.right, client.bottom);
@@ -174,7 +174,7 @@ TEST(DpiLayoutTest, PicturesMadeForTheDpi) {
     DeleteObject(section);
     DeleteDC(dc);
     HICON icon = reinterpret_cast<HICON>(
-        SendMessageA(d.Control(kMainDirectXPresent), STM_GETICON, 0, 0));
+        SendMessageA(ControlOf(d, kMainDirectXPresent), STM_GETICON, 0, 0));
     ICONINFO info{};
     if (icon != nullptr && GetIconInfo(icon, &info)) {
       BITMAP bitmap{};

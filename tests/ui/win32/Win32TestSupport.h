@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <functional>
-#include <vector>
 
 #include "support/DialogDriver.h"
 #include "support/HookedDialog.h"
@@ -17,6 +15,7 @@ namespace win32test {
 
 using namespace ::test;  // the sample's ids
 using BackendTest = SampleDialogTest;
+using test::HookedDialog;
 
 // Takes every message waiting now, as the modal loop would, so that the
 // input injected before has arrived where it goes.
@@ -36,22 +35,6 @@ inline void PumpUntil(const std::function<bool()>& done) {
   for (int round = 0; round < 20 && !done(); ++round) Pump();
 }
 
-// Keys as the user types them, through the system's input queue.
-inline void SendKey(WORD virtual_key, bool press) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = virtual_key;
-  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtual_key, MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = press ? 0 : KEYEVENTF_KEYUP;
-  SendInput(1, &input, sizeof(input));
-}
-
-inline void TapKey(WORD virtual_key) {
-  SendKey(virtual_key, true);
-  SendKey(virtual_key, false);
-  Pump();
-}
-
 // A click as the user makes it, at the centre of `control` on the screen.
 inline void Click(HWND control) {
   RECT rect;
@@ -65,16 +48,12 @@ inline void Click(HWND control) {
   Pump();
 }
 
-// The sample dialogs with access to their windows.
-class TestDialog : public test::HookedDialog<TestDialog> {
- public:
-  using HookedDialog::HookedDialog;
-
-  ui::win32::Win32DialogWindow& Window() const {
-    return *dynamic_cast<ui::win32::Win32DialogWindow*>(GetWindow());
-  }
-  HWND Handle() const { return Window().Handle(); }
-  HWND Control(int control_id) const { return Window().ControlHandle(control_id); }
-};
+// A dialog's window handle and its controls'.
+inline HWND HandleOf(const Dialog& dialog) {
+  return dynamic_cast<ui::win32::Win32DialogWindow&>(*dialog.GetWindow()).Handle();
+}
+inline HWND ControlOf(const Dialog& dialog, int control_id) {
+  return dynamic_cast<ui::win32::Win32DialogWindow&>(*dialog.GetWindow()).ControlHandle(control_id);
+}
 
 }  // namespace win32test
