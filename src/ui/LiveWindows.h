@@ -19,6 +19,14 @@ class LiveWindows {
     windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
   }
   static const std::vector<Window*>& All() { return List(); }
+  // The newest window whose modal loop runs (as `runs` tells), which owns
+  // what opens without an owner; nullptr when no loop runs.
+  template <typename Runs>
+  static Window* Innermost(Runs runs) {
+    const auto& windows = List();
+    const auto found = std::find_if(windows.rbegin(), windows.rend(), runs);
+    return found == windows.rend() ? nullptr : *found;
+  }
 
  private:
   static std::vector<Window*>& List() {

@@ -663,6 +663,10 @@ QtDialogWindow* QtDialogWindow::FromQWindow(const QWindow* window) {
   return nullptr;
 }
 
+QtDialogWindow* QtDialogWindow::Innermost() {
+  return LiveQtWindows::Innermost([](const QtDialogWindow* w) { return w->m_loop != nullptr; });
+}
+
 QtDialogWindow* QtDialogWindow::FromWidget(const QWidget* widget) {
   for (; widget != nullptr; widget = widget->parentWidget()) {
     for (QtDialogWindow* candidate : LiveQtWindows::All()) {

@@ -88,6 +88,8 @@ class QtDialogWindow final : public DialogWindow {
   static QtDialogWindow* FromQWindow(const QWindow* window);
   // The dialog window that `widget` belongs to, nullptr for none.
   static QtDialogWindow* FromWidget(const QWidget* widget);
+  // The window whose modal loop runs innermost; nullptr when none runs.
+  static QtDialogWindow* Innermost();
 
   // Window-level keys and events, from DialogWidget and the key router.
   void HandleEnter();

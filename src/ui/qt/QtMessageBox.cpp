@@ -131,6 +131,9 @@ int QtMessageBox::Show(platform::OwnerWindow* owner, std::string_view text,
     return platform::RealMessageBox().Show(nullptr, text, caption, flags);
   }
   auto* window = dynamic_cast<QtDialogWindow*>(owner);
+  // A box asked without an owner (the engine's) belongs to the innermost
+  // running window, the first one included, though that one is not modal.
+  if (window == nullptr) window = QtDialogWindow::Innermost();
   if (window == nullptr) {
     return ShowOver(QApplication::activeModalWidget(), text, caption, flags);
   }

@@ -627,11 +627,7 @@ Win32DialogWindow* Win32DialogWindow::FromHandle(HWND hwnd) {
 }
 
 Win32DialogWindow* Win32DialogWindow::Innermost() {
-  const auto& windows = LiveWin32Windows::All();
-  for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
-    if ((*it)->m_loop_running) return *it;
-  }
-  return nullptr;
+  return LiveWin32Windows::Innermost([](const Win32DialogWindow* w) { return w->m_loop_running; });
 }
 
 void Win32DialogWindow::BringForward(HWND hwnd) {

@@ -301,7 +301,7 @@ TEST_F(DialogConformance, MessageBoxesAreOwnedAndAnswered) {
   HookedDialog parent;
   HookedDialog child(kPromptTemplate);
   int answer = 0, unowned_answer = 0;
-  SeenBox question, note;
+  SeenBox question, first_note, note;
   bool enabled_after = false;
   const auto answer_box = [&](const char* title, const Dialog& owner, SeenBox& seen, int button) {
     WhenLoopRuns(
@@ -316,6 +316,8 @@ TEST_F(DialogConformance, MessageBoxesAreOwnedAndAnswered) {
     answer = d.MessageBox("Reset everything?", "Question",
                           platform::kMbYesNo | platform::kMbIconExclamation);
     enabled_after = d.GetWindow()->IsEnabled();
+    answer_box("Note", d, first_note, platform::kIdOk);
+    platform::GetMessageBox().Show(nullptr, "Saved", "Note", platform::kMbOk);
     child.DoModal();
     d.EndDialog(platform::kIdOk);
   };
@@ -330,6 +332,8 @@ TEST_F(DialogConformance, MessageBoxesAreOwnedAndAnswered) {
   EXPECT_TRUE(question.owned);
   EXPECT_FALSE(question.owner_enabled);
   EXPECT_TRUE(enabled_after);
+  EXPECT_TRUE(first_note.owned);
+  EXPECT_FALSE(first_note.owner_enabled);
   EXPECT_TRUE(note.owned);
 }
 
