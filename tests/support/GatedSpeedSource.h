@@ -2,7 +2,8 @@
 
 #include <atomic>
 #include <chrono>
-#include <latch>
+#include <condition_variable>
+#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -15,13 +16,22 @@ struct GatedSpeedSource final : SpeedSource {
   explicit GatedSpeedSource(float mhz) : speed(mhz) {}
   std::optional<float> FirstProcessorSpeed() override {
     ++begun;
-    gate.wait();
+    {
+      std::unique_lock lock(m_mutex);
+      m_opened.wait(lock, [this] { return m_open; });
+    }
     last_thread = std::this_thread::get_id();
     ++ended;
     return speed.load();
   }
 
-  void Open() { gate.count_down(); }
+  void Open() {
+    {
+      std::lock_guard lock(m_mutex);
+      m_open = true;
+    }
+    m_opened.notify_all();
+  }
   // Whether a measurement has begun within a second.
   bool WaitForBegun() const {
     for (int waited_ms = 0; begun == 0 && waited_ms < 1000; ++waited_ms) {
@@ -30,8 +40,14 @@ struct GatedSpeedSource final : SpeedSource {
     return begun > 0;
   }
 
-  std::latch gate{1};
   std::atomic<float> speed;
   std::atomic<int> begun{0}, ended{0};
   std::atomic<std::thread::id> last_thread;
+
+ private:
+  // Not std::latch: in the Windows build's standard library its wait once
+  // missed the wake-up and hung the test under Wine.
+  std::mutex m_mutex;
+  std::condition_variable m_opened;
+  bool m_open = false;
 };
