@@ -17,4 +17,5 @@ fi
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_BUILD_TESTS=ON -DQV_BUILD_BENCH=ON \
   "${flags[@]}" >/dev/null
 cmake --build "$build" -j"$(nproc)"
-ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+# A test that hangs fails after five minutes instead of holding up the run.
+ctest --test-dir "$build" --output-on-failure --timeout 300 -j"$(nproc)"

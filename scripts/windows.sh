@@ -57,5 +57,6 @@ export DISPLAY=":$(cat "$display_file")"
 "$build/wine-run.sh" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 /usr/lib/wine/wineserver -w
 tests_start=$SECONDS
-ctest --test-dir "$build" --output-on-failure -j"$jobs"
+# A test that hangs fails after five minutes instead of holding up the run.
+ctest --test-dir "$build" --output-on-failure --timeout 300 -j"$jobs"
 echo "windows: tests in $((SECONDS - tests_start)) s, $((SECONDS - start)) s in all"
